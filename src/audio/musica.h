@@ -1,0 +1,29 @@
+#pragma once
+// The folk melodies, the anthems of the award ceremony and the flag.
+namespace zelvo {
+
+class Principale;
+
+class Musica {
+public:
+    explicit Musica(Principale& w) : w_(w) {}
+
+    // The end of a deal: start, resume or change the melody.
+    void MusicaDistribuzione();
+    // The winner's anthem; it starts the flag animation.
+    void InnoItaliano();
+    void InnoInglese();
+    // The flag animation has ended: the title line of the music display comes back.
+    void RipristinaTitolo();
+    // The end panel is left: the anthem player is closed.
+    void ChiudiInno();
+
+    void TimerFermaBrano_Timer();
+    void TimerFrequenzaMusica_Timer();
+    void TimerIniziaInno_Timer();
+
+private:
+    Principale& w_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,55 @@
+#pragma once
+// The cards of a game: the eight table slots (1..3 the computer's hand, 4..6 the
+// human's, 7 the trump card, 8 the deck card) and the three 40-cell grids.
+#include <array>
+#include <string>
+
+#include "cards/card.h"
+
+namespace zelvo {
+
+struct CellaGriglia {
+    Colore BackColor = colore::BIANCO;
+    Colore ForeColor = colore::NERO;
+};
+
+struct CellaMazzo {
+    std::string Caption;  // the code in this shuffled position
+    Colore BackColor = colore::BIANCO;
+};
+
+struct CellaVirtuale {
+    std::string Caption;  // net points of a virtual trick
+    Colore BackColor = colore::BIANCO;
+    Colore ForeColor = colore::NERO;
+};
+
+struct Carte {
+    // Index 1..8; element 0 unused. Empty text / 0 / '\0' for an empty slot.
+    std::array<std::string, 9> lblCarta{};
+    std::array<int, 9> lblValore{};
+    std::array<char, 9> lblSeme{};
+
+    // Index 1..40 by cell number; element 0 unused. The captions of the
+    // played-cards grid are the 40 codes in cell order and never change.
+    std::array<CellaGriglia, 41> lblCarteGiocate{};
+    std::array<CellaMazzo, 41> lblCartaDaEstrarre{};
+    std::array<CellaVirtuale, 41> lblPreseVirtuali{};
+
+    Carte() {
+        for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = carte::codice(c);
+    }
+
+    void svuota(int slot) {
+        lblCarta[slot].clear();
+        lblValore[slot] = 0;
+        lblSeme[slot] = 0;
+    }
+    void copia(int da, int a) {
+        lblCarta[a] = lblCarta[da];
+        lblValore[a] = lblValore[da];
+        lblSeme[a] = lblSeme[da];
+    }
+};
+
+}  // namespace zelvo

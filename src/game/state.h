@@ -1,0 +1,55 @@
+#pragma once
+// The state of the game and of the match in progress.
+#include <string>
+
+#include "cards/card.h"
+
+namespace zelvo {
+
+// Who: "H", "PC", or nobody (an empty move, a drawn game: "Nessuno").
+enum class Chi { Nessuno, H, PC };
+
+inline const char* testo(Chi c) { return c == Chi::H ? "H" : c == Chi::PC ? "PC" : ""; }
+inline Chi altro(Chi c) { return c == Chi::H ? Chi::PC : c == Chi::PC ? Chi::H : Chi::Nessuno; }
+
+struct StatoGioco {
+    // Who and whose turn.
+    Chi lblGiocoIniziatoDa = Chi::H;
+    Chi lblTurnoDiGioco = Chi::H;
+    Chi lblAChiTocca = Chi::H;
+    bool lblPuoiGiocare = false;
+    bool lblGiocoInCorso = false;
+    bool lblPartitaInCorso = false;
+
+    // The current game.
+    int lblPuntiH = 0;
+    int lblPuntiPC = 0;
+    int lblNumeroCarteRimaste = 34;
+    int lblManche = 1;
+    int lblVincitore = 0;                 // 0 none, 1 PC, 2 H
+    int lblNumeroCartaGiocataDaH = 0;     // 0 empty, 4..6
+    int lblNumeroCartaGiocataDaPC = 0;    // 0 empty, 1..3
+    int lblCartaPCDaGiocare = 0;          // 0 empty, 1..3
+    Colore lblCartaPCDaGiocareFore = colore::NERO;   // green: a choice made at random
+    Colore lblCartaPCDaGiocareBack = colore::BIANCO;
+    int lblCartaPCDaGiocare2 = 0;         // the strategy's choice before a random replacement
+    std::string lblCartaGiocata;          // the card just played
+    Colore lblCartaGiocataBack = colore::BIANCO;  // who played it
+    int lblNumerocasella = 0;
+    int lblUltimaCartaGiocata = 0;        // strength value of the card just played
+    int lblContatoreDistribuisciCarte = 1;
+    int lblContatoreCarteEstratte = 1;
+    int lblNumeroCartaAnalizzata = 1;
+
+    // The match.
+    int lblPartiteH = 0;
+    int lblPartitePC = 0;
+    int lblNumeroGioco = 1;
+    Chi lblUltimoVincitore = Chi::Nessuno;
+    bool lblSbirciata = false;
+    int lblTotalePartite = 0;
+
+    int lblcontatorebandiera = 0;
+};
+
+}  // namespace zelvo

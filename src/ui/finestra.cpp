@@ -1,0 +1,124 @@
+#include "ui/finestra.h"
+
+#include "ui/principale.h"
+
+namespace zelvo {
+
+std::string fileFaccia(const std::string& codice, const std::string& stile) {
+    if (stile == "Piacentine") return "C:\\Programmi\\Zelvo\\Piacenti\\" + codice + "2.jpg";
+    if (stile == "Napoletane") return "C:\\Programmi\\Zelvo\\Napoleta\\" + codice + "1.jpg";
+    return "C:\\Programmi\\Zelvo\\Opzional\\" + codice + "3.jpg";
+}
+
+std::string fileRetro(const std::string& motivo) {
+    static const char* const TABELLA[][2] = {
+        {"Decoro", "Decoro.gif"},       {"Rombi", "Rombi.gif"},         {"Spirali", "Spirali.gif"},
+        {"Intrecci", "Intrecci.gif"},   {"Scacchiera", "Scacchie.gif"}, {"Ornamenti", "Ornament.gif"},
+        {"Arabeschi", "Arabesch.gif"},  {"Greche", "Greche.gif"},       {"Asterischi", "Asterisc.gif"},
+        {"Diagonali", "Diagonal.gif"},  {"Arzigogoli", "Arzigogo.gif"}, {"Stelle", "Stelle.gif"}};
+    for (const auto& r : TABELLA)
+        if (motivo == r[0]) return std::string("C:\\Programmi\\Zelvo\\Grafica\\") + r[1];
+    return {};
+}
+
+void FinestraRoutine::cmdVisualizzaCarte() {
+    Model& m = w_.m;
+    int n = m.gioco.lblContatoreCarteEstratte;
+    if (m.carte.lblCarta[n].empty() || m.finestra.ShpCarta[n].BackColor != colore::BIANCO) return;
+    const std::string& stile = m.opzioni[opz::StileCarte];
+    Immagine& img = m.finestra.ImgCarta[n];
+    img.Picture = fileFaccia(m.carte.lblCarta[n], stile);
+    if (stile == "Piacentine") img.BorderStyle = 1;
+    else if (stile == "Napoletane") img.BorderStyle = 0;
+    else img.BorderStyle = m.finestra.lblBordoCarteOpzionali != 0 ? 1 : 0;
+}
+
+void FinestraRoutine::cmdMotivoRetro() {
+    Model& m = w_.m;
+    int n = m.gioco.lblContatoreCarteEstratte;
+    Cornice& shp = m.finestra.ShpCarta[n];
+    if (shp.Top == posto::TOP_TAVOLO - posto::CORNICE) return;  // a card in the trick is never covered
+    if (n != 8 && !m.opzioni.is(opz::MostraCarte, "No")) return;
+    shp.BackColor = m.finestra.coloreRetro;
+    const std::string& motivo = m.opzioni[opz::MotivoRetro];
+    std::string file = fileRetro(motivo);
+    if (motivo == "Nessuno") m.finestra.ImgCarta[n].Picture.clear();
+    else if (!file.empty()) m.finestra.ImgCarta[n].Picture = file;
+}
+
+void FinestraRoutine::mostraFaccia(int slot) {
+    w_.m.gioco.lblContatoreCarteEstratte = slot;
+    w_.m.finestra.ShpCarta[slot].BackColor = colore::BIANCO;
+    cmdVisualizzaCarte();
+}
+
+void FinestraRoutine::mostraRetro(int slot) {
+    w_.m.gioco.lblContatoreCarteEstratte = slot;
+    cmdMotivoRetro();
+}
+
+void FinestraRoutine::VisualizzaPunteggio() {
+    Model& m = w_.m;
+    const std::string& v = m.opzioni[opz::Punteggio];
+    bool pc, h;
+    if (v == "Tutti e due i Giocatori") pc = h = true;
+    else if (v == "Solo Zelvo") pc = true, h = false;
+    else if (v == "Solo il Giocatore umano") pc = false, h = true;
+    else if (v == "Nessuno dei due Giocatori") pc = h = false;
+    else return;
+    Finestra& f = m.finestra;
+    f.lblPuntiPCVista.Visible = f.lblPuntiPCScritta.Visible = pc;
+    f.lblPuntiHVista.Visible = f.lblPuntiHScritta.Visible = h;
+    for (int k = 1; k <= 20; ++k) {
+        m.dati.lblDati[dati::puntiPC(k)].Visible = pc;
+        m.dati.lblDati[dati::puntiH(k)].Visible = h;
+    }
+}
+
+void FinestraRoutine::ApplicaColoreTavolo() { w_.m.finestra.coloreTavolo = coloreTavolo(w_.m.opzioni[opz::ColoreTavolo]); }
+
+void FinestraRoutine::ApplicaColoreRetro() {
+    Model& m = w_.m;
+    Colore c = coloreRetro(m.opzioni[opz::ColoreRetro]);
+    m.finestra.coloreRetro = c;
+    m.finestra.ShpCarta[8].BackColor = c;
+    if (m.opzioni.is(opz::MostraCarte, "No"))
+        for (int s = 1; s <= 3; ++s)
+            if (m.finestra.ShpCarta[s].Top != posto::TOP_TAVOLO - posto::CORNICE) m.finestra.ShpCarta[s].BackColor = c;
+}
+
+void FinestraRoutine::ColoreTavoloCasuale() {
+    Opzioni& o = w_.m.opzioni;
+    int r = w_.mazzo.NumeroCasuale(24);
+    std::string& caption = o.lblVoce[opz::GraficaCasuale];
+    // The caption of option 0 keeps the alternation: without its colon the next call sets the back colour.
+    if (!caption.empty() && caption.back() == ':') {
+        o.lblOpzione[opz::ColoreTavolo] = nomeColore(r);
+        caption.pop_back();
+    } else {
+        o.lblOpzione[opz::ColoreRetro] = nomeColore(r);
+        caption.push_back(':');
+    }
+}
+
+void FinestraRoutine::MotivoRetroCasuale() {
+    static const char* const MOTIVI[13] = {"Nessuno",    "Decoro",    "Rombi",  "Spirali",   "Intrecci",
+                                           "Scacchiera", "Ornamenti", "Arabeschi", "Greche", "Diagonali",
+                                           "Asterischi", "Arzigogoli", "Stelle"};
+    w_.m.opzioni.lblOpzione[opz::MotivoRetro] = MOTIVI[w_.mazzo.NumeroCasuale(13) - 1];
+}
+
+void FinestraRoutine::graficaCasuale() {
+    ColoreTavoloCasuale();
+    ApplicaColoreTavolo();
+    ColoreTavoloCasuale();
+    ApplicaColoreRetro();
+    MotivoRetroCasuale();
+}
+
+void FinestraRoutine::evidenzia(bool pc, bool h) {
+    w_.m.finestra.lblPC.opaca = pc;
+    w_.m.finestra.lblH.opaca = h;
+}
+
+}  // namespace zelvo

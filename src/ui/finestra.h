@@ -1,0 +1,40 @@
+#pragma once
+// Routines of the main window that the game calls to show things: card faces
+// and backs of a slot, the points displays, the random table graphics.
+#include <string>
+
+namespace zelvo {
+
+class Principale;
+
+class FinestraRoutine {
+public:
+    explicit FinestraRoutine(Principale& w) : w_(w) {}
+
+    // Draw slot lblContatoreCarteEstratte: its face, or a back.
+    void cmdVisualizzaCarte();
+    void cmdMotivoRetro();
+    // Face up: the frame takes the face-up mark, then the face is drawn.
+    void mostraFaccia(int slot);
+    void mostraRetro(int slot);
+
+    void VisualizzaPunteggio();
+    void ApplicaColoreTavolo();
+    void ApplicaColoreRetro();
+    void ColoreTavoloCasuale();
+    void MotivoRetroCasuale();
+    // The random graphics at the start of a match or game.
+    void graficaCasuale();
+    // Turn of the name labels: the highlight of whose move it is.
+    void evidenzia(bool pc, bool h);
+
+private:
+    Principale& w_;
+};
+
+// The file of a card face in a deck style ("C:\Programmi\Zelvo\Piacenti\Ad2.jpg").
+std::string fileFaccia(const std::string& codice, const std::string& stile);
+// The file of a back design, empty for "Nessuno" and unknown designs.
+std::string fileRetro(const std::string& motivo);
+
+}  // namespace zelvo

@@ -1,0 +1,31 @@
+#pragma once
+// The model of the main window: every field the game reads and writes, grouped
+// by the subsystem that owns it. The view repaints from it; tests inspect it.
+#include <string>
+
+#include "audio/state.h"
+#include "cards/table.h"
+#include "game/state.h"
+#include "records/data_panel.h"
+#include "records/state.h"
+#include "strategy/state.h"
+#include "ui/options.h"
+#include "ui/window.h"
+
+namespace zelvo {
+
+struct Model {
+    Carte carte;
+    StatoGioco gioco;
+    Opzioni opzioni;
+    Finestra finestra;
+    PannelloDati dati;
+    StatoStrategia strategia;
+    StatoSuoni suoni;
+    StatoRegistri registri;
+
+    std::string nomeGiocatore = "Giocatore";  // the human's name from the title window
+    std::string lblSessoGiocatore;
+};
+
+}  // namespace zelvo

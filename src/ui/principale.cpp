@@ -1,0 +1,89 @@
+#include "ui/principale.h"
+
+
+namespace zelvo {
+
+Principale::Principale(Piattaforma& p)
+    : piattaforma(p),
+      t(p.scheduler),
+      mazzo(m, p.random, p.clock),
+      finestra(*this),
+      gioco(*this),
+      strategia(*this),
+      commento(*this),
+      rumori(*this),
+      musica(*this),
+      registri(*this) {
+    t.TimerDistribuisciCarte.onTick = [this] { gioco.TimerDistribuisciCarte_Timer(); };
+    t.TimerAttesaDelPCaMuovere.onTick = [this] { gioco.TimerAttesaDelPCaMuovere_Timer(); };
+    t.TimerAnimazionecarteH.onTick = [this] { gioco.TimerAnimazionecarteH_Timer(); };
+    t.TimerAnimazionecartePC.onTick = [this] { gioco.TimerAnimazionecartePC_Timer(); };
+    t.TimerPrendicarte.onTick = [this] { gioco.TimerPrendicarte_Timer(); };
+    t.TimerUltimacartaH.onTick = [this] { gioco.TimerUltimacartaH_Timer(); };
+    t.TimerEffettuaLaPresa.onTick = [this] { gioco.TimerEffettuaLaPresa_Timer(); };
+    t.TimerPesca.onTick = [this] { gioco.TimerPesca_Timer(); };
+    t.TimerPescaUltimeDue.onTick = [this] { gioco.TimerPescaUltimeDue_Timer(); };
+    t.TimerBandiera.onTick = [this] { gioco.TimerBandiera_Timer(); };
+    t.TimerValoreAggiuntivo.onTick = [this] { strategia.TimerValoreAggiuntivo_Timer(); };
+    t.TimerImpazienza.onTick = [this] { commento.TimerImpazienza_Timer(); };
+    t.TimerFineImpazienza.onTick = [this] { commento.TimerFineImpazienza_Timer(); };
+    t.TimerFinisciCommento.onTick = [this] { commento.TimerFinisciCommento_Timer(); };
+    t.TimerInterdiciSuoni.onTick = [this] { commento.TimerInterdiciSuoni_Timer(); };
+    t.TimerDurataCommentoFinale.onTick = [this] { commento.TimerDurataCommentoFinale_Timer(); };
+    t.TimerCommentiFinali.onTick = [this] { commento.TimerCommentiFinali_Timer(); };
+    t.TimerFineRumoreCarte.onTick = [this] { rumori.TimerFineRumoreCarte_Timer(); };
+    t.TimerFermaBrano.onTick = [this] { musica.TimerFermaBrano_Timer(); };
+    t.TimerFrequenzaMusica.onTick = [this] { musica.TimerFrequenzaMusica_Timer(); };
+    t.TimerIniziaInno.onTick = [this] { musica.TimerIniziaInno_Timer(); };
+
+    m.finestra.lblPC.Caption = "ZELVO";
+    m.finestra.lblIstruzioneIniziale.Caption =
+        "Quando sei pronto a iniziare la Partita clicca su una delle tue carte.";
+    m.finestra.lblIstruzioneIniziale.Visible = true;
+    for (int s = 1; s <= 8; ++s) {
+        m.finestra.ImgCarta[s].Left = posto::LEFT[s];
+        m.finestra.ImgCarta[s].Top = posto::TOP[s];
+        m.finestra.ShpCarta[s].Left = posto::LEFT[s] - posto::CORNICE;
+        m.finestra.ShpCarta[s].Top = posto::TOP[s] - posto::CORNICE;
+    }
+    m.finestra.lblComandi.fill(colore::BIANCO);
+}
+
+void Principale::Form_Load() {
+    // The first game starts from the initial values of the fields; it is not a NuovoGioco.
+    registri.AggiornaNomeLivello();
+    finestra.VisualizzaPunteggio();
+    finestra.ApplicaColoreTavolo();
+    finestra.ApplicaColoreRetro();
+    gioco.applicaIntervalli();
+    m.finestra.lblH.Caption = m.nomeGiocatore;
+    m.dati.lblDati[1].Caption = m.nomeGiocatore;
+    gioco.scriviIntestazione(true);
+    if (m.opzioni.is(opz::MostraCarte, "No"))
+        for (int k = 2; k <= 18; ++k)
+            m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = false;
+    mazzo.cmdMescolaCarte();
+    t.TimerDistribuisciCarte.enable();
+}
+
+void Principale::ImgCarta_Click(int i) {
+    if (i < 1 || i > 8 || !m.finestra.ImgCarta[i].Visible) return;  // nothing to click there
+    gioco.ImgCarta_Click(i);
+}
+
+void Principale::cmdEffettuaLaPresa_Click() {
+    if (!m.finestra.cmdEffettuaLaPresa.Visible) return;
+    gioco.cmdEffettuaLaPresa_Click();
+}
+
+void Principale::cmdContinuaOIniziaPartita_Click() {
+    if (!m.finestra.fraFineGioco.Visible) return;
+    gioco.cmdContinuaOIniziaPartita_Click();
+}
+
+void Principale::tastoInvio() {
+    if (m.finestra.cmdEffettuaLaPresa.Visible && m.finestra.cmdEffettuaLaPresa.focus) cmdEffettuaLaPresa_Click();
+    else if (m.finestra.cmdContinuaOIniziaPartita.focus) cmdContinuaOIniziaPartita_Click();
+}
+
+}  // namespace zelvo

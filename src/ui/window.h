@@ -1,0 +1,112 @@
+#pragma once
+// What the main window shows, as data: the slot pictures and frames with their
+// positions in twips, the labels the game drives, the panels and the menu.
+// The view draws only what it finds here.
+#include <array>
+#include <string>
+
+#include "cards/card.h"
+
+namespace zelvo {
+
+struct Immagine {
+    int Left = 0, Top = 0;
+    int Width = 1185, Height = 2415;
+    bool Visible = false;
+    std::string Picture;    // the file shown, a path below the data root; empty: nothing
+    int BorderStyle = 0;    // 1: a fixed single border around the picture
+};
+
+// A flag of the award ceremony at its design place.
+inline Immagine bandiera(int top) {
+    Immagine i;
+    i.Left = 3833;
+    i.Top = top;
+    i.Width = 4335;
+    i.Height = 2760;
+    return i;
+}
+
+struct Cornice {
+    int Left = 0, Top = 0;
+    bool Visible = false;
+    // White while the slot is to show its face; a back gives it the back colour.
+    Colore BackColor = colore::BIANCO;
+};
+
+struct Etichetta {
+    std::string Caption;
+    bool Visible = true;
+    Colore ForeColor = colore::NERO;
+    Colore BackColor = colore::BIANCO;
+    bool opaca = false;     // an opaque background: the highlight of whose move it is
+    int Left = 0, Top = 0, Width = 0;
+};
+
+struct Pulsante {
+    std::string Caption;
+    bool Visible = false;
+    bool Enabled = true;
+    bool focus = false;
+};
+
+struct Pannello {
+    bool Visible = false;
+    int Left = 0, Top = 0;
+};
+
+namespace posto {
+// Home places of the slot pictures (a frame lies 180 twips left of and above its picture).
+constexpr int LEFT[9] = {0, 3600, 5400, 7200, 3600, 5400, 7200, 9000, 9000};
+constexpr int TOP[9] = {0, 360, 360, 360, 6300, 6300, 6300, 1980, 3330};
+constexpr int CORNICE = 180;
+// Where the played cards lie in the middle of the table.
+constexpr int LEFT_H = 6300, LEFT_PC = 4500, TOP_TAVOLO = 3330;
+}  // namespace posto
+
+// The five command-menu entries and the panels they open.
+namespace menu {
+constexpr int Partita = 1, Dati = 2, Albo = 3, Opzioni = 4, Esci = 5;
+}
+
+struct Finestra {
+    // Index 1..8 by table slot.
+    std::array<Immagine, 9> ImgCarta{};
+    std::array<Cornice, 9> ShpCarta{};
+
+    Etichetta lblH, lblPC;            // the players' names; highlighted while it is their move
+    Etichetta lblPuntiHVista, lblPuntiPCVista, lblPuntiHScritta, lblPuntiPCScritta;  // points displays
+    Etichetta lblIstruzioneIniziale;  // "... clicca su una delle tue carte."
+    bool istruzioneCongedata = false; // dismissed by the first click: later deals do not show it
+    Etichetta lblCarteRimaste;        // "Carte rimaste:" and the deck counter
+
+    Pulsante cmdEffettuaLaPresa{"Per effettuare la Presa delle due carte clicca qui o premi INVIO"};
+    Pulsante cmdContinuaOIniziaPartita;
+
+    Pannello fraFineGioco;
+    std::string lblFineGioco1, lblFineGioco2;
+
+    std::array<bool, 6> shpPuntiPC{}, shpPuntiH{};  // won-games markers 1..5
+
+    // Flags of the award ceremony, 1 the computer's, 2 the human's.
+    std::array<Immagine, 3> ImgBandiera{bandiera(0), bandiera(180), bandiera(6120)};
+    std::array<double, 3> bandieraTop{0, 180, 6120};  // the flags move by half twips
+
+    // fraPannello(0) data, (1) match, (2) options, (3) hall of fame; the exit frame.
+    std::array<Pannello, 4> fraPannello{};
+    Pannello fraEsci;
+    std::array<Colore, 6> lblComandi{};   // 1..5, white closed, green open
+    bool comandiAbilitati = true;
+
+    // The review buttons of the data panel.
+    Pulsante cmdSave{"Salva questo Gioco"}, cmdLoad{"Apri un altro Gioco"}, cmdInizioAnalisi, cmdScegliManche,
+        cmdTornaAlGioco{"Riprendi a giocare"};
+    bool lblSpiegaPannelloDati = true;     // the hint of the data panel
+    bool lblIstruzionePannelloDati = false;  // the review instructions
+
+    Colore coloreTavolo = 0;   // the window background and the panels
+    Colore coloreRetro = 0;    // the card backs and the won-games markers
+    int lblBordoCarteOpzionali = 0;
+};
+
+}  // namespace zelvo

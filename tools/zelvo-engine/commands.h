@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace zelvo::engine {
+
+int match(const std::vector<std::string>& args);
+int decide(const std::vector<std::string>& args);
+int game(const std::vector<std::string>& args);
+int records(const std::vector<std::string>& args);
+
+}  // namespace zelvo::engine
