@@ -9,7 +9,7 @@ namespace zelvo {
 // Who: "H", "PC", or nobody (an empty move, a drawn game: "Nessuno").
 enum class Chi { Nessuno, H, PC };
 
-inline const char* testo(Chi c) { return c == Chi::H ? "H" : c == Chi::PC ? "PC" : ""; }
+inline const char* testoChi(Chi c) { return c == Chi::H ? "H" : c == Chi::PC ? "PC" : ""; }
 inline Chi altro(Chi c) { return c == Chi::H ? Chi::PC : c == Chi::PC ? Chi::H : Chi::Nessuno; }
 
 struct StatoGioco {

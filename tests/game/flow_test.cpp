@@ -1,0 +1,455 @@
+// The flow of a game and of a match, step by step on the virtual clock.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "game/simulazione.h"
+#include "tavolo.h"
+
+using namespace zelvo;
+using test::Tavolo;
+
+namespace {
+
+const char* const FINO_ALLA_FINE = "Fino all'ultima presa";
+
+// The slots that receive the cards of a deal, in the order they are dealt.
+std::vector<int> ordineDistribuzione(Tavolo& t) {
+    std::vector<int> slots;
+    while (slots.size() < 8) {
+        if (!t.w.t.TimerDistribuisciCarte.enabled()) break;
+        t.h.scheduler.step();
+        if (!slots.empty() && t.w.m.gioco.lblContatoreCarteEstratte == slots.back()) continue;
+        slots.push_back(t.w.m.gioco.lblContatoreCarteEstratte);
+    }
+    return slots;
+}
+
+}  // namespace
+
+TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
+    Tavolo t(5, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+    // Ticks of the deal run every 450 ms; other timers may tick in between, so watch the deal timer itself.
+    std::vector<int> primo;
+    for (int step = 0; step < 8; ++step) {
+        ASSERT_TRUE(t.finche([&] { return t.h.scheduler.nextDue() >= 0; }));
+        int atteso = t.w.m.gioco.lblContatoreDistribuisciCarte;
+        ASSERT_TRUE(t.finche([&] { return t.w.m.gioco.lblContatoreDistribuisciCarte != atteso ||
+                                          !t.w.t.TimerDistribuisciCarte.enabled(); },
+                             1000) || step == 7);
+        primo.push_back(t.w.m.gioco.lblContatoreCarteEstratte);
+        if (!t.w.t.TimerDistribuisciCarte.enabled()) break;
+    }
+    EXPECT_EQ(primo, (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
+
+    const Finestra& f = t.w.m.finestra;
+    for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f.ImgCarta[s].Visible) << s;
+    for (int s : {1, 2, 3, 8}) EXPECT_NE(f.ShpCarta[s].BackColor, colore::BIANCO) << "back on slot " << s;
+    for (int s : {4, 5, 6, 7}) {
+        EXPECT_EQ(f.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_NE(f.ImgCarta[s].Picture.find(t.w.m.carte.lblCarta[s] + "2.jpg"), std::string::npos);
+    }
+    EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
+    EXPECT_FALSE(t.w.m.gioco.lblSbirciata);
+    // The trump suit is marked in both grids.
+    int primoTrump = carte::inizioBlocco(t.w.m.carte.lblSeme[7]);
+    for (int c = 1; c <= 40; ++c) {
+        bool trump = c >= primoTrump && c < primoTrump + 10;
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, trump ? colore::GIALLO_BRISCOLA : colore::BIANCO);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, trump ? colore::GIALLO : colore::BIANCO);
+    }
+    // The record of the deal: cells 2..8, the trump cell marks who leads.
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.dati.lblDati[k + 1].Caption, t.w.m.carte.lblCarta[k]);
+    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colore::ROSA_H);
+    EXPECT_TRUE(t.turnoUmano());
+}
+
+TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
+    Tavolo t(9, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::MostraCarte, "Si"}});
+    ASSERT_TRUE(t.giocaFinoAllaFine());
+    t.w.tastoInvio();
+    ASSERT_FALSE(t.fineVisibile());
+    EXPECT_EQ(t.w.m.gioco.lblGiocoIniziatoDa, Chi::PC);
+    EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
+    // Shown face up with option 18, and the peek is recorded.
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
+    EXPECT_NE(t.w.m.finestra.ShpCarta[8].BackColor, colore::BIANCO);
+    EXPECT_TRUE(t.w.m.gioco.lblSbirciata);
+    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colore::ROSSO);
+}
+
+TEST(Match, StarterAlternatesAcrossGamesAndMatches) {
+    Impostazioni imp;
+    imp.seme = 11;
+    imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
+    Simulazione sim(imp);
+    Chi atteso = Chi::H;
+    int partiteFinite = 0;
+    for (int g = 0; g < 14; ++g) {
+        sim.giocaUnGioco();
+        EXPECT_EQ(sim.w.m.gioco.lblGiocoIniziatoDa, atteso) << "game " << g;
+        atteso = altro(atteso);
+        partiteFinite += !sim.w.m.gioco.lblPartitaInCorso;
+    }
+    EXPECT_GE(partiteFinite, 2);  // the alternation crossed match boundaries
+}
+
+TEST(Match, EndsWhenASideWinsTheGamesTheOptionAsks) {
+    for (int n : {3, 4, 5}) {
+        Impostazioni imp;
+        imp.seme = 100 + n;
+        imp.opzioni[opz::ConclusionePartita] = "Al meglio di " + std::to_string(n) + " Giochi";
+        Simulazione sim(imp);
+        for (int partita = 0; partita < 3; ++partita) {
+            int giochi = 0;
+            do {
+                sim.giocaUnGioco();
+                ++giochi;
+                const StatoGioco& g = sim.w.m.gioco;
+                EXPECT_EQ(g.lblNumeroGioco, giochi);
+                EXPECT_LE(std::max(g.lblPartiteH, g.lblPartitePC), n);
+                ASSERT_LT(giochi, 40);
+            } while (sim.w.m.gioco.lblPartitaInCorso);
+            const StatoGioco& g = sim.w.m.gioco;
+            EXPECT_EQ(std::max(g.lblPartiteH, g.lblPartitePC), n);
+            EXPECT_LT(std::min(g.lblPartiteH, g.lblPartitePC), n);
+            EXPECT_EQ(sim.w.m.finestra.lblFineGioco1,
+                      "Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, altrimenti clicca su una delle "
+                      "seguenti opzioni:");
+            // The options locked during the match are free again.
+            for (int i : {opz::Abilita, opz::ConclusioneGioco, opz::ConclusionePartita})
+                EXPECT_EQ(sim.w.m.opzioni.lblVoceColore[i], colore::VERDE_CHIARO);
+        }
+    }
+}
+
+TEST(Match, ANewMatchStartsFromNothing) {
+    Impostazioni imp;
+    imp.seme = 3;
+    imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
+    Simulazione sim(imp);
+    do sim.giocaUnGioco();
+    while (sim.w.m.gioco.lblPartitaInCorso);
+    sim.w.tastoInvio();
+    const StatoGioco& g = sim.w.m.gioco;
+    EXPECT_EQ(g.lblPartiteH, 0);
+    EXPECT_EQ(g.lblPartitePC, 0);
+    EXPECT_EQ(g.lblNumeroGioco, 1);
+    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(sim.w.m.finestra.shpPuntiH[k] || sim.w.m.finestra.shpPuntiPC[k]);
+    EXPECT_NE(sim.w.m.dati.lblIndicazioniPannellodati1.find(" - Gioco n. 1"), std::string::npos);
+}
+
+TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
+    Tavolo t(21, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+    std::vector<int> valori{t.w.m.gioco.lblNumeroCarteRimaste};
+    for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
+        if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+        else ASSERT_TRUE(t.h.scheduler.step());
+        if (t.w.m.gioco.lblNumeroCarteRimaste != valori.back()) valori.push_back(t.w.m.gioco.lblNumeroCarteRimaste);
+    }
+    ASSERT_TRUE(t.fineVisibile());
+    std::vector<int> atteso;
+    for (int d = 34; d >= -6; --d) atteso.push_back(d);
+    EXPECT_EQ(valori, atteso);
+    EXPECT_EQ(t.w.m.gioco.lblPuntiH + t.w.m.gioco.lblPuntiPC, 120);
+}
+
+TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
+    for (uint64_t seed : {1, 2, 3, 4}) {
+        Tavolo t(seed, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+        ASSERT_TRUE(t.finche([&] {
+            if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+            return t.w.t.TimerPescaUltimeDue.enabled();
+        }));
+        const Carte& c = t.w.m.carte;
+        const std::string mazzo = c.lblCarta[8], briscola = c.lblCarta[7];
+        const char seme = c.lblSeme[7];
+        const Chi vincitore = t.w.m.gioco.lblTurnoDiGioco;
+        const int slotPC = t.w.m.gioco.lblNumeroCartaGiocataDaPC, slotH = t.w.m.gioco.lblNumeroCartaGiocataDaH;
+        ASSERT_TRUE(t.finche([&] { return !t.w.t.TimerPescaUltimeDue.enabled(); }));
+        EXPECT_EQ(c.lblCarta[vincitore == Chi::PC ? slotPC : slotH], mazzo);
+        EXPECT_EQ(c.lblCarta[vincitore == Chi::PC ? slotH : slotPC], briscola);
+        EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 0);
+        EXPECT_FALSE(t.w.m.finestra.ImgCarta[7].Visible);
+        EXPECT_FALSE(t.w.m.finestra.ImgCarta[8].Visible);
+        EXPECT_FALSE(t.w.m.finestra.lblCarteRimaste.Visible);
+        EXPECT_EQ(c.lblSeme[7], seme);  // the trump suit stays readable
+        // The trump card, drawn by the computer, is shown face up all the same.
+        if (vincitore == Chi::H) EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colore::BIANCO);
+    }
+}
+
+namespace {
+
+// A trick set up by hand just before the taking: the computer's card in slot 1, the human's in slot 4.
+void preparaPresa(Tavolo& t, const char* pc, const char* h, Chi leader, int puntiPC, int puntiH) {
+    Carte& c = t.w.m.carte;
+    for (auto [slot, code] : {std::pair{1, pc}, std::pair{4, h}}) {
+        int cell = carte::casella(code);
+        c.lblCarta[slot] = code;
+        c.lblValore[slot] = carte::valoreDi(cell);
+        c.lblSeme[slot] = carte::semeDi(cell);
+    }
+    StatoGioco& g = t.w.m.gioco;
+    g.lblNumeroCartaGiocataDaPC = 1;
+    g.lblNumeroCartaGiocataDaH = 4;
+    g.lblTurnoDiGioco = leader;
+    g.lblAChiTocca = Chi::Nessuno;
+    g.lblPuntiPC = puntiPC;
+    g.lblPuntiH = puntiH;
+}
+
+}  // namespace
+
+TEST(Taking, TheTrickRule) {
+    Tavolo t(1);
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    struct Caso {
+        const char *pc, *h, *trump;
+        Chi leader, vince;
+    } casi[] = {
+        {"Ad", "7c", "b", Chi::H, Chi::H},    // different suits, no trump: the leader
+        {"Ad", "7c", "b", Chi::PC, Chi::PC},
+        {"2b", "As", "b", Chi::PC, Chi::PC},  // the computer's trump beats an Asso
+        {"2b", "As", "b", Chi::H, Chi::PC},
+        {"Rb", "3b", "b", Chi::PC, Chi::H},   // two trumps: Tre over Re
+        {"3b", "Rb", "b", Chi::H, Chi::PC},
+        {"Ac", "2b", "b", Chi::PC, Chi::H},   // the human's trump
+        {"4s", "5s", "d", Chi::PC, Chi::H},   // same suit: the higher value
+        {"Fs", "7s", "d", Chi::H, Chi::PC},
+    };
+    for (const Caso& c : casi) {
+        preparaPresa(t, c.pc, c.h, c.leader, 0, 0);
+        t.w.m.carte.lblSeme[7] = c.trump[0];
+        EXPECT_EQ(t.w.gioco.vincitorePresa(1, 4), c.vince) << c.pc << " " << c.h;
+    }
+}
+
+TEST(Taking, PointsGoToTheWinnerAndTheTrickIsRecorded) {
+    Tavolo t(1);
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    t.w.m.carte.lblSeme[7] = 'b';
+    preparaPresa(t, "Ad", "7c", Chi::H, 10, 20);
+    t.w.m.gioco.lblManche = 3;
+    t.w.gioco.TimerEffettuaLaPresa_Timer();
+    EXPECT_EQ(t.w.m.gioco.lblPuntiH, 31);
+    EXPECT_EQ(t.w.m.gioco.lblPuntiPC, 10);
+    EXPECT_EQ(t.w.m.gioco.lblTurnoDiGioco, Chi::H);
+    EXPECT_EQ(t.w.m.gioco.lblAChiTocca, Chi::H);
+    const auto& d = t.w.m.dati.lblDati;
+    EXPECT_EQ(d[27].Caption, "Ad");
+    EXPECT_EQ(d[28].Caption, "7c");
+    EXPECT_EQ(d[29].Caption, "10");
+    EXPECT_EQ(d[30].Caption, "31");
+    EXPECT_EQ(d[30].BackColor, colore::ROSA_H);
+    EXPECT_EQ(d[29].BackColor, colore::BIANCO);
+    EXPECT_EQ(t.w.m.gioco.lblManche, 4);
+    EXPECT_TRUE(t.w.t.TimerPesca.enabled());
+}
+
+TEST(Taking, AGameEndsAtSixtyOnePointsNotAtSixty) {
+    for (int prima : {57, 58}) {  // + 3 points of a Cavallo
+        Tavolo t(1);
+        ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+        t.w.m.carte.lblSeme[7] = 'b';
+        preparaPresa(t, "Cd", "2d", Chi::PC, prima, 0);
+        t.w.gioco.TimerEffettuaLaPresa_Timer();
+        EXPECT_EQ(t.w.m.gioco.lblPuntiPC, prima + 3);
+        if (prima + 3 > 60) {
+            EXPECT_TRUE(t.fineVisibile());
+            EXPECT_EQ(t.w.m.gioco.lblPartitePC, 1);
+            EXPECT_EQ(t.w.m.gioco.lblUltimoVincitore, Chi::PC);
+            EXPECT_FALSE(t.w.m.gioco.lblGiocoInCorso);
+        } else {
+            EXPECT_FALSE(t.fineVisibile());
+            EXPECT_EQ(t.w.m.gioco.lblVincitore, 0);
+            EXPECT_TRUE(t.w.t.TimerPesca.enabled());
+        }
+    }
+}
+
+TEST(Taking, PlayedToTheLastTrickTheWinnerIsNotedWhenHePassesSixty) {
+    Tavolo t(1, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    t.w.m.carte.lblSeme[7] = 'b';
+    preparaPresa(t, "2d", "Ad", Chi::H, 0, 55);
+    t.w.gioco.TimerEffettuaLaPresa_Timer();
+    EXPECT_EQ(t.w.m.gioco.lblVincitore, 2);
+    EXPECT_FALSE(t.fineVisibile());
+    EXPECT_TRUE(t.w.t.TimerPesca.enabled());
+}
+
+TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
+    Impostazioni imp;
+    imp.seme = 77;
+    imp.opzioni[opz::ConclusioneGioco] = FINO_ALLA_FINE;
+    imp.opzioni[opz::Cerimonia] = "Al termine di ogni Gioco";
+    Simulazione sim(imp);
+    bool trovato = false;
+    for (int g = 0; g < 800 && !trovato; ++g) {
+        const int h = sim.w.m.gioco.lblPartiteH, pc = sim.w.m.gioco.lblPartitePC;
+        const bool inCorso = sim.w.m.gioco.lblPartitaInCorso || g == 0;
+        RisultatoGioco r = sim.giocaUnGioco();
+        if (r.puntiH != 60) continue;
+        trovato = true;
+        EXPECT_EQ(r.puntiPC, 60);
+        EXPECT_EQ(r.vincitore, Chi::Nessuno);
+        if (inCorso) {
+            EXPECT_EQ(sim.w.m.gioco.lblPartiteH, h);
+            EXPECT_EQ(sim.w.m.gioco.lblPartitePC, pc);
+        }
+        EXPECT_FALSE(sim.w.t.TimerBandiera.enabled());
+        EXPECT_FALSE(sim.w.m.finestra.ImgBandiera[1].Visible || sim.w.m.finestra.ImgBandiera[2].Visible);
+        EXPECT_TRUE(sim.w.m.gioco.lblPartitaInCorso);
+    }
+    EXPECT_TRUE(trovato) << "no 60-60 game in 800";
+}
+
+TEST(Game, TheCeremonyShowsTheWinnersFlagThenTheEndPanel) {
+    Tavolo t(1, {{opz::Cerimonia, "Al termine di ogni Gioco"}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    t.w.m.carte.lblSeme[7] = 'b';
+    preparaPresa(t, "2d", "Ad", Chi::H, 0, 55);
+    t.w.gioco.TimerEffettuaLaPresa_Timer();
+    EXPECT_FALSE(t.fineVisibile());
+    EXPECT_TRUE(t.w.m.finestra.ImgBandiera[2].Visible);
+    EXPECT_NE(t.w.m.finestra.ImgBandiera[2].Picture.find("Italia.bmp"), std::string::npos);
+    EXPECT_TRUE(t.w.t.TimerBandiera.enabled());
+    const int64_t inizio = t.h.scheduler.nowMs();
+    ASSERT_TRUE(t.finche([&] { return t.fineVisibile(); }, 60000));
+    EXPECT_EQ(t.h.scheduler.nowMs() - inizio, 45 * 700);
+    EXPECT_FALSE(t.w.m.finestra.ImgBandiera[2].Visible);
+    EXPECT_EQ(t.w.m.gioco.lblcontatorebandiera, 0);
+    EXPECT_EQ(t.w.m.gioco.lblVincitore, 0);
+}
+
+TEST(EndPanel, TextsWhileTheMatchGoesOn) {
+    Tavolo t(2);
+    ASSERT_TRUE(t.giocaFinoAllaFine());
+    const Finestra& f = t.w.m.finestra;
+    ASSERT_TRUE(t.w.m.gioco.lblPartitaInCorso);
+    EXPECT_EQ(f.lblFineGioco1,
+              "Se vuoi continuare subito la Partita con un nuovo Gioco premi il tasto INVIO, altrimenti clicca su una "
+              "delle seguenti opzioni:");
+    EXPECT_EQ(f.lblFineGioco2,
+              "Ricordati che prima di continuare la Partita puoi ora modificare, se vuoi, anche l'opzione di "
+              "'Conclusione del Gioco' nell'apposito 'Pannello Opzioni'.");
+    EXPECT_EQ(f.fraFineGioco.Left, 3420);
+    EXPECT_EQ(f.fraFineGioco.Top, 3030);
+    EXPECT_TRUE(f.fraPannello[1].Visible);
+    EXPECT_EQ(f.lblComandi[menu::Partita], colore::VERDE);
+    // The end of a game frees the option of its end, but not those of the match.
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colore::VERDE_CHIARO);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusionePartita], colore::ROSA_H);
+    // The final score is shown whatever the points option says.
+    EXPECT_TRUE(f.lblPuntiHVista.Visible && f.lblPuntiPCVista.Visible);
+}
+
+TEST(EndPanel, EnterIsIgnoredWhileASoundMustNotBeCut) {
+    Tavolo t(2);
+    ASSERT_TRUE(t.giocaFinoAllaFine());
+    t.w.m.suoni.lblInterdiciSuoni = true;
+    t.w.tastoInvio();
+    EXPECT_TRUE(t.fineVisibile());
+    EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, 1);
+    t.w.m.suoni.lblInterdiciSuoni = false;
+    t.w.tastoInvio();
+    EXPECT_FALSE(t.fineVisibile());
+    EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, 2);
+    EXPECT_TRUE(t.w.t.TimerDistribuisciCarte.enabled());
+    EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
+    EXPECT_EQ(t.w.m.gioco.lblPuntiH + t.w.m.gioco.lblPuntiPC, 0);
+    for (int c = 1; c <= 40; ++c) {
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, colore::BIANCO);
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].ForeColor, colore::NERO);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, colore::BIANCO);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].ForeColor, colore::NERO);
+    }
+}
+
+TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
+    Tavolo t(4, {{opz::Animazione, "Lenta"}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    const Model prima = t.w.m;
+    for (int i : {0, 1, 2, 3, 7, 8, 9, -1}) t.w.ImgCarta_Click(i);
+    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 0);
+    EXPECT_TRUE(t.w.m.gioco.lblPuoiGiocare);
+    EXPECT_FALSE(t.w.t.TimerAnimazionecarteH.enabled());
+
+    t.w.ImgCarta_Click(5);
+    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_TRUE(t.w.t.TimerAnimazionecarteH.enabled());
+    // The first card of a game locks the end-of-game option; the match options too.
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colore::ROSA_H);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
+    t.w.ImgCarta_Click(4);  // while the first card is moving
+    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
+    // Six steps of 80 ms bring the card to the table.
+    t.h.scheduler.advance(6 * 80);
+    EXPECT_EQ(t.w.m.finestra.ImgCarta[5].Left, posto::LEFT_H);
+    EXPECT_EQ(t.w.m.finestra.ImgCarta[5].Top, posto::TOP_TAVOLO);
+    EXPECT_EQ(t.w.m.finestra.ShpCarta[5].Left, posto::LEFT_H - 180);
+    EXPECT_EQ(t.w.m.gioco.lblAChiTocca, Chi::PC);
+}
+
+TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
+    Tavolo t(8, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::VelocitaRisposta, "Molto Lenta"}});
+    std::vector<int> pause;
+    bool prima = false;
+    for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
+        bool ora = t.w.t.TimerAttesaDelPCaMuovere.enabled();
+        if (ora && !prima) pause.push_back(t.w.t.TimerAttesaDelPCaMuovere.interval());
+        prima = ora;
+        if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+        else ASSERT_TRUE(t.h.scheduler.step());
+    }
+    ASSERT_EQ(pause.size(), 20u);
+    EXPECT_EQ(pause[0], 1500);
+    std::set<int> visti(pause.begin() + 1, pause.end());
+    for (int p : visti) {
+        EXPECT_GE(p, 1350);
+        EXPECT_LE(p, 1650);
+        EXPECT_EQ(p % 50, 0);
+    }
+    EXPECT_GT(visti.size(), 2u);
+}
+
+TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
+    bool visto = false;
+    for (uint64_t seed = 1; seed < 40 && !visto; ++seed) {
+        Tavolo t(seed, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+        int64_t giocataPC = -1;
+        for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
+            if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+            else ASSERT_TRUE(t.h.scheduler.step());
+            const int d = t.w.m.gioco.lblNumeroCarteRimaste;
+            if (d == -5 && giocataPC < 0 && t.w.m.gioco.lblTurnoDiGioco == Chi::PC) giocataPC = t.h.scheduler.nowMs();
+            if (d == -6 && giocataPC >= 0) {
+                EXPECT_EQ(t.h.scheduler.nowMs() - giocataPC, 550);
+                visto = true;
+                break;
+            }
+        }
+    }
+    EXPECT_TRUE(visto);
+}
+
+TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
+    Tavolo t(6, {{opz::PresaAutomatica, "No"}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
+    t.w.ImgCarta_Click(4);
+    ASSERT_TRUE(t.finche([&] { return t.w.m.finestra.cmdEffettuaLaPresa.Visible; }));
+    EXPECT_EQ(t.w.m.finestra.cmdEffettuaLaPresa.Caption,
+              "Per effettuare la Presa delle due carte clicca qui o premi INVIO");
+    const int manche = t.w.m.gioco.lblManche;
+    t.h.scheduler.advance(10 * 60 * 1000);
+    EXPECT_EQ(t.w.m.gioco.lblManche, manche);
+    t.w.tastoInvio();
+    EXPECT_FALSE(t.w.m.finestra.cmdEffettuaLaPresa.Visible);
+    t.h.scheduler.advance(10);
+    EXPECT_EQ(t.w.m.gioco.lblManche, manche + 1);
+    EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);  // back to the option's value
+}

@@ -1,0 +1,65 @@
+#pragma once
+// A table for the flow tests: the main window over the headless platform,
+// with helpers to run the virtual clock until something happens.
+#include <functional>
+
+#include "platform/headless.h"
+#include "ui/principale.h"
+
+namespace zelvo::test {
+
+struct Tavolo {
+    explicit Tavolo(uint64_t seed = 1, std::initializer_list<std::pair<int, const char*>> opzioni = {})
+        : h(seed), w(h.piattaforma) {
+        for (auto [i, v] : opzioni) w.m.opzioni.lblOpzione[i] = v;
+        w.m.nomeGiocatore = "Anna";
+        w.Form_Load();
+    }
+
+    // Runs ticks until `fatto` holds (checked before each tick); false if nothing is armed or the limit passes.
+    bool finche(const std::function<bool()>& fatto, int64_t limiteMs = 10 * 60 * 1000) {
+        const int64_t fine = h.scheduler.nowMs() + limiteMs;
+        while (!fatto()) {
+            int64_t due = h.scheduler.nextDue();
+            if (due < 0 || due > fine) return false;
+            h.scheduler.step();
+        }
+        return true;
+    }
+
+    bool turnoUmano() const {
+        const StatoGioco& g = w.m.gioco;
+        return g.lblAChiTocca == Chi::H && g.lblPuoiGiocare && g.lblGiocoInCorso &&
+               g.lblNumeroCarteRimaste > -4 && !w.t.TimerAnimazionecartePC.enabled();
+    }
+
+    int primaCartaUmana() const {
+        for (int s = 4; s <= 6; ++s)
+            if (!w.m.carte.lblCarta[s].empty() && w.m.finestra.ImgCarta[s].Visible) return s;
+        return 0;
+    }
+
+    // Plays the current game to its end panel, the human always playing its first card.
+    bool giocaFinoAllaFine() {
+        for (int guard = 0; guard < 10000; ++guard) {
+            if (w.m.finestra.fraFineGioco.Visible) return true;
+            if (turnoUmano()) {
+                w.ImgCarta_Click(primaCartaUmana());
+                continue;
+            }
+            if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
+                w.tastoInvio();
+                continue;
+            }
+            if (!h.scheduler.step()) return false;
+        }
+        return false;
+    }
+
+    bool fineVisibile() const { return w.m.finestra.fraFineGioco.Visible; }
+
+    Headless h;
+    Principale w;
+};
+
+}  // namespace zelvo::test
