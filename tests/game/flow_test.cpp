@@ -176,7 +176,9 @@ TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
         EXPECT_FALSE(t.w.m.finestra.lblCarteRimaste.Visible);
         EXPECT_EQ(c.lblSeme[7], seme);  // the trump suit stays readable
         // The trump card, drawn by the computer, is shown face up all the same.
-        if (vincitore == Chi::H) EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colore::BIANCO);
+        if (vincitore == Chi::H) {
+            EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colore::BIANCO);
+        }
     }
 }
 
