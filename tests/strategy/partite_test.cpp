@@ -1,0 +1,82 @@
+// Whole games with the real strategy: every decision chain leaves a card of
+// the hand in lblCartaPCDaGiocare when the computer's pause starts.
+#include <gtest/gtest.h>
+
+#include "game/simulazione.h"
+
+namespace zelvo {
+namespace {
+
+struct Conteggio {
+    int decisioni = 0, partite = 0, vintePC = 0;
+};
+
+// Plays `giochi` games stepping the clock one tick at a time, checking the
+// choice each time the pause timer has just been started.
+Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme) {
+    Impostazioni imp;
+    imp.seme = seme;
+    imp.opzioni[opz::Abilita] = livello;
+    imp.opzioni[opz::ConclusioneGioco] = fine;
+    Simulazione sim(imp);
+    Principale& w = sim.w;
+    VirtualScheduler& s = sim.headless.scheduler;
+    std::mt19937_64 rng(seme);
+    Conteggio n;
+    for (int g = 0; g < giochi; ++g) {
+        if (g > 0) {
+            while (w.m.finestra.fraFineGioco.Visible) {
+                w.tastoInvio();
+                if (w.m.finestra.fraFineGioco.Visible) s.advance(100);
+            }
+        }
+        bool attesa = false;
+        for (int passi = 0; !w.m.finestra.fraFineGioco.Visible; ++passi) {
+            if (passi > 200000) {
+                ADD_FAILURE() << "game " << g << " does not end";
+                return n;
+            }
+            const bool ora = w.t.TimerAttesaDelPCaMuovere.enabled();
+            if (ora && !attesa) {
+                ++n.decisioni;
+                const int slot = w.m.gioco.lblCartaPCDaGiocare;
+                EXPECT_TRUE(slot >= 1 && slot <= 3 && !w.m.carte.lblCarta[slot].empty())
+                    << "game " << g << " deck " << w.m.gioco.lblNumeroCarteRimaste << " slot " << slot;
+            }
+            attesa = ora;
+            if (sim.turnoUmano()) {
+                s.advance(50);
+                if (sim.turnoUmano()) w.ImgCarta_Click(politicaCasuale(w.m, rng));
+                continue;
+            }
+            if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
+                w.tastoInvio();
+                continue;
+            }
+            if (!s.step()) {
+                ADD_FAILURE() << "game " << g << " is stuck";
+                return n;
+            }
+        }
+        ++n.partite;
+        if (w.m.gioco.lblUltimoVincitore == Chi::PC) ++n.vintePC;
+    }
+    return n;
+}
+
+TEST(Partite, EveryDecisionNamesACardInHand) {
+    const Conteggio a = gioca("Massima (Livello A)", "Fino all'ultima presa", 60, 3);
+    EXPECT_EQ(a.partite, 60);
+    EXPECT_GE(a.decisioni, 60 * 20);  // at least one per trick
+    const Conteggio e = gioca("Minima (Livello E)", "Appena uno supera 60 punti", 60, 4);
+    EXPECT_EQ(e.partite, 60);
+}
+
+TEST(Partite, LevelAWinsMostGamesAgainstRandomCards) {
+    const Conteggio a = gioca("Massima (Livello A)", "Fino all'ultima presa", 200, 9);
+    // A random opponent wins well under a quarter of the games against the full strategy.
+    EXPECT_GT(a.vintePC, 150);
+}
+
+}  // namespace
+}  // namespace zelvo
