@@ -23,6 +23,31 @@ public:
     void AvviaCommentiFinali();
     void FermaCommentiFinali();
 
+    // The remark routines of a trick, of the deal, of the slow human and of the end.
+    void ScegliCommento();
+    void CommentoVinceDiMano();
+    void CommentoPerdeDiMano();
+    void CommentoVinceRispondendo();
+    void CommentoVinceRispondendoPoco();
+    void CommentoBriscolaPesante();
+    void CommentoBriscolaLeggera();
+    void CommentoPerdeRispondendo();
+    void CommentoApertura();
+    void DecidiImpazienza();
+    void CommentoImpazienza();
+    void CommentoFinale();
+
+    // The player stays ("- Non ancora..."): a remark at the personality's odds.
+    void RestaInGioco();
+    void CommentoRestaInGioco();
+    // The player leaves: with the exit's draw r (1..6) load the farewell remark into
+    // mmcUscita when the personality speaks, else the theme with TimerEsci at 2200 ms.
+    // The exit sequence then opens and plays mmcUscita. True when a remark was loaded.
+    bool PreparaUscita(int r);
+    void CommentoUscita(int r);
+    // TimerImpazienza's interval from option 11 (the options panel calls it on a change).
+    void ImpostaIntervalloImpazienza();
+
     void TimerImpazienza_Timer();
     void TimerFineImpazienza_Timer();
     void TimerFinisciCommento_Timer();
@@ -31,6 +56,9 @@ public:
     void TimerCommentiFinali_Timer();
 
 private:
+    // Plays remark n of a group on mmcRumori, its lock ended by the given timer.
+    void suonaCommento(const char* gruppo, int n, class Timer& fine, int ms = 0);
+    bool pannelliChiusi() const;
     Principale& w_;
 };
 

@@ -18,11 +18,19 @@ public:
     // The end panel is left: the anthem player is closed.
     void ChiudiInno();
 
+    // Chooses and starts a melody not yet heard in this cycle of 21.
+    void cmdSCegliBrano();
+    // Stops the melody (the review with the music off): player closed, stop clock off, title hidden.
+    void FermaBrano();
+
     void TimerFermaBrano_Timer();
     void TimerFrequenzaMusica_Timer();
     void TimerIniziaInno_Timer();
 
 private:
+    void inno(const char* file, const char* titolo);
+    // Starts again the melody last chosen, from its beginning, with its kept title.
+    void ripetiBrano();
     Principale& w_;
 };
 

@@ -12,6 +12,9 @@ public:
     void SuonaDistribuzione();
     // The noise of a trick being taken (not after the last trick).
     void SuonaPresa();
+    // The noise of one step of the review of a recorded game; `contaDati` is the
+    // review's phase ("1".."4") after the step. No lock.
+    void SuonaAnalisi(int contaDati);
     void TimerFineRumoreCarte_Timer();
 
 private:

@@ -1,4 +1,5 @@
 // zelvo-engine match: whole games through the real flow on the virtual clock.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -6,6 +7,12 @@
 
 #include "commands.h"
 #include "game/simulazione.h"
+#ifdef ZELVO_HAVE_MEDIA
+#include <memory>
+
+#include "platform/media.h"
+#include "platform/media/mixer.h"
+#endif
 
 namespace zelvo::engine {
 
@@ -13,6 +20,10 @@ int match(const std::vector<std::string>& args) {
     Impostazioni imp;
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
     long long games = 1;
+#ifdef ZELVO_HAVE_MEDIA
+    // Everything the five players would sound, each clip at its virtual time, into one WAV file.
+    std::string audioOut, audioData;
+#endif
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {
@@ -20,6 +31,12 @@ int match(const std::vector<std::string>& args) {
             return 2;
         }
         const std::string key = a.substr(2), value = args[++i];
+#ifdef ZELVO_HAVE_MEDIA
+        if (key == "audio-out" || key == "audio-data") {
+            (key == "audio-out" ? audioOut : audioData) = value;
+            continue;
+        }
+#endif
         try {
             if (key == "games") {
                 games = std::stoll(value);
@@ -47,10 +64,32 @@ int match(const std::vector<std::string>& args) {
         }
     }
 
+    nlohmann::ordered_json audioInfo;
     long long pcWins = 0, hWins = 0, draws = 0, tricks = 0, sumPC = 0, sumH = 0;
     const auto start = std::chrono::steady_clock::now();
     try {
         Simulazione sim(imp);
+#ifdef ZELVO_HAVE_MEDIA
+        std::unique_ptr<media::Mixer> mixer;
+        std::unique_ptr<media::SinkWav> sink;
+        std::unique_ptr<media::LettoreVirtuale> lettore;
+        std::unique_ptr<RegistroMedia> registro;
+        if (!audioOut.empty()) {
+            sink = std::make_unique<media::SinkWav>(audioOut);
+            if (!sink->ok()) {
+                std::cerr << "zelvo-engine match: cannot write '" << audioOut << "'\n";
+                return 1;
+            }
+            media::MappaPercorsi mappa = media::percorsoPredefinito;
+            if (!audioData.empty())
+                mappa = [audioData](const std::string& p) { return media::percorsoSotto(audioData, p); };
+            mixer = std::make_unique<media::Mixer>(mappa);
+            auto ora = [&sim] { return sim.headless.scheduler.nowMs(); };
+            lettore = std::make_unique<media::LettoreVirtuale>(*mixer, *sink, ora);
+            registro = std::make_unique<RegistroMedia>(ora, lettore.get());
+            sim.headless.piattaforma.media = registro.get();
+        }
+#endif
         for (long long g = 0; g < games; ++g) {
             RisultatoGioco r = sim.giocaUnGioco();
             if (r.vincitore == Chi::PC) ++pcWins;
@@ -60,6 +99,28 @@ int match(const std::vector<std::string>& args) {
             sumPC += r.puntiPC;
             sumH += r.puntiH;
         }
+#ifdef ZELVO_HAVE_MEDIA
+        if (lettore) {
+            // The end-of-game remark and the noises still sounding finish before the file ends.
+            sim.headless.scheduler.advance(6000);
+            lettore->avanzaA(sim.headless.scheduler.nowMs());
+            sim.headless.piattaforma.media = nullptr;
+            if (!sink->chiudi()) {
+                std::cerr << "zelvo-engine match: cannot write '" << audioOut << "'\n";
+                return 1;
+            }
+            nlohmann::ordered_json clips = nlohmann::ordered_json::array();
+            for (auto l : {Lettore::mmcRumori, Lettore::mmcBrano, Lettore::mmcBandiera})
+                for (auto& [ms, file] : registro->suonatiConTempo(l))
+                    clips.push_back({{"ms", ms}, {"player", nomeLettore(l)}, {"file", file}});
+            std::stable_sort(clips.begin(), clips.end(), [](const auto& a, const auto& b) {
+                return a["ms"].template get<int64_t>() < b["ms"].template get<int64_t>();
+            });
+            audioInfo["file"] = audioOut;
+            audioInfo["seconds"] = static_cast<double>(sink->frameScritti()) / media::FREQUENZA;
+            audioInfo["clips"] = clips;
+        }
+#endif
     } catch (const PartitaBloccata& e) {
         std::cerr << "zelvo-engine match: " << e.what() << "\n";
         return 1;
@@ -74,6 +135,7 @@ int match(const std::vector<std::string>& args) {
     out["meanPointsH"] = static_cast<double>(sumH) / games;
     out["tricks"] = tricks;
     out["gamesPerSecond"] = secs > 0 ? games / secs : 0.0;
+    if (!audioInfo.is_null()) out["audio"] = audioInfo;
     std::cout << out.dump() << "\n";
     return 0;
 }

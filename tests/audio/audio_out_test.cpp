@@ -1,0 +1,158 @@
+// zelvo-engine match --audio-out: a whole game rendered into one WAV file on the
+// virtual clock, checked by the loudness of the file at the moments the game
+// asked for its clips. The test makes its own clips: tones of known levels.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "audio/tabelle.h"
+#include "platform/media/mixer.h"
+
+namespace fs = std::filesystem;
+using namespace zelvo;
+
+namespace {
+
+// A square wave of the given level and length, mono at 22050 Hz (so the player resamples it).
+void tono(const fs::path& file, double secondi, float livello) {
+    fs::create_directories(file.parent_path());
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* sf = sf_open(file.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(sf, nullptr) << file;
+    std::vector<float> d(static_cast<size_t>(secondi * 22050));
+    for (size_t i = 0; i < d.size(); ++i) d[i] = (i / 25) % 2 ? livello : -livello;  // 441 Hz
+    sf_writef_float(sf, d.data(), static_cast<sf_count_t>(d.size()));
+    sf_close(sf);
+}
+
+// `note` overlapping quarter notes (each held for two beats), so the melody never falls silent.
+void melodia(const fs::path& file, int note) {
+    fs::create_directories(file.parent_path());
+    std::string ev;
+    auto byte = [&ev](std::initializer_list<int> v) {
+        for (int x : v) ev.push_back(static_cast<char>(x));
+    };
+    byte({0x00, 0xC0, 0x00, 0x00, 0x90, 60, 90});
+    for (int i = 1; i < note; ++i) {
+        byte({0x83, 0x60, 0x90, 60 + i % 12, 90});      // after a beat, the next note
+        byte({0x00, 0x80, 60 + (i - 1) % 12, 0});       // and the one before ends
+    }
+    byte({0x83, 0x60, 0x80, 60 + (note - 1) % 12, 0, 0x00, 0xFF, 0x2F, 0x00});
+    auto be32 = [](uint32_t v) { return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; };
+    std::ofstream f(file, std::ios::binary);
+    f << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk" << be32(ev.size()) << ev;
+}
+
+fs::path reale(const fs::path& radice, const std::string& gioco) {
+    std::string resto = gioco.substr(19);
+    for (char& c : resto)
+        if (c == '\\') c = '/';
+    return radice / resto;
+}
+
+struct Ascolto {
+    std::vector<float> dati;  // interleaved stereo
+    int frequenza = 0;
+    double rms(double daMs, double aMs) const {
+        const size_t n = dati.size() / 2;
+        size_t i0 = static_cast<size_t>(std::max(0.0, daMs) * frequenza / 1000);
+        size_t i1 = std::min(n, static_cast<size_t>(aMs * frequenza / 1000));
+        if (i1 <= i0) return 0;
+        double s = 0;
+        for (size_t i = i0; i < i1; ++i) s += dati[2 * i] * dati[2 * i] + dati[2 * i + 1] * dati[2 * i + 1];
+        return std::sqrt(s / (2.0 * (i1 - i0)));
+    }
+};
+
+}  // namespace
+
+TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
+    const fs::path dir = fs::temp_directory_path() / ("zelvo-audio-out-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    const fs::path dati = dir / "dati";
+    // Remarks at 0.3, noises at 0.2, each a little longer than its lock time.
+    for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
+        for (int n = 1; n <= suoni::fileNelGruppo(g); ++n) tono(reale(dati, suoni::fileCommento(g, n)), 0.6, 0.3f);
+    for (int v : {2, 8, 12, 16, 40, 44}) tono(reale(dati, suoni::rumoreCarta(v).file), 0.25, 0.2f);
+    for (int r = 1; r <= 4; ++r) tono(reale(dati, suoni::rumoreDistribuzione(r)), 0.25, 0.2f);
+    for (int r = 1; r <= 2; ++r) tono(reale(dati, suoni::rumorePresa(r)), 0.25, 0.2f);
+    for (int n = 1; n <= suoni::NUMERO_BRANI; ++n) melodia(reale(dati, suoni::fileBrano(n)), 24);  // 12 s
+
+    const fs::path wav = dir / "partita.wav", json = dir / "partita.json";
+    const std::string cmd = std::string(ZELVO_ENGINE) + " match --games 1 --seed 5 --audio-out " + wav.string() +
+                            " --audio-data " + dati.string() + " > " + json.string();
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    ASSERT_FALSE(fs::exists(wav.string() + ".part"));
+
+    std::ifstream in(json);
+    const auto out = nlohmann::json::parse(in, nullptr, false);
+    ASSERT_FALSE(out.is_discarded());
+    ASSERT_TRUE(out.contains("audio"));
+    const auto& clips = out["audio"]["clips"];
+
+    Ascolto a;
+    SF_INFO info{};
+    SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
+    ASSERT_NE(sf, nullptr);
+    a.frequenza = info.samplerate;
+    a.dati.resize(static_cast<size_t>(info.frames) * 2);
+    sf_readf_float(sf, a.dati.data(), info.frames);
+    sf_close(sf);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_NEAR(static_cast<double>(info.frames) / info.samplerate, out["audio"]["seconds"].get<double>(), 0.01);
+
+    // Nothing sounds before the first step of the deal.
+    EXPECT_EQ(a.rms(0, 440), 0.0);
+
+    int remarks = 0, rumori = 0;
+    int64_t inizioMelodia = -1, ultimo = 0;
+    for (const auto& c : clips) {
+        const int64_t ms = c["ms"].get<int64_t>();
+        const std::string file = c["file"], player = c["player"];
+        ultimo = std::max(ultimo, ms);
+        if (player == "mmcBrano") {
+            if (inizioMelodia < 0) inizioMelodia = ms;
+            continue;
+        }
+        // Right after each clip was asked for, its level is in the file; just before a
+        // remark, only the melody (well below a clip) may sound.
+        const bool remark = file.find("\\Commenti\\") != std::string::npos;
+        const double dopo = a.rms(ms + 2, ms + 150);
+        EXPECT_GT(dopo, remark ? 0.25 : 0.16) << file << " at " << ms;
+        EXPECT_LT(dopo, 0.6) << file << " at " << ms;
+        (remark ? remarks : rumori)++;
+    }
+    EXPECT_GT(remarks, 5);
+    EXPECT_GT(rumori, 20);
+    EXPECT_GE(static_cast<double>(info.frames) / info.samplerate * 1000, ultimo + 5000.0);
+
+    // The melody starts at the end of the deal and goes on under the noises and remarks.
+    ASSERT_GT(inizioMelodia, 0);
+    EXPECT_EQ(inizioMelodia, 8 * 450);
+    if (fs::exists(media::SOUNDFONT_PREDEFINITO)) {
+        for (int64_t t = inizioMelodia + 100; t < inizioMelodia + 11000; t += 250)
+            EXPECT_GT(a.rms(static_cast<double>(t), t + 250.0), 0.001) << "melody silent at " << t;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(AudioOut, AnUnwritableFileIsRefusedCalmly) {
+    const std::string cmd =
+        std::string(ZELVO_ENGINE) + " match --games 1 --audio-out /nonexistent-folder/x.wav > /dev/null 2>&1";
+    const int rc = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(rc));
+    EXPECT_EQ(WEXITSTATUS(rc), 1);
+    EXPECT_FALSE(fs::exists("/nonexistent-folder/x.wav.part"));
+}

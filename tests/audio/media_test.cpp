@@ -1,0 +1,405 @@
+// The real media players with no audio device: paths, decoding, mixing, the
+// virtual-time rendering and the WAV file sink.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/media.h"
+#include "platform/media/mixer.h"
+#include "audio/tabelle.h"
+
+using namespace zelvo;
+using namespace zelvo::media;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A scratch folder of the test's own sample files, removed at the end.
+struct Cartella {
+    fs::path dir;
+    Cartella() {
+        dir = fs::temp_directory_path() / ("zelvo-media-" + std::to_string(::getpid()) + "-" +
+                                           testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~Cartella() { fs::remove_all(dir); }
+    std::string operator/(const std::string& nome) const { return (dir / nome).string(); }
+};
+
+// A WAV file with the given channels and rate whose every sample is `valore`.
+void scriviWav(const std::string& file, int canali, int frequenza, size_t frame, float valore) {
+    fs::create_directories(fs::path(file).parent_path());
+    SF_INFO info{};
+    info.samplerate = frequenza;
+    info.channels = canali;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* sf = sf_open(file.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(sf, nullptr);
+    std::vector<float> dati(frame * canali, valore);
+    sf_writef_float(sf, dati.data(), static_cast<sf_count_t>(frame));
+    sf_close(sf);
+}
+
+// A one-track MIDI file: `note` quarter notes at 120 beats a minute (0.5 s each).
+void scriviMidi(const std::string& file, int note) {
+    fs::create_directories(fs::path(file).parent_path());
+    std::string ev;
+    auto byte = [&ev](std::initializer_list<int> v) {
+        for (int x : v) ev.push_back(static_cast<char>(x));
+    };
+    byte({0x00, 0xC0, 0x00});
+    for (int i = 0; i < note; ++i) {
+        byte({0x00, 0x90, 60 + i % 12, 100});
+        byte({0x83, 0x60, 0x80, 60 + i % 12, 0});  // 480 ticks later
+    }
+    byte({0x00, 0xFF, 0x2F, 0x00});
+    auto be32 = [](uint32_t v) { return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; };
+    std::ofstream f(file, std::ios::binary);
+    f << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk" << be32(ev.size()) << ev;
+}
+
+bool soundfont() { return fs::exists(SOUNDFONT_PREDEFINITO); }
+
+std::vector<float> rendi(Mixer& m, size_t frame) {
+    std::vector<float> out(frame * 2);
+    m.render(out.data(), frame);
+    return out;
+}
+
+class SinkMemoria final : public Sink {
+public:
+    void scrivi(const float* s, size_t frame) override { dati.insert(dati.end(), s, s + frame * 2); }
+    std::vector<float> dati;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------- paths
+
+TEST(MediaPaths, GamePathsMapBelowTheDataFolderIgnoringCase) {
+    Cartella c;
+    scriviWav(c / "Commenti/1v/1V01.WAV", 1, 44100, 10, 0.1f);
+    scriviWav(c / "rumori/Presa1.wav", 1, 44100, 10, 0.1f);
+    const std::string radice = c.dir.string();
+    struct Caso {
+        const char* gioco;
+        std::string reale;
+    } casi[] = {
+        {"C:\\Programmi\\Zelvo\\Commenti\\1v\\1v01.wav", c / "Commenti/1v/1V01.WAV"},
+        {"c:\\programmi\\zelvo\\RUMORI\\presa1.WAV", c / "rumori/Presa1.wav"},
+        {"C:\\Programmi\\Zelvo\\Rumori\\Presa2.wav", ""},          // absent
+        {"C:\\Programmi\\Zelvo\\Rumori", ""},                       // a folder, not a file
+        {"C:\\Programmi\\Zelvo\\", ""},
+        {"D:\\Zelvo\\Rumori\\Presa1.wav", ""},                      // outside the root
+        {"C:\\Programmi\\Zelvo\\..\\..\\etc\\passwd", ""},
+        {"", ""},
+    };
+    for (auto& k : casi) EXPECT_EQ(percorsoSotto(radice, k.gioco), k.reale) << k.gioco;
+}
+
+// ---------------------------------------------------------------- decoding
+
+TEST(MediaDecoding, ChannelsAndRatesBecomeStereoAt44100) {
+    Cartella c;
+    struct Caso {
+        int canali, frequenza;
+        size_t frame, attesi;
+    } casi[] = {{1, 44100, 1000, 1000}, {2, 44100, 1000, 1000}, {1, 22050, 22050, 44100},
+                {2, 11025, 11025, 44100}, {6, 44100, 500, 500}, {1, 48000, 48000, 44100}};
+    for (auto& k : casi) {
+        SCOPED_TRACE(testing::Message() << k.canali << " ch " << k.frequenza << " Hz");
+        char nome[32];
+        std::snprintf(nome, sizeof nome, "t%d_%d.wav", k.canali, k.frequenza);
+        const std::string f = c / nome;
+        scriviWav(f, k.canali, k.frequenza, k.frame, 0.25f);
+        Campioni s;
+        ASSERT_TRUE(decodificaAudio(f, s));
+        EXPECT_NEAR(static_cast<double>(s.frame()), static_cast<double>(k.attesi), 2.0);
+        // The middle of the clip keeps its level on both channels.
+        const size_t mezzo = s.frame() / 2;
+        EXPECT_NEAR(s.dati[2 * mezzo], 0.25f, 0.01f);
+        EXPECT_NEAR(s.dati[2 * mezzo + 1], 0.25f, 0.01f);
+    }
+}
+
+TEST(MediaDecoding, DamagedOrMissingFilesAreRefused) {
+    Cartella c;
+    std::ofstream(c / "vuoto.wav").close();
+    std::ofstream(c / "testo.wav") << "this is not a sound at all, just some text in a file";
+    std::ofstream(c / "mezzo.wav", std::ios::binary) << std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+    for (const char* nome : {"vuoto.wav", "testo.wav", "mezzo.wav", "assente.wav"}) {
+        Campioni s;
+        EXPECT_FALSE(decodificaAudio(c / nome, s)) << nome;
+        EXPECT_TRUE(s.dati.empty());
+    }
+}
+
+// ---------------------------------------------------------------- the mixer
+
+TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
+    Cartella c;
+    scriviWav(c / "Rumori/liscio.wav", 2, 44100, 1000, 0.25f);
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    const Lettore R = Lettore::mmcRumori;
+    m.FileName(R, "");
+    m.Command(R, "Close");
+    m.FileName(R, "C:\\Programmi\\Zelvo\\Rumori\\liscio.wav");
+    m.Command(R, "Open");
+    EXPECT_TRUE(m.aperto(R));
+    EXPECT_FALSE(m.inRiproduzione(R));
+    auto prima = rendi(m, 100);  // opened, not playing: silence
+    for (float v : prima) EXPECT_EQ(v, 0.0f);
+    m.Command(R, "Prev");
+    m.Command(R, "Play");
+    EXPECT_TRUE(m.inRiproduzione(R));
+    auto a = rendi(m, 600);
+    for (float v : a) EXPECT_FLOAT_EQ(v, 0.25f);
+    auto b = rendi(m, 600);  // 400 frames left, then silence
+    EXPECT_FLOAT_EQ(b[2 * 399], 0.25f);
+    EXPECT_EQ(b[2 * 400], 0.0f);
+    EXPECT_FALSE(m.inRiproduzione(R));
+    // "Prev" and "Play" start it again from the beginning.
+    m.Command(R, "Prev");
+    m.Command(R, "Play");
+    auto d = rendi(m, 1000);
+    EXPECT_FLOAT_EQ(d[2 * 999 + 1], 0.25f);
+    // "Close" stops it at once; a second "Close" is harmless.
+    m.Command(R, "Prev");
+    m.Command(R, "Play");
+    rendi(m, 10);
+    m.Command(R, "Close");
+    m.Command(R, "Close");
+    EXPECT_FALSE(m.aperto(R));
+    for (float v : rendi(m, 100)) EXPECT_EQ(v, 0.0f);
+}
+
+TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
+    Cartella c;
+    std::ofstream(c / "Rumori/rotto.wav") << "garbage";
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\assente.wav", "C:\\Programmi\\Zelvo\\Rumori\\rotto.wav", "",
+                          "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid"}) {
+        m.FileName(Lettore::mmcRumori, f);
+        m.Command(Lettore::mmcRumori, "Open");
+        m.Command(Lettore::mmcRumori, "Prev");
+        m.Command(Lettore::mmcRumori, "Play");
+        m.Command(Lettore::mmcRumori, "Eject");
+        EXPECT_FALSE(m.aperto(Lettore::mmcRumori)) << f;
+        for (float v : rendi(m, 64)) EXPECT_EQ(v, 0.0f);
+    }
+    // "Play" without "Open" does nothing either.
+    m.Command(Lettore::mmcSigla, "Play");
+    EXPECT_FALSE(m.inRiproduzione(Lettore::mmcSigla));
+}
+
+TEST(MediaMixer, InstancesSoundTogether) {
+    Cartella c;
+    scriviWav(c / "a.wav", 1, 44100, 500, 0.25f);
+    scriviWav(c / "b.wav", 1, 44100, 500, 0.125f);
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    m.FileName(Lettore::mmcRumori, "C:\\Programmi\\Zelvo\\a.wav");
+    m.FileName(Lettore::mmcUscita, "C:\\Programmi\\Zelvo\\b.wav");
+    for (Lettore l : {Lettore::mmcRumori, Lettore::mmcUscita})
+        for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
+    auto a = rendi(m, 100);
+    EXPECT_FLOAT_EQ(a[0], 0.375f);
+    // Closing one leaves the other playing.
+    m.Command(Lettore::mmcRumori, "Close");
+    auto b = rendi(m, 100);
+    EXPECT_FLOAT_EQ(b[0], 0.125f);
+    EXPECT_TRUE(m.inRiproduzione(Lettore::mmcUscita));
+}
+
+TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
+    if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    Cartella c;
+    scriviMidi(c / "Musiche/MelPop01.mid", 4);  // four notes of 0.5 s
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); });
+    Prova p = provaFile(m, Lettore::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
+    EXPECT_TRUE(p.aperto);
+    EXPECT_GT(p.picco, 0.01f);
+    EXPECT_GT(p.secondi, 1.8);
+    EXPECT_LT(p.secondi, 2.6);
+    // "Prev" after playing starts the melody again from its first note.
+    m.FileName(Lettore::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
+    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Lettore::mmcBrano, cmd);
+    rendi(m, FREQUENZA);
+    m.Command(Lettore::mmcBrano, "Prev");
+    m.Command(Lettore::mmcBrano, "Play");
+    size_t frame = 0;
+    while (m.inRiproduzione(Lettore::mmcBrano) && frame < 10u * FREQUENZA) {
+        rendi(m, 1024);
+        frame += 1024;
+    }
+    EXPECT_GT(frame, 1.8 * FREQUENZA);
+}
+
+TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
+    Cartella c;
+    scriviMidi(c / "x.mid", 2);
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, c / "nessuno.sf2");
+    Prova p = provaFile(m, Lettore::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
+    EXPECT_FALSE(p.aperto);
+    EXPECT_EQ(p.picco, 0.0f);
+}
+
+// ---------------------------------------------------------------- virtual time and sinks
+
+TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
+    Cartella c;
+    scriviWav(c / "Rumori/re.wav", 1, 44100, 441, 0.5f);  // 10 ms
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    SinkMemoria sink;
+    int64_t ora = 2000;  // the virtual clock does not start at 0
+    LettoreVirtuale v(m, sink, [&] { return ora; });
+    ora = 3000;
+    v.FileName(Lettore::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\re.wav");
+    for (const char* cmd : {"Open", "Prev", "Play"}) v.Command(Lettore::mmcRumori, cmd);
+    ora = 3500;
+    v.Command(Lettore::mmcRumori, "Prev");
+    v.Command(Lettore::mmcRumori, "Play");
+    ora = 4000;
+    v.avanzaA(ora);
+    EXPECT_EQ(v.resoFinoA(), 4000);
+    ASSERT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
+    auto campione = [&](double secondi) { return sink.dati[2 * static_cast<size_t>(secondi * FREQUENZA)]; };
+    EXPECT_EQ(campione(0.999), 0.0f);
+    EXPECT_FLOAT_EQ(campione(1.0), 0.5f);
+    EXPECT_FLOAT_EQ(campione(1.0099), 0.5f);
+    EXPECT_EQ(campione(1.0101), 0.0f);
+    EXPECT_EQ(campione(1.4999), 0.0f);
+    EXPECT_FLOAT_EQ(campione(1.5), 0.5f);
+    EXPECT_EQ(campione(1.9), 0.0f);
+    v.avanzaA(1000);  // the past: nothing more
+    EXPECT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
+}
+
+TEST(MediaSink, WavFileAppearsOnlyWhenFinished) {
+    Cartella c;
+    const std::string f = c / "partita.wav";
+    {
+        SinkWav s(f);
+        ASSERT_TRUE(s.ok());
+        std::vector<float> blocco(2 * 1000, 0.5f);
+        s.scrivi(blocco.data(), 1000);
+        s.scrivi(blocco.data(), 1000);
+        EXPECT_FALSE(fs::exists(f));
+        EXPECT_TRUE(s.chiudi());
+        EXPECT_EQ(s.frameScritti(), 2000u);
+    }
+    EXPECT_FALSE(fs::exists(f + ".part"));
+    SF_INFO info{};
+    SNDFILE* sf = sf_open(f.c_str(), SFM_READ, &info);
+    ASSERT_NE(sf, nullptr);
+    EXPECT_EQ(info.frames, 2000);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_EQ(info.samplerate, FREQUENZA);
+    sf_close(sf);
+
+    const std::string g = c / "abbandonata.wav";
+    {
+        SinkWav s(g);  // never finished: nothing stays behind
+        std::vector<float> blocco(20, 0.1f);
+        s.scrivi(blocco.data(), 10);
+    }
+    EXPECT_FALSE(fs::exists(g));
+    EXPECT_FALSE(fs::exists(g + ".part"));
+
+    SinkWav nessuna(c / "cartella/che/non/esiste.wav");
+    EXPECT_FALSE(nessuna.ok());
+    EXPECT_FALSE(nessuna.chiudi());
+}
+
+// ---------------------------------------------------------------- the installed content
+
+TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
+    const fs::path radice = ZELVO_BUILD_DATA_DIR;
+    std::vector<fs::path> file;
+    for (const char* cartella : {"Commenti", "Rumori", "Musiche"}) {
+        std::error_code ec;
+        if (!fs::is_directory(radice / cartella, ec)) continue;
+        for (fs::recursive_directory_iterator it(radice / cartella, ec), end; !ec && it != end; it.increment(ec))
+            if (it->is_regular_file()) file.push_back(it->path());
+    }
+    if (file.empty()) GTEST_SKIP() << "no content installed in " << radice;
+    const bool sf = soundfont();
+    Mixer m([](const std::string& p) { return p; });  // the test names real files directly
+    int wav = 0, midi = 0;
+    for (const fs::path& p : file) {
+        std::string est = p.extension().string();
+        for (char& ch : est) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (est == ".wav") {
+            Campioni s;
+            EXPECT_TRUE(decodificaAudio(p.string(), s)) << p;
+            EXPECT_GT(s.frame(), 0u) << p;
+            ++wav;
+        } else if (est == ".mid" && sf) {
+            // A few seconds are enough to know it plays and sounds.
+            Prova r = provaFile(m, Lettore::mmcBrano, p.string(), 3.0);
+            EXPECT_TRUE(r.aperto) << p;
+            EXPECT_GT(r.picco, 0.0f) << p;
+            ++midi;
+        }
+    }
+    RecordProperty("wav", wav);
+    RecordProperty("midi", midi);
+    EXPECT_GT(wav + midi, 0);
+}
+
+TEST(InstalledContent, EveryFileTheGameNamesIsThere) {
+    const fs::path radice = ZELVO_BUILD_DATA_DIR;
+    std::error_code ec;
+    if (!fs::is_directory(radice / "Commenti", ec) && !fs::is_directory(radice / "Rumori", ec) &&
+        !fs::is_directory(radice / "Musiche", ec))
+        GTEST_SKIP() << "no content installed in " << radice;
+    std::vector<std::string> nomi;
+    for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
+        for (int n = 1; n <= suoni::fileNelGruppo(g); ++n) nomi.push_back(suoni::fileCommento(g, n));
+    for (int v : {2, 8, 12, 16, 40, 44}) nomi.push_back(suoni::rumoreCarta(v).file);
+    for (int r = 1; r <= 4; ++r) nomi.push_back(suoni::rumoreDistribuzione(r));
+    for (int r = 1; r <= 2; ++r) nomi.push_back(suoni::rumorePresa(r));
+    for (const char* f : {"Carta1.wav", "Carta4.wav", "Mameli.wav", "GodSave.wav"})
+        nomi.push_back(std::string("C:\\Programmi\\Zelvo\\Rumori\\") + f);
+    for (int n = 1; n <= suoni::NUMERO_BRANI; ++n) nomi.push_back(suoni::fileBrano(n));
+    for (const char* f : {suoni::FILE_INNO_INGLESE, suoni::FILE_INNO_ITALIANO, suoni::FILE_SIGLA,
+                          "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.Mid"})
+        nomi.push_back(f);
+    for (const std::string& n : nomi) {
+        // Only the folders that are installed are checked, so each content part can land alone.
+        const std::string cartella = n.substr(19, n.find('\\', 19) - 19);
+        if (!fs::is_directory(radice / cartella, ec)) continue;
+        EXPECT_NE(percorsoPredefinito(n), "") << n;
+    }
+}
+
+TEST(MediaWindowPlayers, OrdersAreCarriedOutInTurnByTheWorker) {
+    Cartella c;
+    scriviWav(c / "Rumori/tre.wav", 1, 44100, 1000, 0.25f);
+    scriviWav(c / "Rumori/asso.wav", 1, 44100, 1000, 0.5f);
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    {
+        LettoreAsincrono a(m, false);
+        for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\tre.wav", "C:\\Programmi\\Zelvo\\Rumori\\asso.wav"}) {
+            a.FileName(Lettore::mmcRumori, "");
+            a.Command(Lettore::mmcRumori, "Close");
+            a.FileName(Lettore::mmcRumori, f);
+            for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Lettore::mmcRumori, cmd);
+        }
+        a.attendi();
+        // The second clip closed the first: only its level sounds.
+        EXPECT_FLOAT_EQ(rendi(m, 10)[0], 0.5f);
+        a.Command(Lettore::mmcRumori, "Close");
+        a.attendi();
+        EXPECT_FALSE(m.aperto(Lettore::mmcRumori));
+        // Orders still queued when the players go are dropped without harm.
+        for (int i = 0; i < 200; ++i) a.Command(Lettore::mmcBrano, "Close");
+    }
+}

@@ -1,0 +1,366 @@
+// The melodies, their cycle of 21, the pause between them and the anthems.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "audio/tabelle.h"
+#include "banco.h"
+
+using namespace zelvo;
+using namespace zelvo::test;
+
+namespace {
+
+std::string melodia(int n) { return suoni::fileBrano(n); }
+
+}  // namespace
+
+TEST(Melodies, StartingAMelody) {
+    Banco b;
+    b.opzione(opz::Titoli, "Si");
+    b.estrai(6, 21);
+    b.w.musica.cmdSCegliBrano();
+    const StatoSuoni& s = b.m().suoni;
+    EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
+    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(6));
+    EXPECT_EQ(s.lblBranoInCorso, 6);
+    EXPECT_EQ(s.lblNumeroBraniAscoltati, 1);
+    EXPECT_EQ(s.lblContatoreBrano, 0);
+    EXPECT_FALSE(s.lblBranoTerminato);
+    EXPECT_TRUE(s.branoAscoltato[6]);
+    EXPECT_EQ(s.lblTitolo.Caption, "'La domenica andando alla Messa' - Melodia popolare del Trentino");
+    EXPECT_EQ(s.lblTitolo.Top, 1440);
+    EXPECT_TRUE(s.lblTitolo.Visible);
+    EXPECT_EQ(s.lblTitoloInMemoria, s.lblTitolo.Caption);
+    EXPECT_TRUE(b.w.t.TimerFermaBrano.enabled());
+    EXPECT_EQ(b.w.t.TimerFermaBrano.interval(), 60500);
+    EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);  // music never takes the lock
+
+    Banco senza;  // without option 13 the title stays hidden
+    senza.opzione(opz::Titoli, "No");
+    senza.estrai(1, 21);
+    senza.w.musica.cmdSCegliBrano();
+    EXPECT_FALSE(senza.m().suoni.lblTitolo.Visible);
+    EXPECT_EQ(senza.m().suoni.lblTitolo.Top, 1550);
+}
+
+TEST(Melodies, MelodySixStopsAfterTwiceItsIntervalAndTheNextFollowsByTheFrequency) {
+    struct Caso {
+        const char* frequenza;
+        int pausa;  // 0: never
+    } casi[] = {{"Sempre", 10}, {"Spesso", 16000}, {"Ogni tanto", 32000}, {"Raramente", 64000}, {"Mai", 0}};
+    for (auto& c : casi) {
+        SCOPED_TRACE(c.frequenza);
+        Banco b;
+        b.opzione(opz::FrequenzaMusica, c.frequenza);
+        b.opzione(opz::CambioBrano, "Dopo il brano precedente");
+        b.opzione(opz::Titoli, "Si");
+        b.estrai(6, 21);
+        b.w.musica.cmdSCegliBrano();
+        b.s.advance(121000 - 1);
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).size(), 4u);
+        EXPECT_EQ(b.m().suoni.lblContatoreBrano, 1);
+        b.s.advance(1);  // 121 s: stopped
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+        EXPECT_TRUE(b.m().suoni.lblBranoTerminato);
+        EXPECT_FALSE(b.m().suoni.lblTitolo.Visible);
+        EXPECT_EQ(b.m().suoni.lblTitolo.Caption, "");
+        EXPECT_EQ(b.w.t.TimerFrequenzaMusica.enabled(), c.pausa > 0);
+        if (c.pausa == 0) {
+            b.s.advance(200000);
+            EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 1u);
+            continue;
+        }
+        b.estrai(9, 21);
+        b.s.advance(c.pausa - 1);
+        EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 1u);
+        b.s.advance(1);
+        EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(9));
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Close"}));
+    }
+}
+
+TEST(Melodies, ACycleOfTwentyOneWithoutRepeatsThenANewCycle) {
+    Banco b;
+    b.casuale.libere = true;  // a seeded generator decides
+    std::vector<int> ordine;
+    for (int k = 0; k < 21; ++k) {
+        b.w.musica.cmdSCegliBrano();
+        ordine.push_back(b.m().suoni.lblBranoInCorso);
+        EXPECT_EQ(b.m().suoni.lblNumeroBraniAscoltati, k + 1);
+    }
+    EXPECT_EQ(std::set<int>(ordine.begin(), ordine.end()).size(), 21u);
+    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 21u);
+    for (int n = 1; n <= 21; ++n) EXPECT_TRUE(b.m().suoni.branoAscoltato[n]);
+
+    // The 22nd: the marks are cleared and a new cycle starts, never with the melody just heard.
+    b.w.musica.cmdSCegliBrano();
+    const int primo = b.m().suoni.lblBranoInCorso;
+    EXPECT_NE(primo, ordine.back());
+    EXPECT_EQ(b.m().suoni.lblNumeroBraniAscoltati, 1);
+    int marcati = 0;
+    for (int n = 1; n <= 21; ++n) marcati += b.m().suoni.branoAscoltato[n];
+    EXPECT_EQ(marcati, 1);
+    std::set<int> secondo = {primo};
+    for (int k = 1; k < 21; ++k) {
+        b.w.musica.cmdSCegliBrano();
+        secondo.insert(b.m().suoni.lblBranoInCorso);
+    }
+    EXPECT_EQ(secondo.size(), 21u);
+}
+
+TEST(Melodies, TheDrawAfterANewCycleSkipsTheMelodyJustHeard) {
+    Banco b;
+    auto& s = b.m().suoni;
+    s.branoAscoltato.fill(true);
+    s.lblNumeroBraniAscoltati = 21;
+    s.lblBranoInCorso = 4;
+    b.estrai(17, 21);  // wasted: the cycle is over
+    b.estrai(4, 21);   // the melody just heard: drawn again
+    b.estrai(11, 21);
+    b.w.musica.cmdSCegliBrano();
+    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano), (std::vector<std::string>{melodia(11)}));
+    EXPECT_EQ(s.lblNumeroBraniAscoltati, 1);
+    EXPECT_TRUE(b.casuale.coda.empty());
+}
+
+TEST(Melodies, HeardMelodiesAreDrawnAgain) {
+    Banco b;
+    auto& s = b.m().suoni;
+    s.branoAscoltato[3] = s.branoAscoltato[8] = true;
+    s.lblNumeroBraniAscoltati = 2;
+    s.lblBranoInCorso = 8;
+    b.estrai(3, 21);
+    b.estrai(8, 21);
+    b.estrai(20, 21);
+    b.w.musica.cmdSCegliBrano();
+    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(20));
+    EXPECT_EQ(s.lblNumeroBraniAscoltati, 3);
+}
+
+TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
+    Banco b;
+    b.opzione(opz::FrequenzaMusica, "Sempre");
+    b.opzione(opz::CambioBrano, "Dopo un nuovo Gioco");
+    b.opzione(opz::Titoli, "Si");
+    b.m().gioco.lblNumeroGioco = 1;
+    b.estrai(9, 21);  // 'Maddalena', stop interval 30600
+    b.w.musica.cmdSCegliBrano();
+    b.estrai(14, 21);  // the first pause: the game number differs from the mark, so a new melody
+    b.s.advance(2 * 30600 + 10);
+    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
+    EXPECT_EQ(b.m().suoni.lblConfrontaGiocoPerIlCambioDelBrano, 1);
+    // Same game: melody 14 again and again, with no draw.
+    const int intervallo = suoni::brano(14).intervalloStop;
+    for (int volta = 0; volta < 3; ++volta) {
+        b.s.advance(2 * intervallo + 10);
+        EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
+        EXPECT_EQ(b.m().suoni.lblTitolo.Caption, suoni::brano(14).titolo);
+        EXPECT_TRUE(b.m().suoni.lblTitolo.Visible);
+        EXPECT_FALSE(b.m().suoni.lblBranoTerminato);
+    }
+    const auto cmd = b.media.comandi(Lettore::mmcBrano);
+    EXPECT_EQ(std::vector<std::string>(cmd.end() - 5, cmd.end()),
+              (std::vector<std::string>{"Close", "Close", "Open", "Prev", "Play"}));
+    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 5u);
+    // A new game: the next pause changes the melody.
+    b.m().gioco.lblNumeroGioco = 2;
+    b.estrai(2, 21);
+    b.s.advance(2 * intervallo + 10);
+    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(2));
+    EXPECT_TRUE(b.casuale.coda.empty());
+}
+
+TEST(Melodies, InterruptedMusicWaitsForTheNextDeal) {
+    Banco b;
+    b.opzione(opz::FrequenzaMusica, "Sempre");
+    b.m().suoni.lblMusicaInterrotta = true;
+    b.w.t.TimerFrequenzaMusica.setInterval(10);
+    b.w.t.TimerFrequenzaMusica.enable();
+    b.s.advance(10);
+    EXPECT_TRUE(b.media.suonati(Lettore::mmcBrano).empty());
+    EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Close"}));
+}
+
+// ---------------------------------------------------------------- at the deal
+
+TEST(MusicAtTheDeal, FirstDealStartsTheMusicUnlessMai) {
+    for (const char* f : {"Spesso", "Mai"}) {
+        Banco b;
+        b.opzione(opz::FrequenzaMusica, f);
+        if (std::string(f) != "Mai") b.estrai(5, 21);
+        b.w.musica.MusicaDistribuzione();
+        EXPECT_TRUE(b.m().suoni.lblEtichettaAperturaGioco);
+        EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), std::string(f) == "Mai" ? 0u : 1u) << f;
+    }
+}
+
+TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
+    struct Caso {
+        const char* cambio;
+        bool interrotta, terminato;
+        const char* atteso;  // "nuovo", "ripreso", "niente"
+    } casi[] = {{"Dopo un nuovo Gioco", true, false, "nuovo"},
+                {"Dopo un nuovo Gioco", true, true, "nuovo"},
+                {"Dopo il brano precedente", true, false, "ripreso"},
+                {"Dopo il brano precedente", true, true, "nuovo"},
+                {"Dopo il brano precedente", false, false, "niente"},
+                {"Dopo un nuovo Gioco", false, true, "niente"}};
+    for (auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.cambio << " " << c.interrotta << " " << c.terminato);
+        Banco b;
+        b.opzione(opz::FrequenzaMusica, "Spesso");
+        b.opzione(opz::CambioBrano, c.cambio);
+        b.opzione(opz::Titoli, "Si");
+        auto& s = b.m().suoni;
+        s.lblEtichettaAperturaGioco = true;
+        s.lblMusicaInterrotta = c.interrotta;
+        s.lblBranoTerminato = c.terminato;
+        s.lblBranoInCorso = 12;
+        s.branoAscoltato[12] = true;
+        s.lblNumeroBraniAscoltati = 1;
+        s.lblTitoloInMemoria = suoni::brano(12).titolo;
+        b.w.t.TimerFermaBrano.setInterval(suoni::brano(12).intervalloStop);
+        const std::string atteso = c.atteso;
+        if (atteso == "nuovo") b.estrai(7, 21);
+        b.w.musica.MusicaDistribuzione();
+        if (atteso == "niente") {
+            EXPECT_TRUE(b.media.voci().empty());
+        } else if (atteso == "nuovo") {
+            EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(7));
+        } else {
+            EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
+            EXPECT_EQ(s.lblTitolo.Caption, suoni::brano(12).titolo);
+            EXPECT_TRUE(s.lblTitolo.Visible);
+            EXPECT_TRUE(b.w.t.TimerFermaBrano.enabled());
+            EXPECT_EQ(b.w.t.TimerFermaBrano.interval(), 46500);
+            EXPECT_FALSE(s.lblBranoTerminato);
+        }
+        EXPECT_TRUE(b.casuale.coda.empty());
+    }
+}
+
+// ---------------------------------------------------------------- anthems
+
+TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
+    struct Caso {
+        bool inglese;
+        int vincitore;
+        const char* file;
+        const char* titolo;
+    } casi[] = {{true, 1, "C:\\Programmi\\Zelvo\\Musiche\\GodSave.mid", "'God save the Queen' - Inno nazionale inglese"},
+                {false, 2, "C:\\Programmi\\Zelvo\\Musiche\\Mameli.mid", "'Fratelli d'Italia' - Inno nazionale italiano"}};
+    for (auto& c : casi) {
+        Banco b;
+        b.opzione(opz::Titoli, "Si");
+        b.opzione(opz::FrequenzaMusica, "Sempre");
+        b.estrai(10, 21);  // title at 1440
+        b.w.musica.cmdSCegliBrano();
+        b.s.advance(5000);
+        b.m().gioco.lblVincitore = c.vincitore;
+        if (c.inglese) b.w.musica.InnoInglese();
+        else b.w.musica.InnoItaliano();
+        const StatoSuoni& s = b.m().suoni;
+        EXPECT_EQ(s.lblTitoloInMemoria, suoni::brano(10).titolo);
+        EXPECT_EQ(s.lblPosizioneTitolo, 1440);
+        EXPECT_EQ(s.lblTitolo.Caption, c.titolo);
+        EXPECT_EQ(s.lblTitolo.Top, 1550);
+        EXPECT_TRUE(s.lblTitolo.Visible);
+        EXPECT_TRUE(s.lblMusicaInterrotta);
+        EXPECT_EQ(s.lblContatoreBrano, 0);
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+        EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
+        EXPECT_FALSE(b.w.t.TimerFrequenzaMusica.enabled());
+        EXPECT_TRUE(b.w.t.TimerBandiera.enabled());
+        EXPECT_TRUE(b.m().finestra.ImgBandiera[c.vincitore].Visible);
+        EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
+        b.w.t.TimerBandiera.disable();  // the flag animation belongs to the game flow
+        b.s.advance(9);
+        EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
+        b.s.advance(1);
+        EXPECT_EQ(b.media.suonatiConTempo(Lettore::mmcBandiera),
+                  (std::vector<std::pair<int64_t, std::string>>{{5010, c.file}}));
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Open", "Prev", "Play"}));
+        EXPECT_FALSE(b.w.t.TimerIniziaInno.enabled());
+
+        // The flag animation ends: the melody's title and place come back, hidden.
+        b.w.musica.RipristinaTitolo();
+        EXPECT_EQ(s.lblTitolo.Caption, suoni::brano(10).titolo);
+        EXPECT_EQ(s.lblTitolo.Top, 1440);
+        EXPECT_FALSE(s.lblTitolo.Visible);
+        // Leaving the end panel closes the anthem.
+        b.w.musica.ChiudiInno();
+        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera).back(), "Close");
+    }
+}
+
+TEST(Anthems, StoppingTheMelodyForTheReview) {
+    Banco b;
+    b.opzione(opz::Titoli, "Si");
+    b.estrai(2, 21);
+    b.w.musica.cmdSCegliBrano();
+    b.s.advance(40000);
+    EXPECT_EQ(b.m().suoni.lblContatoreBrano, 1);
+    b.w.musica.FermaBrano();
+    EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+    EXPECT_EQ(b.m().suoni.lblContatoreBrano, 0);
+    EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
+    EXPECT_FALSE(b.m().suoni.lblTitolo.Visible);
+}
+
+// ---------------------------------------------------------------- noises
+
+TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
+    Banco b;
+    for (int v : {2, 7, 8, 12, 16, 40, 44}) {
+        b.m().gioco.lblUltimaCartaGiocata = v;
+        b.w.rumori.SuonaCarta();
+        EXPECT_EQ(b.ultimo(), suoni::rumoreCarta(v).file);
+        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), suoni::rumoreCarta(v).ms);
+        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
+    }
+    EXPECT_EQ(rumore("fante.wav"), suoni::rumoreCarta(8).file);
+    b.m().suoni.lblInterdiciSuoni = false;
+    for (int r = 1; r <= 4; ++r) {
+        b.m().suoni.lblInterdiciSuoni = false;
+        b.estrai(r, 4);
+        b.w.rumori.SuonaDistribuzione();
+        EXPECT_EQ(b.ultimo(), rumore("carta" + std::to_string(r) + ".wav"));
+    }
+    // A second card dealt while the lock is held stays silent.
+    const size_t prima = b.media.voci().size();
+    b.w.rumori.SuonaDistribuzione();
+    EXPECT_EQ(b.media.voci().size(), prima);
+    for (int r = 1; r <= 2; ++r) {
+        b.m().suoni.lblInterdiciSuoni = false;
+        b.estrai(r, 2);
+        b.w.rumori.SuonaPresa();
+        EXPECT_EQ(b.ultimo(), rumore("Presa" + std::to_string(r) + ".wav"));
+        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), 568);
+    }
+}
+
+TEST(Noises, ReviewNoiseTakesNoLock) {
+    Banco b;
+    b.m().finestra.lblPC.ForeColor = b.m().finestra.lblH.ForeColor = colore::BIANCO;
+    b.m().gioco.lblManche = 5;
+    b.estrai(3, 4);
+    b.w.rumori.SuonaAnalisi(1);
+    EXPECT_EQ(b.ultimo(), rumore("Carta3.wav"));
+    EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
+    EXPECT_FALSE(b.w.t.TimerFineRumoreCarte.enabled());
+    // Phase 3 after trick 18: the player is closed and nothing plays.
+    b.m().gioco.lblManche = 19;
+    b.estrai(1, 4);
+    b.w.rumori.SuonaAnalisi(3);
+    EXPECT_EQ(b.media.suonati(Lettore::mmcRumori).size(), 1u);
+    EXPECT_EQ(b.media.comandi(Lettore::mmcRumori).back(), "Close");
+    // The end sound with the names marked and the computer above 60.
+    b.m().finestra.lblPC.ForeColor = colore::ROSSO;
+    b.m().gioco.lblManche = 10;
+    b.m().gioco.lblPuntiPC = 75;
+    b.estrai(2, 4);
+    b.w.rumori.SuonaAnalisi(4);
+    EXPECT_EQ(b.ultimo(), rumore("GodSave.wav"));
+}

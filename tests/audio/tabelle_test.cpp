@@ -1,0 +1,288 @@
+// The fixed tables of the sounds: every value of every draw.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "audio/tabelle.h"
+
+using namespace zelvo;
+using namespace zelvo::suoni;
+
+namespace {
+
+std::vector<int> perOgniR(int N, const std::function<int(int)>& f) {
+    std::vector<int> out;
+    for (int r = 1; r <= N; ++r) out.push_back(f(r));
+    return out;
+}
+
+std::set<int> insiemeParla(Occasione o, const std::string& p) {
+    std::set<int> out;
+    for (int r = 1; r <= lati(o); ++r)
+        if (parla(o, p, r)) out.insert(r);
+    return out;
+}
+
+std::set<int> da(std::initializer_list<std::pair<int, int>> intervalli) {
+    std::set<int> out;
+    for (auto [a, b] : intervalli)
+        for (int r = a; r <= b; ++r) out.insert(r);
+    return out;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- personality odds
+
+TEST(PersonalityOdds, TrickRemarkSets) {
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Riservato"), da({{3, 7}, {17, 19}, {30, 32}, {42, 46}}));
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Gentleman"), da({{2, 8}, {16, 20}, {29, 33}, {41, 47}}));
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Loquace"), da({{1, 9}, {15, 21}, {28, 34}, {40, 48}}));
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Pettegolo"), da({{1, 48}}));
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Riservato").size(), 16u);
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Gentleman").size(), 24u);
+    EXPECT_EQ(insiemeParla(Occasione::Presa, "Loquace").size(), 32u);
+}
+
+TEST(PersonalityOdds, DealImpatienceStayAndFarewellSets) {
+    EXPECT_EQ(insiemeParla(Occasione::Apertura, "Riservato"), da({{17, 24}}));
+    EXPECT_EQ(insiemeParla(Occasione::Apertura, "Gentleman"), da({{13, 24}}));
+    EXPECT_EQ(insiemeParla(Occasione::Apertura, "Loquace"), da({{9, 24}}));
+    EXPECT_EQ(insiemeParla(Occasione::Apertura, "Pettegolo"), da({{1, 24}}));
+
+    EXPECT_EQ(insiemeParla(Occasione::Impazienza, "Riservato"), (std::set<int>{1, 5, 8, 11}));
+    EXPECT_EQ(insiemeParla(Occasione::Impazienza, "Gentleman"), (std::set<int>{1, 2, 5, 6, 10, 11}));
+    EXPECT_EQ(insiemeParla(Occasione::Impazienza, "Loquace"), (std::set<int>{1, 3, 4, 5, 7, 8, 10, 12}));
+    EXPECT_EQ(insiemeParla(Occasione::Impazienza, "Pettegolo"), da({{1, 12}}));
+
+    for (Occasione o : {Occasione::Resta, Occasione::Uscita}) {
+        EXPECT_EQ(insiemeParla(o, "Riservato"), da({{5, 6}}));
+        EXPECT_EQ(insiemeParla(o, "Gentleman"), da({{4, 6}}));
+        EXPECT_EQ(insiemeParla(o, "Loquace"), da({{3, 6}}));
+        EXPECT_EQ(insiemeParla(o, "Pettegolo"), da({{1, 6}}));
+    }
+}
+
+TEST(PersonalityOdds, TaciturnoAndUnknownTextsNeverSpeak) {
+    for (Occasione o : {Occasione::Presa, Occasione::Apertura, Occasione::Impazienza, Occasione::Resta,
+                        Occasione::Uscita})
+        for (const char* p : {"Taciturno", "", "taciturno", "pettegolo", "Chiacchierone"})
+            EXPECT_TRUE(insiemeParla(o, p).empty()) << p;
+    EXPECT_EQ(lati(Occasione::Presa), 48);
+    EXPECT_EQ(lati(Occasione::Apertura), 24);
+    EXPECT_EQ(lati(Occasione::Impazienza), 12);
+    EXPECT_EQ(lati(Occasione::Resta), 6);
+    EXPECT_EQ(lati(Occasione::Uscita), 6);
+}
+
+// ---------------------------------------------------------------- trick remark files
+
+TEST(TrickRemarkFiles, ComputerLedAndTook) {
+    const std::vector<int> alto = {13, 13, 13, 13, 14, 14, 14, 14, 15, 15, 15, 15,
+                                   16, 16, 16, 16, 17, 17, 17, 17, 18, 18, 18, 18};
+    const std::vector<int> basso = {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 25, 25, 26, 26, 27, 27, 28, 28, 29, 29, 30, 30};
+    auto figura = [](int a, int b) {
+        return std::vector<int>{7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10, 10, 11, 11, 11, 12, 12, 12, a, a, a, b, b, b};
+    };
+    struct Caso {
+        int vh;
+        std::vector<int> file;
+    } casi[] = {{44, alto}, {40, alto}, {8, figura(19, 20)}, {12, figura(21, 22)}, {16, figura(23, 24)},
+                {7, basso}, {2, basso}};
+    for (auto& c : casi)
+        EXPECT_EQ(perOgniR(24, [&](int r) { return sceltaVinceDiMano(c.vh, r); }), c.file) << "vh " << c.vh;
+}
+
+TEST(TrickRemarkFiles, ComputerLedAndLostBySumOfValues) {
+    auto blocco = [](int b) {
+        std::vector<int> v;
+        for (int k = 0; k < 6; ++k) v.insert(v.end(), 3, b + k);
+        return v;
+    };
+    struct Caso {
+        int somma, base;
+    } casi[] = {{4, 1}, {16, 1}, {17, 7}, {44, 7}, {45, 13}, {56, 13}, {57, 19}, {84, 19}};
+    for (auto& c : casi)
+        EXPECT_EQ(perOgniR(18, [&](int r) { return sceltaPerdeDiMano(c.somma, r); }), blocco(c.base))
+            << "sum " << c.somma;
+}
+
+TEST(TrickRemarkFiles, HumanLedAndTook) {
+    auto quattro = [](int b) {
+        std::vector<int> v;
+        for (int k = 0; k < 6; ++k) v.insert(v.end(), 4, b + k);
+        return v;
+    };
+    const std::vector<int> basso = {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 19, 19, 20, 20, 21, 21, 22, 22, 23, 23, 24, 24};
+    struct Caso {
+        int vc;
+        std::vector<int> file;
+    } casi[] = {{44, quattro(13)}, {40, quattro(13)}, {16, quattro(7)}, {8, quattro(7)}, {7, basso}, {2, basso}};
+    for (auto& c : casi)
+        EXPECT_EQ(perOgniR(24, [&](int r) { return sceltaPerdeRispondendo(c.vc, r); }), c.file) << "vc " << c.vc;
+}
+
+TEST(TrickRemarkFiles, ComputerAnsweredAndTook) {
+    EXPECT_EQ(perOgniR(12, sceltaVinceRispondendo), (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6}));
+    EXPECT_EQ(perOgniR(12, sceltaBriscolaPesante),
+              (std::vector<int>{11, 11, 12, 12, 13, 13, 14, 14, 15, 15, 16, 16}));
+    // r and 11 - r share a file; 5 and 6 go by the suit of the human's card.
+    struct Caso {
+        char seme;
+        int r5, r6;
+    } semi[] = {{'d', 21, 22}, {'s', 25, 26}, {'c', 23, 24}, {'b', 28, 27}};
+    for (auto& s : semi) {
+        EXPECT_EQ(perOgniR(10, [&](int r) { return sceltaVinceRispondendoPoco(s.seme, r); }),
+                  (std::vector<int>{7, 8, 9, 10, s.r5, s.r6, 10, 9, 8, 7}))
+            << s.seme;
+        EXPECT_EQ(perOgniR(10, [&](int r) { return sceltaBriscolaLeggera(s.seme, r); }),
+                  (std::vector<int>{17, 18, 19, 20, s.r5, s.r6, 20, 19, 18, 17}))
+            << s.seme;
+    }
+}
+
+// ---------------------------------------------------------------- other remark files
+
+TEST(OtherRemarkFiles, DealRemark) {
+    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(true, Chi::PC, r); }),
+              (std::vector<int>{1, 12, 2, 11, 3, 10, 4, 9, 5, 8, 6, 7, 7, 6, 8, 5, 9, 4, 10, 3, 11, 2, 12, 1}));
+    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::PC, r); }),
+              (std::vector<int>{13, 13, 13, 13, 14, 14, 14, 14, 15, 15, 15, 15,
+                                16, 16, 16, 16, 17, 17, 17, 17, 18, 18, 18, 18}));
+    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::H, r); }),
+              (std::vector<int>{19, 19, 19, 19, 20, 20, 20, 20, 21, 21, 21, 21,
+                                22, 22, 22, 22, 23, 23, 23, 23, 24, 24, 24, 24}));
+    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::Nessuno, r); }), std::vector<int>(24, 5));
+}
+
+TEST(OtherRemarkFiles, EndOfGameRemark) {
+    const std::vector<int> pc = {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 6, 5, 4, 3, 2, 1};
+    std::vector<int> h;
+    for (int k : pc) h.push_back(k + 6);
+    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::PC, r); }), pc);
+    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::H, r); }), h);
+    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::Nessuno, r); }), std::vector<int>(18, 13));
+}
+
+TEST(OtherRemarkFiles, ImpatienceStayAndFarewell) {
+    std::vector<int> impaz;
+    for (int r = 1; r <= 24; ++r) impaz.push_back(r);
+    for (int r = 25; r <= 48; ++r) impaz.push_back(49 - r);
+    EXPECT_EQ(perOgniR(48, sceltaImpazienza), impaz);
+    EXPECT_EQ(perOgniR(6, sceltaResta), (std::vector<int>{7, 8, 9, 7, 8, 9}));
+    EXPECT_EQ(perOgniR(6, sceltaUscita), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
+// ---------------------------------------------------------------- clip lengths and paths
+
+TEST(RemarkFiles, PathsAndGroupSizes) {
+    EXPECT_EQ(fileCommento("1p", 1), "C:\\Programmi\\Zelvo\\Commenti\\1p\\1p01.wav");
+    EXPECT_EQ(fileCommento("Impaz", 24), "C:\\Programmi\\Zelvo\\Commenti\\Impaz\\Impaz24.wav");
+    EXPECT_EQ(fileCommento("Inizio", 5), "C:\\Programmi\\Zelvo\\Commenti\\Inizio\\Inizio05.wav");
+    const std::map<std::string, int> dimensioni = {{"1v", 30}, {"1p", 24}, {"2v", 28}, {"2p", 24},
+                                                   {"Impaz", 24}, {"Inizio", 24}, {"Fine", 13}, {"Esci", 9}};
+    for (auto& [g, n] : dimensioni) {
+        EXPECT_EQ(fileNelGruppo(g), n) << g;
+        EXPECT_EQ(durataCommento(g, n + 1), 0) << g;
+        EXPECT_EQ(durataCommento(g, 0), 0) << g;
+    }
+    EXPECT_EQ(fileNelGruppo("3x"), 0);
+}
+
+TEST(RemarkFiles, LockTimes) {
+    struct Caso {
+        const char* gruppo;
+        int n, ms;
+    } casi[] = {
+        {"1p", 1, 1969},   {"1p", 5, 880},    {"1p", 18, 3545},  {"1p", 24, 1128},  {"1v", 1, 2035},
+        {"1v", 12, 838},   {"1v", 19, 3894},  {"1v", 30, 1802},  {"2p", 1, 1626},   {"2p", 19, 790},
+        {"2p", 24, 3877},  {"2v", 1, 1893},   {"2v", 11, 779},   {"2v", 21, 5040},  {"2v", 28, 3577},
+        {"Impaz", 1, 2694}, {"Impaz", 17, 602}, {"Impaz", 23, 590}, {"Impaz", 24, 2300},
+        {"Inizio", 1, 3414}, {"Inizio", 5, 2874}, {"Inizio", 16, 5870}, {"Inizio", 24, 3971},
+        {"Fine", 1, 2230}, {"Fine", 12, 3722}, {"Fine", 13, 950},  {"Esci", 6, 0},    {"Esci", 1, 0},
+        {"Esci", 7, 1018}, {"Esci", 8, 938},  {"Esci", 9, 1934},
+    };
+    for (auto& c : casi) EXPECT_EQ(durataCommento(c.gruppo, c.n), c.ms) << c.gruppo << c.n;
+    // Every remark that takes the lock has a length between the shortest and the longest clip.
+    for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine"})
+        for (int n = 1; n <= fileNelGruppo(g); ++n) {
+            EXPECT_GE(durataCommento(g, n), 590) << g << n;
+            EXPECT_LE(durataCommento(g, n), 5870) << g << n;
+        }
+}
+
+// ---------------------------------------------------------------- noises
+
+TEST(NoiseFiles, CardNoiseByStrength) {
+    struct Caso {
+        int v;
+        const char* file;
+        int ms;
+    } casi[] = {{2, "liscio.wav", 338}, {4, "liscio.wav", 338}, {7, "liscio.wav", 338}, {8, "fante.wav", 338},
+                {12, "cavallo.wav", 360}, {16, "re.wav", 376}, {40, "tre.wav", 262}, {44, "asso.wav", 356}};
+    for (auto& c : casi) {
+        EXPECT_EQ(std::string(rumoreCarta(c.v).file), std::string("C:\\Programmi\\Zelvo\\Rumori\\") + c.file);
+        EXPECT_EQ(rumoreCarta(c.v).ms, c.ms);
+    }
+    EXPECT_EQ(rumoreDistribuzione(3), "C:\\Programmi\\Zelvo\\Rumori\\carta3.wav");
+    EXPECT_EQ(rumorePresa(2), "C:\\Programmi\\Zelvo\\Rumori\\Presa2.wav");
+}
+
+TEST(NoiseFiles, ReviewNoiseTable) {
+    const std::string R = "C:\\Programmi\\Zelvo\\Rumori\\";
+    auto carta = [&](int r) { return R + "Carta" + std::to_string(r) + ".wav"; };
+    auto presa = [&](int r) { return R + (r <= 2 ? "Presa1.wav" : "Presa2.wav"); };
+    for (int r = 1; r <= 4; ++r) {
+        for (int manche : {1, 17, 18, 19, 20}) {
+            for (bool bianchi : {true, false}) {
+                const bool tardi = manche >= 18;
+                SCOPED_TRACE(testing::Message() << "r " << r << " trick " << manche << " white " << bianchi);
+                EXPECT_EQ(fileAnalisi(1, manche, r, bianchi, 70, false), carta(r));
+                EXPECT_EQ(fileAnalisi(3, manche, r, bianchi, 70, false), tardi ? "" : carta(2));
+                EXPECT_EQ(fileAnalisi(0, manche, r, bianchi, 70, false), "");
+                EXPECT_EQ(fileAnalisi(5, manche, r, bianchi, 70, false), "");
+                std::string fase2 = !tardi ? carta(1) : !bianchi ? R + "GodSave.wav" : manche == 18 ? carta(1) : presa(r);
+                EXPECT_EQ(fileAnalisi(2, manche, r, bianchi, 70, false), fase2);
+                std::string fase4 = (tardi || bianchi) ? presa(r) : R + "GodSave.wav";
+                EXPECT_EQ(fileAnalisi(4, manche, r, bianchi, 70, false), fase4);
+            }
+        }
+    }
+    // The end sound: a draw sweeps, the winner's anthem only while no melody plays.
+    EXPECT_EQ(fileAnalisi(4, 5, 1, false, 60, true), R + "Presa1.wav");
+    EXPECT_EQ(fileAnalisi(4, 5, 1, false, 59, false), R + "Mameli.wav");
+    EXPECT_EQ(fileAnalisi(4, 5, 1, false, 61, false), R + "GodSave.wav");
+    EXPECT_EQ(fileAnalisi(4, 5, 1, false, 59, true), "");
+    EXPECT_EQ(fileAnalisi(2, 19, 3, false, 120, true), "");
+}
+
+// ---------------------------------------------------------------- music
+
+TEST(MusicTables, MelodiesTitlesAndIntervals) {
+    EXPECT_EQ(fileBrano(1), "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
+    EXPECT_EQ(fileBrano(21), "C:\\Programmi\\Zelvo\\Musiche\\MelPop21.mid");
+    EXPECT_STREQ(brano(1).titolo, "'La bella Gigogin' - Melodia popolare della Lombardia");
+    EXPECT_STREQ(brano(3).titolo, "'Quant'\xC3\xA8 bello lu primo amor' - Melodia popolare della Basilicata");
+    EXPECT_STREQ(brano(21).titolo, "'Santa Lucia' - Melodia popolare della Campania");
+    const int stop[22] = {0,     52625, 38500, 43630, 51000, 53000, 60500, 41080, 48500, 30600, 32635,
+                          31595, 46500, 42095, 48500, 30555, 46070, 42625, 54065, 34000, 47115, 57000};
+    const std::set<int> alti = {3, 4, 6, 7, 10, 20};  // titles placed at 1440
+    for (int n = 1; n <= 21; ++n) {
+        EXPECT_EQ(brano(n).intervalloStop, stop[n]) << n;
+        EXPECT_EQ(brano(n).posizioneTitolo, alti.count(n) ? 1440 : 1550) << n;
+    }
+    EXPECT_EQ(pausaMusica("Sempre"), 10);
+    EXPECT_EQ(pausaMusica("Spesso"), 16000);
+    EXPECT_EQ(pausaMusica("Ogni tanto"), 32000);
+    EXPECT_EQ(pausaMusica("Raramente"), 64000);
+    EXPECT_EQ(pausaMusica("Mai"), 0);
+    EXPECT_EQ(intervalloImpazienza("Abbastanza tollerante"), 667);
+    EXPECT_EQ(intervalloImpazienza("Impaziente"), 500);
+    EXPECT_EQ(intervalloImpazienza("Nervosetto"), 334);
+    EXPECT_EQ(intervalloImpazienza("Assai nervoso"), 250);
+    EXPECT_EQ(intervalloImpazienza("Pacifico"), 0);
+}
