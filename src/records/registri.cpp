@@ -4,9 +4,6 @@
 
 namespace zelvo {
 
-void Registri::AggiornaClassifica() {}
-void Registri::SalvaAlbo() {}
-
 void Registri::AggiornaNomeLivello() {
     static const char* const LIVELLI[5][2] = {{"Massima (Livello A)", "ZELVO A"},
                                               {"Alta (Livello B)", "ZELVO B"},
@@ -27,6 +24,15 @@ void Registri::RipristinaColoriDati() {
         d[dati::pescataPC(k)].ForeColor = colore::NERO;
         d[dati::pescataH(k)].ForeColor = colore::NERO;
     }
+}
+
+// One button of the window has the keyboard focus.
+void Registri::fuoco(Pulsante& p) {
+    Finestra& f = w_.m.finestra;
+    for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco,
+                        &f.cmdEffettuaLaPresa, &f.cmdContinuaOIniziaPartita})
+        b->focus = false;
+    p.focus = true;
 }
 
 }  // namespace zelvo

@@ -1,13 +1,92 @@
-// zelvo-engine game: not yet available in this build.
+// zelvo-engine game FILE: a saved game as one JSON object, readable like a
+// chess score.
 #include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "commands.h"
+#include "platform/files.h"
+#include "records/data_panel.h"
+#include "records/formati.h"
+#include "records/text_file.h"
 
 namespace zelvo::engine {
 
-int game(const std::vector<std::string>&) {
-    std::fputs("zelvo-engine game: not available yet\n", stderr);
-    return 2;
+namespace {
+
+// The line of the file that holds a cell's colour, and its caption.
+int rigaColore(int cella) { return 3 + 2 * cella; }
+int rigaTesto(int cella) { return 4 + 2 * cella; }
+
+struct Fallito {
+    int riga;
+    std::string motivo;
+};
+
+int punti(const formati::Gioco& g, int cella) {
+    auto n = testo::intero(g.testo[cella]);
+    if (!n || *n < 0 || *n > 120) throw Fallito{rigaTesto(cella), "expected the points after the trick"};
+    return static_cast<int>(*n);
+}
+
+}  // namespace
+
+int game(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::fputs("usage: zelvo-engine game FILE\n", stderr);
+        return 2;
+    }
+    FileSystem fs(RadiciDati::diSistema());
+    const std::string& nome = args[0];
+    auto byte = fs.leggi(fs.reale(nome));
+    if (!byte) {
+        std::fprintf(stderr, "%s: cannot be read\n", nome.c_str());
+        return 2;
+    }
+    formati::Errore e;
+    auto g = formati::leggiGioco(*byte, &e);
+    if (!g) {
+        std::fprintf(stderr, "%s: %s\n", nome.c_str(), e.testo().c_str());
+        return 2;
+    }
+    try {
+        nlohmann::ordered_json j;
+        j["heading1"] = g->intestazione1;
+        j["heading2"] = g->intestazione2;
+        j["player"] = g->testo[1];
+        j["computer"] = g->testo[0];
+        j["firstLeader"] = g->colore[8] == colore::ROSSO ? "PC" : "H";
+        j["trump"] = g->testo[8];
+        j["dealt"] = {{"pc", {g->testo[2], g->testo[3], g->testo[4]}}, {"h", {g->testo[5], g->testo[6], g->testo[7]}}};
+        auto prese = nlohmann::ordered_json::array();
+        for (int k = 1; k <= 20; ++k) {
+            const std::string& pc = g->testo[dati::cartaPC(k)];
+            const std::string& h = g->testo[dati::cartaH(k)];
+            if (pc.empty() && h.empty()) break;  // a game that ended early
+            if (pc.empty() || h.empty())
+                throw Fallito{rigaTesto(pc.empty() ? dati::cartaPC(k) : dati::cartaH(k)), "half a trick recorded"};
+            nlohmann::ordered_json t;
+            t["pc"] = pc;
+            t["h"] = h;
+            if (g->colore[dati::puntiPC(k)] == colore::ROSSO) t["taker"] = "PC";
+            else if (g->colore[dati::puntiH(k)] == colore::ROSA_H) t["taker"] = "H";
+            else throw Fallito{rigaColore(dati::puntiPC(k)), "no mark of who took the trick"};
+            t["pointsPC"] = punti(*g, dati::puntiPC(k));
+            t["pointsH"] = punti(*g, dati::puntiH(k));
+            if (k >= 2 && k <= 18) {
+                const std::string& dpc = g->testo[dati::pescataPC(k)];
+                const std::string& dh = g->testo[dati::pescataH(k)];
+                if (!dpc.empty() || !dh.empty()) t["drawn"] = {{"pc", dpc}, {"h", dh}};
+            }
+            prese.push_back(std::move(t));
+        }
+        j["tricks"] = std::move(prese);
+        std::cout << j.dump() << "\n";
+    } catch (const Fallito& f) {
+        std::fprintf(stderr, "%s: line %d: %s\n", nome.c_str(), f.riga, f.motivo.c_str());
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace zelvo::engine

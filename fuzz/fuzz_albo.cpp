@@ -1,0 +1,20 @@
+// The register file, read with the count its first byte picks.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "records/formati.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1) return 0;
+    int n = data[0] % 40;
+    std::string_view byte(reinterpret_cast<const char*>(data + 1), size - 1);
+    auto voci = zelvo::formati::leggiAlbo(byte, n);
+    if (!voci) return 0;
+    for (const auto& v : *voci)
+        if (v.empty()) std::abort();
+    auto scritto = zelvo::formati::scriviAlbo(*voci);
+    auto letto = zelvo::formati::leggiAlbo(scritto, static_cast<int>(voci->size()));
+    if (!letto || zelvo::formati::scriviAlbo(*letto) != scritto) std::abort();
+    return 0;
+}

@@ -1,0 +1,241 @@
+// The hall of fame: ranking, statistics by level and the register of matches.
+#include <cstdio>
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "records/formati.h"
+#include "records/registri.h"
+#include "records/text_file.h"
+#include "ui/principale.h"
+
+namespace zelvo {
+
+namespace {
+
+constexpr const char* FILE_CLASSIFICA = "C:\\Programmi\\Zelvo\\Dati\\ZlvClass.txt";
+constexpr const char* FILE_PARTITE = "C:\\Programmi\\Zelvo\\Dati\\ZlvPart.txt";
+constexpr const char* FILE_ALBO = "C:\\Programmi\\Zelvo\\Dati\\ZlvAlbo.txt";
+
+const char* const LIVELLI[5] = {"Massima (Livello A)", "Alta (Livello B)", "Media (Livello C)", "Bassa (Livello D)",
+                                "Minima (Livello E)"};
+
+// The level 1..5 of option 12, 0 for a value the game does not know.
+int livello(const Opzioni& o) {
+    for (int k = 0; k < 5; ++k)
+        if (o.is(opz::Abilita, LIVELLI[k])) return k + 1;
+    return 0;
+}
+
+// A count held as decimal text; anything else counts as 0.
+long long numero(const std::string& s) {
+    auto n = testo::intero(s);
+    return n ? *n : 0;
+}
+
+std::string dataBreve(const DataOra& d) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
+    return b;
+}
+
+std::string dataRegistro(const DataOra& d) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%d/%d/%02d", d.giorno, d.mese, d.anno % 100);
+    return b;
+}
+
+std::string ora(const DataOra& d) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%d:%02d", d.ora, d.minuto);
+    return b;
+}
+
+void visibile(RigaClassifica& r) { r.posizioneVisibile = r.vinteVisibile = r.perseVisibile = true; }
+
+}  // namespace
+
+// The register entry of the match just ended.
+std::string voceAlbo(int n, bool vinceH, bool sbirciata, const std::string& nome, int livelloZelvo, int giochiH,
+                     int giochiPC, const DataOra& quando) {
+    std::string zelvo = "ZELVO";
+    if (livelloZelvo >= 1 && livelloZelvo <= 5) zelvo += std::string(" ") + static_cast<char>('A' + livelloZelvo - 1);
+    std::string coda = "   " + dataRegistro(quando) + "  " + ora(quando);
+    std::string v = std::to_string(n) + ")  ";
+    if (vinceH)
+        v += nome + (sbirciata ? " * - " : " - ") + zelvo + "    " + std::to_string(giochiH) + "-" +
+             std::to_string(giochiPC);
+    else
+        v += zelvo + " - " + nome + (sbirciata ? " *    " : "    ") + std::to_string(giochiPC) + "-" +
+             std::to_string(giochiH);
+    return v + coda;
+}
+
+void Registri::AggiornaClassifica() {
+    Model& m = w_.m;
+    StatoRegistri& r = m.registri;
+    auto& c = r.classifica;
+    const DataOra oggi = w_.piattaforma.clock.now();
+    const std::string data = dataBreve(oggi);
+
+    // 1
+    for (int i = 1; i <= 10; ++i) c[i].evidenziata = false;
+
+    // 2. The winner's name label is the opaque one.
+    const Finestra& f = m.finestra;
+    const bool vinceH = f.lblH.opaca ? true : f.lblPC.opaca ? false : m.gioco.lblPartiteH > m.gioco.lblPartitePC;
+    const std::string nomeH = f.lblH.Caption;
+    const std::string vincitore = vinceH ? nomeH : "ZELVO";
+    const std::string perdente = vinceH ? "ZELVO" : nomeH;
+    r.lblNomeVincitorePartita = vincitore;
+
+    auto trova = [&](const std::string& nome) {
+        for (int i = 1; i <= 10; ++i)
+            if (c[i].nome == nome) return i;
+        return 0;
+    };
+
+    // 3. The loser moves down past the rows with the same wins and fewer losses.
+    if (int p = trova(perdente)) {
+        c[p].perse = std::to_string(numero(c[p].perse) + 1);
+        const long long perse = numero(c[p].perse);
+        int t = 0;
+        for (int i = p + 1; i <= 10; ++i)
+            if (c[i].vinte == c[p].vinte && !c[i].nome.empty() && numero(c[i].perse) < perse) t = i;
+        if (t) {
+            c[11] = c[p];
+            for (int i = p; i < t; ++i) c[i] = c[i + 1];
+            c[t] = c[11];
+            visibile(c[t]);
+        }
+    } else {
+        int z = 0;
+        for (int i = 1; i <= 10 && !z; ++i)
+            if (numero(c[i].vinte) == 0) z = i;
+        if (z) {
+            for (int i = 10; i > z; --i) c[i] = c[i - 1];
+            c[z] = RigaClassifica{perdente, "0", "1", data};
+            visibile(c[z]);
+        }
+    }
+
+    // 4. The winner goes above every row with the same record.
+    if (int w = trova(vincitore)) {
+        c[11] = c[w];
+        c[11].vinte = std::to_string(numero(c[w].vinte) + 1);
+        c[11].data = data;
+        const long long vinte = numero(c[11].vinte), perse = numero(c[11].perse);
+        int d = w;
+        for (int i = 1; i <= 10; ++i) {
+            long long v = numero(c[i].vinte);
+            if (v < vinte || (v == vinte && numero(c[i].perse) >= perse)) {
+                d = i;
+                break;
+            }
+        }
+        for (int i = w; i > d; --i) c[i] = c[i - 1];
+        c[d] = c[11];
+        visibile(c[d]);
+        c[d].evidenziata = true;
+    } else {
+        int d = 0;
+        for (int i = 1; i <= 10 && !d; ++i)
+            if (numero(c[i].vinte) < 2) d = i;
+        if (d) {
+            for (int i = 10; i > d; --i) c[i] = c[i - 1];
+            c[d] = RigaClassifica{vincitore, "1", "0", data};
+            visibile(c[d]);
+            c[d].evidenziata = true;
+        }
+    }
+    c[11] = RigaClassifica{};
+
+    // 5
+    if (int k = livello(m.opzioni)) {
+        auto& s = vinceH ? r.lblSconfittePCVariLivelli[k] : r.lblVittoriePCVariLivelli[k];
+        s = std::to_string(numero(s) + 1);
+    }
+
+    // 6
+    m.dati.lblIndicazioniPannellodati2 = dataRegistro(oggi) + " - " + ora(oggi);
+
+    // 7. After the last entry.
+    size_t n = 0;
+    while (n < r.LstAlbo.size() && !r.LstAlbo[n].empty()) ++n;
+    r.LstAlbo.resize(n);
+    r.LstAlbo.push_back(voceAlbo(static_cast<int>(n) + 1, vinceH, m.gioco.lblSbirciata, nomeH, livello(m.opzioni),
+                                 m.gioco.lblPartiteH, m.gioco.lblPartitePC, oggi));
+}
+
+void Registri::SalvaAlbo() {
+    Model& m = w_.m;
+    StatoRegistri& r = m.registri;
+    size_t n = 0;
+    while (n < r.LstAlbo.size() && !r.LstAlbo[n].empty()) ++n;
+    r.LstAlbo.resize(n);
+    m.gioco.lblTotalePartite = static_cast<int>(n);
+
+    FileSystem* fs = w_.piattaforma.files;
+    if (!fs || r.alboNonSalvabile) return;
+    formati::Classifica c;
+    for (int i = 1; i <= 10; ++i) c.righe[i] = r.classifica[i];
+    c.vittorie = r.lblVittoriePCVariLivelli;
+    c.sconfitte = r.lblSconfittePCVariLivelli;
+    // The register before its count: a save cut between the two loses nothing.
+    if (!fs->scrivi(fs->realePerScrivere(FILE_CLASSIFICA), formati::scriviClassifica(c))) return;
+    if (!fs->scrivi(fs->realePerScrivere(FILE_ALBO), formati::scriviAlbo(r.LstAlbo))) return;
+    fs->scrivi(fs->realePerScrivere(FILE_PARTITE), formati::scriviPartite(static_cast<int>(n)));
+}
+
+void Registri::CaricaAlbo() {
+    FileSystem* fs = w_.piattaforma.files;
+    if (!fs) return;
+    Model& m = w_.m;
+    StatoRegistri& r = m.registri;
+    const std::string pc = fs->reale(FILE_CLASSIFICA), pp = fs->reale(FILE_PARTITE), pa = fs->reale(FILE_ALBO);
+    auto bc = fs->leggi(pc), bp = fs->leggi(pp), ba = fs->leggi(pa);
+
+    std::optional<formati::Classifica> classifica;
+    std::optional<int> n;
+    std::optional<std::vector<std::string>> voci;
+    bool sano = true;
+    if (bc) sano = (classifica = formati::leggiClassifica(*bc)).has_value();
+    if (sano && bp) {
+        n = formati::leggiPartite(*bp);
+        sano = n.has_value();
+        if (sano) {
+            if (ba) sano = (voci = formati::leggiAlbo(*ba, *n)).has_value();
+            else sano = *n == 0;
+        }
+    } else if (sano && ba) {
+        sano = false;  // a register without its count cannot be told apart from a damaged one
+    }
+
+    if (!sano) {
+        // Every record file is put aside before the game starts from empty records.
+        DataOra d = w_.piattaforma.clock.now();
+        char stamp[32];
+        std::snprintf(stamp, sizeof stamp, ".%04d%02d%02d-%02d%02d%02d.bak", d.anno, d.mese, d.giorno, d.ora,
+                      d.minuto, d.secondo);
+        bool salvati = true;
+        for (const std::string* p : {&pc, &pp, &pa})
+            if (fs->esiste(*p)) salvati = fs->copia(*p, *p + stamp) && salvati;
+        r.alboNonSalvabile = !salvati;
+        return;
+    }
+
+    if (classifica) {
+        for (int i = 1; i <= 10; ++i) {
+            r.classifica[i] = classifica->righe[i];
+            r.classifica[i].evidenziata = false;
+        }
+        r.lblVittoriePCVariLivelli = classifica->vittorie;
+        r.lblSconfittePCVariLivelli = classifica->sconfitte;
+    }
+    if (n) m.gioco.lblTotalePartite = *n;
+    if (voci) {
+        r.LstAlbo = std::move(*voci);
+        m.gioco.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,287 @@
+// The review of a recorded game: the grid of the data panel is played again on
+// the table, one event for each press of ">>". The phases of a trick are
+//   1  the leader plays,
+//   2  the follower plays (cell 10 turns yellow),
+//   3  the trick is taken: the cards leave the middle, the marker moves to the
+//      next row, the points and the new leader are shown,
+//   4  while the stock lasts, the two drawn cards come into the hands.
+// After trick 17 there is nothing to draw and phase 3 leads straight to 1.
+#include "records/registri.h"
+#include "ui/principale.h"
+
+namespace zelvo {
+
+namespace {
+
+// The middle of the table: frame and picture of each side's card.
+constexpr int CORNICE_PC_LEFT = 4320, CORNICE_H_LEFT = 6120, CORNICE_TOP = 3150;
+
+int numeroCella(const std::string& s, int altrimenti) {
+    if (s.empty() || s.size() > 4) return altrimenti;
+    int n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return altrimenti;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+void aCasa(Finestra& f, int s) {
+    f.ImgCarta[s].Left = posto::LEFT[s];
+    f.ImgCarta[s].Top = posto::TOP[s];
+    f.ShpCarta[s].Left = posto::LEFT[s] - posto::CORNICE;
+    f.ShpCarta[s].Top = posto::TOP[s] - posto::CORNICE;
+}
+
+}  // namespace
+
+void Registri::PreparaAnalisi() {
+    Model& m = w_.m;
+    auto& d = m.dati.lblDati;
+    Finestra& f = m.finestra;
+
+    // 1
+    m.gioco.lblManche = 1;
+    m.dati.marcatoreTop = 1935;
+    m.dati.marcatoreVisibile = true;
+    d[9].Caption.clear();
+    d[10].Caption.clear();
+    d[11].BackColor = d[12].BackColor = colore::BIANCO;
+    RipristinaColoriDati();
+
+    // 2-3. The dealt hands face up, the trump card, the deck face down.
+    for (int s = 1; s <= 8; ++s) {
+        f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = false;
+        aCasa(f, s);
+    }
+    for (int s = 1; s <= 7; ++s) {
+        const std::string& codice = d[s + 1].Caption;
+        int cella = carte::casella(codice);
+        m.carte.svuota(s);
+        if (!cella) continue;  // a cell that holds no card leaves its slot empty
+        m.carte.lblCarta[s] = codice;
+        m.carte.lblValore[s] = carte::valoreDi(cella);
+        m.carte.lblSeme[s] = carte::semeDi(cella);
+        w_.finestra.mostraFaccia(s);
+        f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
+    }
+    w_.finestra.mostraRetro(8);
+    f.ImgCarta[8].Visible = f.ShpCarta[8].Visible = true;
+
+    // 4
+    m.gioco.lblPuntiPC = m.gioco.lblPuntiH = 0;
+    const bool pcInizia = d[8].BackColor == colore::ROSSO;
+    w_.finestra.evidenzia(pcInizia, !pcInizia);
+    f.lblPC.ForeColor = f.lblH.ForeColor = colore::BIANCO;
+
+    // 5
+    m.gioco.lblNumeroCarteRimaste = 34;
+    f.lblCarteRimaste.Caption = "34";
+    f.lblCarteRimaste.Visible = true;
+    d[10].BackColor = colore::BIANCO;
+    d[14].Caption.clear();
+    m.registri.lblContaDati = 1;
+}
+
+void Registri::suonoAnalisi() {
+    const Opzioni& o = w_.m.opzioni;
+    if (o.is(opz::Rumori, "Si") && (o.is(opz::AudioAnalisi, "Come nel Gioco") || o.is(opz::AudioAnalisi, "Interrompi la Musica")))
+        w_.rumori.SuonaAnalisi(w_.m.registri.lblContaDati);
+}
+
+void Registri::cmdInizioAnalisi() {
+    fuoco(w_.m.finestra.cmdScegliManche);
+    PreparaAnalisi();
+    suonoAnalisi();
+}
+
+void Registri::cmdTornaAlGioco() {
+    w_.m.suoni.lblInterdiciSuoni = false;
+    w_.gioco.NuovoGioco();
+}
+
+void Registri::interrompiAnalisi(const char* messaggio) {
+    w_.m.dati.lblDati[14].Caption = messaggio;
+    w_.m.dati.marcatoreVisibile = false;
+    fuoco(w_.m.finestra.cmdInizioAnalisi);
+}
+
+// A card of the current trick goes from its hand to the middle of the table.
+void Registri::giocaCartaAnalisi(bool pc) {
+    Model& m = w_.m;
+    auto& d = m.dati.lblDati;
+    Finestra& f = m.finestra;
+    const int k = m.gioco.lblManche;
+    CellaDati& cella = d[pc ? dati::cartaPC(k) : dati::cartaH(k)];
+    const int primo = pc ? 1 : 4;
+    int slot = 0;
+    for (int s = primo; s < primo + 3 && !slot; ++s)
+        if (f.ImgCarta[s].Visible && !cella.Caption.empty() && m.carte.lblCarta[s] == cella.Caption) slot = s;
+    if (!slot) {
+        interrompiAnalisi("Analisi interrotta: carta non trovata nella mano");
+        return;
+    }
+    const int left = pc ? CORNICE_PC_LEFT : CORNICE_H_LEFT;
+    f.ShpCarta[slot].Left = left;
+    f.ShpCarta[slot].Top = CORNICE_TOP;
+    f.ImgCarta[slot].Left = left + posto::CORNICE;
+    f.ImgCarta[slot].Top = CORNICE_TOP + posto::CORNICE;
+    cella.ForeColor = colore::ROSSO;
+    d[pc ? 9 : 10].Caption = std::to_string(slot);
+}
+
+void Registri::prendiAnalisi() {
+    Model& m = w_.m;
+    auto& d = m.dati.lblDati;
+    Finestra& f = m.finestra;
+    StatoGioco& g = m.gioco;
+    const int k = g.lblManche;
+
+    // The two cards leave the middle.
+    for (int c : {9, 10}) {
+        int s = numeroCella(d[c].Caption, 0);
+        if (s >= 1 && s <= 6) {
+            f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = false;
+            aCasa(f, s);
+        }
+    }
+
+    // Who took it: the background of the points cells; failing that, the card rule.
+    const bool pcIniziava = d[11].BackColor == colore::ROSSO;
+    bool pcPrende;
+    if (d[dati::puntiPC(k)].BackColor == colore::ROSSO) pcPrende = true;
+    else if (d[dati::puntiH(k)].BackColor == colore::ROSA_H) pcPrende = false;
+    else {
+        const std::string& p = d[dati::cartaPC(k)].Caption;
+        const std::string& h = d[dati::cartaH(k)].Caption;
+        const std::string& briscola = d[8].Caption;
+        int cp = carte::casella(p), ch = carte::casella(h);
+        char trump = briscola.size() == 2 ? briscola[1] : 0;
+        if (!cp || !ch) pcPrende = pcIniziava;
+        else if (p[1] == h[1]) pcPrende = carte::valoreDi(cp) > carte::valoreDi(ch);
+        else if (h[1] == trump) pcPrende = false;
+        else if (p[1] == trump) pcPrende = true;
+        else pcPrende = pcIniziava;
+    }
+    g.lblPuntiPC = numeroCella(d[dati::puntiPC(k)].Caption, g.lblPuntiPC);
+    g.lblPuntiH = numeroCella(d[dati::puntiH(k)].Caption, g.lblPuntiH);
+    w_.finestra.evidenzia(pcPrende, !pcPrende);
+    d[11].BackColor = pcPrende ? colore::ROSSO : colore::BIANCO;
+    d[12].BackColor = pcPrende ? colore::BIANCO : colore::ROSA_H;
+
+    // The marker moves to the next row.
+    g.lblManche = k + 1;
+    m.dati.marcatoreTop += 270;
+    if (k + 1 <= 20) {
+        d[dati::cartaPC(k + 1)].ForeColor = colore::BLU;
+        d[dati::cartaH(k + 1)].ForeColor = colore::BLU;
+    }
+
+    // 5. A row without played cards: the game is over.
+    if (k + 1 > 20 || d[dati::cartaPC(k + 1)].Caption.empty() || d[dati::cartaH(k + 1)].Caption.empty()) {
+        fineAnalisi();
+        return;
+    }
+    const bool pesca = k + 1 <= 18 && !d[dati::pescataPC(k + 1)].Caption.empty();
+    if (!pesca) {
+        if (g.lblNumeroCarteRimaste <= 0) f.lblCarteRimaste.Visible = false;
+        d[9].Caption.clear();
+        d[10].Caption.clear();
+        d[10].BackColor = colore::BIANCO;
+    }
+}
+
+void Registri::pescaAnalisi() {
+    Model& m = w_.m;
+    auto& d = m.dati.lblDati;
+    Finestra& f = m.finestra;
+    StatoGioco& g = m.gioco;
+    const int k = g.lblManche;
+    const int slotPC = numeroCella(d[9].Caption, 0), slotH = numeroCella(d[10].Caption, 0);
+    if (slotPC < 1 || slotPC > 3 || slotH < 4 || slotH > 6) {
+        interrompiAnalisi("Analisi interrotta: dati della presa mancanti");
+        return;
+    }
+    for (auto [cella, s] : {std::pair{dati::pescataPC(k), slotPC}, std::pair{dati::pescataH(k), slotH}}) {
+        const std::string& codice = d[cella].Caption;
+        int c = carte::casella(codice);
+        if (!c) {
+            interrompiAnalisi("Analisi interrotta: carta pescata non valida");
+            return;
+        }
+        m.carte.lblCarta[s] = codice;
+        m.carte.lblValore[s] = carte::valoreDi(c);
+        m.carte.lblSeme[s] = carte::semeDi(c);
+        aCasa(f, s);
+        w_.finestra.mostraFaccia(s);
+        f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
+        d[cella].ForeColor = colore::ROSSO;
+    }
+    g.lblNumeroCarteRimaste -= 2;
+    f.lblCarteRimaste.Caption = std::to_string(g.lblNumeroCarteRimaste);
+    if (g.lblNumeroCarteRimaste <= 0) {
+        // The stock is used up: the trump card and the deck have been drawn.
+        f.lblCarteRimaste.Visible = false;
+        for (int s : {7, 8}) f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = false;
+    }
+    d[9].Caption.clear();
+    d[10].Caption.clear();
+    d[10].BackColor = colore::BIANCO;
+}
+
+void Registri::fineAnalisi() {
+    Model& m = w_.m;
+    Finestra& f = m.finestra;
+    m.dati.lblDati[14].Caption = "Fine Analisi";
+    m.dati.marcatoreVisibile = false;
+    f.lblPC.opaca = f.lblH.opaca = false;
+    if (m.gioco.lblPuntiPC > 60) {
+        f.lblPC.ForeColor = colore::GIALLO;
+        f.lblPC.opaca = true;
+    } else if (m.gioco.lblPuntiPC < 60) {
+        f.lblH.ForeColor = colore::GIALLO;
+        f.lblH.opaca = true;
+    }
+    fuoco(f.cmdInizioAnalisi);
+}
+
+void Registri::cmdScegliManche() {
+    Model& m = w_.m;
+    auto& d = m.dati.lblDati;
+    Finestra& f = m.finestra;
+    int& fase = m.registri.lblContaDati;
+
+    // 1
+    if (f.fraEsci.Visible || !d[14].Caption.empty()) return;
+
+    // 2
+    if (m.gioco.lblManche == 1 && fase == 1) {
+        if (d[8].BackColor == colore::ROSSO) d[11].BackColor = colore::ROSSO;
+        else d[12].BackColor = colore::ROSA_H;
+    }
+    const bool pcInizia = d[11].BackColor == colore::ROSSO;
+
+    if (d[10].BackColor == colore::BIANCO) {
+        // 3. The cards of the trick.
+        if (fase == 1) {
+            f.lblIstruzionePannelloDati = false;
+            w_.finestra.evidenzia(false, false);
+            giocaCartaAnalisi(pcInizia);
+            fase = 2;
+        } else {
+            d[10].BackColor = colore::GIALLO;
+            giocaCartaAnalisi(!pcInizia);
+            fase = 3;
+        }
+    } else if (fase == 4) {
+        pescaAnalisi();
+        fase = 1;
+    } else {
+        // 4. The taking; a draw follows only while the stock lasts.
+        prendiAnalisi();
+        fase = d[10].BackColor == colore::BIANCO ? 1 : 4;
+    }
+    suonoAnalisi();
+}
+
+}  // namespace zelvo

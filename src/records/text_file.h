@@ -1,0 +1,60 @@
+#pragma once
+// The plain-text files of the game: one value per line, texts in double quotes,
+// whole numbers bare, single-precision numbers in their shortest form, truth
+// values #TRUE# and #FALSE#, lines ended by CR LF. On disk the bytes are
+// Windows-1252; in memory every text is UTF-8.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvo::testo {
+
+// UTF-8 → Windows-1252. A character the code page lacks becomes its nearest
+// look-alike, or "?".
+std::string aCp1252(std::string_view utf8);
+// Windows-1252 → UTF-8; nothing when the bytes are not Windows-1252 text (one
+// of the five unassigned bytes, or a control character other than tab).
+std::optional<std::string> daCp1252(std::string_view byte);
+
+// Writes values one a line, in the order given.
+class Scrittore {
+public:
+    // "Molto Veloce". A double quote inside the text would end it early for
+    // every reader, so it is written as a single quote.
+    void testo(std::string_view utf8);
+    void intero(long long n);
+    // The shortest decimal form that reads back to the same single-precision value.
+    void singolo(float x);
+    void verita(bool b);
+    // The file's bytes, Windows-1252 with CR LF.
+    std::string byte() const { return aCp1252(utf8_); }
+    const std::string& utf8() const { return utf8_; }
+
+private:
+    std::string utf8_;
+};
+
+// One line as read: its bytes turned into UTF-8, or nothing when they are not
+// Windows-1252 text.
+using Riga = std::optional<std::string>;
+// The lines of a file: split at LF, a CR before it dropped; the line end of the
+// last line does not start another one.
+std::vector<Riga> righe(std::string_view byte);
+
+// The quoted-list reading of one line into a text value: surrounding double
+// quotes removed (up to the closing quote), #TRUE#/#FALSE# become True/False,
+// an unquoted value taken to the end of the line without its outer blanks.
+std::string valore(std::string_view riga);
+// A line that holds a quoted text.
+bool quotata(std::string_view riga);
+// The conversions of a text value to the type of its target; nothing when the
+// text is not of that kind.
+std::optional<long long> intero(std::string_view valore);
+std::optional<float> singolo(std::string_view valore);
+std::optional<bool> verita(std::string_view valore);
+
+// The shortest form of a single-precision value ("1095", "0.5"); never "-0".
+std::string formatoSingolo(float x);
+
+}  // namespace zelvo::testo

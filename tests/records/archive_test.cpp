@@ -1,0 +1,216 @@
+// The archive of saved games: names, the 268-line file, loading and its failures.
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "records/formati.h"
+
+namespace zelvo {
+namespace {
+
+using prova::Banco;
+using prova::golden;
+using prova::leggiFile;
+using prova::scriviFile;
+
+const char* const GOLDEN = "007-02.txt";
+
+// A caption of its own for every cell.
+std::string etichetta(int i) {
+    std::string s = std::to_string(i);
+    s.insert(s.begin(), 'c');
+    return s;
+}
+
+TEST(Archivio, TheProposedName) {
+    struct Caso {
+        int totale, gioco;
+        bool inCorso;
+        const char* nome;
+    } casi[] = {{0, 1, true, "001-01.txt"},  {6, 2, true, "007-02.txt"},   {7, 2, false, "007-02.txt"},
+                {122, 12, true, "123-12.txt"}, {1233, 3, true, "1234-03.txt"}, {9, 10, true, "010-10.txt"},
+                {99, 1, false, "099-01.txt"}};
+    for (const auto& c : casi) {
+        Banco b;
+        b.w->m.gioco.lblTotalePartite = c.totale;
+        b.w->m.gioco.lblNumeroGioco = c.gioco;
+        b.w->m.gioco.lblPartitaInCorso = c.inCorso;
+        EXPECT_EQ(b.w->registri.nomeProposto(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
+    }
+}
+
+// Loads a game file through the open dialog.
+void apri(Banco& b, const std::string& file) {
+    b.dialoghi.rispondi(file);
+    b.w->registri.cmdLoad();
+}
+
+TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
+    Banco b;
+    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
+    apri(b, b.archivio(GOLDEN));
+    Principale& w = *b.w;
+    ASSERT_EQ(b.dialoghi.richieste().size(), 1u);
+    EXPECT_FALSE(b.dialoghi.richieste()[0].salva);
+    EXPECT_EQ(b.dialoghi.richieste()[0].percorso, b.cartella.percorso + "/utente/Archivio");
+    EXPECT_EQ(b.dialoghi.richieste()[0].filtro, "File di testo (*.txt)|*.txt");
+    EXPECT_EQ(w.m.dati.lblIndicazioniPannellodati1, "Partita n. 7 - Gioco n. 2");
+    EXPECT_EQ(w.m.dati.lblIndicazioniPannellodati2, "5/12/26 - 20:31");
+    EXPECT_EQ(w.m.dati.lblDati[0].Caption, "ZELVO B");
+    EXPECT_EQ(w.m.dati.lblDati[1].Caption, "Niccolò");
+    EXPECT_EQ(w.m.finestra.lblH.Caption, "Niccolò");
+    EXPECT_EQ(w.m.dati.lblDati[8].BackColor, colore::ROSSO);
+    EXPECT_EQ(w.m.dati.lblDati[3].BackColor, colore::GIALLO_BRISCOLA);  // Fb, of the trump suit
+    EXPECT_EQ(w.m.dati.lblDati[2].BackColor, colore::BIANCO);
+    EXPECT_TRUE(w.m.finestra.cmdScegliManche.focus);
+    EXPECT_TRUE(w.t.TimerCaricaPartita.enabled());
+    b.h.scheduler.advance(50);
+    EXPECT_FALSE(w.t.TimerCaricaPartita.enabled());
+    EXPECT_TRUE(w.m.finestra.lblIstruzionePannelloDati);
+    EXPECT_EQ(w.m.registri.lblContaDati, 1);
+    EXPECT_EQ(w.m.gioco.lblManche, 1);
+    EXPECT_EQ(w.m.dati.marcatoreTop, 1935);
+    // The dealt hands lie face up on the table.
+    for (int s = 1; s <= 7; ++s) {
+        EXPECT_TRUE(w.m.finestra.ImgCarta[s].Visible) << s;
+        EXPECT_EQ(w.m.carte.lblCarta[s], w.m.dati.lblDati[s + 1].Caption) << s;
+    }
+}
+
+TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
+    Banco b;
+    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
+    apri(b, b.archivio(GOLDEN));
+    b.h.scheduler.advance(50);
+    b.dialoghi.rispondi(b.archivio("copia.txt"));
+    b.w->registri.SalvaGioco();
+    EXPECT_EQ(leggiFile(b.archivio("copia.txt")), golden(GOLDEN));
+    const auto& r = b.dialoghi.richieste().back();
+    EXPECT_TRUE(r.salva);
+    EXPECT_TRUE(r.conferma);
+    EXPECT_EQ(r.filtro, "File di testo (*.txt)|*.txt");
+}
+
+TEST(Archivio, AGamePlayedAndSavedComesBackCellForCell) {
+    Banco b;
+    Principale& w = *b.w;
+    w.m.nomeGiocatore = "Anna";
+    w.Form_Load();
+    // Play the game to its end with the first card of the human's hand each time.
+    for (int passi = 0; passi < 100000 && !w.m.finestra.fraFineGioco.Visible; ++passi) {
+        if (w.m.gioco.lblPuoiGiocare && w.m.gioco.lblAChiTocca == Chi::H && !w.t.TimerDistribuisciCarte.enabled())
+            for (int s = 4; s <= 6; ++s)
+                if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP[s]) {
+                    w.ImgCarta_Click(s);
+                    break;
+                }
+        b.h.scheduler.advance(10);
+    }
+    ASSERT_TRUE(w.m.finestra.fraFineGioco.Visible);
+    EXPECT_EQ(w.registri.nomeProposto(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
+    b.dialoghi.rispondi(b.archivio("001-01.txt"));
+    w.registri.SalvaGioco();
+    const std::string salvato = leggiFile(b.archivio("001-01.txt"));
+    EXPECT_EQ(std::count(salvato.begin(), salvato.end(), '\n'), 268);
+
+    Banco b2;
+    apri(b2, b.archivio("001-01.txt"));
+    for (int i = 0; i <= 132; ++i) {
+        EXPECT_EQ(b2.w->m.dati.lblDati[i].Caption, w.m.dati.lblDati[i].Caption) << i;
+        EXPECT_EQ(b2.w->m.dati.lblDati[i].BackColor, w.m.dati.lblDati[i].BackColor) << i;
+    }
+    EXPECT_EQ(b2.w->m.dati.lblIndicazioniPannellodati1, w.m.dati.lblIndicazioniPannellodati1);
+    EXPECT_EQ(b2.w->m.finestra.lblH.Caption, "Anna");
+}
+
+TEST(Archivio, ACancelledDialogChangesNothing) {
+    Banco b;
+    b.w->m.dati.lblDati[20].Caption = "Ad";
+    b.w->registri.SalvaGioco();   // no answer queued: cancelled
+    b.w->registri.cmdLoad();
+    EXPECT_EQ(b.dialoghi.richieste().size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(b.cartella.percorso + "/utente"));
+    EXPECT_EQ(b.w->m.dati.lblDati[20].Caption, "Ad");
+    EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
+}
+
+TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
+    const std::string buono = golden(GOLDEN);
+    // Line 3 + 2 * 20 is the colour of cell 20.
+    std::string coloreRotto = buono;
+    {
+        size_t pos = 0;
+        for (int riga = 1; riga < 43; ++riga) pos = coloreRotto.find('\n', pos) + 1;
+        const size_t fine = coloreRotto.find('\r', pos);
+        coloreRotto = coloreRotto.substr(0, pos) + "bianco" + coloreRotto.substr(fine);
+    }
+    std::string corto = buono.substr(0, buono.rfind("\r\n", buono.size() - 3) + 2);
+    std::string nonTesto = buono;
+    nonTesto[nonTesto.find("Niccol") + 6] = '\x90';
+    struct Caso {
+        std::string file;
+        const char* messaggio;
+    } casi[] = {
+        {corto, "File non valido: meno di 268 righe"},
+        {"", "File non valido: meno di 268 righe"},
+        {coloreRotto, "File non valido: colore errato alla riga 43"},
+        {nonTesto, "File non valido: non è un testo Windows"},
+    };
+    for (const auto& c : casi) {
+        Banco b;
+        for (int i = 0; i <= 132; ++i) {
+            b.w->m.dati.lblDati[i].Caption = etichetta(i);
+            b.w->m.dati.lblDati[i].BackColor = static_cast<Colore>(i);
+        }
+        b.w->m.dati.lblDati[14].Caption.clear();
+        b.w->m.finestra.lblH.Caption = "Anna";
+        scriviFile(b.archivio("x.txt"), c.file);
+        apri(b, b.archivio("x.txt"));
+        EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, c.messaggio);
+        for (int i = 0; i <= 132; ++i) {
+            if (i == 14) continue;
+            EXPECT_EQ(b.w->m.dati.lblDati[i].Caption, etichetta(i));
+            EXPECT_EQ(b.w->m.dati.lblDati[i].BackColor, static_cast<Colore>(i));
+        }
+        EXPECT_EQ(b.w->m.finestra.lblH.Caption, "Anna");
+        EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
+    }
+}
+
+TEST(Archivio, AFileThatCannotBeReadIsReportedToo) {
+    Banco b;
+    apri(b, b.archivio("non-esiste.txt"));
+    EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, "Impossibile leggere il file scelto");
+}
+
+TEST(Archivio, AFailedSaveLeavesTheOldFileWhole) {
+    Banco b;
+    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
+    b.w->m.dati.lblDati[1].Caption = "Altro";
+    b.fs.guasta(FileSystemDiProva::Guasto::Scrittura);
+    b.dialoghi.rispondi(b.archivio(GOLDEN));
+    b.w->registri.SalvaGioco();
+    EXPECT_EQ(leggiFile(b.archivio(GOLDEN)), golden(GOLDEN));
+}
+
+TEST(FormatoGioco, CellsOutsideTheFileAreNotSaved) {
+    formati::Gioco g;
+    g.colore.fill(colore::BIANCO);
+    std::string byte = formati::scriviGioco(g);
+    EXPECT_EQ(std::count(byte.begin(), byte.end(), '\n'), 268);
+    auto letto = formati::leggiGioco(byte);
+    ASSERT_TRUE(letto);
+    EXPECT_EQ(letto->colore[132], colore::BIANCO);
+}
+
+TEST(FormatoGioco, SignedColoursOfTheWindowSystemSurvive) {
+    formati::Gioco g;
+    g.colore.fill(0);
+    g.colore[13] = 0x8000000F;  // a system colour
+    auto letto = formati::leggiGioco(formati::scriviGioco(g));
+    ASSERT_TRUE(letto);
+    EXPECT_EQ(letto->colore[13], 0x8000000Fu);
+    EXPECT_EQ(formati::scriviGioco(*letto), formati::scriviGioco(g));
+}
+
+}  // namespace
+}  // namespace zelvo

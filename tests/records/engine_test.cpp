@@ -1,0 +1,179 @@
+// The two read-only views of zelvo-engine: a saved game and the hall of fame as JSON.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <set>
+#include <nlohmann/json.hpp>
+
+#include "fixture.h"
+
+namespace zelvo {
+namespace {
+
+using prova::Cartella;
+using prova::golden;
+using prova::leggiFile;
+using prova::scriviFile;
+
+struct Esito {
+    int codice;
+    std::string uscita, errori;
+};
+
+Esito esegui(const std::string& argomenti) {
+    Cartella c;
+    std::string err = c.percorso + "/err";
+    std::string cmd = std::string(ZELVO_ENGINE) + " " + argomenti + " 2>" + err;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    int stato = ::pclose(p);
+    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, out, leggiFile(err)};
+}
+
+std::string golden_(const char* nome) { return std::string(ZELVO_SOURCE_DIR) + "/tests/records/golden/" + nome; }
+
+TEST(MotoreGioco, AGameFileAsJson) {
+    Esito e = esegui("game " + golden_("007-02.txt"));
+    ASSERT_EQ(e.codice, 0) << e.errori;
+    auto j = nlohmann::json::parse(e.uscita);
+    std::vector<std::string> chiavi;
+    for (auto it = j.begin(); it != j.end(); ++it) chiavi.push_back(it.key());
+    std::sort(chiavi.begin(), chiavi.end());
+    EXPECT_EQ(chiavi, (std::vector<std::string>{"computer", "dealt", "firstLeader", "heading1", "heading2", "player",
+                                                "tricks", "trump"}));
+    EXPECT_EQ(j["heading1"], "Partita n. 7 - Gioco n. 2");
+    EXPECT_EQ(j["player"], "Niccolò");
+    EXPECT_EQ(j["computer"], "ZELVO B");
+    EXPECT_EQ(j["firstLeader"], "PC");
+    EXPECT_EQ(j["trump"], "2b");
+    EXPECT_EQ(j["dealt"]["pc"], nlohmann::json({"Fd", "Fb", "5s"}));
+    EXPECT_EQ(j["dealt"]["h"], nlohmann::json({"As", "Fs", "2s"}));
+    ASSERT_EQ(j["tricks"].size(), 20u);
+    EXPECT_EQ(j["tricks"][0], nlohmann::json::parse(R"({"pc":"Fd","h":"As","taker":"PC","pointsPC":13,"pointsH":0})"));
+    EXPECT_EQ(j["tricks"][1]["drawn"], nlohmann::json::parse(R"({"pc":"4c","h":"3d"})"));
+    EXPECT_EQ(j["tricks"][4]["taker"], "H");
+    for (int k = 1; k < 20; ++k) EXPECT_EQ(j["tricks"][k].contains("drawn"), k <= 17) << k;
+    EXPECT_EQ(j["tricks"][19]["pointsPC"], 64);
+    EXPECT_EQ(j["tricks"][19]["pointsH"], 56);
+    // Every card of the deck appears once among the dealt, drawn and trump cards.
+    std::set<std::string> viste{j["trump"].get<std::string>()};
+    for (const auto& c : j["dealt"]["pc"]) viste.insert(c.get<std::string>());
+    for (const auto& c : j["dealt"]["h"]) viste.insert(c.get<std::string>());
+    for (const auto& t : j["tricks"])
+        if (t.contains("drawn")) viste.insert({t["drawn"]["pc"].get<std::string>(), t["drawn"]["h"].get<std::string>()});
+    EXPECT_EQ(viste.size(), 40u);
+}
+
+TEST(MotoreGioco, AGameThatEndedEarlyHasFewerTricks) {
+    Cartella c;
+    std::string file = golden("007-02.txt");
+    // Clear the captions of rows 15..20 (cells 97..132): lines 4 + 2i.
+    std::vector<std::string> righe;
+    size_t i = 0;
+    while (i < file.size()) {
+        size_t j = file.find("\r\n", i);
+        righe.push_back(file.substr(i, j - i));
+        i = j + 2;
+    }
+    for (int cella = 6 * 15 + 7; cella <= 132; ++cella) righe[3 + 2 * cella] = "\"\"";
+    std::string nuovo;
+    for (const auto& r : righe) nuovo += r + "\r\n";
+    scriviFile(c.percorso + "/g.txt", nuovo);
+    Esito e = esegui("game " + c.percorso + "/g.txt");
+    ASSERT_EQ(e.codice, 0) << e.errori;
+    EXPECT_EQ(nlohmann::json::parse(e.uscita)["tricks"].size(), 14u);
+}
+
+TEST(MotoreGioco, AnInvalidFileGivesOneLineNamingTheLine) {
+    Cartella c;
+    std::string buono = golden("007-02.txt");
+    struct Caso {
+        std::string contenuto;
+        const char* riga;
+    } casi[] = {
+        {buono.substr(0, 1000), "line 128:"},
+        {std::string(buono).replace(buono.find("16777215"), 8, "rosso"), "line 3:"},
+        {std::string(buono).replace(buono.find("Niccol") + 6, 1, "\x81"), "line 6:"},
+    };
+    for (const auto& cs : casi) {
+        scriviFile(c.percorso + "/g.txt", cs.contenuto);
+        Esito e = esegui("game " + c.percorso + "/g.txt");
+        EXPECT_EQ(e.codice, 2);
+        EXPECT_EQ(e.uscita, "");
+        EXPECT_NE(e.errori.find(cs.riga), std::string::npos) << e.errori;
+        EXPECT_EQ(std::count(e.errori.begin(), e.errori.end(), '\n'), 1);
+    }
+    EXPECT_EQ(esegui("game " + c.percorso + "/manca.txt").codice, 2);
+}
+
+TEST(MotoreAlbo, TheRecordsAsJson) {
+    Cartella c;
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(c.percorso + "/" + f, golden(f));
+    Esito e = esegui("records " + c.percorso);
+    ASSERT_EQ(e.codice, 0) << e.errori;
+    auto j = nlohmann::json::parse(e.uscita);
+    EXPECT_EQ(j, nlohmann::json::parse(R"({
+        "ranking": [{"position": 1, "name": "Anna", "won": 1, "lost": 0, "date": "05/12/2026"},
+                    {"position": 2, "name": "ZELVO", "won": 0, "lost": 1, "date": "05/12/2026"}],
+        "statistics": {"A": {"won": 0, "lost": 0}, "B": {"won": 0, "lost": 1}, "C": {"won": 0, "lost": 0},
+                       "D": {"won": 0, "lost": 0}, "E": {"won": 0, "lost": 0}},
+        "register": ["1)  Anna - ZELVO B    3-1   5/12/26  20:30"],
+        "matches": 1})"));
+}
+
+TEST(MotoreAlbo, AnEmptyFolderHasEmptyRecords) {
+    Cartella c;
+    Esito e = esegui("records " + c.percorso);
+    ASSERT_EQ(e.codice, 0);
+    auto j = nlohmann::json::parse(e.uscita);
+    EXPECT_TRUE(j["ranking"].empty());
+    EXPECT_EQ(j["matches"], 0);
+}
+
+TEST(MotoreAlbo, AMalformedFileIsReportedAndLeftAlone) {
+    struct Caso {
+        const char* file;
+        std::string contenuto;
+    } casi[] = {{"ZlvClass.txt", "\"Anna\"\r\n\"uno\"\r\n"}, {"ZlvPart.txt", "x\r\n"}, {"ZlvAlbo.txt", "\"\"\r\n"}};
+    for (const auto& cs : casi) {
+        Cartella c;
+        for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(c.percorso + "/" + f, golden(f));
+        scriviFile(c.percorso + "/" + cs.file, cs.contenuto);
+        Esito e = esegui("records " + c.percorso);
+        EXPECT_EQ(e.codice, 2) << cs.file;
+        EXPECT_EQ(std::count(e.errori.begin(), e.errori.end(), '\n'), 1) << e.errori;
+        EXPECT_NE(e.errori.find(cs.file), std::string::npos) << e.errori;
+        EXPECT_EQ(leggiFile(c.percorso + "/" + cs.file), cs.contenuto);
+        size_t n = 0;
+        for ([[maybe_unused]] const auto& x : std::filesystem::directory_iterator(c.percorso)) ++n;
+        EXPECT_EQ(n, 3u);
+    }
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(MotoreAlbo, WithoutAFolderTheUsersDatiFolderIsRead) {
+    prova::Cartella c;
+    prova::scriviFile(c.percorso + "/zelvo/Dati/ZlvPart.txt", "2\r\n");
+    prova::scriviFile(c.percorso + "/zelvo/Dati/zlvalbo.TXT", "\"1)  a\"\r\n\"2)  b\"\r\n\"\"\r\n");
+    FILE* p = ::popen(("XDG_DATA_HOME=" + c.percorso + " " + ZELVO_ENGINE + " records").c_str(), "r");
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    ASSERT_EQ(::pclose(p), 0);
+    auto j = nlohmann::json::parse(out);
+    EXPECT_EQ(j["matches"], 2);
+    EXPECT_EQ(j["register"], nlohmann::json({"1)  a", "2)  b"}));
+}
+
+}  // namespace
+}  // namespace zelvo

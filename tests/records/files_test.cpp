@@ -1,0 +1,142 @@
+// The data root on this machine and the atomic writes of the file seam.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "fixture.h"
+
+namespace zelvo {
+namespace {
+
+using prova::Cartella;
+using prova::leggiFile;
+using prova::scriviFile;
+
+TEST(RadiceDati, UserFilesAndContentGoToTheirOwnFolders) {
+    Cartella c;
+    FileSystemDiProva fs(c.percorso);
+    const std::string u = c.percorso + "/utente", k = c.percorso + "/contenuto";
+    struct Caso {
+        const char* gioco;
+        std::string reale;
+    } casi[] = {
+        {"C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt", u + "/Dati/ZlvImpo.txt"},
+        {"C:\\Programmi\\Zelvo\\Archivio\\007-02.txt", u + "/Archivio/007-02.txt"},
+        {"C:\\Programmi\\Zelvo\\Archivio\\", u + "/Archivio"},
+        {"C:\\Programmi\\Zelvo\\ZlvOpzio.txt", k + "/ZlvOpzio.txt"},
+        {"C:\\Programmi\\Zelvo\\Piacenti\\Ad2.jpg", k + "/Piacenti/Ad2.jpg"},
+        {"c:\\programmi\\zelvo\\Musiche\\ZlvSigla.mid", k + "/Musiche/ZlvSigla.mid"},
+        {"/tmp/altro.txt", "/tmp/altro.txt"},
+    };
+    for (const auto& cs : casi) EXPECT_EQ(fs.reale(cs.gioco), cs.reale) << cs.gioco;
+}
+
+TEST(RadiceDati, NamesAreFoundWithoutRegardToCase) {
+    Cartella c;
+    FileSystemDiProva fs(c.percorso);
+    const std::string k = c.percorso + "/contenuto";
+    scriviFile(k + "/Musiche/ZlvSigla.Mid", "x");
+    scriviFile(k + "/Rumori/carta1.wav", "y");
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid"), k + "/Musiche/ZlvSigla.Mid");
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\MUSICHE\\zlvsigla.MID"), k + "/Musiche/ZlvSigla.Mid");
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Rumori\\Carta1.wav"), k + "/Rumori/carta1.wav");
+    EXPECT_EQ(*fs.leggi(fs.reale("C:\\Programmi\\Zelvo\\rumori\\CARTA1.WAV")), "y");
+}
+
+TEST(RadiceDati, AFileTheGameCreatesGetsExactlyItsName) {
+    Cartella c;
+    FileSystemDiProva fs(c.percorso);
+    std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt");
+    EXPECT_EQ(p, c.percorso + "/utente/Dati/ZlvImpo.txt");
+    ASSERT_TRUE(fs.scrivi(p, "abc"));
+    // Both of the user's folders exist after the first write.
+    EXPECT_TRUE(std::filesystem::is_directory(c.percorso + "/utente/Dati"));
+    EXPECT_TRUE(std::filesystem::is_directory(c.percorso + "/utente/Archivio"));
+    // A folder of another spelling that exists already is used, not doubled.
+    scriviFile(c.percorso + "/utente/archivio/vecchio.txt", "v");
+    std::filesystem::remove(c.percorso + "/utente/Archivio");
+    EXPECT_EQ(fs.realePerScrivere("C:\\Programmi\\Zelvo\\Archivio\\001-01.txt"),
+              c.percorso + "/utente/archivio/001-01.txt");
+}
+
+TEST(RadiceDati, ContentComesFromTheFirstFolderThatHasIt) {
+    Cartella c;
+    FileSystem fs(RadiciDati{{c.percorso + "/a", c.percorso + "/b"}, c.percorso + "/u"});
+    scriviFile(c.percorso + "/b/Grafica/Italia.bmp", "b");
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/b/Grafica/Italia.bmp");
+    scriviFile(c.percorso + "/a/Grafica/italia.BMP", "a");
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/a/Grafica/italia.BMP");
+    // Found nowhere: the first folder, with the name as given.
+    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\ZlvOpzio.txt"), c.percorso + "/a/ZlvOpzio.txt");
+}
+
+TEST(RadiceDati, APathThatWouldLeaveTheDataRootNamesNothing) {
+    EXPECT_FALSE(partiDelPercorso("C:\\Programmi\\Zelvo\\Dati\\..\\..\\x"));
+    EXPECT_FALSE(partiDelPercorso("D:\\Altro\\x"));
+    auto p = partiDelPercorso("C:\\Programmi\\Zelvo\\Dati\\ZlvAlbo.txt");
+    ASSERT_TRUE(p);
+    EXPECT_EQ(*p, (std::vector<std::string>{"Dati", "ZlvAlbo.txt"}));
+}
+
+TEST(RadiceDati, TheUsersFolderFollowsXdgDataHome) {
+    const char* vecchio = std::getenv("XDG_DATA_HOME");
+    std::string salvato = vecchio ? vecchio : "";
+    ::setenv("XDG_DATA_HOME", "/srv/dati", 1);
+    EXPECT_EQ(RadiciDati::diSistema().utente, "/srv/dati/zelvo");
+    ::setenv("XDG_DATA_HOME", "relativo", 1);  // not absolute: ignored
+    ::setenv("HOME", "/home/anna", 1);
+    EXPECT_EQ(RadiciDati::diSistema().utente, "/home/anna/.local/share/zelvo");
+    if (vecchio) ::setenv("XDG_DATA_HOME", salvato.c_str(), 1);
+    else ::unsetenv("XDG_DATA_HOME");
+    auto r = RadiciDati::diSistema();
+    EXPECT_EQ(r.contenuto.size(), 2u);
+}
+
+TEST(ScritturaAtomica, AFailureAtAnyStepLeavesTheOldFileWhole) {
+    using G = FileSystemDiProva::Guasto;
+    for (G g : {G::Apertura, G::Scrittura, G::Svuotamento, G::PrimaDelRinomina}) {
+        Cartella c;
+        FileSystemDiProva fs(c.percorso);
+        std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvClass.txt");
+        ASSERT_TRUE(fs.scrivi(p, "vecchio contenuto"));
+        fs.guasta(g);
+        EXPECT_FALSE(fs.scrivi(p, std::string(100000, 'n')));
+        EXPECT_EQ(leggiFile(p), "vecchio contenuto") << static_cast<int>(g);
+        // The next write goes through.
+        EXPECT_TRUE(fs.scrivi(p, "nuovo"));
+        EXPECT_EQ(leggiFile(p), "nuovo");
+    }
+}
+
+TEST(ScritturaAtomica, AWriterKilledBeforeTheRenameLeavesTheOldFile) {
+    Cartella c;
+    FileSystemDiProva fs(c.percorso);
+    std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvPart.txt");
+    ASSERT_TRUE(fs.scrivi(p, "1\r\n"));
+    // A child process writes a large file and is killed before it can finish.
+    pid_t figlio = ::fork();
+    if (figlio == 0) {
+        FileSystemDiProva f2(c.percorso);
+        f2.guasta(FileSystemDiProva::Guasto::PrimaDelRinomina);
+        f2.scrivi(p, std::string(1 << 20, '9'));
+        ::raise(SIGKILL);
+        ::_exit(0);
+    }
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    EXPECT_TRUE(WIFSIGNALED(stato));
+    EXPECT_EQ(leggiFile(p), "1\r\n");
+}
+
+TEST(ScritturaAtomica, ReadingAFolderOrAMissingFileGivesNothing) {
+    Cartella c;
+    FileSystemDiProva fs(c.percorso);
+    EXPECT_FALSE(fs.leggi(c.percorso));
+    EXPECT_FALSE(fs.leggi(c.percorso + "/manca.txt"));
+}
+
+}  // namespace
+}  // namespace zelvo

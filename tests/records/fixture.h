@@ -1,0 +1,73 @@
+#pragma once
+// A main window on the headless platform with real files below a folder of
+// the test's own, and scripted file dialogs.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/files_headless.h"
+#include "platform/headless.h"
+#include "ui/principale.h"
+
+namespace zelvo::prova {
+
+inline std::string leggiFile(const std::string& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+inline void scriviFile(const std::string& p, const std::string& byte) {
+    std::filesystem::create_directories(std::filesystem::path(p).parent_path());
+    std::ofstream f(p, std::ios::binary);
+    f << byte;
+}
+
+inline std::string golden(const std::string& nome) {
+    return leggiFile(std::string(ZELVO_SOURCE_DIR) + "/tests/records/golden/" + nome);
+}
+
+class Cartella {
+public:
+    Cartella() {
+        char modello[] = "/tmp/zelvo-records-XXXXXX";
+        percorso = ::mkdtemp(modello);
+    }
+    ~Cartella() { std::filesystem::remove_all(percorso); }
+    std::string percorso;
+};
+
+struct Banco {
+    explicit Banco(uint64_t seme = 1, DataOra inizio = {2026, 12, 5, 20, 30, 0})
+        : h(seme, inizio), fs(cartella.percorso) {
+        h.piattaforma.files = &fs;
+        h.piattaforma.dialogs = &dialoghi;
+        w = std::make_unique<Principale>(h.piattaforma);
+    }
+    std::string dati(const std::string& nome) const { return cartella.percorso + "/utente/Dati/" + nome; }
+    std::string archivio(const std::string& nome) const { return cartella.percorso + "/utente/Archivio/" + nome; }
+    std::string contenuto(const std::string& nome) const { return cartella.percorso + "/contenuto/" + nome; }
+    // The names in a folder, sorted.
+    std::vector<std::string> elenco(const std::string& cartellaReale) const {
+        std::vector<std::string> v;
+        if (!std::filesystem::exists(cartellaReale)) return v;
+        for (const auto& e : std::filesystem::directory_iterator(cartellaReale)) v.push_back(e.path().filename());
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+
+    Cartella cartella;
+    Headless h;
+    FileSystemDiProva fs;
+    DialoghiDiProva dialoghi;
+    std::unique_ptr<Principale> w;
+};
+
+}  // namespace zelvo::prova

@@ -1,0 +1,414 @@
+// The hall of fame: ranking moves, statistics, register entries, the three files.
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "records/formati.h"
+
+namespace zelvo {
+namespace {
+
+using prova::Banco;
+using prova::golden;
+using prova::leggiFile;
+using prova::scriviFile;
+
+// The end of a match as the game leaves it for the records.
+void fineMatch(Principale& w, const std::string& nome, bool vinceH, int gH, int gPC,
+               const char* livello = "Alta (Livello B)", bool sbirciata = false) {
+    w.m.finestra.lblH.Caption = nome;
+    w.m.finestra.lblH.opaca = vinceH;
+    w.m.finestra.lblPC.opaca = !vinceH;
+    w.m.gioco.lblPartiteH = gH;
+    w.m.gioco.lblPartitePC = gPC;
+    w.m.opzioni.lblOpzione[opz::Abilita] = livello;
+    w.m.gioco.lblSbirciata = sbirciata;
+    w.registri.AggiornaClassifica();
+}
+
+struct R {
+    std::string nome;
+    int vinte, perse;
+};
+
+void metti(StatoRegistri& s, const std::vector<R>& righe) {
+    for (int i = 1; i <= 10; ++i) s.classifica[i] = {};
+    for (size_t i = 0; i < righe.size(); ++i) {
+        auto& r = s.classifica[i + 1];
+        r.nome = righe[i].nome;
+        r.vinte = std::to_string(righe[i].vinte);
+        r.perse = std::to_string(righe[i].perse);
+        r.data = "01/01/2026";
+        r.posizioneVisibile = r.vinteVisibile = r.perseVisibile = true;
+    }
+}
+
+std::vector<R> leggi(const StatoRegistri& s) {
+    std::vector<R> v;
+    for (int i = 1; i <= 10; ++i)
+        if (!s.classifica[i].nome.empty())
+            v.push_back({s.classifica[i].nome, std::stoi(s.classifica[i].vinte), std::stoi(s.classifica[i].perse)});
+    return v;
+}
+
+std::string testoDi(const std::vector<R>& v) {
+    std::string s;
+    for (const auto& r : v) s += r.nome + " " + std::to_string(r.vinte) + "-" + std::to_string(r.perse) + "; ";
+    return s;
+}
+
+TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
+    Banco b;
+    Principale& w = *b.w;
+    fineMatch(w, "Anna", true, 3, 1);
+    const auto& c = w.m.registri.classifica;
+    EXPECT_EQ(c[1].nome, "Anna");
+    EXPECT_EQ(c[1].vinte, "1");
+    EXPECT_EQ(c[1].perse, "0");
+    EXPECT_TRUE(c[1].evidenziata);
+    EXPECT_EQ(c[2].nome, "ZELVO");
+    EXPECT_EQ(c[2].vinte, "0");
+    EXPECT_EQ(c[2].perse, "1");
+    EXPECT_FALSE(c[2].evidenziata);
+    EXPECT_EQ(c[3].nome, "");
+    EXPECT_EQ(w.m.registri.lblSconfittePCVariLivelli[2], "1");
+    EXPECT_EQ(w.m.registri.lblNomeVincitorePartita, "Anna");
+    ASSERT_EQ(w.m.registri.LstAlbo.size(), 1u);
+    EXPECT_EQ(w.m.registri.LstAlbo[0].substr(0, 22), "1)  Anna - ZELVO B    ");
+
+    w.registri.SalvaAlbo();
+    EXPECT_EQ(w.m.gioco.lblTotalePartite, 1);
+    EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), golden("ZlvClass.txt"));
+    EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), golden("ZlvPart.txt"));
+    EXPECT_EQ(leggiFile(b.dati("ZlvAlbo.txt")), golden("ZlvAlbo.txt"));
+}
+
+TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
+    Banco b;
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
+    b.w->registri.CaricaAlbo();
+    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 1);
+    EXPECT_EQ(b.w->m.registri.classifica[1].nome, "Anna");
+    EXPECT_EQ(b.w->m.registri.lblSconfittePCVariLivelli[2], "1");
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) std::filesystem::remove(b.dati(f));
+    b.w->registri.SalvaAlbo();
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
+        EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
+}
+
+TEST(Classifica, RankingMoves) {
+    struct Caso {
+        const char* descrizione;
+        std::vector<R> prima;
+        const char* nome;
+        bool vinceH;
+        std::vector<R> dopo;
+        int evidenziata;
+    } casi[] = {
+        {"a loser with the same wins as the row below and more losses swaps below it",
+         {{"Bea", 3, 1}, {"Carlo", 3, 1}, {"ZELVO", 2, 5}},
+         "Bea", false,
+         {{"Carlo", 3, 1}, {"Bea", 3, 2}, {"ZELVO", 3, 5}},
+         3},
+        {"with equal losses no row moves",
+         {{"ZELVO", 4, 0}, {"Bea", 3, 1}, {"Carlo", 3, 2}},
+         "Bea", false,
+         {{"ZELVO", 5, 0}, {"Bea", 3, 2}, {"Carlo", 3, 2}},
+         1},
+        {"a loser moves past every row with the same wins and fewer losses",
+         {{"Bea", 2, 0}, {"Carlo", 2, 0}, {"Dino", 2, 0}, {"Ezio", 1, 0}, {"ZELVO", 1, 1}},
+         "Bea", false,
+         {{"Carlo", 2, 0}, {"Dino", 2, 0}, {"ZELVO", 2, 1}, {"Bea", 2, 1}, {"Ezio", 1, 0}},
+         3},
+        {"a winner goes above every player with the same record",
+         {{"Bea", 3, 2}, {"Carlo", 2, 1}, {"Dino", 2, 4}, {"ZELVO", 0, 3}},
+         "Dino", true,
+         {{"Bea", 3, 2}, {"Dino", 3, 4}, {"Carlo", 2, 1}, {"ZELVO", 0, 4}},
+         2},
+        {"a winner with the same wins and fewer losses passes the row above",
+         {{"Bea", 3, 5}, {"Carlo", 2, 0}, {"ZELVO", 1, 1}},
+         "Carlo", true,
+         {{"Carlo", 3, 0}, {"Bea", 3, 5}, {"ZELVO", 1, 2}},
+         1},
+        {"a newcomer who loses enters at the first row without wins",
+         {{"Bea", 3, 0}, {"Carlo", 0, 2}},
+         "Dino", false,
+         {{"Bea", 3, 0}, {"ZELVO", 1, 0}, {"Dino", 0, 1}, {"Carlo", 0, 2}},
+         2},
+        {"a newcomer who wins enters at the first row with fewer than 2 wins",
+         {{"Bea", 3, 0}, {"Carlo", 2, 0}, {"Dino", 1, 7}, {"ZELVO", 1, 0}},
+         "Ezio", true,
+         {{"Bea", 3, 0}, {"Carlo", 2, 0}, {"Ezio", 1, 0}, {"Dino", 1, 7}, {"ZELVO", 1, 1}},
+         3},
+    };
+    for (const auto& c : casi) {
+        Banco b;
+        metti(b.w->m.registri, c.prima);
+        fineMatch(*b.w, c.nome, c.vinceH, c.vinceH ? 3 : 0, c.vinceH ? 0 : 3);
+        EXPECT_EQ(testoDi(leggi(b.w->m.registri)), testoDi(c.dopo)) << c.descrizione;
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(b.w->m.registri.classifica[i].evidenziata, i == c.evidenziata) << c.descrizione << " row " << i;
+    }
+}
+
+TEST(Classifica, AFullTableKeepsNewcomersOut) {
+    std::vector<R> piena;
+    for (int i = 0; i < 10; ++i) piena.push_back({"P" + std::to_string(i), 12 - i, 1});
+    {
+        // Every row has at least 2 wins: a winning newcomer stays out, and so does ZELVO losing.
+        Banco b;
+        metti(b.w->m.registri, piena);
+        fineMatch(*b.w, "Nuovo", true, 3, 0);
+        EXPECT_EQ(testoDi(leggi(b.w->m.registri)), testoDi(piena));
+        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.registri.classifica[i].evidenziata);
+        EXPECT_EQ(b.w->m.registri.LstAlbo.size(), 1u);
+    }
+    {
+        // Every row has at least 1 win: a losing newcomer stays out; the winner ZELVO enters.
+        std::vector<R> righe = piena;
+        for (auto& r : righe) r.vinte = 1;
+        Banco b;
+        metti(b.w->m.registri, righe);
+        fineMatch(*b.w, "Nuovo", false, 0, 3);
+        auto dopo = leggi(b.w->m.registri);
+        ASSERT_EQ(dopo.size(), 10u);
+        EXPECT_EQ(dopo[0].nome, "ZELVO");
+        EXPECT_EQ(dopo[9].nome, "P8");  // the last row dropped out
+        for (const auto& r : dopo) EXPECT_NE(r.nome, "Nuovo");
+    }
+}
+
+TEST(Classifica, NamesAreComparedExactly) {
+    Banco b;
+    metti(b.w->m.registri, {{"anna", 2, 0}});
+    fineMatch(*b.w, "Anna", true, 3, 0);
+    auto dopo = leggi(b.w->m.registri);
+    ASSERT_EQ(dopo.size(), 3u);
+    EXPECT_EQ(dopo[0].nome, "anna");
+    EXPECT_EQ(dopo[1].nome, "Anna");
+}
+
+TEST(Statistiche, EachLevelCountsTheComputersMatches) {
+    Banco b;
+    struct Caso {
+        const char* livello;
+        bool vinceH;
+    } casi[] = {{"Massima (Livello A)", false}, {"Massima (Livello A)", true}, {"Minima (Livello E)", true},
+                {"Media (Livello C)", false},   {"Sconosciuto", false}};
+    for (const auto& c : casi) fineMatch(*b.w, "Anna", c.vinceH, 3, 3, c.livello);
+    const StatoRegistri& r = b.w->m.registri;
+    EXPECT_EQ(r.lblVittoriePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "1", "0", "0"}));
+    EXPECT_EQ(r.lblSconfittePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "0", "0", "1"}));
+}
+
+TEST(Albo, TheFourFormsOfAnEntry) {
+    DataOra d{2026, 3, 9, 7, 5, 0};
+    struct Caso {
+        bool vinceH, sbirciata;
+        int livello;
+        const char* atteso;
+    } casi[] = {
+        {true, false, 2, "12)  Anna - ZELVO B    3-1   9/3/26  7:05"},
+        {true, true, 2, "12)  Anna * - ZELVO B    3-1   9/3/26  7:05"},
+        {false, false, 1, "12)  ZELVO A - Anna    1-3   9/3/26  7:05"},
+        {false, true, 5, "12)  ZELVO E - Anna *    1-3   9/3/26  7:05"},
+        {true, false, 0, "12)  Anna - ZELVO    3-1   9/3/26  7:05"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(voceAlbo(12, c.vinceH, c.sbirciata, "Anna", c.livello, c.vinceH ? 3 : 3, 1, d), c.atteso);
+}
+
+TEST(Albo, MinutesUnderTenHaveTwoDigitsInTheEntryAndTheHeading) {
+    for (int minuto = 0; minuto <= 9; ++minuto) {
+        Banco b(1, {2026, 12, 5, 21, minuto, 0});
+        fineMatch(*b.w, "Anna", true, 3, 0);
+        std::string mm = "0" + std::to_string(minuto);
+        EXPECT_EQ(b.w->m.registri.LstAlbo.back(), "1)  Anna - ZELVO B    3-0   5/12/26  21:" + mm);
+        EXPECT_EQ(b.w->m.dati.lblIndicazioniPannellodati2, "5/12/26 - 21:" + mm);
+    }
+}
+
+TEST(Albo, EntriesAreNumberedAfterTheLastOne) {
+    Banco b;
+    for (int i = 0; i < 3; ++i) fineMatch(*b.w, "Anna", i % 2 == 0, 3, 2);
+    auto& l = b.w->m.registri.LstAlbo;
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ(l[0].substr(0, 3), "1) ");
+    EXPECT_EQ(l[1].substr(0, 14), "2)  ZELVO B - ");
+    EXPECT_EQ(l[2].substr(0, 3), "3) ");
+    b.w->registri.SalvaAlbo();
+    EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), "3\r\n");
+    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 3);
+}
+
+TEST(AlboAffidabile, MissingFilesStartEmpty) {
+    Banco b;
+    b.w->registri.CaricaAlbo();
+    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 0);
+    EXPECT_TRUE(b.w->m.registri.LstAlbo.empty());
+    EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Dati").size(), 0u);
+}
+
+TEST(AlboAffidabile, ADamagedFileIsPutAsideAndTheGameStartsEmpty) {
+    struct Caso {
+        const char* file;
+        std::string contenuto;
+    } casi[] = {
+        {"ZlvClass.txt", "\"Anna\"\r\n\"uno\"\r\n"},
+        {"ZlvClass.txt", golden("ZlvClass.txt").substr(0, 200)},
+        {"ZlvPart.txt", "molti\r\n"},
+        {"ZlvAlbo.txt", "\"1)  Anna\"\r\n"},  // the count says one entry, the closing line is missing
+        {"ZlvAlbo.txt", "\x81\x8d\r\n\"\"\r\n"},
+    };
+    for (const auto& c : casi) {
+        Banco b(1, {2026, 12, 5, 20, 30, 15});
+        for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
+        scriviFile(b.dati(c.file), c.contenuto);
+        b.w->registri.CaricaAlbo();
+        EXPECT_TRUE(b.w->m.registri.LstAlbo.empty()) << c.file;
+        EXPECT_EQ(b.w->m.registri.classifica[1].nome, "") << c.file;
+        EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 0);
+        auto nomi = b.elenco(b.cartella.percorso + "/utente/Dati");
+        EXPECT_EQ(nomi, (std::vector<std::string>{"ZlvAlbo.txt", "ZlvAlbo.txt.20261205-203015.bak", "ZlvClass.txt",
+                                                  "ZlvClass.txt.20261205-203015.bak", "ZlvPart.txt",
+                                                  "ZlvPart.txt.20261205-203015.bak"}))
+            << c.file;
+        EXPECT_EQ(leggiFile(b.dati(std::string(c.file) + ".20261205-203015.bak")), c.contenuto);
+        // The next save may now replace the damaged file.
+        fineMatch(*b.w, "Anna", true, 3, 1);
+        b.w->registri.SalvaAlbo();
+        EXPECT_EQ(leggiFile(b.dati("ZlvAlbo.txt")), golden("ZlvAlbo.txt"));
+    }
+}
+
+TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
+    Banco b;
+    scriviFile(b.dati("ZlvClass.txt"), "rotto\r\n");
+    b.fs.guasta(FileSystemDiProva::Guasto::Apertura, 100);
+    b.w->registri.CaricaAlbo();
+    b.fs.guasta(FileSystemDiProva::Guasto::Nessuno);
+    fineMatch(*b.w, "Anna", true, 3, 1);
+    b.w->registri.SalvaAlbo();
+    EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), "rotto\r\n");
+    EXPECT_FALSE(std::filesystem::exists(b.dati("ZlvAlbo.txt")));
+    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 1);
+}
+
+TEST(AlboAffidabile, ASaveCutShortLosesNoMatch) {
+    using G = FileSystemDiProva::Guasto;
+    // The first save succeeds; the second is cut before the rename of each of its three files in turn.
+    for (int taglio = 0; taglio < 3; ++taglio) {
+        Banco b;
+        fineMatch(*b.w, "Anna", true, 3, 1);
+        b.w->registri.SalvaAlbo();
+        fineMatch(*b.w, "Bruno", false, 0, 3);
+        b.fs.guasta(G::PrimaDelRinomina, 1, taglio);
+        b.w->registri.SalvaAlbo();
+
+        Banco dopo;
+        for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
+            scriviFile(dopo.dati(f), leggiFile(b.dati(f)));
+        dopo.w->registri.CaricaAlbo();
+        const auto& l = dopo.w->m.registri.LstAlbo;
+        ASSERT_EQ(l.size(), taglio == 2 ? 2u : 1u) << taglio;
+        EXPECT_EQ(l[0].substr(0, 8), "1)  Anna") << taglio;
+        EXPECT_EQ(dopo.elenco(dopo.cartella.percorso + "/utente/Dati").size(), 3u) << "no file put aside";
+    }
+}
+
+TEST(AlboAffidabile, ARegisterSavedWithoutItsNewCountStillHoldsTheNewestMatch) {
+    Banco b;
+    fineMatch(*b.w, "Anna", true, 3, 1);
+    fineMatch(*b.w, "Bruno", false, 0, 3);
+    b.w->registri.SalvaAlbo();
+    // As if the count had not been written after the register: it still says 1.
+    scriviFile(b.dati("ZlvPart.txt"), "1\r\n");
+    Banco dopo;
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dopo.dati(f), leggiFile(b.dati(f)));
+    dopo.w->registri.CaricaAlbo();
+    ASSERT_EQ(dopo.w->m.registri.LstAlbo.size(), 2u);
+    EXPECT_EQ(dopo.w->m.gioco.lblTotalePartite, 2);
+    dopo.w->registri.SalvaAlbo();
+    EXPECT_EQ(leggiFile(dopo.dati("ZlvPart.txt")), "2\r\n");
+}
+
+}  // namespace
+}  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+using prova::Banco;
+using prova::golden;
+using prova::scriviFile;
+
+TEST(AlboAffidabile, ARegisterWithoutItsCountIsPutAside) {
+    Banco b(1, {2026, 12, 5, 20, 30, 15});
+    scriviFile(b.dati("ZlvAlbo.txt"), golden("ZlvAlbo.txt"));
+    b.w->registri.CaricaAlbo();
+    EXPECT_TRUE(b.w->m.registri.LstAlbo.empty());
+    EXPECT_TRUE(std::filesystem::exists(b.dati("ZlvAlbo.txt.20261205-203015.bak")));
+}
+
+TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
+    Banco b;
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
+    scriviFile(b.contenuto("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
+    b.w->Form_Load();
+    EXPECT_EQ(b.w->m.dati.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
+    EXPECT_EQ(b.w->m.registri.classifica[1].nome, "Anna");
+    EXPECT_FALSE(b.w->m.registri.classifica[1].evidenziata);
+    EXPECT_EQ(b.w->m.registri.lblNomeCarteOpzionali, "Toscane");
+}
+
+TEST(FormatoAlbo, TheLineAtFaultIsNamed) {
+    const std::string buona = golden("ZlvClass.txt");
+    auto sostituisci = [&](int riga, const std::string& con) {
+        std::string s = buona;
+        size_t pos = 0;
+        for (int r = 1; r < riga; ++r) pos = s.find('\n', pos) + 1;
+        s.replace(pos, s.find('\r', pos) - pos, con);
+        return s;
+    };
+    struct Caso {
+        std::string file;
+        int riga;
+        formati::Errore::Tipo tipo;
+    } casi[] = {
+        {sostituisci(1, "Anna"), 1, formati::Errore::Tipo::Valore},          // a name without quotes
+        {sostituisci(2, "\"uno\""), 2, formati::Errore::Tipo::Valore},       // a count that is no number
+        {sostituisci(3, "\"-1\""), 3, formati::Errore::Tipo::Valore},        // a negative count
+        {sostituisci(5, "#FORSE#"), 5, formati::Errore::Tipo::Valore},
+        {sostituisci(80, "\"x\""), 80, formati::Errore::Tipo::Valore},
+        {sostituisci(4, "\"\x90\""), 4, formati::Errore::Tipo::Testo},
+        {buona.substr(0, buona.size() - 5), 80, formati::Errore::Tipo::Corto},  // the last line missing
+        {"", 1, formati::Errore::Tipo::Corto},
+    };
+    for (const auto& c : casi) {
+        formati::Errore e;
+        EXPECT_FALSE(formati::leggiClassifica(c.file, &e)) << c.riga;
+        EXPECT_EQ(e.riga, c.riga) << e.testo();
+        EXPECT_EQ(e.tipo, c.tipo) << e.testo();
+    }
+    EXPECT_TRUE(formati::leggiClassifica(buona));
+    // Files with LF line ends only are read too.
+    std::string lf = buona;
+    std::erase(lf, '\r');
+    EXPECT_TRUE(formati::leggiClassifica(lf));
+}
+
+TEST(FormatoAlbo, TheCountAndTheRegister) {
+    EXPECT_EQ(formati::leggiPartite("0\r\n"), 0);
+    EXPECT_EQ(formati::leggiPartite("32767\r\n"), 32767);
+    EXPECT_FALSE(formati::leggiPartite("-1\r\n"));
+    EXPECT_FALSE(formati::leggiPartite(""));
+    EXPECT_FALSE(formati::leggiPartite("\"due\"\r\n"));
+    EXPECT_EQ(formati::leggiAlbo("\"\"\r\n", 0), std::vector<std::string>{});
+    EXPECT_EQ(formati::leggiAlbo("\"a\"\r\n\"b\"\r\n\"\"\r\n", 2), (std::vector<std::string>{"a", "b"}));
+    EXPECT_FALSE(formati::leggiAlbo("\"a\"\r\n", 1));           // no closing line
+    EXPECT_FALSE(formati::leggiAlbo("\"a\"\r\n\"\"\r\n\"\"\r\n", 2));  // an empty entry inside
+    EXPECT_FALSE(formati::leggiAlbo("a\r\n\"\"\r\n", 1));       // an entry without quotes
+    EXPECT_EQ(formati::scriviAlbo({}), "\"\"\r\n");
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,235 @@
+// The review of a recorded game: every press of ">>" shows one more event of the grid.
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+
+namespace zelvo {
+namespace {
+
+using prova::Banco;
+using prova::golden;
+using prova::scriviFile;
+
+// The card lying in the middle of the table on a side, "" when none.
+std::string alCentro(const Principale& w, bool pc) {
+    const int primo = pc ? 1 : 4;
+    for (int s = primo; s < primo + 3; ++s)
+        if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP_TAVOLO)
+            return w.m.carte.lblCarta[s];
+    return "";
+}
+
+std::vector<std::string> mano(const Principale& w, bool pc) {
+    std::vector<std::string> v;
+    const int primo = pc ? 1 : 4;
+    for (int s = primo; s < primo + 3; ++s)
+        if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top != posto::TOP_TAVOLO)
+            v.push_back(w.m.carte.lblCarta[s]);
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+// The whole review, press by press, checked against the grid it replays.
+void rivediTutto(Banco& b, int presePreviste) {
+    Principale& w = *b.w;
+    const auto& d = w.m.dati.lblDati;
+    bool pcInizia = d[8].BackColor == colore::ROSSO;
+    int pressioni = 0;
+    for (int k = 1; k <= presePreviste; ++k) {
+        SCOPED_TRACE("trick " + std::to_string(k));
+        const std::string cartaPC = d[dati::cartaPC(k)].Caption, cartaH = d[dati::cartaH(k)].Caption;
+        ASSERT_EQ(w.m.gioco.lblManche, k);
+        // The leader, then the follower.
+        w.registri.cmdScegliManche();
+        ++pressioni;
+        EXPECT_EQ(alCentro(w, pcInizia), pcInizia ? cartaPC : cartaH);
+        EXPECT_EQ(alCentro(w, !pcInizia), "");
+        EXPECT_EQ(d[pcInizia ? dati::cartaPC(k) : dati::cartaH(k)].ForeColor, colore::ROSSO);
+        EXPECT_EQ(d[10].BackColor, colore::BIANCO);
+        w.registri.cmdScegliManche();
+        ++pressioni;
+        EXPECT_EQ(alCentro(w, !pcInizia), pcInizia ? cartaH : cartaPC);
+        EXPECT_EQ(d[10].BackColor, colore::GIALLO);
+        // The taking.
+        w.registri.cmdScegliManche();
+        ++pressioni;
+        EXPECT_EQ(alCentro(w, true), "");
+        EXPECT_EQ(alCentro(w, false), "");
+        EXPECT_EQ(w.m.gioco.lblPuntiPC, std::stoi(d[dati::puntiPC(k)].Caption));
+        EXPECT_EQ(w.m.gioco.lblPuntiH, std::stoi(d[dati::puntiH(k)].Caption));
+        const bool pcPrende = d[dati::puntiPC(k)].BackColor == colore::ROSSO;
+        if (k < presePreviste) {
+            EXPECT_EQ(w.m.finestra.lblPC.opaca, pcPrende);
+            EXPECT_EQ(w.m.finestra.lblH.opaca, !pcPrende);
+            EXPECT_EQ(w.m.dati.marcatoreTop, 1935 + 270 * k);
+        }
+        pcInizia = pcPrende;
+        // The draw, while the stock lasts.
+        if (k + 1 <= 18 && k < presePreviste) {
+            EXPECT_EQ(w.m.registri.lblContaDati, 4);
+            const int prima = w.m.gioco.lblNumeroCarteRimaste;
+            w.registri.cmdScegliManche();
+            ++pressioni;
+            auto hPC = mano(w, true), hH = mano(w, false);
+            EXPECT_NE(std::find(hPC.begin(), hPC.end(), d[dati::pescataPC(k + 1)].Caption), hPC.end());
+            EXPECT_NE(std::find(hH.begin(), hH.end(), d[dati::pescataH(k + 1)].Caption), hH.end());
+            EXPECT_EQ(w.m.gioco.lblNumeroCarteRimaste, prima - 2);
+            EXPECT_EQ(w.m.finestra.lblCarteRimaste.Visible, prima - 2 > 0);
+        }
+        if (k < presePreviste) {
+            EXPECT_EQ(w.m.registri.lblContaDati, 1);
+            EXPECT_TRUE(d[14].Caption.empty());
+            EXPECT_EQ(mano(w, true).size(), static_cast<size_t>(k + 1 <= 18 ? 3 : 20 - k));
+        }
+    }
+    EXPECT_EQ(d[14].Caption, "Fine Analisi");
+    EXPECT_FALSE(w.m.dati.marcatoreVisibile);
+    EXPECT_TRUE(w.m.finestra.cmdInizioAnalisi.focus);
+    if (presePreviste == 20) {
+        EXPECT_EQ(pressioni, 20 * 3 + 17);
+    }
+}
+
+void carica(Banco& b) {
+    scriviFile(b.archivio("007-02.txt"), golden("007-02.txt"));
+    b.dialoghi.rispondi(b.archivio("007-02.txt"));
+    b.w->registri.cmdLoad();
+    b.h.scheduler.advance(50);
+}
+
+TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
+    Banco b;
+    carica(b);
+    const Principale& w = *b.w;
+    const Finestra& f = w.m.finestra;
+    const int left[] = {0, 3600, 5400, 7200, 3600, 5400, 7200};
+    for (int s = 1; s <= 6; ++s) {
+        EXPECT_EQ(f.ImgCarta[s].Left, left[s]);
+        EXPECT_EQ(f.ImgCarta[s].Top, s <= 3 ? 360 : 6300);
+        EXPECT_EQ(f.ShpCarta[s].Left, left[s] - 180);
+        EXPECT_EQ(f.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_FALSE(f.ImgCarta[s].Picture.empty());
+    }
+    EXPECT_EQ(w.m.carte.lblCarta[7], "2b");
+    EXPECT_TRUE(f.ImgCarta[8].Visible);
+    EXPECT_EQ(w.m.gioco.lblPuntiPC, 0);
+    EXPECT_TRUE(f.lblPC.opaca);   // cell 8 red: the computer leads
+    EXPECT_FALSE(f.lblH.opaca);
+    EXPECT_EQ(f.lblPC.ForeColor, colore::BIANCO);
+    EXPECT_EQ(f.lblCarteRimaste.Caption, "34");
+    EXPECT_TRUE(f.lblCarteRimaste.Visible);
+}
+
+TEST(Analisi, AGameFilePlaysExactlyItsCardsAndEndsWithFineAnalisi) {
+    Banco b;
+    carica(b);
+    rivediTutto(b, 20);
+    // 64 to 56: the computer's name is marked.
+    EXPECT_TRUE(b.w->m.finestra.lblPC.opaca);
+    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colore::GIALLO);
+    EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
+}
+
+TEST(Analisi, AfterTheEndFurtherPressesDoNothingUntilItStartsAgain) {
+    Banco b;
+    carica(b);
+    rivediTutto(b, 20);
+    const auto prima = b.w->m.finestra.ImgCarta;
+    const int punti = b.w->m.gioco.lblPuntiPC;
+    for (int i = 0; i < 5; ++i) b.w->registri.cmdScegliManche();
+    EXPECT_EQ(b.w->m.gioco.lblPuntiPC, punti);
+    for (int s = 1; s <= 8; ++s) EXPECT_EQ(b.w->m.finestra.ImgCarta[s].Visible, prima[s].Visible);
+    b.w->registri.cmdInizioAnalisi();
+    EXPECT_TRUE(b.w->m.finestra.cmdScegliManche.focus);
+    EXPECT_TRUE(b.w->m.dati.lblDati[14].Caption.empty());
+    rivediTutto(b, 20);
+}
+
+TEST(Analisi, WhenTheComputerLedTheFirstPressMovesOneOfItsCards) {
+    Banco b;
+    carica(b);
+    b.w->registri.cmdScegliManche();
+    EXPECT_EQ(alCentro(*b.w, true), "Fd");
+    EXPECT_EQ(b.w->m.dati.lblDati[11].BackColor, colore::ROSSO);
+    EXPECT_EQ(b.w->m.dati.lblDati[9].Caption, "1");
+    EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Left, 4320);
+    EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Top, 3150);
+    EXPECT_FALSE(b.w->m.finestra.lblIstruzionePannelloDati);
+}
+
+TEST(Analisi, WhenTheHumanLedTheFirstPressMovesOneOfTheHumansCards) {
+    Banco b;
+    carica(b);
+    b.w->m.dati.lblDati[8].BackColor = colore::ROSA_H;
+    b.w->registri.cmdInizioAnalisi();
+    b.w->registri.cmdScegliManche();
+    EXPECT_EQ(b.w->m.dati.lblDati[12].BackColor, colore::ROSA_H);
+    EXPECT_EQ(alCentro(*b.w, false), "As");
+    EXPECT_EQ(b.w->m.dati.lblDati[10].Caption, "4");
+    EXPECT_EQ(b.w->m.finestra.ShpCarta[4].Left, 6120);
+}
+
+TEST(Analisi, AGameThatEndsSixtyToSixtyMarksNeitherName) {
+    Banco b;
+    carica(b);
+    b.w->m.dati.lblDati[dati::puntiPC(20)].Caption = "60";
+    b.w->m.dati.lblDati[dati::puntiH(20)].Caption = "60";
+    rivediTutto(b, 20);
+    EXPECT_FALSE(b.w->m.finestra.lblPC.opaca);
+    EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
+    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colore::BIANCO);
+    EXPECT_EQ(b.w->m.finestra.lblH.ForeColor, colore::BIANCO);
+}
+
+TEST(Analisi, AGameThatEndedEarlyEndsItsReviewEarly) {
+    Banco b;
+    carica(b);
+    auto& d = b.w->m.dati.lblDati;
+    for (int c = dati::pescataPC(15); c <= 132; ++c) d[c].Caption.clear();
+    rivediTutto(b, 14);
+}
+
+TEST(Analisi, TheGameJustPlayedIsReviewedCardForCard) {
+    for (uint64_t seme : {3u, 8u, 21u}) {
+        Banco b(seme);
+        Principale& w = *b.w;
+        w.Form_Load();
+        for (int passi = 0; passi < 200000 && !w.m.finestra.fraFineGioco.Visible; ++passi) {
+            if (w.m.gioco.lblPuoiGiocare && w.m.gioco.lblAChiTocca == Chi::H && !w.t.TimerDistribuisciCarte.enabled())
+                for (int s = 6; s >= 4; --s)
+                    if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP[s]) {
+                        w.ImgCarta_Click(s);
+                        break;
+                    }
+            b.h.scheduler.advance(10);
+        }
+        ASSERT_TRUE(w.m.finestra.fraFineGioco.Visible);
+        int prese = 0;
+        while (prese < 20 && !w.m.dati.lblDati[dati::cartaPC(prese + 1)].Caption.empty()) ++prese;
+        w.registri.cmdInizioAnalisi();
+        rivediTutto(b, prese);
+    }
+}
+
+TEST(Analisi, ADamagedGridStopsTheReviewWithAMessage) {
+    Banco b;
+    carica(b);
+    b.w->m.dati.lblDati[dati::cartaPC(1)].Caption = "Xx";
+    b.w->registri.cmdScegliManche();
+    EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, "Analisi interrotta: carta non trovata nella mano");
+    b.w->registri.cmdScegliManche();
+    EXPECT_EQ(alCentro(*b.w, false), "");
+}
+
+TEST(Analisi, LeavingTheReviewStartsTheNextGame) {
+    Banco b;
+    carica(b);
+    b.w->m.suoni.lblInterdiciSuoni = true;
+    b.w->registri.cmdTornaAlGioco();
+    EXPECT_FALSE(b.w->m.suoni.lblInterdiciSuoni);
+    EXPECT_TRUE(b.w->t.TimerDistribuisciCarte.enabled());
+    EXPECT_TRUE(b.w->m.dati.lblDati[dati::cartaPC(1)].Caption.empty());
+}
+
+}  // namespace
+}  // namespace zelvo

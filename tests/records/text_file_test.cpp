@@ -1,0 +1,128 @@
+// The text conventions of every file the game writes: values one a line,
+// Windows-1252 on disk, UTF-8 in memory.
+#include <gtest/gtest.h>
+
+#include "records/text_file.h"
+
+using namespace std::string_literals;
+
+namespace zelvo::testo {
+namespace {
+
+TEST(ScrittoreTesto, EachKindOfValueHasItsOwnForm) {
+    Scrittore s;
+    s.testo("Molto Veloce");
+    s.intero(500);
+    s.intero(-7);
+    s.singolo(1095.0f);
+    s.singolo(0.5f);
+    s.singolo(-0.0f);
+    s.verita(true);
+    s.verita(false);
+    s.testo("");
+    EXPECT_EQ(s.byte(), "\"Molto Veloce\"\r\n500\r\n-7\r\n1095\r\n0.5\r\n0\r\n#TRUE#\r\n#FALSE#\r\n\"\"\r\n");
+}
+
+TEST(ScrittoreTesto, ShortestSinglePrecisionForms) {
+    struct Caso {
+        float x;
+        const char* atteso;
+    } casi[] = {{975.f, "975"}, {1.5f, "1.5"}, {0.1f, "0.1"}, {1095.25f, "1095.25"}, {-3.f, "-3"}, {-0.f, "0"},
+                {16777216.f, "16777216"}};
+    for (const auto& c : casi) EXPECT_EQ(formatoSingolo(c.x), c.atteso) << c.x;
+}
+
+TEST(ScrittoreTesto, AccentedTextsAreOneBytePerLetterOnDisk) {
+    Scrittore s;
+    s.testo("Caffé");
+    s.testo("Loquacità");
+    EXPECT_EQ(s.byte(), "\"Caff\xe9\"\r\n\"Loquacit\xe0\"\r\n");
+}
+
+TEST(ScrittoreTesto, AQuoteInsideATextCannotEndItEarly) {
+    Scrittore s;
+    s.testo("Il \"Re\"");
+    EXPECT_EQ(s.byte(), "\"Il 'Re'\"\r\n");
+}
+
+TEST(ScrittoreTesto, CharactersOutsideTheCodePageAreReplacedNotDropped) {
+    std::string b = aCp1252("Łukasz €");
+    // The euro sign has a place in Windows-1252 (0x80); the Polish letter does not.
+    EXPECT_EQ(b.back(), '\x80');
+    EXPECT_EQ(b.size(), std::string("Lukasz \x80").size());
+    EXPECT_NE(b[0], '\xc5');
+}
+
+TEST(LetturaTesto, QuotedListReading) {
+    struct Caso {
+        const char* riga;
+        const char* valore;
+    } casi[] = {
+        {"\"Molto Veloce\"", "Molto Veloce"}, {"500", "500"},         {"#TRUE#", "True"},
+        {"#FALSE#", "False"},                 {"\"\"", ""},           {"  42  ", "42"},
+        {"\"abc\" resto", "abc"},             {"\"senza fine", "senza fine"},
+        {"testo libero", "testo libero"},     {"#true#", "True"},
+    };
+    for (const auto& c : casi) EXPECT_EQ(valore(c.riga), c.valore) << c.riga;
+}
+
+TEST(LetturaTesto, LinesSplitAtLineEnds) {
+    auto r = righe("a\r\nb\nc\r\n");
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(*r[0], "a");
+    EXPECT_EQ(*r[1], "b");
+    EXPECT_EQ(*r[2], "c");
+    EXPECT_EQ(righe("").size(), 0u);
+    EXPECT_EQ(righe("x").size(), 1u);
+    EXPECT_EQ(righe("\r\n").size(), 1u);
+}
+
+TEST(LetturaTesto, BytesThatAreNotWindows1252TextMakeTheirLineUnreadable) {
+    auto r = righe("ok\r\n\x81\r\nCaff\xe9\r\nnul\0x\r\n"s);
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_TRUE(r[0]);
+    EXPECT_FALSE(r[1]);  // 0x81 is unassigned
+    ASSERT_TRUE(r[2]);
+    EXPECT_EQ(*r[2], "Caffé");
+    EXPECT_FALSE(r[3]);  // a NUL byte: a binary file
+}
+
+TEST(LetturaTesto, EveryAssignedByteRoundTrips) {
+    std::string tutti;
+    for (int c = 0x20; c <= 0xFF; ++c)
+        if (c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) tutti += static_cast<char>(c);
+    auto u = daCp1252(tutti);
+    ASSERT_TRUE(u);
+    EXPECT_EQ(aCp1252(*u), tutti);
+}
+
+TEST(ConversioniTesto, WholeNumbers) {
+    struct Caso {
+        const char* v;
+        std::optional<long long> n;
+    } casi[] = {{"500", 500}, {"-3", -3}, {"+7", 7}, {" 12 ", 12}, {"", std::nullopt}, {"12a", std::nullopt},
+                {"1.5", std::nullopt}, {"True", std::nullopt}, {"99999999999999999999", std::nullopt}};
+    for (const auto& c : casi) EXPECT_EQ(intero(c.v), c.n) << c.v;
+}
+
+TEST(ConversioniTesto, SinglePrecisionNumbers) {
+    struct Caso {
+        const char* v;
+        std::optional<float> x;
+    } casi[] = {{"1095", 1095.f}, {"0.5", 0.5f}, {".5", 0.5f}, {"-2", -2.f}, {"1e3", 1000.f},
+                {"", std::nullopt}, {"abc", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
+                {"1e99", std::nullopt}, {"0x10", std::nullopt}};
+    for (const auto& c : casi) EXPECT_EQ(singolo(c.v), c.x) << c.v;
+}
+
+TEST(ConversioniTesto, TruthValues) {
+    struct Caso {
+        const char* v;
+        std::optional<bool> b;
+    } casi[] = {{"True", true}, {"False", false}, {"true", true}, {"#TRUE#", true}, {"0", false},
+                {"-1", true},   {"Si", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : casi) EXPECT_EQ(verita(c.v), c.b) << c.v;
+}
+
+}  // namespace
+}  // namespace zelvo::testo
