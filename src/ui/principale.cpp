@@ -35,8 +35,10 @@ Principale::Principale(Piattaforma& p)
     t.TimerFermaBrano.onTick = [this] { musica.TimerFermaBrano_Timer(); };
     t.TimerFrequenzaMusica.onTick = [this] { musica.TimerFrequenzaMusica_Timer(); };
     t.TimerIniziaInno.onTick = [this] { musica.TimerIniziaInno_Timer(); };
+    t.TimerCaricaPartita.onTick = [this] { registri.TimerCaricaPartita_Timer(); };
 
     m.finestra.lblPC.Caption = "ZELVO";
+    m.finestra.lblPC.ForeColor = m.finestra.lblH.ForeColor = colore::BIANCO;
     m.finestra.lblIstruzioneIniziale.Caption =
         "Quando sei pronto a iniziare la Partita clicca su una delle tue carte.";
     m.finestra.lblIstruzioneIniziale.Visible = true;
@@ -51,17 +53,31 @@ Principale::Principale(Piattaforma& p)
 
 void Principale::Form_Load() {
     // The first game starts from the initial values of the fields; it is not a NuovoGioco.
+    // The intervals the options derive come first: the settings file then puts back the saved ones.
+    gioco.applicaIntervalli();
+    registri.CaricaImpostazioni();
     registri.AggiornaNomeLivello();
+    // The panel that was open when the game was left.
+    if (m.registri.lblPannelloVisualizzato == "Dati") {
+        m.finestra.fraPannello[0] = {true, 110, 30};
+        m.finestra.lblComandi[menu::Dati] = colore::VERDE;
+    } else if (m.registri.lblPannelloVisualizzato == "Partita") {
+        m.finestra.fraPannello[1] = {true, 110, 30};
+        m.finestra.lblComandi[menu::Partita] = colore::VERDE;
+    }
+    if (m.opzioni.is(opz::MostraCarte, "No")) {
+        for (int k = 2; k <= 18; ++k)
+            m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = false;
+        m.dati.intestazioniPescateVisibili = false;
+    }
     finestra.VisualizzaPunteggio();
     finestra.ApplicaColoreTavolo();
     finestra.ApplicaColoreRetro();
-    gioco.applicaIntervalli();
+    registri.CaricaAlbo();
+    registri.CaricaCarteOpzionali();
     m.finestra.lblH.Caption = m.nomeGiocatore;
     m.dati.lblDati[1].Caption = m.nomeGiocatore;
     gioco.scriviIntestazione(true);
-    if (m.opzioni.is(opz::MostraCarte, "No"))
-        for (int k = 2; k <= 18; ++k)
-            m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = false;
     mazzo.cmdMescolaCarte();
     t.TimerDistribuisciCarte.enable();
 }

@@ -68,8 +68,7 @@ TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
 TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
     Tavolo t(9, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::MostraCarte, "Si"}});
     ASSERT_TRUE(t.giocaFinoAllaFine());
-    t.w.tastoInvio();
-    ASSERT_FALSE(t.fineVisibile());
+    ASSERT_TRUE(t.continua());
     EXPECT_EQ(t.w.m.gioco.lblGiocoIniziatoDa, Chi::PC);
     EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     // Shown face up with option 18, and the peek is recorded.
@@ -131,7 +130,10 @@ TEST(Match, ANewMatchStartsFromNothing) {
     Simulazione sim(imp);
     do sim.giocaUnGioco();
     while (sim.w.m.gioco.lblPartitaInCorso);
+    // Enter is taken once no remark is playing.
+    sim.headless.scheduler.advance(10000);
     sim.w.tastoInvio();
+    ASSERT_FALSE(sim.w.m.finestra.fraFineGioco.Visible);
     const StatoGioco& g = sim.w.m.gioco;
     EXPECT_EQ(g.lblPartiteH, 0);
     EXPECT_EQ(g.lblPartitePC, 0);

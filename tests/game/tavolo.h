@@ -58,6 +58,15 @@ struct Tavolo {
 
     bool fineVisibile() const { return w.m.finestra.fraFineGioco.Visible; }
 
+    // Enter on the end panel, as often as needed: while a remark that must not be cut plays, it is ignored.
+    bool continua() {
+        for (int i = 0; i < 600 && fineVisibile(); ++i) {
+            w.tastoInvio();
+            if (fineVisibile()) h.scheduler.advance(100);
+        }
+        return !fineVisibile();
+    }
+
     Headless h;
     Principale w;
 };
