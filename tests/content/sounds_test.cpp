@@ -1,0 +1,353 @@
+// The noises in Rumori and ZELVO's remarks in Commenti: every file the game
+// plays is there, is a PCM WAV file, is not silent, and lasts no longer than the
+// sound lock it holds (a remark at least 60% of it, so that the lock does not
+// leave a long silence); the text table has the words of every remark.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "audio/remarks_text.h"
+
+namespace {
+
+const std::filesystem::path kDatiSuoni = ZELVO_BUILD_DATA_DIR;
+
+// What the tests need to know about a WAV file.
+struct Wav {
+    int canali = 0;
+    int campionamento = 0;  // samples per second
+    int bit = 0;
+    double secondi = 0;
+    double picco = 0;  // largest absolute sample, 0..1 (16-bit PCM only)
+    double rms = 0;    // root mean square of the samples, 0..1
+};
+
+std::uint32_t le32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
+std::uint16_t le16(const unsigned char* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+
+// A RIFF/WAVE file with an uncompressed PCM "fmt " chunk and a "data" chunk;
+// nothing for anything else or for a chunk that runs past the end.
+std::optional<Wav> leggiWav(const std::vector<unsigned char>& b) {
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
+        return std::nullopt;
+    Wav w;
+    bool formato = false;
+    std::size_t i = 12;
+    while (i + 8 <= b.size()) {
+        const std::uint32_t n = le32(&b[i + 4]);
+        const std::size_t corpo = i + 8;
+        if (n > b.size() - corpo) return std::nullopt;
+        if (std::memcmp(&b[i], "fmt ", 4) == 0) {
+            if (n < 16) return std::nullopt;
+            const std::uint16_t tipo = le16(&b[corpo]);
+            if (tipo != 1 && tipo != 0xFFFE) return std::nullopt;
+            w.canali = le16(&b[corpo + 2]);
+            w.campionamento = static_cast<int>(le32(&b[corpo + 4]));
+            w.bit = le16(&b[corpo + 14]);
+            formato = w.canali > 0 && w.campionamento > 0 && w.bit > 0 && w.bit % 8 == 0;
+            if (!formato) return std::nullopt;
+        } else if (std::memcmp(&b[i], "data", 4) == 0) {
+            if (!formato) return std::nullopt;
+            const std::size_t passo = std::size_t(w.canali) * (w.bit / 8);
+            const std::size_t campioni = n / passo;
+            w.secondi = double(campioni) / w.campionamento;
+            if (w.bit == 16 && campioni > 0) {
+                double somma = 0;
+                for (std::size_t k = 0; k + 1 < n; k += 2) {
+                    const double x = std::int16_t(le16(&b[corpo + k])) / 32768.0;
+                    w.picco = std::max(w.picco, std::fabs(x));
+                    somma += x * x;
+                }
+                w.rms = std::sqrt(somma / (n / 2));
+            }
+            return w;
+        }
+        i = corpo + n + (n & 1);  // chunks are padded to an even length
+    }
+    return std::nullopt;
+}
+
+std::optional<Wav> leggiWav(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    if (!f) return std::nullopt;
+    return leggiWav(std::vector<unsigned char>(std::istreambuf_iterator<char>(f), {}));
+}
+
+// A well-formed 16-bit mono file of the given samples, to check the reader.
+std::vector<unsigned char> wavDiProva(const std::vector<std::int16_t>& s, int rate = 22050) {
+    std::vector<unsigned char> b;
+    auto put = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    auto u32 = [&](std::uint32_t v) { for (int k = 0; k < 4; ++k) b.push_back((v >> (8 * k)) & 0xFF); };
+    auto u16 = [&](std::uint16_t v) { b.push_back(v & 0xFF); b.push_back(v >> 8); };
+    put("RIFF"); u32(36 + 2 * s.size()); put("WAVE");
+    put("fmt "); u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
+    put("data"); u32(2 * s.size());
+    for (std::int16_t x : s) u16(static_cast<std::uint16_t>(x));
+    return b;
+}
+
+// ------------------------------------------------------------------ the reader
+
+TEST(LetturaWav, ReadsLengthAndLevelOfAWellFormedFile) {
+    std::vector<std::int16_t> s(22050, 0);
+    s[100] = 16384;
+    s[200] = -32768;
+    auto w = leggiWav(wavDiProva(s));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->canali, 1);
+    EXPECT_EQ(w->campionamento, 22050);
+    EXPECT_EQ(w->bit, 16);
+    EXPECT_DOUBLE_EQ(w->secondi, 1.0);
+    EXPECT_DOUBLE_EQ(w->picco, 1.0);
+    EXPECT_NEAR(w->rms, std::sqrt((0.25 + 1.0) / 22050), 1e-9);
+}
+
+TEST(LetturaWav, RefusesDamagedFilesCalmly) {
+    const auto buono = wavDiProva(std::vector<std::int16_t>(1000, 5));
+    std::vector<std::vector<unsigned char>> guasti;
+    guasti.push_back({});                                          // empty
+    guasti.push_back({buono.begin(), buono.begin() + 11});         // cut inside the header
+    guasti.push_back({buono.begin(), buono.begin() + 60});         // data chunk runs past the end
+    auto nonRiff = buono; nonRiff[0] = 'X'; guasti.push_back(nonRiff);
+    auto nonWave = buono; nonWave[8] = 'A'; guasti.push_back(nonWave);
+    auto compresso = buono; compresso[20] = 2; guasti.push_back(compresso);  // ADPCM, not PCM
+    auto senzaCanali = buono; senzaCanali[22] = 0; guasti.push_back(senzaCanali);
+    for (std::size_t k = 0; k < guasti.size(); ++k) EXPECT_FALSE(leggiWav(guasti[k])) << "case " << k;
+}
+
+// ------------------------------------------------------------------ the text table
+
+struct Gruppo {
+    const char* nome;
+    int file;
+};
+void PrintTo(const Gruppo& g, std::ostream* os) { *os << g.nome; }
+const Gruppo kGruppi[] = {{"1v", 30}, {"1p", 24}, {"2v", 28}, {"2p", 24},
+                          {"Impaz", 24}, {"Inizio", 24}, {"Fine", 13}, {"Esci", 9}};
+
+std::string nomeFile(const char* gruppo, int n) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%s%02d", gruppo, n);
+    return b;
+}
+
+TEST(TestiCommenti, HoldEveryRemarkOnceInFileOrder) {
+    std::vector<std::string> attesi;
+    for (const Gruppo& g : kGruppi)
+        for (int n = 1; n <= g.file; ++n) attesi.push_back(nomeFile(g.nome, n));
+    ASSERT_EQ(attesi.size(), 176u);
+
+    const auto testi = zelvo::testiCommenti();
+    ASSERT_EQ(testi.size(), attesi.size());
+    std::set<std::string> parole;
+    for (std::size_t k = 0; k < testi.size(); ++k) {
+        EXPECT_EQ(testi[k].file, attesi[k]);
+        ASSERT_NE(testi[k].testo, nullptr) << attesi[k];
+        const std::string t = testi[k].testo;
+        EXPECT_GE(t.size(), 4u) << attesi[k];
+        EXPECT_TRUE(parole.insert(t).second) << attesi[k] << " repeats \"" << t << "\"";
+    }
+}
+
+// The Italian voice reads Latin-1 text: every character of a remark must be
+// ASCII or a two-byte UTF-8 letter of U+00A0..U+00FF, and no double quote,
+// which would end the text early in the voice's script.
+bool soloLatino1(const std::string& t) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const unsigned char c = t[i];
+        if (c == '"' || c == '\\' || (c < 0x20)) return false;
+        if (c < 0x80) continue;
+        if ((c != 0xC2 && c != 0xC3) || i + 1 >= t.size()) return false;
+        const unsigned char d = t[++i];
+        if (d < 0x80 || d > 0xBF || (c == 0xC2 && d < 0xA0)) return false;
+    }
+    return true;
+}
+
+TEST(TestiCommenti, UseOnlyCharactersTheVoiceReads) {
+    const struct {
+        const char* testo;
+        bool valido;
+    } casi[] = {
+        {"Però è già così", true}, {"Ciao!", true}, {"l'ultima", true},
+        {"l\u2019ultima", false}, {"tre\u2026", false}, {"un \"carico\"", false}, {"a\\b", false},
+        {"riga\nnuova", false}, {"\xC3", false},
+    };
+    for (const auto& c : casi) EXPECT_EQ(soloLatino1(c.testo), c.valido) << c.testo;
+    for (const zelvo::TestoCommento& t : zelvo::testiCommenti())
+        EXPECT_TRUE(soloLatino1(t.testo)) << t.file << ": \"" << t.testo << "\"";
+}
+
+TEST(TestiCommenti, SpeakOfWhatTheFileIsPlayedFor) {
+    // The figure files name the figure, the suit files the suit of the player's
+    // card, and the end-of-game files say who won.
+    const struct {
+        const char* file;
+        const char* parola;
+    } casi[] = {
+        {"1v19", "Fante"}, {"1v20", "Fante"}, {"1v21", "Cavallo"}, {"1v22", "Cavallo"},
+        {"1v23", "Re"}, {"1v24", "Re"},
+        {"2v21", "enari"}, {"2v22", "enari"}, {"2v23", "oppe"}, {"2v24", "oppa"},
+        {"2v25", "pade"}, {"2v26", "pada"}, {"2v27", "aston"}, {"2v28", "aston"},
+        {"2v11", "riscola"}, {"2v17", "riscolina"}, {"2p13", "carico"}, {"1v13", "carico"},
+        {"Fine01", "vinto io"}, {"Fine04", "vinto"}, {"Fine07", "hai vinto"}, {"Fine11", "hai vinto"},
+        {"Fine13", "Pari"}, {"Inizio19", "Hai vinto tu"}, {"Inizio13", "Ho vinto io"},
+        {"Esci01", "Ciao"}, {"Esci09", "continua"},
+    };
+    for (const auto& c : casi) {
+        const char* t = zelvo::testoCommento(c.file);
+        ASSERT_NE(t, nullptr) << c.file;
+        EXPECT_NE(std::string(t).find(c.parola), std::string::npos) << c.file << ": \"" << t << "\"";
+    }
+}
+
+TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
+    const char* t = zelvo::testoCommento("1p01");
+    ASSERT_NE(t, nullptr);
+    const struct {
+        const char* nome;
+        bool trovato;
+    } casi[] = {
+        {"1p01", true}, {"1p01.wav", true}, {"1P01.WAV", true},
+        {"C:\\Programmi\\Zelvo\\Commenti\\1p\\1p01.wav", true}, {"Commenti/1p/1p01.wav", true},
+        {"1p1", false}, {"1p00", false}, {"1p25", false}, {"1v31", false}, {"Fine14", false},
+        {"Esci10", false}, {"Impaz", false}, {"", false}, {".wav", false}, {"1p01.mid", false},
+    };
+    for (const auto& c : casi) {
+        const char* r = zelvo::testoCommento(c.nome);
+        if (c.trovato) {
+            EXPECT_STREQ(r, t) << c.nome;
+        } else {
+            EXPECT_EQ(r, nullptr) << c.nome;
+        }
+    }
+    EXPECT_STREQ(zelvo::testoCommento("Impaz23"), zelvo::testiCommenti()[30 + 24 + 28 + 24 + 22].testo);
+}
+
+// ------------------------------------------------------------------ the remark clips
+
+// The lock time of each remark in ms, group by group, file 01 first.
+const std::vector<int> kDurate1v = {2035, 1880, 2828, 1667, 3443, 1766, 1809, 1298, 2125, 2050,
+                                    1449, 838,  1400, 3579, 1143, 2183, 1522, 1629, 3894, 1516,
+                                    1620, 2719, 1911, 1469, 1650, 1539, 1796, 1549, 2801, 1802};
+const std::vector<int> kDurate1p = {1969, 1443, 1603, 1829, 880,  1411, 1902, 2399, 1321, 2325, 1348, 1882,
+                                    1551, 1655, 2600, 2718, 2009, 3545, 2375, 3170, 2967, 1070, 2440, 1128};
+const std::vector<int> kDurate2v = {1893, 1644, 1094, 3037, 1682, 1313, 911,  1481, 2041, 1107,
+                                    779,  1502, 1220, 3723, 1362, 1603, 2967, 4971, 2166, 2210,
+                                    5040, 3182, 4198, 4289, 3830, 2596, 3121, 3577};
+const std::vector<int> kDurate2p = {1626, 1819, 1797, 1661, 1849, 2718, 1882, 2450, 1624, 2718, 1034, 1506,
+                                    3704, 2497, 2230, 2119, 2712, 1792, 790,  2888, 2333, 1432, 1550, 3877};
+const std::vector<int> kDurateImpaz = {2694, 2874, 2791, 2293, 2044, 1728, 1690, 1213, 2839, 1870, 1414, 951,
+                                       2029, 3159, 2213, 1223, 602,  985,  876,  1063, 1240, 1687, 590,  2300};
+// Inizio05 also follows a drawn game, with 2800 ms: the clip must fit the shorter lock.
+const std::vector<int> kDurateInizio = {3414, 3095, 2073, 2654, 2800, 3385, 2735, 4267, 5028, 4140, 4604, 4999,
+                                        3478, 2799, 3699, 5870, 4546, 4999, 3259, 4314, 2839, 4813, 3460, 3971};
+const std::vector<int> kDurateFine = {2230, 2752, 2352, 1539, 1928, 2345, 2102, 2404, 2148, 2485, 1075, 3722, 950};
+// The farewells (01-06) hold no lock, but the program closes 1500 ms after one starts.
+const std::vector<int> kDurateEsci = {1500, 1500, 1500, 1500, 1500, 1500, 1018, 938, 1934};
+
+const std::vector<int>& durate(const std::string& gruppo) {
+    static const std::vector<int> nessuna;
+    if (gruppo == "1v") return kDurate1v;
+    if (gruppo == "1p") return kDurate1p;
+    if (gruppo == "2v") return kDurate2v;
+    if (gruppo == "2p") return kDurate2p;
+    if (gruppo == "Impaz") return kDurateImpaz;
+    if (gruppo == "Inizio") return kDurateInizio;
+    if (gruppo == "Fine") return kDurateFine;
+    if (gruppo == "Esci") return kDurateEsci;
+    return nessuna;
+}
+
+class ClipCommento : public ::testing::TestWithParam<Gruppo> {};
+
+TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLock) {
+    const Gruppo g = GetParam();
+    const auto& ms = durate(g.nome);
+    ASSERT_EQ(static_cast<int>(ms.size()), g.file);
+    for (int n = 1; n <= g.file; ++n) {
+        const std::string nome = nomeFile(g.nome, n);
+        const auto p = kDatiSuoni / "Commenti" / g.nome / (nome + ".wav");
+        const auto w = leggiWav(p);
+        ASSERT_TRUE(w) << p << " is missing or not a PCM WAV file";
+        const double limite = ms[n - 1] / 1000.0;
+        EXPECT_LE(w->secondi, limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
+        EXPECT_GE(w->secondi, 0.6 * limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
+        EXPECT_EQ(w->canali, 1) << nome;
+        EXPECT_GE(w->campionamento, 16000) << nome;
+        // Speech, normalised: loud peaks and a voice all through, not a silent file.
+        EXPECT_GT(w->picco, 0.5) << nome;
+        EXPECT_GT(w->rms, 0.03) << nome;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Gruppi, ClipCommento, ::testing::ValuesIn(kGruppi),
+                         [](const auto& info) { return std::string("g") + info.param.nome; });
+
+// ------------------------------------------------------------------ the noises
+
+struct Rumore {
+    const char* file;
+    double minimo;  // seconds
+    double massimo;
+};
+// The longest a noise may last is its lock time; the review's fanfares hold no
+// lock and stay short enough not to delay the next game.
+const Rumore kRumori[] = {
+    {"liscio.wav", 0.08, 0.338}, {"fante.wav", 0.08, 0.338},  {"cavallo.wav", 0.08, 0.360},
+    {"re.wav", 0.08, 0.376},     {"tre.wav", 0.08, 0.262},    {"asso.wav", 0.08, 0.356},
+    {"carta1.wav", 0.08, 0.270}, {"carta2.wav", 0.08, 0.270}, {"carta3.wav", 0.08, 0.270},
+    {"carta4.wav", 0.08, 0.270}, {"Presa1.wav", 0.2, 0.568},  {"Presa2.wav", 0.2, 0.568},
+    {"Mameli.wav", 1.5, 8.0},    {"GodSave.wav", 1.5, 8.0},
+};
+
+TEST(Rumori, EveryNoiseIsAnAudibleWavNoLongerThanItsLock) {
+    for (const Rumore& r : kRumori) {
+        const auto p = kDatiSuoni / "Rumori" / r.file;
+        const auto w = leggiWav(p);
+        ASSERT_TRUE(w) << p << " is missing or not a PCM WAV file";
+        EXPECT_LE(w->secondi, r.massimo) << r.file;
+        EXPECT_GE(w->secondi, r.minimo) << r.file;
+        EXPECT_GT(w->picco, 0.3) << r.file;
+    }
+}
+
+TEST(Rumori, HeavierCardsLandLouder) {
+    const char* perPeso[] = {"liscio.wav", "fante.wav", "cavallo.wav", "re.wav", "tre.wav", "asso.wav"};
+    double prima = 0;
+    for (const char* f : perPeso) {
+        const auto w = leggiWav(kDatiSuoni / "Rumori" / f);
+        ASSERT_TRUE(w) << f;
+        EXPECT_GT(w->rms, prima) << f << " is no louder than the lighter card before it";
+        prima = w->rms;
+    }
+}
+
+TEST(Rumori, TheDealAndTrickNoisesDiffer) {
+    // Four dealing noises and two sweeps, so that a game does not repeat one sound.
+    const std::vector<std::vector<const char*>> gruppi = {
+        {"carta1.wav", "carta2.wav", "carta3.wav", "carta4.wav"}, {"Presa1.wav", "Presa2.wav"}};
+    for (const auto& g : gruppi) {
+        std::set<std::string> contenuti;
+        for (const char* f : g) {
+            std::ifstream in(kDatiSuoni / "Rumori" / f, std::ios::binary);
+            ASSERT_TRUE(in) << f;
+            contenuti.insert(std::string(std::istreambuf_iterator<char>(in), {}));
+        }
+        EXPECT_EQ(contenuti.size(), g.size());
+    }
+}
+
+}  // namespace
