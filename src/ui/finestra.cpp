@@ -116,6 +116,30 @@ void FinestraRoutine::graficaCasuale() {
     MotivoRetroCasuale();
 }
 
+void FinestraRoutine::lblComandi_Click(int i) {
+    Model& m = w_.m;
+    Finestra& f = m.finestra;
+    if (!f.comandiAbilitati) return;
+    if (i == menu::Partita || i == menu::Dati) {
+        // The match panel and the data panel share the left of the table: one at a time.
+        const int questo = i == menu::Partita ? 1 : 0, altro = 1 - questo;
+        const int voceAltra = i == menu::Partita ? menu::Dati : menu::Partita;
+        if (f.lblComandi[i] == colore::BIANCO) {
+            m.registri.lblPannelloVisualizzato = i == menu::Partita ? "Partita" : "Dati";
+            f.fraPannello[questo] = {true, 110, 30};
+            f.fraPannello[altro].Visible = false;
+            f.lblComandi[voceAltra] = colore::BIANCO;
+            f.lblComandi[i] = colore::VERDE;
+        } else {
+            m.registri.lblPannelloVisualizzato = "Nessuno";
+            f.lblComandi[i] = colore::BIANCO;
+            f.fraPannello[questo].Visible = false;
+        }
+    } else if (i == menu::Esci && uscita) {
+        uscita();
+    }
+}
+
 void FinestraRoutine::evidenzia(bool pc, bool h) {
     w_.m.finestra.lblPC.opaca = pc;
     w_.m.finestra.lblH.opaca = h;

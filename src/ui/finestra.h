@@ -1,6 +1,7 @@
 #pragma once
 // Routines of the main window that the game calls to show things: card faces
 // and backs of a slot, the points displays, the random table graphics.
+#include <functional>
 #include <string>
 
 namespace zelvo {
@@ -25,6 +26,11 @@ public:
     void MotivoRetroCasuale();
     // The random graphics at the start of a match or game.
     void graficaCasuale();
+    // A click on command-menu entry i (1..5): the match and data panels open and close here.
+    void lblComandi_Click(int i);
+    // The exit, until the exit frame and its farewell sequence are drawn: the application closes.
+    std::function<void()> uscita;
+
     // Turn of the name labels: the highlight of whose move it is.
     void evidenzia(bool pc, bool h);
 

@@ -1,0 +1,265 @@
+#include "ui/qt/tavolo_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/principale.h"
+
+namespace zelvo {
+
+namespace {
+
+QColor qcolore(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+constexpr int CARTA_L = 1185, CARTA_A = 2415;
+constexpr int MENU_LEFT = 10755, MENU_TOPS[6] = {0, 3510, 3915, 4320, 4725, 5130};
+const char* const MENU[6] = {"", "Partita", "Dati", "Albo", "Opzioni", "Esci"};
+// The button of the taking lies under the trick, above the human's hand.
+constexpr int PRESA_LEFT = 3300, PRESA_TOP = 5850, PRESA_L = 5400, PRESA_A = 380;
+constexpr int PANNELLO_LEFT = 110, PANNELLO_TOP = 30, PANNELLO_L = 3300, PANNELLO_A = 8900;
+
+}  // namespace
+
+TavoloView::TavoloView(Principale& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
+    : QWidget(parent), w_(w), percorsoReale_(std::move(percorsoReale)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(LARGHEZZA / 20, ALTEZZA / 20);
+    setWindowTitle("Zelvo - Briscola");
+}
+
+QSize TavoloView::sizeHint() const { return {LARGHEZZA / 15, ALTEZZA / 15}; }
+
+double TavoloView::scala() const { return std::min(width() / double(LARGHEZZA), height() / double(ALTEZZA)); }
+
+QRectF TavoloView::twips(double left, double top, double w, double h) const {
+    const double s = scala();
+    return {left * s, top * s, w * s, h * s};
+}
+
+const QPixmap* TavoloView::immagine(const std::string& percorso) {
+    if (percorso.empty()) return nullptr;
+    const QString reale = percorsoReale_(percorso);
+    auto it = cache_.find(reale);
+    if (it == cache_.end()) it = cache_.insert(reale, QPixmap(reale));
+    return it->isNull() ? nullptr : &*it;
+}
+
+void TavoloView::testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
+                       int flags, bool grassetto) {
+    QFont f = font();
+    f.setPixelSize(std::max(6, int(altezzaTwips * scala())));
+    f.setBold(grassetto);
+    p.setFont(f);
+    p.setPen(colore);
+    p.drawText(r, flags | Qt::TextWordWrap, s);
+}
+
+void TavoloView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(rect(), QColor(30, 30, 30));
+    p.fillRect(twips(0, 0, LARGHEZZA, ALTEZZA), qcolore(w_.m.finestra.coloreTavolo));
+    disegnaCarte(p);
+    disegnaEtichette(p);
+    disegnaMenu(p);
+    if (w_.m.finestra.fraPannello[1].Visible) disegnaPannelloPartita(p);
+    if (w_.m.finestra.fraPannello[0].Visible) disegnaPannelloDati(p);
+    disegnaFineGioco(p);
+}
+
+void TavoloView::disegnaCarte(QPainter& p) {
+    const Finestra& f = w_.m.finestra;
+    for (int s = 1; s <= 8; ++s) {
+        const Cornice& shp = f.ShpCarta[s];
+        const Immagine& img = f.ImgCarta[s];
+        if (shp.Visible) {
+            QRectF r = twips(shp.Left, shp.Top, CARTA_L + 2 * posto::CORNICE, CARTA_A + 2 * posto::CORNICE);
+            p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+            p.setBrush(qcolore(shp.BackColor));
+            p.drawRoundedRect(r, r.width() * 0.06, r.width() * 0.06);
+        }
+        if (!img.Visible) continue;
+        QRectF r = twips(img.Left, img.Top, CARTA_L, CARTA_A);
+        if (const QPixmap* pm = immagine(img.Picture)) {
+            p.drawPixmap(r, *pm, pm->rect());
+        } else if (shp.BackColor == colore::BIANCO && !w_.m.carte.lblCarta[s].empty()) {
+            // No picture file: the code itself, so the game stays playable.
+            p.setBrush(Qt::white);
+            p.drawRect(r);
+            testo(p, r, QString::fromStdString(w_.m.carte.lblCarta[s]), 500, Qt::black, Qt::AlignCenter, true);
+        }
+        if (img.BorderStyle == 1) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r);
+        }
+    }
+}
+
+void TavoloView::disegnaEtichette(QPainter& p) {
+    const Model& m = w_.m;
+    const Finestra& f = m.finestra;
+    auto nome = [&](const Etichetta& e, int top) {
+        QRectF r = twips(8600, top, 2000, 360);
+        if (e.opaca) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 30, 30));
+            p.drawRoundedRect(r, 4, 4);
+        }
+        testo(p, r, QString::fromStdString(e.Caption), 260, qcolore(e.ForeColor), Qt::AlignCenter, true);
+    };
+    nome(f.lblPC, 360);
+    nome(f.lblH, 8300);
+    auto punti = [&](bool visibile, int valore, int top) {
+        if (!visibile) return;
+        testo(p, twips(8600, top, 2000, 300), QString("Punti %1").arg(valore), 220, Qt::white, Qt::AlignCenter);
+    };
+    punti(f.lblPuntiPCVista.Visible, m.gioco.lblPuntiPC, 760);
+    punti(f.lblPuntiHVista.Visible, m.gioco.lblPuntiH, 7950);
+    if (f.lblCarteRimaste.Visible)
+        testo(p, twips(8700, 5900, 2000, 300), QString("Carte rimaste: %1").arg(m.gioco.lblNumeroCarteRimaste), 200,
+              Qt::white, Qt::AlignCenter);
+    if (f.lblIstruzioneIniziale.Visible)
+        testo(p, twips(3400, 2950, 5400, 500), QString::fromStdString(f.lblIstruzioneIniziale.Caption), 180,
+              Qt::white, Qt::AlignCenter);
+    if (f.cmdEffettuaLaPresa.Visible) {
+        QRectF r = twips(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(240, 240, 225));
+        p.drawRoundedRect(r, 3, 3);
+        testo(p, r, QString::fromStdString(f.cmdEffettuaLaPresa.Caption), 170, Qt::black, Qt::AlignCenter);
+    }
+    for (int v = 1; v <= 2; ++v) {
+        const Immagine& b = f.ImgBandiera[v];
+        if (!b.Visible) continue;
+        if (const QPixmap* pm = immagine(b.Picture)) p.drawPixmap(twips(b.Left, b.Top, b.Width, b.Height), *pm, pm->rect());
+    }
+}
+
+void TavoloView::disegnaMenu(QPainter& p) {
+    for (int i = 1; i <= 5; ++i)
+        testo(p, twips(MENU_LEFT, MENU_TOPS[i], 1185, 330), MENU[i], 230, qcolore(w_.m.finestra.lblComandi[i]),
+              Qt::AlignLeft | Qt::AlignVCenter, true);
+}
+
+void TavoloView::disegnaPannelloPartita(QPainter& p) {
+    const Model& m = w_.m;
+    QRectF pannello = twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A);
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
+    p.drawRect(pannello);
+    testo(p, twips(200, 100, 3100, 300), "TABELLA GIOCHI VINTI", 200, Qt::white, Qt::AlignCenter, true);
+    auto riga = [&](const QString& nome, const std::array<bool, 6>& segni, int top) {
+        testo(p, twips(200, top, 1300, 300), nome, 180, Qt::white);
+        for (int k = 1; k <= 5; ++k) {
+            QRectF c = twips(1500 + (k - 1) * 360, top + 40, 240, 240);
+            p.setPen(QPen(Qt::white, 1));
+            p.setBrush(segni[k] ? QBrush(qcolore(m.finestra.coloreRetro)) : Qt::NoBrush);
+            p.drawEllipse(c);
+        }
+    };
+    riga("ZELVO", m.finestra.shpPuntiPC, 500);
+    riga(QString::fromStdString(m.finestra.lblH.Caption), m.finestra.shpPuntiH, 850);
+    testo(p, twips(200, 1400, 3100, 300), "TABELLA CARTE GIOCATE", 200, Qt::white, Qt::AlignCenter, true);
+    for (int c = 1; c <= 40; ++c) {
+        const int riga = (c - 1) / 10, colonna = (c - 1) % 10;
+        QRectF r = twips(200 + colonna * 310, 1800 + riga * 420, 290, 380);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(qcolore(m.carte.lblCarteGiocate[c].BackColor));
+        p.drawRect(r);
+        testo(p, r, QString::fromStdString(carte::codice(c)), 150, qcolore(m.carte.lblCarteGiocate[c].ForeColor),
+              Qt::AlignCenter, true);
+    }
+}
+
+void TavoloView::disegnaPannelloDati(QPainter& p) {
+    const Model& m = w_.m;
+    const auto& d = m.dati.lblDati;
+    QRectF pannello = twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A);
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
+    p.drawRect(pannello);
+    testo(p, twips(200, 60, 3100, 260), "PANNELLO DATI", 190, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(200, 320, 3100, 220), QString::fromStdString(m.dati.lblIndicazioniPannellodati1), 150, Qt::white,
+          Qt::AlignCenter);
+    testo(p, twips(200, 540, 3100, 220), QString::fromStdString(m.dati.lblIndicazioniPannellodati2), 150, Qt::white,
+          Qt::AlignCenter);
+    auto cella = [&](int i, double left, double top, double w) {
+        if (!d[i].Visible) return;
+        QRectF r = twips(left, top, w, 300);
+        p.setPen(QPen(QColor(0, 0, 0, 120), 1));
+        p.setBrush(qcolore(d[i].BackColor));
+        p.drawRect(r);
+        testo(p, r, QString::fromStdString(d[i].Caption), 150, qcolore(d[i].ForeColor), Qt::AlignCenter);
+    };
+    cella(0, 200, 800, 1500);
+    cella(1, 1750, 800, 1500);
+    for (int i = 2; i <= 4; ++i) cella(i, 200 + (i - 2) * 330, 1120, 320);
+    cella(8, 1180 + 300, 1120, 320);
+    for (int i = 5; i <= 7; ++i) cella(i, 1850 + (i - 5) * 330, 1120, 320);
+    // One row a trick: drawn cards, played cards and points of each side.
+    for (int k = 1; k <= 20; ++k) {
+        const double top = 1500 + (k - 1) * 360;
+        if (k >= 2) {
+            cella(dati::pescataPC(k), 200, top, 420);
+            cella(dati::pescataH(k), 2860, top, 420);
+        }
+        cella(dati::cartaPC(k), 650, top, 420);
+        cella(dati::puntiPC(k), 1100, top, 420);
+        cella(dati::puntiH(k), 1960, top, 420);
+        cella(dati::cartaH(k), 2410, top, 420);
+    }
+}
+
+void TavoloView::disegnaFineGioco(QPainter& p) {
+    const Finestra& f = w_.m.finestra;
+    if (!f.fraFineGioco.Visible) return;
+    QRectF r = twips(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2300);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(qcolore(f.coloreTavolo).darker(150));
+    p.drawRoundedRect(r, 6, 6);
+    QRectF dentro = r.adjusted(r.width() * 0.04, r.height() * 0.06, -r.width() * 0.04, -r.height() * 0.06);
+    testo(p, dentro, QString::fromStdString(f.lblFineGioco1 + "\n\n" + f.lblFineGioco2), 190, Qt::white,
+          Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TavoloView::mousePressEvent(QMouseEvent* e) {
+    const double s = scala();
+    const QPointF t = e->position() / s;
+    const Finestra& f = w_.m.finestra;
+    if (f.cmdEffettuaLaPresa.Visible && QRectF(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A).contains(t)) {
+        w_.cmdEffettuaLaPresa_Click();
+    } else if (f.fraFineGioco.Visible && QRectF(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2300).contains(t)) {
+        w_.cmdContinuaOIniziaPartita_Click();
+    } else {
+        for (int i = 1; i <= 5; ++i)
+            if (QRectF(MENU_LEFT, MENU_TOPS[i], 1185, 330).contains(t)) {
+                w_.finestra.lblComandi_Click(i);
+                update();
+                return;
+            }
+        // The top-most picture under the mouse: slots are drawn in order, so look from the last.
+        for (int i = 8; i >= 1; --i) {
+            const Immagine& img = f.ImgCarta[i];
+            if (img.Visible && QRectF(img.Left, img.Top, CARTA_L, CARTA_A).contains(t)) {
+                w_.ImgCarta_Click(i);
+                break;
+            }
+        }
+    }
+    update();
+}
+
+void TavoloView::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        w_.tastoInvio();
+        update();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+}  // namespace zelvo

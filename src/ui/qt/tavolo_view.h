@@ -1,0 +1,46 @@
+#pragma once
+// The card table of the main window, drawn from the model. It decides nothing:
+// clicks and the Enter key go to the window's routines, and after each of them
+// (and after every timer tick) the table repaints from what the model holds.
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace zelvo {
+
+class Principale;
+
+class TavoloView final : public QWidget {
+public:
+    // `percorsoReale` maps a path of the game's data root to the real file.
+    TavoloView(Principale& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent = nullptr);
+
+    // The table's design size in twips.
+    static constexpr int LARGHEZZA = 12100, ALTEZZA = 9100;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    double scala() const;
+    QRectF twips(double left, double top, double width, double height) const;
+    const QPixmap* immagine(const std::string& percorso);
+    void disegnaCarte(QPainter& p);
+    void disegnaEtichette(QPainter& p);
+    void disegnaMenu(QPainter& p);
+    void disegnaPannelloPartita(QPainter& p);
+    void disegnaPannelloDati(QPainter& p);
+    void disegnaFineGioco(QPainter& p);
+    void testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
+               int flags = Qt::AlignLeft | Qt::AlignVCenter, bool grassetto = false);
+
+    Principale& w_;
+    std::function<QString(const std::string&)> percorsoReale_;
+    QHash<QString, QPixmap> cache_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,75 @@
+// The table widget on the offscreen platform: it draws the model and forwards clicks and Enter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "platform/headless.h"
+#include "ui/principale.h"
+#include "ui/qt/tavolo_view.h"
+
+using namespace zelvo;
+
+namespace {
+
+struct Schermo {
+    Schermo() : w(h.piattaforma), view(w, [](const std::string&) { return QString(); }) {
+        w.m.nomeGiocatore = "Anna";
+        w.Form_Load();
+        h.scheduler.advance(8 * 450);  // the deal
+        view.resize(TavoloView::LARGHEZZA / 15, TavoloView::ALTEZZA / 15);
+        view.show();
+    }
+    QPoint centro(int slot) const {
+        const auto& img = w.m.finestra.ImgCarta[slot];
+        return QPoint((img.Left + 1185 / 2) / 15, (img.Top + 2415 / 2) / 15);
+    }
+    Headless h;
+    Principale w;
+    TavoloView view;
+};
+
+}  // namespace
+
+TEST(TavoloView, AClickOnAHandCardPlaysItAndEnterTakesTheTrick) {
+    Schermo f;
+    f.w.m.opzioni.lblOpzione[opz::PresaAutomatica] = "No";
+    ASSERT_EQ(f.w.m.gioco.lblAChiTocca, Chi::H);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(2));  // the computer's card: nothing
+    EXPECT_EQ(f.w.m.gioco.lblNumeroCartaGiocataDaH, 0);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(5));
+    EXPECT_EQ(f.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_EQ(f.w.m.finestra.ImgCarta[5].Top, posto::TOP_TAVOLO);
+    f.h.scheduler.advance(3000);  // the computer answers
+    ASSERT_TRUE(f.w.m.finestra.cmdEffettuaLaPresa.Visible);
+    QTest::keyClick(&f.view, Qt::Key_Return);
+    f.h.scheduler.advance(20);
+    EXPECT_EQ(f.w.m.gioco.lblManche, 2);
+}
+
+TEST(TavoloView, DrawsTheTableColourAndTheFaceUpCards) {
+    Schermo f;
+    QImage img = f.view.grab().toImage();
+    const Colore c = f.w.m.finestra.coloreTavolo;
+    EXPECT_EQ(img.pixelColor(5, 5), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    // Without picture files a face-up card is drawn white with its code.
+    EXPECT_EQ(img.pixelColor(f.centro(4) + QPoint(0, -60)), QColor(Qt::white));
+}
+
+TEST(TavoloView, TheMenuOpensTheMatchPanel) {
+    Schermo f;
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3510 / 15 + 10));
+    EXPECT_TRUE(f.w.m.finestra.fraPannello[1].Visible);
+    EXPECT_EQ(f.w.m.registri.lblPannelloVisualizzato, "Partita");
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3915 / 15 + 10));
+    EXPECT_FALSE(f.w.m.finestra.fraPannello[1].Visible);
+    EXPECT_TRUE(f.w.m.finestra.fraPannello[0].Visible);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
