@@ -10,6 +10,10 @@
 #include "platform/platform.h"
 #include "ui/principale.h"
 #include "ui/qt/tavolo_view.h"
+#ifdef ZELVO_HAVE_MEDIA
+#include "app/uscita_audio.h"
+#include "platform/media/mixer.h"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,6 +28,14 @@ int main(int argc, char** argv) {
     zelvo::FileSystem files(zelvo::RadiciDati::diSistema());
     zelvo::Piattaforma piattaforma{scheduler, clock, random};
     piattaforma.files = &files;
+
+#ifdef ZELVO_HAVE_MEDIA
+    // The five players mix into the audio device; files are found through the data root.
+    zelvo::media::Mixer mixer([&files](const std::string& percorso) { return files.reale(percorso); });
+    zelvo::media::LettoreAsincrono lettori(mixer);
+    zelvo::UscitaAudio uscita(mixer);
+    if (uscita.avvia()) piattaforma.media = &lettori;
+#endif
 
     auto w = std::make_unique<zelvo::Principale>(piattaforma);
 

@@ -29,7 +29,7 @@ TavoloView::TavoloView(Principale& w, std::function<QString(const std::string&)>
     setWindowTitle("Zelvo - Briscola");
 }
 
-QSize TavoloView::sizeHint() const { return {LARGHEZZA / 15, ALTEZZA / 15}; }
+QSize TavoloView::sizeHint() const { return {LARGHEZZA / 12, ALTEZZA / 12}; }
 
 double TavoloView::scala() const { return std::min(width() / double(LARGHEZZA), height() / double(ALTEZZA)); }
 
