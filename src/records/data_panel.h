@@ -35,7 +35,7 @@ struct PannelloDati {
     // The trick marker: caption, top in twips, visibility.
     int marcatoreTop = 1935;
     bool marcatoreVisibile = true;
-    bool intestazioniPescateVisibili = false;  // the two "P" headers
+    bool intestazioniPescateVisibili = true;  // the two "P" headers
 };
 
 }  // namespace zelvo

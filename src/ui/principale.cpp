@@ -71,8 +71,13 @@ void Principale::Form_Load() {
         m.dati.intestazioniPescateVisibili = false;
     }
     finestra.VisualizzaPunteggio();
-    finestra.ApplicaColoreTavolo();
-    finestra.ApplicaColoreRetro();
+    // The colours and backs: the stored ones, or drawn at random when option 0 asks for it.
+    if (m.opzioni.is(opz::GraficaCasuale, "No")) {
+        finestra.ApplicaColoreTavolo();
+        finestra.ApplicaColoreRetro();
+    } else {
+        finestra.graficaCasuale();
+    }
     registri.CaricaAlbo();
     registri.CaricaCarteOpzionali();
     m.finestra.lblH.Caption = m.nomeGiocatore;

@@ -58,7 +58,9 @@ struct Pannello {
 namespace posto {
 // Home places of the slot pictures (a frame lies 180 twips left of and above its picture).
 constexpr int LEFT[9] = {0, 3600, 5400, 7200, 3600, 5400, 7200, 9000, 9000};
-constexpr int TOP[9] = {0, 360, 360, 360, 6300, 6300, 6300, 1980, 3330};
+// The deck lies 1350 twips below the trump card, over its lower part; its frame
+// must not stand in the row of the trick (Top 3150), where no back is ever drawn.
+constexpr int TOP[9] = {0, 360, 360, 360, 6300, 6300, 6300, 1950, 3300};
 constexpr int CORNICE = 180;
 // Where the played cards lie in the middle of the table.
 constexpr int LEFT_H = 6300, LEFT_PC = 4500, TOP_TAVOLO = 3330;

@@ -457,3 +457,26 @@ TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
     EXPECT_EQ(t.w.m.gioco.lblManche, manche + 1);
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);  // back to the option's value
 }
+
+TEST(Deal, TheDeckAndTheComputersHandShowTheBackDesign) {
+    Tavolo t(3, {{opz::MotivoRetro, "Rombi"}, {opz::GraficaCasuale, "No"}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    for (int s : {1, 2, 3, 8}) {
+        EXPECT_EQ(t.w.m.finestra.ImgCarta[s].Picture, "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
+        EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, coloreRetro("Grigio cemento")) << s;
+    }
+}
+
+TEST(StartUp, RandomGraphicsUnlessOptionZeroIsNo) {
+    Tavolo fisso(4, {{opz::GraficaCasuale, "No"}});
+    EXPECT_EQ(fisso.w.m.opzioni[opz::ColoreTavolo], "Rosso mattone");
+    EXPECT_EQ(fisso.w.m.finestra.coloreTavolo, coloreTavolo("Rosso mattone"));
+    // Drawn at random: over a few start-ups the table colour changes, and the window paints what the option says.
+    std::set<std::string> visti;
+    for (uint64_t seed = 1; seed <= 6; ++seed) {
+        Tavolo t(seed, {{opz::GraficaCasuale, "All'inizio della Partita"}});
+        visti.insert(t.w.m.opzioni[opz::ColoreTavolo]);
+        EXPECT_EQ(t.w.m.finestra.coloreTavolo, coloreTavolo(t.w.m.opzioni[opz::ColoreTavolo]));
+    }
+    EXPECT_GT(visti.size(), 1u);
+}
