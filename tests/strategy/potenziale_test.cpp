@@ -32,39 +32,6 @@ TEST(CalcolaPuntiCarte, PointsOfEachSlotAndEmptySlotsKeepTheirValue) {
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(b.s().lblPuntiPotenziali[i], atteso[i]) << i;
 }
 
-TEST(PreseVirtuali, TheExamplesOfTheRule) {
-    // Rb analysed (slot 6), trump d: its own block and the trump block.
-    Banco b(posizione('d', {"2s", "4s", "5s"}, {"6s", "7s", "Rb"}, 20));
-    b.w.strategia.CalcolaPuntiCarte();
-    b.w.strategia.cmdCalcolaPotenzialeCarte();
-    const auto& g = b.c().lblPreseVirtuali;
-    EXPECT_EQ(g[38].Caption, "0");
-    EXPECT_EQ(g[39].Caption, "-14");
-    EXPECT_EQ(g[40].Caption, "-15");
-    const char* briscole[] = {"-4", "-4", "-4", "-4", "-4", "-6", "-7", "-8", "-14", "-15"};
-    for (int c = 1; c <= 10; ++c) EXPECT_EQ(g[c].Caption, briscole[c - 1]) << c;
-    // F..A of another plain suit; plain cards of X's own suit.
-    const char* altre[] = {"6", "7", "8", "14", "15"};
-    for (int o = 6; o <= 10; ++o) EXPECT_EQ(g[20 + o].Caption, altre[o - 6]);
-    EXPECT_EQ(g[31].Caption, "4");
-    EXPECT_EQ(g[36].Caption, "6");
-    EXPECT_EQ(g[37].Caption, "7");
-}
-
-TEST(PreseVirtuali, TrumpCavallo) {
-    Banco b(posizione('c', {"2s", "4s", "5s"}, {"6s", "7s", "Cc"}, 20));
-    b.w.strategia.cmdCalcolaPotenzialeCarte();
-    const auto& g = b.c().lblPreseVirtuali;
-    for (int c : {1, 5, 11, 21, 25, 31}) EXPECT_EQ(g[c].Caption, "3") << c;
-    EXPECT_EQ(g[6].Caption, "5");
-    EXPECT_EQ(g[10].Caption, "14");
-    EXPECT_EQ(g[26].Caption, "5");
-    EXPECT_EQ(g[27].Caption, "0");
-    EXPECT_EQ(g[28].Caption, "-7");
-    EXPECT_EQ(g[29].Caption, "-13");
-    EXPECT_EQ(g[30].Caption, "-14");
-}
-
 // Every card against every trump: the grid equals the trick rule, cell by cell.
 TEST(PreseVirtuali, EveryCardAgainstTheTrickRule) {
     for (char briscola : {'d', 's', 'c', 'b'})
@@ -209,18 +176,12 @@ TEST(Pairings, LeadCaseCreditsDifferentSuitsToTheLeader) {
     for (int n = 1; n <= 9; ++n) EXPECT_EQ(b.s().lblTotaliNormali[n].BackColor, colore::BIANCO) << n;
 }
 
-}  // namespace
-}  // namespace zelvo
-
-namespace zelvo {
-namespace {
-
 TEST(Potenziale, TheHumansCardOnTheTableKeepsItsPlayedMark) {
     // Marked played at the click, it is also in the human's hand while the
     // computer answers: the red mark of the hand does not take the green away.
-    Posizione p = prova::posizione('b', {"Ad", "7c", "Rs"}, {"2s", "3d", "Fc"}, 20, Chi::H, 5);
+    Posizione p = posizione('b', {"Ad", "7c", "Rs"}, {"2s", "3d", "Fc"}, 20, Chi::H, 5);
     p.giocate = {"3d"};
-    prova::Banco b(p);
+    Banco b(p);
     b.w.strategia.CalcolaTotaliRispondePC();
     b.w.strategia.CalcolaTotaliRispondePC();
     EXPECT_EQ(b.c().lblPreseVirtuali[carte::casella("3d")].ForeColor, colore::VERDE);
