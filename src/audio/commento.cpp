@@ -188,7 +188,10 @@ void Commento::TimerFineImpazienza_Timer() {
     w_.t.TimerFineImpazienza.disable();
     w_.m.suoni.lblInterdiciSuoni = false;
     w_.m.suoni.lblContaImpaz = 0;
-    if (w_.m.gioco.lblAChiTocca == Chi::H && pannelliChiusi()) w_.t.TimerImpazienza.enable();
+    // The clock lives only while the human is to play: not at the end panel, nor during the ceremony.
+    const StatoGioco& g = w_.m.gioco;
+    if (g.lblAChiTocca == Chi::H && g.lblGiocoInCorso && g.lblPuoiGiocare && pannelliChiusi())
+        w_.t.TimerImpazienza.enable();
 }
 
 // ---------------------------------------------------------------- end timers

@@ -388,7 +388,9 @@ TEST(Impatience, ReArmedAfterTheRemarkOnlyWhileTheHumanIsToPlayAndNoPanelIsOpen)
         Chi tocca;
         int pannello;  // -1 none
         bool riarma;
-    } casi[] = {{Chi::H, -1, true}, {Chi::PC, -1, false}, {Chi::H, 2, false}, {Chi::H, 3, false}, {Chi::H, 1, true}};
+        bool giocoFinito = false;  // the remark ends after the game did
+    } casi[] = {{Chi::H, -1, true},  {Chi::PC, -1, false}, {Chi::H, 2, false},
+                {Chi::H, 3, false},  {Chi::H, 1, true},    {Chi::H, -1, false, true}};
     for (auto& c : casi) {
         Banco b;
         b.opzione(opz::Loquacita, "Pettegolo");
@@ -400,6 +402,8 @@ TEST(Impatience, ReArmedAfterTheRemarkOnlyWhileTheHumanIsToPlayAndNoPanelIsOpen)
         b.s.advance(6000);
         ASSERT_EQ(b.ultimo(), commento("Impaz", 17));
         b.m().gioco.lblAChiTocca = c.tocca;
+        b.m().gioco.lblGiocoInCorso = !c.giocoFinito;
+        b.m().gioco.lblPuoiGiocare = !c.giocoFinito;
         if (c.pannello >= 0) b.m().finestra.fraPannello[c.pannello].Visible = true;
         b.m().suoni.lblContaImpaz = 5;
         b.s.advance(601);
