@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/qt_dialogs.h"
 #include "app/qt_scheduler.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     zelvo::FileSystem files(zelvo::RadiciDati::diSistema());
     zelvo::Piattaforma piattaforma{scheduler, clock, random};
     piattaforma.files = &files;
+    zelvo::QtDialogs dialoghi;
+    piattaforma.dialogs = &dialoghi;
 
 #ifdef ZELVO_HAVE_MEDIA
     // The five players mix into the audio device; files are found through the data root.

@@ -117,7 +117,7 @@ void Gioco::NuovoGioco() {
     // 4-5
     f.lblH.ForeColor = f.lblPC.ForeColor = colore::BIANCO;
     w_.finestra.evidenzia(false, false);
-    f.comandiAbilitati = true;
+    for (int i = 1; i <= 4; ++i) f.comandoAbilitato[i] = true;
     for (int c = 1; c <= 40; ++c) {
         m.carte.lblPreseVirtuali[c].BackColor = colore::BIANCO;
         m.carte.lblPreseVirtuali[c].ForeColor = colore::NERO;

@@ -119,7 +119,7 @@ void FinestraRoutine::graficaCasuale() {
 void FinestraRoutine::lblComandi_Click(int i) {
     Model& m = w_.m;
     Finestra& f = m.finestra;
-    if (!f.comandiAbilitati) return;
+    if (i < 1 || i > 5 || !f.comandoAbilitato[i]) return;
     if (i == menu::Partita || i == menu::Dati) {
         // The match panel and the data panel share the left of the table: one at a time.
         const int questo = i == menu::Partita ? 1 : 0, altro = 1 - questo;
@@ -138,6 +138,52 @@ void FinestraRoutine::lblComandi_Click(int i) {
     } else if (i == menu::Esci && uscita) {
         uscita();
     }
+}
+
+void FinestraRoutine::ApriAnalisi() {
+    Model& m = w_.m;
+    Finestra& f = m.finestra;
+    f.comandoAbilitato[menu::Albo] = f.comandoAbilitato[menu::Opzioni] = false;
+    const std::string& audio = m.opzioni[opz::AudioAnalisi];
+    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") w_.musica.FermaBrano();
+    f.lblComandi[menu::Partita] = colore::BIANCO;
+    f.fraPannello[1].Visible = false;
+    f.comandoAbilitato[menu::Partita] = false;
+    f.lblComandi[menu::Dati] = colore::VERDE;
+    f.fraPannello[0] = {true, 110, 30};
+    f.comandoAbilitato[menu::Dati] = false;
+    f.lblSpiegaPannelloDati = false;
+    for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco})
+        b->Visible = true;
+    f.cmdContinuaOIniziaPartita.Enabled = false;
+    f.fraFineGioco.Visible = false;
+    daiFuoco(f, f.cmdScegliManche);
+    f.lblIstruzionePannelloDati = true;
+    w_.registri.PreparaAnalisi();
+}
+
+void FinestraRoutine::sceltaFineGioco() {
+    Model& m = w_.m;
+    const std::string& audio = m.opzioni[opz::AudioAnalisi];
+    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") m.suoni.lblMusicaInterrotta = true;
+    w_.musica.ChiudiInno();
+}
+
+void FinestraRoutine::lblApri_Click() {
+    sceltaFineGioco();
+    ApriAnalisi();
+    daiFuoco(w_.m.finestra, w_.m.finestra.cmdLoad);
+    w_.registri.cmdLoad();
+}
+
+void FinestraRoutine::lblRivedi_Click() {
+    sceltaFineGioco();
+    ApriAnalisi();
+}
+
+void FinestraRoutine::lblSalva_Click() {
+    sceltaFineGioco();
+    w_.registri.SalvaGioco();
 }
 
 void FinestraRoutine::evidenzia(bool pc, bool h) {

@@ -28,6 +28,13 @@ public:
     void graficaCasuale();
     // A click on command-menu entry i (1..5): the match and data panels open and close here.
     void lblComandi_Click(int i);
+    // The review of the game the data panel holds: the data panel with its buttons, the table laid out.
+    void ApriAnalisi();
+    // The three choices of the end-of-game frame.
+    void lblApri_Click();
+    void lblRivedi_Click();
+    void lblSalva_Click();
+
     // The exit, until the exit frame and its farewell sequence are drawn: the application closes.
     std::function<void()> uscita;
 
@@ -35,6 +42,8 @@ public:
     void evidenzia(bool pc, bool h);
 
 private:
+    // What the three end-of-game choices do first: the music may stay off, the anthem stops.
+    void sceltaFineGioco();
     Principale& w_;
 };
 

@@ -103,8 +103,11 @@ void Principale::cmdContinuaOIniziaPartita_Click() {
 }
 
 void Principale::tastoInvio() {
-    if (m.finestra.cmdEffettuaLaPresa.Visible && m.finestra.cmdEffettuaLaPresa.focus) cmdEffettuaLaPresa_Click();
-    else if (m.finestra.cmdContinuaOIniziaPartita.focus) cmdContinuaOIniziaPartita_Click();
+    Finestra& f = m.finestra;
+    if (f.cmdEffettuaLaPresa.Visible && f.cmdEffettuaLaPresa.focus) cmdEffettuaLaPresa_Click();
+    else if (f.cmdContinuaOIniziaPartita.focus) cmdContinuaOIniziaPartita_Click();
+    else if (f.cmdScegliManche.Visible && f.cmdScegliManche.focus) registri.cmdScegliManche();
+    else if (f.cmdInizioAnalisi.Visible && f.cmdInizioAnalisi.focus) registri.cmdInizioAnalisi();
 }
 
 }  // namespace zelvo

@@ -55,6 +55,10 @@ struct Pannello {
     int Left = 0, Top = 0;
 };
 
+// One button of the window has the keyboard focus (the Enter key presses it).
+struct Finestra;
+void daiFuoco(Finestra& f, Pulsante& p);
+
 namespace posto {
 // Home places of the slot pictures (a frame lies 180 twips left of and above its picture).
 constexpr int LEFT[9] = {0, 3600, 5400, 7200, 3600, 5400, 7200, 9000, 9000};
@@ -98,17 +102,30 @@ struct Finestra {
     std::array<Pannello, 4> fraPannello{};
     Pannello fraEsci;
     std::array<Colore, 6> lblComandi{};   // 1..5, white closed, green open
-    bool comandiAbilitati = true;
+    std::array<bool, 6> comandoAbilitato{true, true, true, true, true, true};  // a review disables 1..4
 
     // The review buttons of the data panel.
-    Pulsante cmdSave{"Salva questo Gioco"}, cmdLoad{"Apri un altro Gioco"}, cmdInizioAnalisi, cmdScegliManche,
+    Pulsante cmdSave{"Salva questo Gioco"}, cmdLoad{"Apri un altro Gioco"}, cmdInizioAnalisi{" Inizia l'Analisi"},
+        cmdScegliManche{">>"},
         cmdTornaAlGioco{"Riprendi a giocare"};
     bool lblSpiegaPannelloDati = true;     // the hint of the data panel
     bool lblIstruzionePannelloDati = false;  // the review instructions
+
+    // The three choices of the end-of-game frame.
+    static constexpr const char* lblApri = "- Apri un Gioco già salvato";
+    static constexpr const char* lblRivedi = "- Rivedi il Gioco appena concluso";
+    static constexpr const char* lblSalva = "- Salva il Gioco appena concluso";
 
     Colore coloreTavolo = 0;   // the window background and the panels
     Colore coloreRetro = 0;    // the card backs and the won-games markers
     int lblBordoCarteOpzionali = 0;
 };
+
+inline void daiFuoco(Finestra& f, Pulsante& p) {
+    for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco,
+                        &f.cmdEffettuaLaPresa, &f.cmdContinuaOIniziaPartita})
+        b->focus = false;
+    p.focus = true;
+}
 
 }  // namespace zelvo

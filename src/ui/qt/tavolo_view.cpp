@@ -202,7 +202,7 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
     for (int i = 5; i <= 7; ++i) cella(i, 1850 + (i - 5) * 330, 1120, 320);
     // One row a trick: drawn cards, played cards and points of each side.
     for (int k = 1; k <= 20; ++k) {
-        const double top = 1500 + (k - 1) * 360;
+        const double top = 1450 + (k - 1) * 320;
         if (k >= 2) {
             cella(dati::pescataPC(k), 200, top, 420);
             cella(dati::pescataH(k), 2860, top, 420);
@@ -212,27 +212,80 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
         cella(dati::puntiH(k), 1960, top, 420);
         cella(dati::cartaH(k), 2410, top, 420);
     }
+    if (!d[14].Caption.empty())
+        testo(p, twips(200, 7880, 3100, 260), QString::fromStdString(d[14].Caption), 170, Qt::yellow, Qt::AlignCenter,
+              true);
+    const Finestra& f = m.finestra;
+    const Pulsante* bottoni[5] = {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave};
+    for (const Zona& z : pulsantiAnalisi())
+        pulsante(p, z.rect, QString::fromStdString(bottoni[z.quale]->Caption), bottoni[z.quale]->focus);
+}
+
+std::vector<TavoloView::Zona> TavoloView::pulsantiAnalisi() const {
+    const Finestra& f = w_.m.finestra;
+    if (!f.fraPannello[0].Visible || !f.cmdScegliManche.Visible) return {};
+    return {{QRectF(200, 8200, 1250, 300), 0}, {QRectF(1500, 8200, 500, 300), 1}, {QRectF(2050, 8200, 1250, 300), 2},
+            {QRectF(200, 8560, 1525, 300), 3}, {QRectF(1775, 8560, 1525, 300), 4}};
+}
+
+std::vector<TavoloView::Zona> TavoloView::scelteFineGioco() const {
+    const Finestra& f = w_.m.finestra;
+    if (!f.fraFineGioco.Visible) return {};
+    std::vector<Zona> z;
+    for (int i = 0; i < 3; ++i) z.push_back({QRectF(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 1500 + i * 300, 4900, 280), i});
+    return z;
+}
+
+void TavoloView::pulsante(QPainter& p, const QRectF& r, const QString& s, bool fuoco) {
+    QRectF q = twips(r.left(), r.top(), r.width(), r.height());
+    p.setPen(QPen(fuoco ? QColor(40, 90, 200) : QColor(0, 0, 0), fuoco ? 2 : 1));
+    p.setBrush(QColor(240, 240, 225));
+    p.drawRoundedRect(q, 3, 3);
+    testo(p, q, s, 150, Qt::black, Qt::AlignCenter, fuoco);
 }
 
 void TavoloView::disegnaFineGioco(QPainter& p) {
     const Finestra& f = w_.m.finestra;
     if (!f.fraFineGioco.Visible) return;
-    QRectF r = twips(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2300);
+    QRectF r = twips(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2500);
     p.setPen(QPen(Qt::white, 2));
     p.setBrush(qcolore(f.coloreTavolo).darker(150));
     p.drawRoundedRect(r, 6, 6);
-    QRectF dentro = r.adjusted(r.width() * 0.04, r.height() * 0.06, -r.width() * 0.04, -r.height() * 0.06);
-    testo(p, dentro, QString::fromStdString(f.lblFineGioco1 + "\n\n" + f.lblFineGioco2), 190, Qt::white,
-          Qt::AlignLeft | Qt::AlignTop);
+    testo(p, twips(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 120, 4900, 700),
+          QString::fromStdString(f.lblFineGioco1), 180, Qt::white, Qt::AlignLeft | Qt::AlignTop, true);
+    testo(p, twips(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 800, 4900, 650),
+          QString::fromStdString(f.lblFineGioco2), 160, Qt::white, Qt::AlignLeft | Qt::AlignTop);
+    const char* const scelte[3] = {Finestra::lblApri, Finestra::lblRivedi, Finestra::lblSalva};
+    for (const Zona& z : scelteFineGioco())
+        testo(p, twips(z.rect.left(), z.rect.top(), z.rect.width(), z.rect.height()), QString::fromUtf8(scelte[z.quale]),
+              180, QColor(255, 255, 160), Qt::AlignLeft | Qt::AlignVCenter, true);
 }
 
 void TavoloView::mousePressEvent(QMouseEvent* e) {
     const double s = scala();
     const QPointF t = e->position() / s;
     const Finestra& f = w_.m.finestra;
+    for (const Zona& z : scelteFineGioco())
+        if (z.rect.contains(t)) {
+            if (z.quale == 0) w_.finestra.lblApri_Click();
+            else if (z.quale == 1) w_.finestra.lblRivedi_Click();
+            else w_.finestra.lblSalva_Click();
+            update();
+            return;
+        }
+    for (const Zona& z : pulsantiAnalisi())
+        if (z.rect.contains(t)) {
+            if (z.quale == 0) w_.registri.cmdInizioAnalisi();
+            else if (z.quale == 1) w_.registri.cmdScegliManche();
+            else if (z.quale == 2) w_.registri.cmdTornaAlGioco();
+            else if (z.quale == 3) w_.registri.cmdLoad();
+            else w_.registri.SalvaGioco();
+            update();
+            return;
+        }
     if (f.cmdEffettuaLaPresa.Visible && QRectF(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A).contains(t)) {
         w_.cmdEffettuaLaPresa_Click();
-    } else if (f.fraFineGioco.Visible && QRectF(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2300).contains(t)) {
+    } else if (f.fraFineGioco.Visible && QRectF(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 1450).contains(t)) {
         w_.cmdContinuaOIniziaPartita_Click();
     } else {
         for (int i = 1; i <= 5; ++i)

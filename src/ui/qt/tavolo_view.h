@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace zelvo {
 
@@ -35,6 +36,14 @@ private:
     void disegnaPannelloPartita(QPainter& p);
     void disegnaPannelloDati(QPainter& p);
     void disegnaFineGioco(QPainter& p);
+    // Where the review buttons of the data panel and the end-of-game choices lie, in twips.
+    struct Zona {
+        QRectF rect;
+        int quale;
+    };
+    std::vector<Zona> pulsantiAnalisi() const;
+    std::vector<Zona> scelteFineGioco() const;
+    void pulsante(QPainter& p, const QRectF& twipsRect, const QString& testo, bool fuoco);
     void testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
                int flags = Qt::AlignLeft | Qt::AlignVCenter, bool grassetto = false);
 
