@@ -34,7 +34,8 @@ void Registri::SalvaGioco() {
     Dialogs* dlg = w_.piattaforma.dialogs;
     if (!fs || !dlg) return;
     Model& m = w_.m;
-    auto scelto = dlg->salvaFile(fs->reale(nomeProposto()), FILTRO, true);
+    // The dialog opens in the archive folder, which comes into being with the user's Dati.
+    auto scelto = dlg->salvaFile(fs->realePerScrivere(nomeProposto()), FILTRO, true);
     if (!scelto || scelto->empty()) return;  // cancelled: nothing changes
 
     formati::Gioco g;
@@ -54,7 +55,7 @@ void Registri::cmdLoad() {
     Dialogs* dlg = w_.piattaforma.dialogs;
     if (!fs || !dlg) return;
     Model& m = w_.m;
-    auto scelto = dlg->apriFile(fs->reale(CARTELLA_ARCHIVIO), FILTRO);
+    auto scelto = dlg->apriFile(fs->realePerScrivere(CARTELLA_ARCHIVIO), FILTRO);
     if (!scelto || scelto->empty()) return;
 
     // The whole file is checked before anything of it reaches the grid.

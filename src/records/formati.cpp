@@ -1,6 +1,7 @@
 #include "records/formati.h"
 
 #include <climits>
+#include <cstdint>
 
 #include "records/text_file.h"
 
@@ -26,8 +27,11 @@ bool conteggio(const std::string& v) {
 }
 
 // Lines decoded; false (with the line at fault) when one is not Windows-1252 text.
-bool decodifica(std::string_view byte, std::vector<std::string>& out, Errore* e) {
+// Only the first `massimo` lines are kept and checked: what follows them is no
+// part of the file's format.
+bool decodifica(std::string_view byte, std::vector<std::string>& out, Errore* e, size_t massimo = SIZE_MAX) {
     auto r = testo::righe(byte);
+    if (r.size() > massimo) r.resize(massimo);
     out.clear();
     out.reserve(r.size());
     for (size_t i = 0; i < r.size(); ++i) {
@@ -182,6 +186,14 @@ std::optional<std::vector<std::string>> leggiAlbo(std::string_view byte, int n, 
     return voci;
 }
 
+std::optional<std::vector<std::string>> leggiAlboSenzaConteggio(std::string_view byte, Errore* e) {
+    std::vector<std::string> l;
+    if (!decodifica(byte, l, e)) return std::nullopt;
+    int n = 0;
+    while (n < static_cast<int>(l.size()) && testo::quotata(l[n]) && !testo::valore(l[n]).empty()) ++n;
+    return leggiAlbo(byte, n, e);
+}
+
 // ---------------------------------------------------------------- game file
 
 std::string scriviGioco(const Gioco& g) {
@@ -198,7 +210,7 @@ std::string scriviGioco(const Gioco& g) {
 
 std::optional<Gioco> leggiGioco(std::string_view byte, Errore* e) {
     std::vector<std::string> l;
-    if (!decodifica(byte, l, e)) return std::nullopt;
+    if (!decodifica(byte, l, e, RIGHE_GIOCO)) return std::nullopt;
     if (static_cast<int>(l.size()) < RIGHE_GIOCO) {
         falla(e, static_cast<int>(l.size()) + 1, "the file ends before line 268");
         return std::nullopt;

@@ -51,6 +51,9 @@ std::optional<int> leggiPartite(std::string_view byte, Errore* e = nullptr);
 // Entries 0..N-1 and the closing empty line.
 std::string scriviAlbo(const std::vector<std::string>& voci);
 std::optional<std::vector<std::string>> leggiAlbo(std::string_view byte, int n, Errore* e = nullptr);
+// A register whose count is missing: its entries are those before its first
+// empty line (the count the game itself would have written).
+std::optional<std::vector<std::string>> leggiAlboSenzaConteggio(std::string_view byte, Errore* e = nullptr);
 
 // ---- the game file (268 lines)
 constexpr int RIGHE_GIOCO = 268;

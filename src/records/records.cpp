@@ -1,5 +1,6 @@
 // The hall of fame: ranking, statistics by level and the register of matches.
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -192,44 +193,64 @@ void Registri::CaricaAlbo() {
     Model& m = w_.m;
     StatoRegistri& r = m.registri;
     const std::string pc = fs->reale(FILE_CLASSIFICA), pp = fs->reale(FILE_PARTITE), pa = fs->reale(FILE_ALBO);
-    auto bc = fs->leggi(pc), bp = fs->leggi(pp), ba = fs->leggi(pa);
 
+    // A file that is there but cannot be read counts as damaged, never as missing:
+    // otherwise the next save would replace it.
+    enum class Stato { Manca, Letto, Guasto };
+    auto leggi = [&](const std::string& p, std::string& byte) {
+        if (!fs->esiste(p)) return Stato::Manca;
+        auto b = fs->leggi(p);
+        if (!b) return Stato::Guasto;
+        byte = std::move(*b);
+        return Stato::Letto;
+    };
+    // The damaged files are put aside before the game starts without their records;
+    // when that fails no record file is written in this run, so the only copy survives.
+    const DataOra d = w_.piattaforma.clock.now();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, ".%04d%02d%02d-%02d%02d%02d.bak", d.anno, d.mese, d.giorno, d.ora, d.minuto,
+                  d.secondo);
+    auto mettiDaParte = [&](std::initializer_list<const std::string*> file) {
+        for (const std::string* p : file)
+            if (fs->esiste(*p) && !fs->copia(*p, *p + stamp)) r.alboNonSalvabile = true;
+    };
+
+    // The ranking with the statistics is one unit, the count with the register the
+    // other: a damaged file costs only the records of its own unit.
+    std::string bc;
+    const Stato sc = leggi(pc, bc);
     std::optional<formati::Classifica> classifica;
-    std::optional<int> n;
-    std::optional<std::vector<std::string>> voci;
-    bool sano = true;
-    if (bc) sano = (classifica = formati::leggiClassifica(*bc)).has_value();
-    if (sano && bp) {
-        n = formati::leggiPartite(*bp);
-        sano = n.has_value();
-        if (sano) {
-            if (ba) sano = (voci = formati::leggiAlbo(*ba, *n)).has_value();
-            else sano = *n == 0;
-        }
-    } else if (sano && ba) {
-        sano = false;  // a register without its count cannot be told apart from a damaged one
-    }
-
-    if (!sano) {
-        // Every record file is put aside before the game starts from empty records.
-        DataOra d = w_.piattaforma.clock.now();
-        char stamp[32];
-        std::snprintf(stamp, sizeof stamp, ".%04d%02d%02d-%02d%02d%02d.bak", d.anno, d.mese, d.giorno, d.ora,
-                      d.minuto, d.secondo);
-        bool salvati = true;
-        for (const std::string* p : {&pc, &pp, &pa})
-            if (fs->esiste(*p)) salvati = fs->copia(*p, *p + stamp) && salvati;
-        r.alboNonSalvabile = !salvati;
-        return;
-    }
-
-    if (classifica) {
+    if (sc == Stato::Letto) classifica = formati::leggiClassifica(bc);
+    if (sc == Stato::Guasto || (sc == Stato::Letto && !classifica)) {
+        mettiDaParte({&pc});
+    } else if (classifica) {
         for (int i = 1; i <= 10; ++i) {
             r.classifica[i] = classifica->righe[i];
             r.classifica[i].evidenziata = false;
         }
         r.lblVittoriePCVariLivelli = classifica->vittorie;
         r.lblSconfittePCVariLivelli = classifica->sconfitte;
+    }
+
+    std::string bp, ba;
+    const Stato sp = leggi(pp, bp), sa = leggi(pa, ba);
+    std::optional<int> n;
+    std::optional<std::vector<std::string>> voci;
+    bool sano = sp != Stato::Guasto && sa != Stato::Guasto;
+    if (sano && sp == Stato::Letto) {
+        n = formati::leggiPartite(bp);
+        sano = n.has_value();
+        if (sano) {
+            if (sa == Stato::Letto) sano = (voci = formati::leggiAlbo(ba, *n)).has_value();
+            else sano = *n == 0;
+        }
+    } else if (sano && sa == Stato::Letto) {
+        // Without its count the register counts its own entries, as the save does.
+        sano = (voci = formati::leggiAlboSenzaConteggio(ba)).has_value();
+    }
+    if (!sano) {
+        mettiDaParte({&pp, &pa});
+        return;
     }
     if (n) m.gioco.lblTotalePartite = *n;
     if (voci) {

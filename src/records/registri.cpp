@@ -27,12 +27,6 @@ void Registri::RipristinaColoriDati() {
 }
 
 // One button of the window has the keyboard focus.
-void Registri::fuoco(Pulsante& p) {
-    Finestra& f = w_.m.finestra;
-    for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco,
-                        &f.cmdEffettuaLaPresa, &f.cmdContinuaOIniziaPartita})
-        b->focus = false;
-    p.focus = true;
-}
+void Registri::fuoco(Pulsante& p) { daiFuoco(w_.m.finestra, p); }
 
 }  // namespace zelvo

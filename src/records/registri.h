@@ -52,7 +52,8 @@ private:
     void giocaCartaAnalisi(bool pc);
     void prendiAnalisi();
     void pescaAnalisi();
-    void suonoAnalisi();
+    // The review noise of a step, by the phase of the cycle it stands for.
+    void suonoAnalisi(int fase);
     void interrompiAnalisi(const char* messaggio);
     void fuoco(Pulsante& p);
     Principale& w_;

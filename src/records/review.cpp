@@ -6,6 +6,12 @@
 //      next row, the points and the new leader are shown,
 //   4  while the stock lasts, the two drawn cards come into the hands.
 // After trick 17 there is nothing to draw and phase 3 leads straight to 1.
+// The noise of a step is chosen by the phase it would have in the full four-step
+// cycle (2 and 3 the cards, 4 the taking, 1 the draw); once the stock has run out
+// that cycle gives the cards and the taking other noises, so a card played from
+// trick 18 on sounds as phase 1 (trick 18's leader keeps its "2"), and the taking
+// that ends a game from trick 18 on sounds as phase 2, whose end sound that late
+// the table holds.
 #include "records/registri.h"
 #include "ui/principale.h"
 
@@ -83,16 +89,16 @@ void Registri::PreparaAnalisi() {
     m.registri.lblContaDati = 1;
 }
 
-void Registri::suonoAnalisi() {
+void Registri::suonoAnalisi(int fase) {
     const Opzioni& o = w_.m.opzioni;
     if (o.is(opz::Rumori, "Si") && (o.is(opz::AudioAnalisi, "Come nel Gioco") || o.is(opz::AudioAnalisi, "Interrompi la Musica")))
-        w_.rumori.SuonaAnalisi(w_.m.registri.lblContaDati);
+        w_.rumori.SuonaAnalisi(fase);
 }
 
 void Registri::cmdInizioAnalisi() {
     fuoco(w_.m.finestra.cmdScegliManche);
     PreparaAnalisi();
-    suonoAnalisi();
+    suonoAnalisi(w_.m.registri.lblContaDati);
 }
 
 void Registri::cmdTornaAlGioco() {
@@ -260,6 +266,8 @@ void Registri::cmdScegliManche() {
         else d[12].BackColor = colore::ROSA_H;
     }
     const bool pcInizia = d[11].BackColor == colore::ROSSO;
+    const int manche = m.gioco.lblManche;
+    int faseSuono;
 
     if (d[10].BackColor == colore::BIANCO) {
         // 3. The cards of the trick.
@@ -268,20 +276,25 @@ void Registri::cmdScegliManche() {
             w_.finestra.evidenzia(false, false);
             giocaCartaAnalisi(pcInizia);
             fase = 2;
+            faseSuono = manche <= 18 ? 2 : 1;
         } else {
             d[10].BackColor = colore::GIALLO;
             giocaCartaAnalisi(!pcInizia);
             fase = 3;
+            faseSuono = manche < 18 ? 3 : 1;
         }
     } else if (fase == 4) {
         pescaAnalisi();
         fase = 1;
+        faseSuono = 1;
     } else {
         // 4. The taking; a draw follows only while the stock lasts.
         prendiAnalisi();
         fase = d[10].BackColor == colore::BIANCO ? 1 : 4;
+        const bool finita = !d[14].Caption.empty();
+        faseSuono = finita && m.gioco.lblManche >= 18 ? 2 : 4;
     }
-    suonoAnalisi();
+    suonoAnalisi(faseSuono);
 }
 
 }  // namespace zelvo

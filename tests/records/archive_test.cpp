@@ -112,8 +112,15 @@ TEST(Archivio, ACancelledDialogChangesNothing) {
     b.w->m.dati.lblDati[20].Caption = "Ad";
     b.w->registri.SalvaGioco();   // no answer queued: cancelled
     b.w->registri.cmdLoad();
-    EXPECT_EQ(b.dialoghi.richieste().size(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(b.cartella.percorso + "/utente"));
+    ASSERT_EQ(b.dialoghi.richieste().size(), 2u);
+    // Both dialogs open in a folder that is there, even on the first run; no file is written.
+    EXPECT_EQ(std::filesystem::path(b.dialoghi.richieste()[0].percorso).parent_path(),
+              b.cartella.percorso + "/utente/Archivio");
+    EXPECT_EQ(b.dialoghi.richieste()[1].percorso, b.cartella.percorso + "/utente/Archivio");
+    for (const char* c : {"/utente/Archivio", "/utente/Dati"}) {
+        EXPECT_TRUE(std::filesystem::is_directory(b.cartella.percorso + c)) << c;
+        EXPECT_TRUE(b.elenco(b.cartella.percorso + c).empty()) << c;
+    }
     EXPECT_EQ(b.w->m.dati.lblDati[20].Caption, "Ad");
     EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
 }
@@ -175,6 +182,17 @@ TEST(Archivio, AFailedSaveLeavesTheOldFileWhole) {
     b.dialoghi.rispondi(b.archivio(GOLDEN));
     b.w->registri.SalvaGioco();
     EXPECT_EQ(leggiFile(b.archivio(GOLDEN)), golden(GOLDEN));
+}
+
+// Only the first 268 lines make the file: whatever follows them is not read.
+TEST(FormatoGioco, TextAfterTheLastLineIsNoPartOfTheFile) {
+    const std::string buono = golden(GOLDEN);
+    for (const std::string coda : {"\x81\x90\r\n", "\"altro\"\r\n\x8d", "\r\n\r\n"}) {
+        formati::Errore e;
+        auto letto = formati::leggiGioco(buono + coda, &e);
+        ASSERT_TRUE(letto) << e.testo();
+        EXPECT_EQ(formati::scriviGioco(*letto), buono);
+    }
 }
 
 TEST(FormatoGioco, SignedColoursOfTheWindowSystemSurvive) {

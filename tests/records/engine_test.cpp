@@ -125,6 +125,33 @@ TEST(MotoreAlbo, TheRecordsAsJson) {
         "matches": 1})"));
 }
 
+// The number of matches is the one the game itself takes from the same files.
+TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
+    const std::string due = "\"1)  a\"\r\n\"2)  b\"\r\n\"\"\r\n";
+    struct Caso {
+        std::optional<std::string> partite, albo;
+        int partiteAttese;
+    } casi[] = {
+        {"1\r\n", due, 2},  // a save cut between the register and its count
+        {"2\r\n", due, 2},
+        {std::nullopt, due, 2},  // the count missing
+        {"0\r\n", std::nullopt, 0},
+    };
+    for (const auto& cs : casi) {
+        SCOPED_TRACE(cs.partiteAttese);
+        prova::Banco b;
+        if (cs.partite) scriviFile(b.dati("ZlvPart.txt"), *cs.partite);
+        if (cs.albo) scriviFile(b.dati("ZlvAlbo.txt"), *cs.albo);
+        b.w->registri.CaricaAlbo();
+        ASSERT_EQ(b.w->m.gioco.lblTotalePartite, cs.partiteAttese);
+        Esito e = esegui("records " + b.cartella.percorso + "/utente/Dati");
+        ASSERT_EQ(e.codice, 0) << e.errori;
+        auto j = nlohmann::json::parse(e.uscita);
+        EXPECT_EQ(j["matches"], cs.partiteAttese);
+        EXPECT_EQ(j["register"], nlohmann::json(b.w->m.registri.LstAlbo));
+    }
+}
+
 TEST(MotoreAlbo, AnEmptyFolderHasEmptyRecords) {
     Cartella c;
     Esito e = esegui("records " + c.percorso);

@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/files_headless.h"
 #include "platform/headless.h"
+#include "platform/media.h"
 #include "ui/principale.h"
 
 namespace zelvo::prova {
@@ -49,6 +50,7 @@ struct Banco {
         : h(seme, inizio), fs(cartella.percorso) {
         h.piattaforma.files = &fs;
         h.piattaforma.dialogs = &dialoghi;
+        h.piattaforma.media = &media;
         w = std::make_unique<Principale>(h.piattaforma);
     }
     std::string dati(const std::string& nome) const { return cartella.percorso + "/utente/Dati/" + nome; }
@@ -67,6 +69,7 @@ struct Banco {
     Headless h;
     FileSystemDiProva fs;
     DialoghiDiProva dialoghi;
+    RegistroMedia media;
     std::unique_ptr<Principale> w;
 };
 

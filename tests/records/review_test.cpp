@@ -212,6 +212,70 @@ TEST(Analisi, ADamagedGridStopsTheReviewWithAMessage) {
     EXPECT_EQ(alCentro(*b.w, false), "");
 }
 
+// The kind of a review noise: "carta", "presa", or the file of the end sound.
+std::string genere(const std::string& file) {
+    for (const char* n : {"Mameli.wav", "GodSave.wav"})
+        if (file.ends_with(n)) return n;
+    if (file.find("Carta") != std::string::npos) return "carta";
+    if (file.find("Presa") != std::string::npos) return "presa";
+    return file;
+}
+
+// Every press makes one noise: a card for each card played or drawn, a sweep for
+// each trick taken, and the end sound (or a sweep at 60 to 60) for the last one.
+TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
+    struct Caso {
+        const char* nome;
+        int prese;
+        const char* fine;
+    } casi[] = {
+        {"the computer wins 64 to 56", 20, "GodSave.wav"},
+        {"60 to 60", 20, "presa"},
+        {"ended early at trick 14", 14, "Mameli.wav"},
+        {"ended early at trick 17", 17, "Mameli.wav"},
+        {"ended early at trick 18", 18, "Mameli.wav"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Banco b;
+        carica(b);
+        Principale& w = *b.w;
+        auto& d = w.m.dati.lblDati;
+        if (c.prese == 20 && std::string(c.fine) == "presa")
+            d[dati::puntiPC(20)].Caption = d[dati::puntiH(20)].Caption = "60";
+        if (c.prese < 20) {
+            for (int k = c.prese + 1; k <= 20; ++k)
+                for (int cella : {dati::cartaPC(k), dati::cartaH(k), dati::puntiPC(k), dati::puntiH(k)})
+                    d[cella].Caption.clear();
+            for (int k = c.prese + 1; k <= 18; ++k) d[dati::pescataPC(k)].Caption = d[dati::pescataH(k)].Caption = "";
+            d[dati::puntiPC(c.prese)].Caption = "40";
+            d[dati::puntiH(c.prese)].Caption = "61";
+        }
+        w.m.opzioni.lblOpzione[opz::Rumori] = "Si";
+        w.m.opzioni.lblOpzione[opz::AudioAnalisi] = "Come nel Gioco";
+        // One line per trick: its presses' noises.
+        std::string atteso, suonati;
+        for (int k = 1; k <= c.prese; ++k) {
+            atteso += std::to_string(k) + ": carta carta " + (k == c.prese ? c.fine : "presa");
+            if (k + 1 <= 18 && k < c.prese) atteso += " carta";
+            atteso += "\n";
+        }
+        for (int k = 1; k <= c.prese; ++k) {
+            suonati += std::to_string(k) + ":";
+            const int pressioni = k + 1 <= 18 && k < c.prese ? 4 : 3;
+            for (int i = 0; i < pressioni; ++i) {
+                const size_t prima = b.media.suonati(Lettore::mmcRumori).size();
+                w.registri.cmdScegliManche();
+                const auto dopo = b.media.suonati(Lettore::mmcRumori);
+                suonati += " " + (dopo.size() == prima + 1 ? genere(dopo.back()) : std::string("silence"));
+            }
+            suonati += "\n";
+        }
+        EXPECT_EQ(suonati, atteso);
+        EXPECT_EQ(d[14].Caption, "Fine Analisi");
+    }
+}
+
 TEST(Analisi, LeavingTheReviewStartsTheNextGame) {
     Banco b;
     carica(b);

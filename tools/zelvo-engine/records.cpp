@@ -70,9 +70,14 @@ int records(const std::vector<std::string>& args) {
             return 2;
         }
     } else if (ba) {
-        std::fprintf(stderr, "%s: missing, so the register cannot be read\n", pp.c_str());
-        return 2;
+        // Without its count the register counts its own entries, as the game does.
+        auto lette = formati::leggiAlboSenzaConteggio(*ba, &e);
+        if (!lette) return fallito(pa, e);
+        voci = std::move(*lette);
     }
+    // A register saved without its new count holds one entry more: the game takes
+    // the entries it read, and so does this view.
+    if (ba) n = static_cast<int>(voci.size());
 
     nlohmann::ordered_json j;
     auto classifica = nlohmann::ordered_json::array();
