@@ -86,6 +86,20 @@ void Musica::TimerFrequenzaMusica_Timer() {
     }
 }
 
+void Musica::CambioFrequenza() {
+    Model& m = w_.m;
+    StatoSuoni& s = m.suoni;
+    if (m.opzioni.is(opz::FrequenzaMusica, "Mai")) {
+        clip::comando(w_, Lettore::mmcBrano, "Close");
+        s.lblContatoreBrano = 0;
+        w_.t.TimerFermaBrano.disable();
+        w_.t.TimerFrequenzaMusica.disable();
+    } else if (m.opzioni.is(opz::FrequenzaMusica, "Sempre")) {
+        if (s.lblNumeroBraniAscoltati != -1) ripetiBrano();
+        else if (s.lblEtichettaAperturaGioco) cmdSCegliBrano();
+    }
+}
+
 void Musica::MusicaDistribuzione() {
     Model& m = w_.m;
     StatoSuoni& s = m.suoni;

@@ -20,6 +20,9 @@ public:
 
     // Chooses and starts a melody not yet heard in this cycle of 21.
     void cmdSCegliBrano();
+    // The option "Frequenza Musica:" has just changed: "Mai" silences at once,
+    // "Sempre" plays the current melody again (or a new one once the first deal is over).
+    void CambioFrequenza();
     // Stops the melody (the review with the music off): player closed, stop clock off, title hidden.
     void FermaBrano();
 

@@ -135,8 +135,124 @@ void FinestraRoutine::lblComandi_Click(int i) {
             f.lblComandi[i] = colore::BIANCO;
             f.fraPannello[questo].Visible = false;
         }
+    } else if (i == menu::Albo || i == menu::Opzioni) {
+        // The hall of fame and the options panel share the right of the table: one at a time.
+        const int questo = i == menu::Albo ? 3 : 2, altro = 5 - questo;
+        const int voceAltra = i == menu::Albo ? menu::Opzioni : menu::Albo;
+        if (!f.fraPannello[questo].Visible) {
+            w_.t.TimerImpazienza.disable();
+            f.lblComandi[i] = colore::VERDE;
+            f.fraPannello[questo] = {true, 2925, 30};
+            f.fraPannello[altro].Visible = false;
+            f.lblComandi[voceAltra] = colore::BIANCO;
+            if (i == menu::Albo && m.gioco.lblTotalePartite > 0) m.registri.lblDieciMigliori = false;
+        } else {
+            f.lblComandi[i] = colore::BIANCO;
+            f.fraPannello[questo].Visible = false;
+            if (i == menu::Albo && f.fraFineGioco.Visible && !f.lblIstruzioneIniziale.Visible)
+                daiFuoco(f, f.cmdContinuaOIniziaPartita);
+            riprendiImpazienza();
+        }
     } else if (i == menu::Esci && uscita) {
         uscita();
+    }
+}
+
+void FinestraRoutine::riprendiImpazienza() {
+    const Model& m = w_.m;
+    if (m.gioco.lblAChiTocca == Chi::H && !m.opzioni.is(opz::Carattere, "Pacifico") &&
+        !m.opzioni.is(opz::Loquacita, "Taciturno") && !m.finestra.fraFineGioco.Visible &&
+        !w_.t.TimerBandiera.enabled())
+        w_.commento.AvviaImpazienza();
+}
+
+void FinestraRoutine::layoutGiochiVinti() {
+    StatoRegistri& r = w_.m.registri;
+    for (int k = 1; k <= 5; ++k) w_.m.finestra.shpPuntiPC[k] = w_.m.finestra.shpPuntiH[k] = false;
+    const std::string& v = w_.m.opzioni[opz::ConclusionePartita];
+    auto colonne = [&](float c2, float c3, float c4) {
+        r.shpPuntiPCLeft[2] = r.shpPuntiHLeft[2] = c2;
+        r.shpPuntiPCLeft[3] = r.shpPuntiHLeft[3] = c3;
+        r.shpPuntiPCLeft[4] = r.shpPuntiHLeft[4] = c4;
+    };
+    if (v == "Al meglio di 3 Giochi") {
+        r.ShpLineaVVisible = {false, false, false, true, false};
+        colonne(1215, 1935, r.shpPuntiPCLeft[4]);
+    } else if (v == "Al meglio di 4 Giochi") {
+        r.ShpLineaVVisible = {false, false, true, false, true};
+        r.ShpLineaVLeft[2] = 1095;
+        r.ShpLineaVLeft[4] = 1575;
+        colonne(975, 1455, 1935);
+    } else if (v == "Al meglio di 5 Giochi") {
+        r.ShpLineaVVisible = {false, false, true, true, true};
+        r.ShpLineaVLeft[2] = 975;
+        r.ShpLineaVLeft[4] = 1695;
+        colonne(855, 1215, 1575);
+    }
+}
+
+void FinestraRoutine::lblVoce_Click(int i) {
+    Model& m = w_.m;
+    if (i < 0 || i >= opz::NUMERO || m.opzioni.lblVoceColore[i] != colore::VERDE_CHIARO) return;  // locked
+    const std::string terzo =
+        m.registri.lblCarteOpzionali == "Carte Opzionali inserite" ? m.registri.lblNomeCarteOpzionali : "";
+    std::string& valore = m.opzioni.lblOpzione[i];
+    valore = valoreSeguente(i, valore, terzo);
+    Timers& t = w_.t;
+    switch (i) {
+        case opz::ColoreTavolo: ApplicaColoreTavolo(); break;
+        case opz::StileCarte:
+            for (int s = 1; s <= 7; ++s) {
+                m.gioco.lblContatoreCarteEstratte = s;
+                cmdVisualizzaCarte();
+            }
+            break;
+        case opz::ColoreRetro: ApplicaColoreRetro(); break;
+        case opz::MotivoRetro:
+            for (int s : {1, 2, 3, 8}) {
+                m.gioco.lblContatoreCarteEstratte = s;
+                cmdMotivoRetro();
+            }
+            break;
+        case opz::Animazione:
+        case opz::PresaAutomatica:
+        case opz::VelocitaRisposta: w_.gioco.applicaIntervalli(); break;
+        case opz::Carattere:
+            if (valore == "Pacifico") w_.commento.FermaImpazienza();
+            else w_.commento.ImpostaIntervalloImpazienza();
+            break;
+        case opz::Loquacita:
+            if (valore == "Taciturno") w_.commento.FermaImpazienza();
+            break;
+        case opz::Punteggio: VisualizzaPunteggio(); break;
+        case opz::FrequenzaMusica: w_.musica.CambioFrequenza(); break;
+        case opz::Abilita: w_.registri.AggiornaNomeLivello(); break;
+        case opz::Titoli:
+            m.suoni.lblTitolo.Visible =
+                valore == "Si" && (t.TimerFermaBrano.enabled() || t.TimerBandiera.enabled()) && !m.suoni.lblTitolo.Caption.empty();
+            break;
+        case opz::ConclusionePartita: layoutGiochiVinti(); break;
+        case opz::MostraCarte: {
+            const bool scoperte = valore == "Si";
+            for (int k = 2; k <= 18; ++k)
+                m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = scoperte;
+            m.dati.intestazioniPescateVisibili = scoperte;
+            if (scoperte && m.gioco.lblPartitaInCorso) m.gioco.lblSbirciata = true;
+            for (int s = 1; s <= 3; ++s) {
+                // Only the cards still in the computer's hand: a card in the trick keeps its face.
+                if (m.carte.lblCarta[s].empty() || m.finestra.ShpCarta[s].Top == posto::TOP_TAVOLO - posto::CORNICE)
+                    continue;
+                if (scoperte) {
+                    mostraFaccia(s);
+                } else {
+                    m.finestra.ImgCarta[s].BorderStyle = 0;
+                    m.finestra.ShpCarta[s].BackColor = m.finestra.coloreRetro;
+                    mostraRetro(s);
+                }
+            }
+            break;
+        }
+        default: break;
     }
 }
 

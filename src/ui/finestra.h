@@ -28,6 +28,9 @@ public:
     void graficaCasuale();
     // A click on command-menu entry i (1..5): the match and data panels open and close here.
     void lblComandi_Click(int i);
+    // A click on the caption of option i (0..20): the next value, and at once what depends on it.
+    void lblVoce_Click(int i);
+
     // The review of the game the data panel holds: the data panel with its buttons, the table laid out.
     void ApriAnalisi();
     // The three choices of the end-of-game frame.
@@ -44,6 +47,9 @@ public:
 private:
     // What the three end-of-game choices do first: the music may stay off, the anthem stops.
     void sceltaFineGioco();
+    // The impatience clock starts again when a right-hand panel closes, if the human is to play.
+    void riprendiImpazienza();
+    void layoutGiochiVinti();
     Principale& w_;
 };
 

@@ -94,6 +94,21 @@ const char* voce(int i) { return definizioni()[i].voce; }
 const std::vector<std::string>& valori(int i) { return definizioni()[i].valori; }
 const char* valoreIniziale(int i) { return definizioni()[i].iniziale; }
 
+std::string valoreSeguente(int i, const std::string& attuale, const std::string& terzoMazzo) {
+    std::vector<std::string> ciclo = valori(i);
+    if (i == opz::StileCarte && !terzoMazzo.empty()) ciclo.insert(ciclo.begin() + 1, terzoMazzo);
+    for (size_t k = 0; k < ciclo.size(); ++k)
+        if (ciclo[k] == attuale) return ciclo[(k + 1) % ciclo.size()];
+    switch (i) {
+        case opz::StileCarte: return "Napoletane";
+        case opz::ConclusioneGioco: return "Appena uno supera 60 punti";
+        case opz::MostraCarte:
+        case opz::Rumori:
+        case opz::Titoli: return "Si";
+        default: return attuale;
+    }
+}
+
 int intervalloAnimazione(const std::string& a) {
     if (a == "Veloce") return 30;
     if (a == "Media") return 45;

@@ -35,6 +35,12 @@ const char* voce(int i);
 const std::vector<std::string>& valori(int i);
 const char* valoreIniziale(int i);
 
+// The value a click on option i's caption moves to from `attuale`; `terzoMazzo` is
+// the third deck's name when it is installed (it then sits between the two regional
+// decks), empty otherwise. A value the option does not know stays, except where the
+// game turns it into a known one.
+std::string valoreSeguente(int i, const std::string& attuale, const std::string& terzoMazzo);
+
 // The colours of options 1 and 4 (index 1..24), as 0x00BBGGRR; an unknown
 // name is painted "Salvia".
 Colore coloreTavolo(const std::string& nome);

@@ -68,6 +68,72 @@ void TavoloView::paintEvent(QPaintEvent*) {
     if (w_.m.finestra.fraPannello[1].Visible) disegnaPannelloPartita(p);
     if (w_.m.finestra.fraPannello[0].Visible) disegnaPannelloDati(p);
     disegnaFineGioco(p);
+    if (w_.m.finestra.fraPannello[2].Visible) disegnaOpzioni(p);
+    if (w_.m.finestra.fraPannello[3].Visible) disegnaAlbo(p);
+}
+
+namespace {
+constexpr int DESTRA_LEFT = 2925, DESTRA_TOP = 30, DESTRA_L = 7700, DESTRA_A = 8900;
+constexpr int OPZIONI_TOP = 560, OPZIONI_RIGA = 385;
+}  // namespace
+
+int TavoloView::rigaOpzione(const QPointF& t) const {
+    if (!w_.m.finestra.fraPannello[2].Visible) return -1;
+    if (t.x() < DESTRA_LEFT + 150 || t.x() > DESTRA_LEFT + DESTRA_L - 150) return -1;
+    const int riga = static_cast<int>((t.y() - OPZIONI_TOP) / OPZIONI_RIGA);
+    return (t.y() >= OPZIONI_TOP && riga < opz::NUMERO) ? riga : -1;
+}
+
+void TavoloView::disegnaOpzioni(QPainter& p) {
+    const Model& m = w_.m;
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(135));
+    p.drawRect(twips(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A));
+    testo(p, twips(DESTRA_LEFT, 120, DESTRA_L, 360), "Opzioni di ZELVO", 260, Qt::white, Qt::AlignCenter, true);
+    for (int i = 0; i < opz::NUMERO; ++i) {
+        const double top = OPZIONI_TOP + i * OPZIONI_RIGA;
+        testo(p, twips(DESTRA_LEFT + 200, top, 3300, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblVoce[i]), 175,
+              qcolore(m.opzioni.lblVoceColore[i]), Qt::AlignLeft | Qt::AlignVCenter, true);
+        testo(p, twips(DESTRA_LEFT + 3600, top, 3950, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblOpzione[i]),
+              175, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void TavoloView::disegnaAlbo(QPainter& p) {
+    const Model& m = w_.m;
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(135));
+    p.drawRect(twips(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A));
+    testo(p, twips(DESTRA_LEFT, 120, DESTRA_L, 360), "ALBO D'ORO", 260, Qt::white, Qt::AlignCenter, true);
+    if (m.registri.lblDieciMigliori)
+        testo(p, twips(DESTRA_LEFT, 480, DESTRA_L, 300), "dei 10 migliori Giocatori di Briscola", 180, Qt::white,
+              Qt::AlignCenter);
+    for (int r = 1; r <= 10; ++r) {
+        const RigaClassifica& riga = m.registri.classifica[r];
+        if (riga.nome.empty()) continue;
+        const double top = 900 + (r - 1) * 330;
+        const QColor colore = riga.evidenziata ? QColor(255, 255, 0) : QColor(Qt::white);
+        testo(p, twips(DESTRA_LEFT + 300, top, 600, 330), QString::number(r) + ")", 180, colore);
+        testo(p, twips(DESTRA_LEFT + 900, top, 3000, 330), QString::fromStdString(riga.nome), 180, colore);
+        testo(p, twips(DESTRA_LEFT + 4000, top, 1400, 330),
+              QString::fromStdString(riga.vinte + " - " + riga.perse), 180, colore);
+        testo(p, twips(DESTRA_LEFT + 5500, top, 2000, 330), QString::fromStdString(riga.data), 180, colore);
+    }
+    const char* const livelli = "ABCDE";
+    for (int k = 1; k <= 5; ++k)
+        testo(p, twips(DESTRA_LEFT + 300 + (k - 1) * 1480, 4350, 1480, 330),
+              QString("ZELVO %1: %2-%3")
+                  .arg(livelli[k - 1])
+                  .arg(QString::fromStdString(m.registri.lblVittoriePCVariLivelli[k]))
+                  .arg(QString::fromStdString(m.registri.lblSconfittePCVariLivelli[k])),
+              160, Qt::white);
+    int riga = 0;
+    for (auto it = m.registri.LstAlbo.rbegin(); it != m.registri.LstAlbo.rend() && riga < 12; ++it) {
+        if (it->empty()) continue;
+        testo(p, twips(DESTRA_LEFT + 300, 4800 + riga * 320, DESTRA_L - 600, 320), QString::fromStdString(*it), 170,
+              Qt::white);
+        ++riga;
+    }
 }
 
 void TavoloView::disegnaCarte(QPainter& p) {
@@ -265,6 +331,15 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
     const double s = scala();
     const QPointF t = e->position() / s;
     const Finestra& f = w_.m.finestra;
+    if (int riga = rigaOpzione(t); riga >= 0) {
+        w_.finestra.lblVoce_Click(riga);
+        update();
+        return;
+    }
+    if (f.fraPannello[2].Visible || f.fraPannello[3].Visible) {
+        // A right-hand panel lies over the table: clicks on what is under it are not taken.
+        if (QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t)) return;
+    }
     for (const Zona& z : scelteFineGioco())
         if (z.rect.contains(t)) {
             if (z.quale == 0) w_.finestra.lblApri_Click();

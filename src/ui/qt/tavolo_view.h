@@ -36,6 +36,10 @@ private:
     void disegnaPannelloPartita(QPainter& p);
     void disegnaPannelloDati(QPainter& p);
     void disegnaFineGioco(QPainter& p);
+    void disegnaOpzioni(QPainter& p);
+    void disegnaAlbo(QPainter& p);
+    // The row of the options panel under a point, -1 for none.
+    int rigaOpzione(const QPointF& twips) const;
     // Where the review buttons of the data panel and the end-of-game choices lie, in twips.
     struct Zona {
         QRectF rect;

@@ -1,0 +1,113 @@
+// The options panel: the cycle of each option and what a change does at once.
+#include <gtest/gtest.h>
+
+#include "game/tavolo.h"
+
+using namespace zelvo;
+using test::Tavolo;
+
+TEST(OptionCycle, NextValues) {
+    struct Caso {
+        int i;
+        const char *da, *a;
+        const char* terzo = "";
+    } casi[] = {
+        {opz::Abilita, "Massima (Livello A)", "Alta (Livello B)"},
+        {opz::Abilita, "Minima (Livello E)", "Massima (Livello A)"},
+        {opz::VelocitaRisposta, "Molto Veloce", "Molto Lenta"},
+        {opz::PresaAutomatica, "Molto Veloce", "No"},
+        {opz::StileCarte, "Piacentine", "Napoletane"},
+        {opz::StileCarte, "Piacentine", "Alto Contrasto", "Alto Contrasto"},
+        {opz::StileCarte, "Alto Contrasto", "Napoletane", "Alto Contrasto"},
+        {opz::StileCarte, "Napoletane", "Piacentine", "Alto Contrasto"},
+        {opz::ColoreTavolo, "Salvia", "Verde Veronese"},
+        // Values the game does not know.
+        {opz::StileCarte, "Vecchio mazzo", "Napoletane"},
+        {opz::ConclusioneGioco, "???", "Appena uno supera 60 punti"},
+        {opz::MostraCarte, "forse", "Si"},
+        {opz::Rumori, "Boh", "Si"},
+        {opz::Titoli, "", "Si"},
+        {opz::Abilita, "Livello Z", "Livello Z"},
+        {opz::ColoreRetro, "Fucsia", "Fucsia"},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(valoreSeguente(c.i, c.da, c.terzo), c.a) << c.i << " " << c.da;
+}
+
+TEST(OptionsPanel, FiveClicksOnTheLevelGoRoundAndTheHeadingFollows) {
+    Tavolo t(1);
+    const char* const attesi[] = {"ZELVO B", "ZELVO C", "ZELVO D", "ZELVO E", "ZELVO A"};
+    for (const char* atteso : attesi) {
+        t.w.finestra.lblVoce_Click(opz::Abilita);
+        EXPECT_EQ(t.w.m.dati.lblDati[0].Caption, atteso);
+    }
+    EXPECT_EQ(t.w.m.opzioni[opz::Abilita], "Massima (Livello A)");
+}
+
+TEST(OptionsPanel, ALockedCaptionChangesNothing) {
+    Tavolo t(1);
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    t.w.ImgCarta_Click(4);  // the first card locks the level
+    ASSERT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
+    t.w.finestra.lblVoce_Click(opz::Abilita);
+    EXPECT_EQ(t.w.m.opzioni[opz::Abilita], "Massima (Livello A)");
+    for (int i : {-1, 21, 99}) t.w.finestra.lblVoce_Click(i);  // no such option
+}
+
+TEST(OptionsPanel, IntervalsFollowTheirOptions) {
+    Tavolo t(1);
+    t.w.finestra.lblVoce_Click(opz::PresaAutomatica);  // "Molto Veloce" -> "No"
+    EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
+    t.w.finestra.lblVoce_Click(opz::VelocitaRisposta);  // -> "Molto Lenta"
+    EXPECT_EQ(t.w.t.TimerAttesaDelPCaMuovere.interval(), 1500);
+    t.w.finestra.lblVoce_Click(opz::Animazione);  // "No" -> "Veloce"
+    EXPECT_EQ(t.w.t.TimerAnimazionecarteH.interval(), 30);
+    EXPECT_EQ(t.w.t.TimerAnimazionecartePC.interval(), 30);
+}
+
+TEST(OptionsPanel, ShowingTheComputersCardsTurnsThemAndRecordsThePeek) {
+    Tavolo t(2);
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Model& m = t.w.m;
+    for (int s = 1; s <= 3; ++s) ASSERT_NE(m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
+    t.w.finestra.lblVoce_Click(opz::MostraCarte);  // -> "Si"
+    EXPECT_TRUE(m.gioco.lblSbirciata);
+    for (int s = 1; s <= 3; ++s) {
+        EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_NE(m.finestra.ImgCarta[s].Picture.find(m.carte.lblCarta[s]), std::string::npos);
+    }
+    EXPECT_TRUE(m.dati.lblDati[dati::pescataPC(2)].Visible);
+    t.w.finestra.lblVoce_Click(opz::MostraCarte);  // -> "No"
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, m.finestra.coloreRetro);
+    EXPECT_FALSE(m.dati.lblDati[dati::pescataPC(2)].Visible);
+}
+
+TEST(OptionsPanel, MatchLengthLaysOutTheGamesWonTable) {
+    Tavolo t(1);
+    StatoRegistri& r = t.w.m.registri;
+    t.w.finestra.lblVoce_Click(opz::ConclusionePartita);  // "Al meglio di 4" -> 5
+    EXPECT_EQ(r.ShpLineaVVisible, (std::array<bool, 5>{false, false, true, true, true}));
+    EXPECT_EQ(r.ShpLineaVLeft[2], 975);
+    EXPECT_EQ(r.ShpLineaVLeft[4], 1695);
+    EXPECT_EQ(r.shpPuntiPCLeft[2], 855);
+    t.w.finestra.lblVoce_Click(opz::ConclusionePartita);  // -> 3
+    EXPECT_EQ(r.ShpLineaVVisible, (std::array<bool, 5>{false, false, false, true, false}));
+    EXPECT_EQ(r.shpPuntiHLeft[2], 1215);
+    EXPECT_EQ(r.shpPuntiHLeft[3], 1935);
+}
+
+TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
+    Tavolo t(1, {{opz::Carattere, "Impaziente"}});
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Finestra& f = t.w.m.finestra;
+    ASSERT_TRUE(t.w.t.TimerImpazienza.enabled());
+    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    EXPECT_TRUE(f.fraPannello[2].Visible);
+    EXPECT_FALSE(t.w.t.TimerImpazienza.enabled());
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    EXPECT_TRUE(f.fraPannello[3].Visible);
+    EXPECT_FALSE(f.fraPannello[2].Visible);
+    EXPECT_EQ(f.lblComandi[menu::Opzioni], colore::BIANCO);
+    t.w.finestra.lblComandi_Click(menu::Albo);  // closed while the human is to play: the clock again
+    EXPECT_FALSE(f.fraPannello[3].Visible);
+    EXPECT_TRUE(t.w.t.TimerImpazienza.enabled());
+}
