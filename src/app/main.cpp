@@ -57,10 +57,7 @@ int main(int argc, char** argv) {
         return QString::fromStdString(files.reale(percorso));
     });
     scheduler.dopoOgniTick = [&view] { view.update(); };
-    w->finestra.uscita = [&] {
-        w->registri.SalvaImpostazioni();
-        QTimer::singleShot(0, &app, &QApplication::quit);
-    };
+    w->finestra.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
     w->Form_Load();
     view.resize(view.sizeHint());
     view.show();

@@ -1,5 +1,6 @@
 #include "ui/finestra.h"
 
+#include "audio/clip.h"
 #include "ui/principale.h"
 
 namespace zelvo {
@@ -153,9 +154,59 @@ void FinestraRoutine::lblComandi_Click(int i) {
                 daiFuoco(f, f.cmdContinuaOIniziaPartita);
             riprendiImpazienza();
         }
-    } else if (i == menu::Esci && uscita) {
-        uscita();
+    } else if (i == menu::Esci) {
+        if (f.uscitaInCorso) return;
+        if (f.lblComandi[menu::Esci] == colore::BIANCO) {
+            f.lblComandi[menu::Esci] = colore::VERDE;
+            f.lblComandi[menu::Albo] = f.lblComandi[menu::Opzioni] = colore::BIANCO;
+            f.fraPannello[3].Visible = f.fraPannello[2].Visible = false;
+            f.fraEsci = {true, 3420, 3030};
+        } else {
+            f.lblComandi[menu::Esci] = colore::BIANCO;
+            f.fraEsci.Visible = false;
+        }
     }
+}
+
+void FinestraRoutine::lblNo_Click() {
+    Finestra& f = w_.m.finestra;
+    f.lblComandi[menu::Esci] = colore::BIANCO;
+    f.fraEsci.Visible = false;
+    w_.commento.RestaInGioco();
+}
+
+void FinestraRoutine::lblSi_Click() {
+    Model& m = w_.m;
+    Finestra& f = m.finestra;
+    Timers& t = w_.t;
+    if (f.uscitaInCorso) return;
+    f.uscitaInCorso = true;
+    const int r = w_.mazzo.NumeroCasuale(6);
+    f.lblComandi[menu::Esci] = colore::BIANCO;
+    m.suoni.lblInterdiciSuoni = true;  // no further game sounds
+    t.TimerDistribuisciCarte.disable();
+    t.TimerBandiera.disable();
+    f.ImgBandiera[2].Visible = false;
+    w_.registri.SalvaImpostazioni();
+    f.lblIstruzionePannelloDati = false;
+    f.lblIstruzioneIniziale.Visible = false;
+    f.fraEsci.Visible = false;
+    f.fraFineGioco.Visible = false;
+    f.ImgBandiera[1].Top = 3150;
+    t.TimerImpazienza.disable();
+    // The farewell flag: Italy or England at the toss of the exit's draw.
+    f.ImgBandiera[1].Picture =
+        r % 2 ? "C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp" : "C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp";
+    f.ImgBandiera[1].Visible = true;
+    for (Lettore l : {Lettore::mmcRumori, Lettore::mmcBandiera, Lettore::mmcBrano}) clip::comando(w_, l, "Close");
+    w_.commento.PreparaUscita(r);
+    clip::apriESuona(w_, Lettore::mmcUscita);
+    t.TimerEsci.enable();
+}
+
+void FinestraRoutine::TimerEsci_Timer() {
+    w_.t.TimerEsci.disable();
+    if (uscita) uscita();
 }
 
 void FinestraRoutine::riprendiImpazienza() {

@@ -38,7 +38,11 @@ public:
     void lblRivedi_Click();
     void lblSalva_Click();
 
-    // The exit, until the exit frame and its farewell sequence are drawn: the application closes.
+    // The exit frame: "- Si, purtroppo!" starts the farewell, "- Non ancora..." closes the frame.
+    void lblSi_Click();
+    void lblNo_Click();
+    void TimerEsci_Timer();
+    // What closes the window when the farewell is over (the application sets it).
     std::function<void()> uscita;
 
     // Turn of the name labels: the highlight of whose move it is.

@@ -35,6 +35,7 @@ Principale::Principale(Piattaforma& p)
     t.TimerFermaBrano.onTick = [this] { musica.TimerFermaBrano_Timer(); };
     t.TimerFrequenzaMusica.onTick = [this] { musica.TimerFrequenzaMusica_Timer(); };
     t.TimerIniziaInno.onTick = [this] { musica.TimerIniziaInno_Timer(); };
+    t.TimerEsci.onTick = [this] { finestra.TimerEsci_Timer(); };
     t.TimerCaricaPartita.onTick = [this] { registri.TimerCaricaPartita_Timer(); };
 
     m.finestra.lblPC.Caption = "ZELVO";

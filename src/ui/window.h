@@ -101,6 +101,7 @@ struct Finestra {
     // fraPannello(0) data, (1) match, (2) options, (3) hall of fame; the exit frame.
     std::array<Pannello, 4> fraPannello{};
     Pannello fraEsci;
+    bool uscitaInCorso = false;  // the farewell has started: the menu ignores "Esci"
     std::array<Colore, 6> lblComandi{};   // 1..5, white closed, green open
     std::array<bool, 6> comandoAbilitato{true, true, true, true, true, true};  // a review disables 1..4
 

@@ -70,6 +70,19 @@ void TavoloView::paintEvent(QPaintEvent*) {
     disegnaFineGioco(p);
     if (w_.m.finestra.fraPannello[2].Visible) disegnaOpzioni(p);
     if (w_.m.finestra.fraPannello[3].Visible) disegnaAlbo(p);
+    const Pannello& esci = w_.m.finestra.fraEsci;
+    if (esci.Visible) {
+        QRectF r = twips(esci.Left, esci.Top, 4200, 1500);
+        p.setPen(QPen(Qt::white, 2));
+        p.setBrush(qcolore(w_.m.finestra.coloreTavolo));
+        p.drawRoundedRect(r, 6, 6);
+        testo(p, twips(esci.Left, esci.Top + 150, 4200, 400), "Vuoi davvero lasciarmi?", 220, Qt::white,
+              Qt::AlignCenter, true);
+        testo(p, twips(esci.Left + 400, esci.Top + 650, 3400, 330), "- Si, purtroppo!", 190, QColor(255, 255, 160),
+              Qt::AlignLeft | Qt::AlignVCenter, true);
+        testo(p, twips(esci.Left + 400, esci.Top + 1000, 3400, 330), "- Non ancora...", 190, QColor(255, 255, 160),
+              Qt::AlignLeft | Qt::AlignVCenter, true);
+    }
 }
 
 namespace {
@@ -331,6 +344,15 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
     const double s = scala();
     const QPointF t = e->position() / s;
     const Finestra& f = w_.m.finestra;
+    if (const Pannello& esci = f.fraEsci; esci.Visible) {
+        if (QRectF(esci.Left + 400, esci.Top + 650, 3400, 330).contains(t)) w_.finestra.lblSi_Click();
+        else if (QRectF(esci.Left + 400, esci.Top + 1000, 3400, 330).contains(t)) w_.finestra.lblNo_Click();
+        else if (!QRectF(MENU_LEFT, MENU_TOPS[5], 1185, 330).contains(t)) return;  // the frame waits for an answer
+        if (!QRectF(MENU_LEFT, MENU_TOPS[5], 1185, 330).contains(t)) {
+            update();
+            return;
+        }
+    }
     if (int riga = rigaOpzione(t); riga >= 0) {
         w_.finestra.lblVoce_Click(riga);
         update();
