@@ -82,16 +82,12 @@ std::vector<Posizione> posizioniDiPartite(int giochi) {
     Impostazioni imp;
     imp.seme = 42;
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
+    imp.ritardoMinimoMs = imp.ritardoMassimoMs = 50;
     Simulazione sim(imp);
     Principale& w = sim.w;
-    VirtualScheduler& s = sim.headless.scheduler;
-    std::mt19937_64 rng(42);
     std::vector<Posizione> out;
     for (int g = 0; g < giochi; ++g) {
-        while (w.m.finestra.fraFineGioco.Visible) {
-            w.tastoInvio();
-            if (w.m.finestra.fraFineGioco.Visible) s.advance(100);
-        }
+        sim.avviaProssimo();
         bool attesa = false;
         while (!w.m.finestra.fraFineGioco.Visible) {
             const bool ora = w.t.TimerAttesaDelPCaMuovere.enabled();
@@ -113,16 +109,7 @@ std::vector<Posizione> posizioniDiPartite(int giochi) {
                 if (controllaPosizione(p).empty()) out.push_back(p);
             }
             attesa = ora;
-            if (sim.turnoUmano()) {
-                s.advance(50);
-                if (sim.turnoUmano()) w.ImgCarta_Click(politicaCasuale(w.m, rng));
-                continue;
-            }
-            if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
-                w.tastoInvio();
-                continue;
-            }
-            if (!s.step()) return out;
+            if (!sim.passo()) return out;
         }
     }
     return out;

@@ -47,27 +47,30 @@ void Simulazione::avviaProssimo() {
     }
 }
 
+bool Simulazione::passo() {
+    VirtualScheduler& s = headless.scheduler;
+    if (turnoUmano()) {
+        s.advance(ritardo());
+        if (turnoUmano())
+            if (int slot = imp_.politica(w.m, rng_)) w.ImgCarta_Click(slot);
+        return true;
+    }
+    if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
+        s.advance(ritardo());
+        w.tastoInvio();
+        return true;
+    }
+    return s.step();
+}
+
 RisultatoGioco Simulazione::giocaUnGioco() {
     if (primo_) primo_ = false;
     else avviaProssimo();
     VirtualScheduler& s = headless.scheduler;
     const int64_t inizio = s.nowMs();
-    for (;;) {
-        if (w.m.finestra.fraFineGioco.Visible) break;
+    while (!w.m.finestra.fraFineGioco.Visible) {
         if (s.nowMs() - inizio > LIMITE_GIOCO_MS) throw PartitaBloccata("a game did not end");
-        if (turnoUmano()) {
-            s.advance(ritardo());
-            if (!turnoUmano()) continue;
-            int slot = imp_.politica(w.m, rng_);
-            if (slot) w.ImgCarta_Click(slot);
-            continue;
-        }
-        if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
-            s.advance(ritardo());
-            w.tastoInvio();
-            continue;
-        }
-        if (!s.step()) throw PartitaBloccata("nothing is armed and no move is awaited");
+        if (!passo()) throw PartitaBloccata("nothing is armed and no move is awaited");
     }
     RisultatoGioco r;
     r.puntiPC = w.m.gioco.lblPuntiPC;

@@ -49,11 +49,16 @@ public:
     // True while the human's move is awaited and a click on a hand card would be taken.
     bool turnoUmano() const;
 
+    // One event of the game: the human's card (after the thinking time), the taking
+    // button, or the next timer tick. False when nothing is armed and no move is awaited.
+    bool passo();
+    // Enter on the end panel until the next game starts (a remark playing delays it).
+    void avviaProssimo();
+
     Headless headless;
     Principale w;
 
 private:
-    void avviaProssimo();
     int ritardo();
     Impostazioni imp_;
     std::mt19937_64 rng_;

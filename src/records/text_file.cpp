@@ -50,6 +50,39 @@ bool uguale(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Runs the converter over the whole text. A character it cannot convert becomes
+// one "?" when `sostituisci`, else the whole conversion fails.
+std::optional<std::string> converti(Convertitore& c, std::string_view testo, bool sostituisci) {
+    std::lock_guard lock(c.mutex);
+    iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(testo.data());
+    size_t inLeft = testo.size();
+    std::string out;
+    out.reserve(testo.size());
+    char buf[512];
+    while (inLeft > 0) {
+        char* o = buf;
+        size_t oLeft = sizeof buf;
+        size_t r = iconv(c.cd, &in, &inLeft, &o, &oLeft);
+        out.append(buf, static_cast<size_t>(o - buf));
+        if (r == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) continue;
+            if (!sostituisci) return std::nullopt;
+            // A character with no place in the code page, or a broken sequence: one "?"
+            // for the whole character.
+            out += '?';
+            ++in;
+            --inLeft;
+            while (inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+                ++in;
+                --inLeft;
+            }
+            iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string aCp1252(std::string_view utf8) {
@@ -68,32 +101,7 @@ std::string aCp1252(std::string_view utf8) {
         for (unsigned char ch : utf8) out += ch < 0x80 ? static_cast<char>(ch) : '?';
         return out;
     }
-    std::lock_guard lock(c.mutex);
-    iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    out.reserve(utf8.size());
-    char buf[256];
-    while (inLeft > 0) {
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        size_t r = iconv(c.cd, &in, &inLeft, &o, &oLeft);
-        out.append(buf, static_cast<size_t>(o - buf));
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) continue;
-            // A character with no place in the code page, or a broken sequence: one "?"
-            // for the whole character.
-            out += '?';
-            ++in;
-            --inLeft;
-            while (inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
-                ++in;
-                --inLeft;
-            }
-            iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
-    return out;
+    return *converti(c, utf8, true);
 }
 
 std::optional<std::string> daCp1252(std::string_view byte) {
@@ -105,23 +113,7 @@ std::optional<std::string> daCp1252(std::string_view byte) {
     if (ascii) return std::string(byte);
     Convertitore& c = daCp();
     if (c.cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::lock_guard lock(c.mutex);
-    iconv(c.cd, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(byte.data());
-    size_t inLeft = byte.size();
-    std::string out;
-    char buf[512];
-    while (inLeft > 0) {
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        size_t r = iconv(c.cd, &in, &inLeft, &o, &oLeft);
-        out.append(buf, static_cast<size_t>(o - buf));
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) continue;
-            return std::nullopt;
-        }
-    }
-    return out;
+    return converti(c, byte, false);
 }
 
 void Scrittore::testo(std::string_view utf8) {

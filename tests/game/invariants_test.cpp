@@ -152,7 +152,9 @@ TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
             const bool fine = w.m.finestra.fraFineGioco.Visible;
             if (fine && !eraFine) {
                 ++giochiFiniti;
-                if (g.lblManche == 21) ASSERT_EQ(g.lblPuntiH + g.lblPuntiPC, 120);
+                if (g.lblManche == 21) {
+                    ASSERT_EQ(g.lblPuntiH + g.lblPuntiPC, 120);
+                }
             }
             if (!fine && eraFine) inizioGioco = h.scheduler.nowMs();
             eraFine = fine;

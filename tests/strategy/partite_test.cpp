@@ -18,18 +18,12 @@ Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme
     imp.seme = seme;
     imp.opzioni[opz::Abilita] = livello;
     imp.opzioni[opz::ConclusioneGioco] = fine;
+    imp.ritardoMinimoMs = imp.ritardoMassimoMs = 50;
     Simulazione sim(imp);
     Principale& w = sim.w;
-    VirtualScheduler& s = sim.headless.scheduler;
-    std::mt19937_64 rng(seme);
     Conteggio n;
     for (int g = 0; g < giochi; ++g) {
-        if (g > 0) {
-            while (w.m.finestra.fraFineGioco.Visible) {
-                w.tastoInvio();
-                if (w.m.finestra.fraFineGioco.Visible) s.advance(100);
-            }
-        }
+        sim.avviaProssimo();
         bool attesa = false;
         for (int passi = 0; !w.m.finestra.fraFineGioco.Visible; ++passi) {
             if (passi > 200000) {
@@ -44,16 +38,7 @@ Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme
                     << "game " << g << " deck " << w.m.gioco.lblNumeroCarteRimaste << " slot " << slot;
             }
             attesa = ora;
-            if (sim.turnoUmano()) {
-                s.advance(50);
-                if (sim.turnoUmano()) w.ImgCarta_Click(politicaCasuale(w.m, rng));
-                continue;
-            }
-            if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
-                w.tastoInvio();
-                continue;
-            }
-            if (!s.step()) {
+            if (!sim.passo()) {
                 ADD_FAILURE() << "game " << g << " is stuck";
                 return n;
             }
