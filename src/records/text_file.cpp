@@ -122,6 +122,13 @@ void Scrittore::testo(std::string_view utf8) {
     utf8_ += "\"\r\n";
 }
 
+std::string testoRiletto(std::string_view utf8) {
+    Scrittore s;
+    s.testo(utf8);
+    const std::vector<Riga> r = righe(s.byte());
+    return r.empty() || !r[0] ? std::string() : valore(*r[0]);
+}
+
 void Scrittore::intero(long long n) { utf8_ += std::to_string(n) + "\r\n"; }
 
 void Scrittore::singolo(float x) { utf8_ += formatoSingolo(x) + "\r\n"; }

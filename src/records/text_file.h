@@ -17,6 +17,11 @@ std::string aCp1252(std::string_view utf8);
 // of the five unassigned bytes, or a control character other than tab).
 std::optional<std::string> daCp1252(std::string_view byte);
 
+// A text as the files give it back once written and read again: characters the
+// code page lacks replaced, double quotes single, line ends blanks. Whatever is
+// compared with a stored text (a player's name) should be kept in this form.
+std::string testoRiletto(std::string_view utf8);
+
 // Writes values one a line, in the order given.
 class Scrittore {
 public:

@@ -2,6 +2,7 @@
 
 #include "audio/clip.h"
 #include "ui/principale.h"
+#include "ui/regole.h"
 
 namespace zelvo {
 
@@ -146,10 +147,15 @@ void FinestraRoutine::lblComandi_Click(int i) {
             f.fraPannello[questo] = {true, 2925, 30};
             f.fraPannello[altro].Visible = false;
             f.lblComandi[voceAltra] = colore::BIANCO;
+            if (i == menu::Albo) m.opzioni.lblOpzioneEvidenziata.fill(false);
             if (i == menu::Albo && m.gioco.lblTotalePartite > 0) m.registri.lblDieciMigliori = false;
         } else {
             f.lblComandi[i] = colore::BIANCO;
             f.fraPannello[questo].Visible = false;
+            if (i == menu::Opzioni) {
+                m.opzioni.lblOpzioneEvidenziata.fill(false);
+                m.opzioni.lblOpzioneMouse = Opzioni::NESSUNA;
+            }
             if (i == menu::Albo && f.fraFineGioco.Visible && !f.lblIstruzioneIniziale.Visible)
                 daiFuoco(f, f.cmdContinuaOIniziaPartita);
             riprendiImpazienza();
@@ -241,6 +247,53 @@ void FinestraRoutine::layoutGiochiVinti() {
         colonne(855, 1215, 1575);
     }
 }
+
+void FinestraRoutine::lblContinuaregole_Click() {
+    std::string& caption = w_.m.registri.lblContinuaregole;
+    caption = regole::captionSeguente(caption);
+    MostraPaginaRegole();
+}
+
+void FinestraRoutine::MostraPaginaRegole() {
+    Finestra& f = w_.m.finestra;
+    const int n = regole::pagina(w_.m.registri.lblContinuaregole);
+    switch (n) {
+        case 1:
+            f.ImgAutoreVisible = false;
+            f.lblRegoleHeight = 7710;
+            f.lblRegoleTop = 810;
+            f.lblRegoleDelGioco = regole::TITOLO_REGOLE;
+            break;
+        case 2: break;  // the title of page 1 stays
+        case 3:
+        case 4: f.lblRegoleDelGioco = regole::TITOLO_PRESENTAZIONE; break;
+        case 5:
+            f.lblRegoleDelGioco = regole::TITOLO_AUTORE;
+            f.lblRegoleHeight = 5490;
+            f.lblRegoleTop = 3030;
+            f.ImgAutoreVisible = true;
+            break;
+        default: return;  // a caption of no page: nothing changes
+    }
+    f.lblRegole = regole::corpo(n);
+}
+
+void FinestraRoutine::lblVoce_MouseMove(int i) {
+    Opzioni& o = w_.m.opzioni;
+    if (i < 0 || i >= opz::NUMERO || i == o.lblOpzioneMouse) return;
+    o.lblOpzioneEvidenziata.fill(false);
+    if (o.lblVoceColore[i] == colore::VERDE_CHIARO) o.lblOpzioneEvidenziata[i] = true;
+    o.lblOpzioneMouse = i;
+}
+
+void FinestraRoutine::lblOpzione_MouseMove() {
+    Opzioni& o = w_.m.opzioni;
+    o.lblOpzioneEvidenziata.fill(false);
+    o.lblOpzioneMouse = Opzioni::NESSUNA;
+}
+
+// The value texts are always white here, so only the option under the mouse is forgotten.
+void FinestraRoutine::fraOpzioni_MouseMove() { w_.m.opzioni.lblOpzioneMouse = Opzioni::NESSUNA; }
 
 void FinestraRoutine::lblVoce_Click(int i) {
     Model& m = w_.m;

@@ -30,6 +30,14 @@ public:
     void lblComandi_Click(int i);
     // A click on the caption of option i (0..20): the next value, and at once what depends on it.
     void lblVoce_Click(int i);
+    // The mouse moves onto the caption of option i, onto any value, or onto the panel's background.
+    void lblVoce_MouseMove(int i);
+    void lblOpzione_MouseMove();
+    void fraOpzioni_MouseMove();
+
+    // The reading panel: the caption under the text moves to the next page, and the page it names is shown.
+    void lblContinuaregole_Click();
+    void MostraPaginaRegole();
 
     // The review of the game the data panel holds: the data panel with its buttons, the table laid out.
     void ApriAnalisi();

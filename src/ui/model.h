@@ -24,8 +24,10 @@ struct Model {
     StatoSuoni suoni;
     StatoRegistri registri;
 
-    std::string nomeGiocatore = "Giocatore";  // the human's name from the title window
-    std::string lblSessoGiocatore;
+    // The human's name and sex ("M", "F") from the title window; a new game puts the
+    // name back on the table after a review has shown another player's.
+    std::string nomeGiocatore = "Giocatore";
+    std::string lblSessoGiocatore = "M";
 };
 
 }  // namespace zelvo

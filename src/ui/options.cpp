@@ -94,6 +94,39 @@ const char* voce(int i) { return definizioni()[i].voce; }
 const std::vector<std::string>& valori(int i) { return definizioni()[i].valori; }
 const char* valoreIniziale(int i) { return definizioni()[i].iniziale; }
 
+const char* suggerimento(int i) {
+    static const char* const SUGGERIMENTI[opz::NUMERO] = {
+        "Volendo puoi far variare in modo casuale ad ogni Partita (o ad ogni Gioco) le opzioni di colore e del "
+        "retro delle carte ",
+        "Puoi scegliere fra 24 differenti colori di sfondo!",
+        "Puoi decidere il momento in cui il Programma cambierà il brano (scelto ogni volta a caso fra i 21 "
+        "disponibili)",
+        "Puoi scegliere di giocare con uno dei due mazzi di carte regionali più usate in Italia (più un terzo mazzo "
+        "facoltativo, se vuoi)",
+        "Puoi scegliere fra 24 colori per il retro delle carte!",
+        "Puoi scegliere tra 12 differenti dorsi delle carte (in alternativa al retro uniforme)",
+        "Inserendo questa opzione vedrai le carte muoversi alla velocità da te impostata (consigliata solo a chi ha "
+        "una buona scheda grafica!)",
+        "Puoi scegliere di visualizzare i punteggi in 4 modi differenti",
+        "Puoi scegliere con quale frequenza verranno proposti i brani musicali (o non ascoltarli affatto!)",
+        "Puoi scegliere se ascoltare o no i rumori delle carte sul tavolo",
+        "Puoi scegliere con quale frequenza Zelvo commenterà le varie fasi del gioco (o zittirlo completamente!)",
+        "Puoi scegliere il grado di 'impazienza' di Zelvo (che si manifesterà quando ti attarderai a giocare!)",
+        "Puoi scegliere fra 5 livelli di abilità di Zelvo: da A (il migliore) a E (il peggiore)",
+        "Se scegli 'Si' e l'opzione 'Frequenza Musica' è attivata, comparirà in alto a destra il titolo del brano "
+        "che stai ascoltando",
+        "Se selezioni 'No' dovrai ogni volta premere 'INVIO' per eseguire la presa delle due carte giocate: negli "
+        "altri casi potrai sceglierne la velocità",
+        "Uno dei due possibili modi di terminare ogni singolo Gioco",
+        "Vince la Partita colui che per primo s'aggiudica (a tua scelta) 3, 4 o 5 Giochi",
+        "Simpatica routine grafico-musicale (che può comunque essere disattivata)",
+        "Se attivi questa opzione farai giocare Zelvo a carte scoperte!",
+        "Puoi scegliere fra 5 velocità di 'risposta di gioco' di Zelvo",
+        "Puoi scegliere di interrompere momentaneamente la musica e/o i rumori durante l'analisi del Gioco",
+    };
+    return i >= 0 && i < opz::NUMERO ? SUGGERIMENTI[i] : "";
+}
+
 std::string valoreSeguente(int i, const std::string& attuale, const std::string& terzoMazzo) {
     std::vector<std::string> ciclo = valori(i);
     if (i == opz::StileCarte && !terzoMazzo.empty()) ciclo.insert(ciclo.begin() + 1, terzoMazzo);

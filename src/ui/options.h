@@ -23,6 +23,11 @@ struct Opzioni {
     std::array<std::string, opz::NUMERO> lblVoce;
     // Text colour of the captions: VERDE_CHIARO free, ROSA_H locked.
     std::array<Colore, opz::NUMERO> lblVoceColore;
+    // The hover highlight: an opaque background behind the value of the free option
+    // whose caption the mouse is on; lblOpzioneMouse is that option, NESSUNA for none.
+    static constexpr int NESSUNA = 21;
+    std::array<bool, opz::NUMERO> lblOpzioneEvidenziata{};
+    int lblOpzioneMouse = NESSUNA;
     Opzioni();
 
     const std::string& operator[](int i) const { return lblOpzione[i]; }
@@ -34,6 +39,8 @@ const char* voce(int i);
 // Its values in cycle order, and its value before the settings are read.
 const std::vector<std::string>& valori(int i);
 const char* valoreIniziale(int i);
+// The tool tip of option i's value, which explains the option.
+const char* suggerimento(int i);
 
 // The value a click on option i's caption moves to from `attuale`; `terzoMazzo` is
 // the third deck's name when it is installed (it then sits between the two regional

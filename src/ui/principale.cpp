@@ -1,5 +1,6 @@
 #include "ui/principale.h"
 
+#include "ui/regole.h"
 
 namespace zelvo {
 
@@ -50,6 +51,8 @@ Principale::Principale(Piattaforma& p)
         m.finestra.ShpCarta[s].Top = posto::TOP[s] - posto::CORNICE;
     }
     m.finestra.lblComandi.fill(colore::BIANCO);
+    m.finestra.lblRegoleDelGioco = regole::TITOLO_REGOLE;
+    m.finestra.lblRegole = regole::corpo(1);
 }
 
 void Principale::Form_Load() {
@@ -66,6 +69,7 @@ void Principale::Form_Load() {
         m.finestra.fraPannello[1] = {true, 110, 30};
         m.finestra.lblComandi[menu::Partita] = colore::VERDE;
     }
+    finestra.MostraPaginaRegole();
     if (m.opzioni.is(opz::MostraCarte, "No")) {
         for (int k = 2; k <= 18; ++k)
             m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = false;
@@ -86,6 +90,13 @@ void Principale::Form_Load() {
     gioco.scriviIntestazione(true);
     mazzo.cmdMescolaCarte();
     t.TimerDistribuisciCarte.enable();
+}
+
+void Principale::PassaAlTavolo(const std::string& nome, const std::string& sesso) {
+    m.nomeGiocatore = nome;
+    m.finestra.lblH.Caption = nome;
+    m.dati.lblDati[1].Caption = nome;
+    m.lblSessoGiocatore = sesso;
 }
 
 void Principale::ImgCarta_Click(int i) {

@@ -25,6 +25,8 @@ public:
 
     // The load step of the window: settings, records, the first shuffle and the deal.
     void Form_Load();
+    // The title window hands over the accepted name and the sex it worked out ("M" or "F").
+    void PassaAlTavolo(const std::string& nome, const std::string& sesso);
 
     // Input.
     void ImgCarta_Click(int i);

@@ -117,6 +117,14 @@ struct Finestra {
     static constexpr const char* lblRivedi = "- Rivedi il Gioco appena concluso";
     static constexpr const char* lblSalva = "- Salva il Gioco appena concluso";
 
+    // The reading panel (rules, presentation, the author): title, body, the body's top
+    // and height in twips, and the portrait beside it. The page state is the caption
+    // lblContinuaregole, kept with the settings.
+    std::string lblRegoleDelGioco;
+    std::string lblRegole;
+    int lblRegoleTop = 810, lblRegoleHeight = 7710;
+    bool ImgAutoreVisible = false;
+
     Colore coloreTavolo = 0;   // the window background and the panels
     Colore coloreRetro = 0;    // the card backs and the won-games markers
     int lblBordoCarteOpzionali = 0;

@@ -111,3 +111,49 @@ TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
     EXPECT_FALSE(f.fraPannello[3].Visible);
     EXPECT_TRUE(t.w.t.TimerImpazienza.enabled());
 }
+
+TEST(OptionsPanel, HoverHighlightsTheValueOfAFreeOptionOnly) {
+    Tavolo t(1);
+    Opzioni& o = t.w.m.opzioni;
+    auto evidenziate = [&o] {
+        std::vector<int> v;
+        for (int i = 0; i < opz::NUMERO; ++i)
+            if (o.lblOpzioneEvidenziata[i]) v.push_back(i);
+        return v;
+    };
+    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    t.w.finestra.lblVoce_MouseMove(opz::Abilita);
+    EXPECT_EQ(evidenziate(), std::vector<int>{opz::Abilita});
+    EXPECT_EQ(o.lblOpzioneMouse, opz::Abilita);
+    // The background forgets the option under the mouse but keeps the highlight.
+    t.w.finestra.fraOpzioni_MouseMove();
+    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+    EXPECT_EQ(evidenziate(), std::vector<int>{opz::Abilita});
+    // A locked option takes the mouse but no highlight.
+    o.lblVoceColore[opz::ConclusionePartita] = colore::ROSA_H;
+    t.w.finestra.lblVoce_MouseMove(opz::ConclusionePartita);
+    EXPECT_TRUE(evidenziate().empty());
+    EXPECT_EQ(o.lblOpzioneMouse, opz::ConclusionePartita);
+    t.w.finestra.lblVoce_MouseMove(opz::Rumori);
+    t.w.finestra.lblOpzione_MouseMove();  // onto a value: all off
+    EXPECT_TRUE(evidenziate().empty());
+    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+    // Closing the panel, or opening the hall of fame over it, takes the highlight away.
+    t.w.finestra.lblVoce_MouseMove(opz::Titoli);
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    EXPECT_TRUE(evidenziate().empty());
+    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    t.w.finestra.lblVoce_MouseMove(opz::Cerimonia);
+    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    EXPECT_TRUE(evidenziate().empty());
+    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+}
+
+TEST(OptionsPanel, EveryValueHasItsOwnToolTip) {
+    std::set<std::string> visti;
+    for (int i = 0; i < opz::NUMERO; ++i) visti.insert(suggerimento(i));
+    EXPECT_EQ(visti.size(), static_cast<size_t>(opz::NUMERO));
+    EXPECT_EQ(std::string(suggerimento(opz::Abilita)),
+              "Puoi scegliere fra 5 livelli di abilità di Zelvo: da A (il migliore) a E (il peggiore)");
+    EXPECT_STREQ(suggerimento(opz::NUMERO), "");
+}

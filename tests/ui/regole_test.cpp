@@ -1,0 +1,107 @@
+// The reading panel: its pages, the caption that turns them, and the page kept between runs.
+#include <gtest/gtest.h>
+
+#include "game/tavolo.h"
+#include "records/fixture.h"
+#include "ui/regole.h"
+
+using namespace zelvo;
+using test::Tavolo;
+
+TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
+    Tavolo t(1);
+    const Finestra& f = t.w.m.finestra;
+    std::string& caption = t.w.m.registri.lblContinuaregole;
+    EXPECT_EQ(caption, "Clicca qui per continuare > 1");
+    EXPECT_EQ(f.lblRegoleDelGioco, " REGOLE DEL GIOCO DELLA BRISCOLA");
+    EXPECT_EQ(f.lblRegole, regole::corpo(1));
+
+    struct Passo {
+        const char* caption;
+        const char* titolo;
+        int top, altezza;
+        bool ritratto;
+    } passi[] = {
+        {"Clicca qui per continuare > 2", " REGOLE DEL GIOCO DELLA BRISCOLA", 810, 7710, false},
+        {"Clicca qui per continuare > 3", "      PRESENTAZIONE      (A CURA DELL'AUTORE)", 810, 7710, false},
+        {"Clicca qui per continuare > 4", "      PRESENTAZIONE      (A CURA DELL'AUTORE)", 810, 7710, false},
+        {"Clicca qui per ritornare > 5", regole::TITOLO_AUTORE, 3030, 5490, true},
+        {"Clicca qui per continuare > 1", " REGOLE DEL GIOCO DELLA BRISCOLA", 810, 7710, false},
+    };
+    std::set<std::string> corpi;
+    for (const Passo& p : passi) {
+        t.w.finestra.lblContinuaregole_Click();
+        EXPECT_EQ(caption, p.caption);
+        EXPECT_EQ(f.lblRegoleDelGioco, p.titolo) << p.caption;
+        EXPECT_EQ(f.lblRegoleTop, p.top) << p.caption;
+        EXPECT_EQ(f.lblRegoleHeight, p.altezza) << p.caption;
+        EXPECT_EQ(f.ImgAutoreVisible, p.ritratto) << p.caption;
+        corpi.insert(f.lblRegole);
+    }
+    EXPECT_EQ(corpi.size(), 5u);  // five different bodies
+}
+
+TEST(Rules, BodiesAreParagraphsEachStartingWithABlank) {
+    const size_t paragrafi[6] = {0, 5, 4, 3, 3, 3};
+    for (int n = 1; n <= 5; ++n) {
+        const std::string& c = regole::corpo(n);
+        size_t righe = 1;
+        ASSERT_FALSE(c.empty());
+        EXPECT_EQ(c[0], ' ');
+        for (size_t i = 0; i < c.size(); ++i)
+            if (c[i] == '\n') {
+                ++righe;
+                EXPECT_EQ(c[i + 1], ' ') << "page " << n;
+            }
+        EXPECT_EQ(righe, paragrafi[n]) << "page " << n;
+    }
+    // The rules name the card points and the 60-point rule.
+    EXPECT_NE(regole::corpo(2).find("11 punti per ogni Asso"), std::string::npos);
+    EXPECT_NE(regole::corpo(2).find("60 a 60"), std::string::npos);
+}
+
+TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
+    EXPECT_EQ(regole::captionSeguente("Clicca qui per continuare > 5"), "Clicca qui per continuare > 1");
+    EXPECT_EQ(regole::captionSeguente("Pagina sei"), "Pagina sei");
+    EXPECT_EQ(regole::pagina("Clicca qui per continuare > 5"), 0);
+    EXPECT_EQ(regole::pagina("Pagina sei"), 0);
+    // Pages 1 to 4 are known by the end of the caption alone.
+    EXPECT_EQ(regole::pagina("vai > 3"), 3);
+
+    Tavolo t(1);
+    Finestra& f = t.w.m.finestra;
+    t.w.m.registri.lblContinuaregole = "Clicca qui per ritornare > 5";
+    t.w.finestra.MostraPaginaRegole();
+    const std::string corpo5 = f.lblRegole;
+    t.w.m.registri.lblContinuaregole = "Pagina sei";
+    t.w.finestra.lblContinuaregole_Click();
+    EXPECT_EQ(t.w.m.registri.lblContinuaregole, "Pagina sei");
+    EXPECT_EQ(f.lblRegole, corpo5);
+    EXPECT_TRUE(f.ImgAutoreVisible);
+}
+
+TEST(Rules, TheWindowOpensOnThePageItWasLeftOn) {
+    prova::Banco b;
+    b.w->Form_Load();
+    for (int k = 0; k < 2; ++k) b.w->finestra.lblContinuaregole_Click();
+    b.w->registri.SalvaImpostazioni();
+    prova::Banco dopo;
+    prova::scriviFile(dopo.dati("ZlvImpo.txt"), prova::leggiFile(b.dati("ZlvImpo.txt")));
+    dopo.w->Form_Load();
+    EXPECT_EQ(dopo.w->m.registri.lblContinuaregole, "Clicca qui per continuare > 3");
+    EXPECT_EQ(dopo.w->m.finestra.lblRegoleDelGioco, regole::TITOLO_PRESENTAZIONE);
+    EXPECT_EQ(dopo.w->m.finestra.lblRegole, regole::corpo(3));
+
+    // An older "> 5" caption opens on nothing new; the next click shows page 1.
+    prova::Banco vecchio;
+    vecchio.w->Form_Load();
+    vecchio.w->m.registri.lblContinuaregole = "Clicca qui per continuare > 5";
+    vecchio.w->registri.SalvaImpostazioni();
+    prova::Banco ancora;
+    prova::scriviFile(ancora.dati("ZlvImpo.txt"), prova::leggiFile(vecchio.dati("ZlvImpo.txt")));
+    ancora.w->Form_Load();
+    EXPECT_EQ(ancora.w->m.finestra.lblRegole, regole::corpo(1));
+    EXPECT_FALSE(ancora.w->m.finestra.ImgAutoreVisible);
+    ancora.w->finestra.lblContinuaregole_Click();
+    EXPECT_EQ(ancora.w->m.registri.lblContinuaregole, "Clicca qui per continuare > 1");
+}
