@@ -1,6 +1,5 @@
 // Zelvo: the window, the real platform and the start-up.
 #include <QApplication>
-#include <QInputDialog>
 #include <QTimer>
 #include <memory>
 
@@ -11,6 +10,8 @@
 #include "platform/platform.h"
 #include "ui/principale.h"
 #include "ui/qt/tavolo_view.h"
+#include "ui/qt/titolo_view.h"
+#include "ui/titolo.h"
 #ifdef ZELVO_HAVE_MEDIA
 #include "app/uscita_audio.h"
 #include "platform/media/mixer.h"
@@ -41,26 +42,30 @@ int main(int argc, char** argv) {
 #endif
 
     auto w = std::make_unique<zelvo::Principale>(piattaforma);
-
-    // Until the title window is drawn, the name is asked here.
-    bool ok = false;
-    QString nome = QString::fromLocal8Bit(qgetenv("USER"));
-    do {
-        nome = QInputDialog::getText(nullptr, "Zelvo", "Come ti chiami? (almeno tre caratteri)", QLineEdit::Normal,
-                                     nome, &ok)
-                   .trimmed();
-        if (!ok) return 0;
-    } while (nome.size() < 3);
-    w->m.nomeGiocatore = nome.toStdString();
-
-    zelvo::TavoloView view(*w, [&files](const std::string& percorso) {
-        return QString::fromStdString(files.reale(percorso));
-    });
-    scheduler.dopoOgniTick = [&view] { view.update(); };
+    auto percorsoReale = [&files](const std::string& percorso) { return QString::fromStdString(files.reale(percorso)); };
+    zelvo::TavoloView tavolo(*w, percorsoReale);
     w->finestra.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
-    w->Form_Load();
-    view.resize(view.sizeHint());
-    view.show();
+
+    // The title window comes first; an accepted name opens the table, whose load step runs
+    // before the name and the sex arrive.
+    std::unique_ptr<zelvo::TitoloView> titoloView;
+    zelvo::FinestraTitolo titolo(piattaforma, [&](const std::string& nome, const std::string& sesso) {
+        w->Form_Load();
+        w->PassaAlTavolo(nome, sesso);
+        tavolo.resize(tavolo.sizeHint());
+        tavolo.show();
+        tavolo.activateWindow();
+        titoloView->hide();
+    });
+    titoloView = std::make_unique<zelvo::TitoloView>(titolo, percorsoReale);
+    scheduler.dopoOgniTick = [&] {
+        if (tavolo.isVisible()) tavolo.update();
+        else titoloView->update();
+    };
+    titolo.Form_Load();
+    titoloView->aggiornaCampo();
+    titoloView->resize(titoloView->sizeHint());
+    titoloView->show();
     int rc = app.exec();
     w.reset();  // the timers go before the scheduler
     return rc;

@@ -66,7 +66,7 @@ const std::vector<const char*> PARAGRAFI[6] = {
         "al bar e quelle in famiglia, dove la Briscola si impara prima delle tabelline.",
         "Ogni figura, ogni suono e ogni parola di questo programma è fatta da noi: le carte sono disegnate dal "
         "programma stesso, la voce di ZELVO è sintetizzata e le musiche sono scritte nota per nota.",
-        "Il ritratto qui accanto è il nostro autoritratto di gruppo: un giocatore qualunque, seduto al tavolo, "
+        "Il ritratto qui sopra è il nostro autoritratto di gruppo: un giocatore qualunque, seduto al tavolo, "
         "che aspetta la tua prossima carta.",
     },
 };

@@ -8,6 +8,9 @@
 #include "platform/headless.h"
 #include "ui/principale.h"
 #include "ui/qt/tavolo_view.h"
+#include "ui/qt/titolo_view.h"
+#include "ui/titolo.h"
+#include <QLineEdit>
 
 using namespace zelvo;
 
@@ -65,6 +68,51 @@ TEST(TavoloView, TheMenuOpensTheMatchPanel) {
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3915 / 15 + 10));
     EXPECT_FALSE(f.w.m.finestra.fraPannello[1].Visible);
     EXPECT_TRUE(f.w.m.finestra.fraPannello[0].Visible);
+}
+
+TEST(TavoloView, TheRulesCaptionTurnsThePageUnlessAPanelCoversIt) {
+    Schermo f;
+    const QPoint caption(1750 / 15, 8660 / 15);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
+    EXPECT_EQ(f.w.m.registri.lblContinuaregole, "Clicca qui per continuare > 2");
+    f.w.finestra.lblComandi_Click(menu::Dati);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
+    EXPECT_EQ(f.w.m.registri.lblContinuaregole, "Clicca qui per continuare > 2");
+}
+
+TEST(TavoloView, TheMouseOverAnOptionCaptionHighlightsItsValueAndOnlyTheCaptionSteps) {
+    Schermo f;
+    f.w.finestra.lblComandi_Click(menu::Opzioni);
+    const int rigaTop = 560 + opz::Rumori * 385 + 190;
+    QTest::mouseMove(&f.view, QPoint((2925 + 1000) / 15, rigaTop / 15));
+    EXPECT_TRUE(f.w.m.opzioni.lblOpzioneEvidenziata[opz::Rumori]);
+    EXPECT_EQ(f.w.m.opzioni.lblOpzioneMouse, opz::Rumori);
+    // A click on the value changes nothing; a click on the caption steps the option.
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 4500) / 15, rigaTop / 15));
+    EXPECT_EQ(f.w.m.opzioni[opz::Rumori], "Si");
+    QTest::mouseMove(&f.view, QPoint((2925 + 4500) / 15, rigaTop / 15));
+    EXPECT_FALSE(f.w.m.opzioni.lblOpzioneEvidenziata[opz::Rumori]);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 1000) / 15, rigaTop / 15));
+    EXPECT_EQ(f.w.m.opzioni[opz::Rumori], "No");
+}
+
+TEST(TitoloView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHandsOver) {
+    Headless h;
+    std::string nome;
+    FinestraTitolo titolo(h.piattaforma, [&](const std::string& n, const std::string&) { nome = n; });
+    titolo.Form_Load();
+    TitoloView view(titolo, [](const std::string&) { return QString(); });
+    view.resize(TitoloView::LARGHEZZA / 15, TitoloView::ALTEZZA / 15);
+    view.show();
+    QLineEdit* campo = view.campoNome();
+    QTest::keyClicks(campo, " ");
+    EXPECT_EQ(campo->text(), "");
+    // Typed one character at a time, as a keyboard would send them.
+    for (QChar c : QString::fromUtf8("Zoë \"Ł\" Ann"))
+        QTest::sendKeyEvent(QTest::Click, campo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(campo->text(), QString::fromUtf8("Zoë  Ann"));  // the quote and the Ł are not taken
+    QTest::keyClick(campo, Qt::Key_Return);
+    EXPECT_EQ(nome, "Zoë  Ann");
 }
 
 int main(int argc, char** argv) {

@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include "ui/principale.h"
+#include "ui/regole.h"
 
 namespace zelvo {
 
@@ -19,6 +21,13 @@ const char* const MENU[6] = {"", "Partita", "Dati", "Albo", "Opzioni", "Esci"};
 // The button of the taking lies under the trick, above the human's hand.
 constexpr int PRESA_LEFT = 3300, PRESA_TOP = 5850, PRESA_L = 5400, PRESA_A = 380;
 constexpr int PANNELLO_LEFT = 110, PANNELLO_TOP = 30, PANNELLO_L = 3300, PANNELLO_A = 8900;
+// The caption that turns the pages of the reading panel.
+constexpr QRectF REGOLE_CAPTION(200, 8500, 3100, 330);
+// The names on the table.
+constexpr QRectF NOME_PC(8600, 360, 2000, 360), NOME_H(8600, 8300, 2000, 360);
+const char* const SUGGERIMENTO_NOMI =
+    "Quando la scritta ha lo sfondo rosso indica che il Giocatore, avendo effettuato la presa, deve muovere per "
+    "primo";
 
 }  // namespace
 
@@ -26,6 +35,7 @@ TavoloView::TavoloView(Principale& w, std::function<QString(const std::string&)>
     : QWidget(parent), w_(w), percorsoReale_(std::move(percorsoReale)) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(LARGHEZZA / 20, ALTEZZA / 20);
+    setMouseTracking(true);  // the options panel follows the mouse
     setWindowTitle("Zelvo - Briscola");
 }
 
@@ -62,8 +72,10 @@ void TavoloView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), QColor(30, 30, 30));
     p.fillRect(twips(0, 0, LARGHEZZA, ALTEZZA), qcolore(w_.m.finestra.coloreTavolo));
+    if (regoleScoperte()) disegnaRegole(p);
     disegnaCarte(p);
     disegnaEtichette(p);
+    disegnaTitoloBrano(p);
     disegnaMenu(p);
     if (w_.m.finestra.fraPannello[1].Visible) disegnaPannelloPartita(p);
     if (w_.m.finestra.fraPannello[0].Visible) disegnaPannelloDati(p);
@@ -90,11 +102,22 @@ constexpr int DESTRA_LEFT = 2925, DESTRA_TOP = 30, DESTRA_L = 7700, DESTRA_A = 8
 constexpr int OPZIONI_TOP = 560, OPZIONI_RIGA = 385;
 }  // namespace
 
-int TavoloView::rigaOpzione(const QPointF& t) const {
-    if (!w_.m.finestra.fraPannello[2].Visible) return -1;
-    if (t.x() < DESTRA_LEFT + 150 || t.x() > DESTRA_LEFT + DESTRA_L - 150) return -1;
-    const int riga = static_cast<int>((t.y() - OPZIONI_TOP) / OPZIONI_RIGA);
-    return (t.y() >= OPZIONI_TOP && riga < opz::NUMERO) ? riga : -1;
+namespace {
+constexpr int VOCE_LEFT = DESTRA_LEFT + 200, VOCE_L = 3300, VALORE_LEFT = DESTRA_LEFT + 3600, VALORE_L = 3950;
+int riga(const QPointF& t) {
+    const int r = static_cast<int>((t.y() - OPZIONI_TOP) / OPZIONI_RIGA);
+    return t.y() >= OPZIONI_TOP && r < opz::NUMERO ? r : -1;
+}
+}  // namespace
+
+int TavoloView::voceSotto(const QPointF& t) const {
+    if (!w_.m.finestra.fraPannello[2].Visible || t.x() < VOCE_LEFT || t.x() >= VOCE_LEFT + VOCE_L) return -1;
+    return riga(t);
+}
+
+int TavoloView::valoreSotto(const QPointF& t) const {
+    if (!w_.m.finestra.fraPannello[2].Visible || t.x() < VALORE_LEFT || t.x() >= VALORE_LEFT + VALORE_L) return -1;
+    return riga(t);
 }
 
 void TavoloView::disegnaOpzioni(QPainter& p) {
@@ -105,10 +128,16 @@ void TavoloView::disegnaOpzioni(QPainter& p) {
     testo(p, twips(DESTRA_LEFT, 120, DESTRA_L, 360), "Opzioni di ZELVO", 260, Qt::white, Qt::AlignCenter, true);
     for (int i = 0; i < opz::NUMERO; ++i) {
         const double top = OPZIONI_TOP + i * OPZIONI_RIGA;
-        testo(p, twips(DESTRA_LEFT + 200, top, 3300, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblVoce[i]), 175,
+        testo(p, twips(VOCE_LEFT, top, VOCE_L, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblVoce[i]), 175,
               qcolore(m.opzioni.lblVoceColore[i]), Qt::AlignLeft | Qt::AlignVCenter, true);
-        testo(p, twips(DESTRA_LEFT + 3600, top, 3950, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblOpzione[i]),
-              175, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+        const QRectF valore = twips(VALORE_LEFT, top, VALORE_L, OPZIONI_RIGA);
+        if (m.opzioni.lblOpzioneEvidenziata[i]) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(qcolore(m.finestra.coloreTavolo).lighter(135));
+            p.drawRoundedRect(valore.adjusted(-3, 1, 0, -1), 3, 3);
+        }
+        testo(p, valore, QString::fromStdString(m.opzioni.lblOpzione[i]), 175, Qt::white,
+              Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
@@ -149,6 +178,45 @@ void TavoloView::disegnaAlbo(QPainter& p) {
     }
 }
 
+bool TavoloView::regoleScoperte() const {
+    const Finestra& f = w_.m.finestra;
+    return !f.fraPannello[0].Visible && !f.fraPannello[1].Visible;
+}
+
+void TavoloView::disegnaRegole(QPainter& p) {
+    const Model& m = w_.m;
+    const Finestra& f = m.finestra;
+    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+    p.setBrush(qcolore(f.coloreTavolo).darker(115));
+    p.drawRect(twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A));
+    testo(p, twips(200, 150, 3100, 600), QString::fromStdString(f.lblRegoleDelGioco), 175, Qt::white,
+          Qt::AlignHCenter | Qt::AlignTop, true);
+    if (f.ImgAutoreVisible)
+        if (const QPixmap* pm = immagine("C:\\Programmi\\Zelvo\\Grafica\\Autore.jpg")) {
+            const double a = 2050, l = a * pm->width() / pm->height();
+            p.drawPixmap(twips(PANNELLO_LEFT + (PANNELLO_L - l) / 2, 850, l, a), *pm, pm->rect());
+        }
+    // A blank line between paragraphs, for the eye.
+    testo(p, twips(200, f.lblRegoleTop, 3100, f.lblRegoleHeight - 150),
+          QString::fromStdString(f.lblRegole).replace('\n', "\n\n"), 160, QColor(245, 245, 235),
+          Qt::AlignLeft | Qt::AlignTop);
+    QFont sottolineato = font();
+    sottolineato.setUnderline(true);
+    sottolineato.setBold(true);
+    sottolineato.setPixelSize(std::max(6, int(165 * scala())));
+    p.setFont(sottolineato);
+    p.setPen(QColor(255, 255, 160));
+    p.drawText(twips(REGOLE_CAPTION.left(), REGOLE_CAPTION.top(), REGOLE_CAPTION.width(), REGOLE_CAPTION.height()),
+               Qt::AlignCenter, QString::fromStdString(m.registri.lblContinuaregole));
+}
+
+void TavoloView::disegnaTitoloBrano(QPainter& p) {
+    const Etichetta& t = w_.m.suoni.lblTitolo;
+    if (!t.Visible || t.Caption.empty()) return;
+    testo(p, twips(8500, t.Top, 3500, 520), QString::fromStdString(t.Caption), 145, QColor(255, 255, 190),
+          Qt::AlignHCenter | Qt::AlignTop);
+}
+
 void TavoloView::disegnaCarte(QPainter& p) {
     const Finestra& f = w_.m.finestra;
     for (int s = 1; s <= 8; ++s) {
@@ -181,8 +249,8 @@ void TavoloView::disegnaCarte(QPainter& p) {
 void TavoloView::disegnaEtichette(QPainter& p) {
     const Model& m = w_.m;
     const Finestra& f = m.finestra;
-    auto nome = [&](const Etichetta& e, int top) {
-        QRectF r = twips(8600, top, 2000, 360);
+    auto nome = [&](const Etichetta& e, const QRectF& t) {
+        QRectF r = twips(t.left(), t.top(), t.width(), t.height());
         if (e.opaca) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(200, 30, 30));
@@ -190,8 +258,8 @@ void TavoloView::disegnaEtichette(QPainter& p) {
         }
         testo(p, r, QString::fromStdString(e.Caption), 260, qcolore(e.ForeColor), Qt::AlignCenter, true);
     };
-    nome(f.lblPC, 360);
-    nome(f.lblH, 8300);
+    nome(f.lblPC, NOME_PC);
+    nome(f.lblH, NOME_H);
     auto punti = [&](bool visibile, int valore, int top) {
         if (!visibile) return;
         testo(p, twips(8600, top, 2000, 300), QString("Punti %1").arg(valore), 220, Qt::white, Qt::AlignCenter);
@@ -252,6 +320,31 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         testo(p, r, QString::fromStdString(carte::codice(c)), 150, qcolore(m.carte.lblCarteGiocate[c].ForeColor),
               Qt::AlignCenter, true);
     }
+    // The legend: who took a card is its text colour, who played it its background.
+    const QString nome = QString::fromStdString(m.nomeGiocatore);
+    struct Voce {
+        Colore sfondo, scritta;
+        QString testo;
+    };
+    const Voce scritte[2] = {{colore::BIANCO, colore::BIANCO, "Carte prese da ZELVO"},
+                             {colore::BIANCO, colore::NERO, "Carte prese da " + nome}};
+    const Voce sfondi[3] = {{colore::ROSSO, colore::NERO, "Carte giocate da ZELVO"},
+                            {colore::ROSA_H, colore::NERO, "Carte giocate da " + nome},
+                            {colore::GIALLO_BRISCOLA, colore::NERO, "Carte di briscola"}};
+    auto voce = [&](const Voce& v, double top, bool campioneScritta) {
+        QRectF campione = twips(300, top + 30, 420, 260);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(campioneScritta ? QColor(150, 150, 150) : qcolore(v.sfondo));
+        p.drawRect(campione);
+        if (campioneScritta) testo(p, campione, "Aa", 140, qcolore(v.scritta), Qt::AlignCenter, true);
+        testo(p, twips(850, top, 2450, 320), v.testo, 160, Qt::white);
+    };
+    testo(p, twips(200, 3650, 3100, 300), "Colore delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+          true);
+    for (int k = 0; k < 2; ++k) voce(scritte[k], 3980 + k * 340, true);
+    testo(p, twips(200, 4740, 3100, 300), "Colore degli sfondi:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+          true);
+    for (int k = 0; k < 3; ++k) voce(sfondi[k], 5070 + k * 340, false);
 }
 
 void TavoloView::disegnaPannelloDati(QPainter& p) {
@@ -353,8 +446,8 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
             return;
         }
     }
-    if (int riga = rigaOpzione(t); riga >= 0) {
-        w_.finestra.lblVoce_Click(riga);
+    if (int i = voceSotto(t); i >= 0) {
+        w_.finestra.lblVoce_Click(i);
         update();
         return;
     }
@@ -380,7 +473,9 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
             update();
             return;
         }
-    if (f.cmdEffettuaLaPresa.Visible && QRectF(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A).contains(t)) {
+    if (regoleScoperte() && QRectF(REGOLE_CAPTION).contains(t)) {
+        w_.finestra.lblContinuaregole_Click();
+    } else if (f.cmdEffettuaLaPresa.Visible && QRectF(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A).contains(t)) {
         w_.cmdEffettuaLaPresa_Click();
     } else if (f.fraFineGioco.Visible && QRectF(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 1450).contains(t)) {
         w_.cmdContinuaOIniziaPartita_Click();
@@ -401,6 +496,34 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
         }
     }
     update();
+}
+
+void TavoloView::mouseMoveEvent(QMouseEvent* e) {
+    const Finestra& f = w_.m.finestra;
+    if (!f.fraPannello[2].Visible) return;
+    const QPointF t = e->position() / scala();
+    if (int i = voceSotto(t); i >= 0) w_.finestra.lblVoce_MouseMove(i);
+    else if (valoreSotto(t) >= 0) w_.finestra.lblOpzione_MouseMove();
+    else if (QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t)) w_.finestra.fraOpzioni_MouseMove();
+    else return;
+    update();
+}
+
+bool TavoloView::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    auto* aiuto = static_cast<QHelpEvent*>(e);
+    const QPointF t = QPointF(aiuto->pos()) / scala();
+    QString testo;
+    if (int i = valoreSotto(t); i >= 0) testo = QString::fromUtf8(suggerimento(i));
+    else if (NOME_PC.contains(t) || NOME_H.contains(t)) testo = SUGGERIMENTO_NOMI;
+    if (testo.isEmpty()) {
+        QToolTip::hideText();
+        e->ignore();
+    } else {
+        // As rich text, so that a long tip wraps.
+        QToolTip::showText(aiuto->globalPos(), "<p>" + testo.toHtmlEscaped() + "</p>", this);
+    }
+    return true;
 }
 
 void TavoloView::keyPressEvent(QKeyEvent* e) {

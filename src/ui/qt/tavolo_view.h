@@ -25,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    bool event(QEvent*) override;
 
 private:
     double scala() const;
@@ -38,8 +40,13 @@ private:
     void disegnaFineGioco(QPainter& p);
     void disegnaOpzioni(QPainter& p);
     void disegnaAlbo(QPainter& p);
-    // The row of the options panel under a point, -1 for none.
-    int rigaOpzione(const QPointF& twips) const;
+    void disegnaRegole(QPainter& p);
+    void disegnaTitoloBrano(QPainter& p);
+    // The reading panel lies under the two left-hand panels, uncovered when both are closed.
+    bool regoleScoperte() const;
+    // The option whose caption, or whose value, lies under a point; -1 for none.
+    int voceSotto(const QPointF& twips) const;
+    int valoreSotto(const QPointF& twips) const;
     // Where the review buttons of the data panel and the end-of-game choices lie, in twips.
     struct Zona {
         QRectF rect;

@@ -1,0 +1,159 @@
+#include "ui/qt/titolo_view.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QValidator>
+
+#include "records/text_file.h"
+#include "ui/titolo.h"
+
+namespace zelvo {
+
+namespace {
+
+QColor qcolore(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+const char* const SCRITTA1 =
+    "Il più simpatico e straordinario Giocatore Virtuale di Briscola che avete mai osato sfidare:";
+const char* const SCRITTA2 = "ZELVO";
+const char* const VERSIONE = "Vers. 2.0";
+const char* const DEDICA = "Per chi non ha mai perso la voglia di una partita a carte";
+
+// The symbols are drawn at four fifths of their design size, on four fixed centres.
+constexpr double SIMBOLO_SCALA = 0.8, SIMBOLO_ALTEZZA = 2400, SIMBOLI_TOP = 2150;
+constexpr int SIMBOLO_CENTRO[5] = {0, 1920, 3840, 5760, 7680};
+// The box of the name entry.
+constexpr int BOX_LEFT = 1500, BOX_TOP = 4400, BOX_L = 6600, BOX_A = 1500;
+
+// Only names the game's files can hold word for word: no double quote, nothing
+// outside Windows-1252. What cannot be typed is simply not taken.
+class ValidatoreNome final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& s, int&) const override {
+        const std::string utf8 = s.toStdString();
+        return testo::testoRiletto(utf8) == utf8 ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+TitoloView::TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
+    : QWidget(parent), w_(w), percorsoReale_(std::move(percorsoReale)) {
+    setWindowTitle("Zelvo");
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(LARGHEZZA / 25, ALTEZZA / 25);
+    txtNome_ = new QLineEdit(this);
+    txtNome_->setMaxLength(40);
+    txtNome_->setValidator(new ValidatoreNome(txtNome_));
+    txtNome_->setAccessibleName("Nome");
+    cmdOk_ = new QPushButton("OK", this);
+    setFocusProxy(txtNome_);  // the window opens ready for the name
+    connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& t) { modificato(t); });
+    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
+        w_.Form_KeyPress(13);
+        update();
+    });
+    connect(cmdOk_, &QPushButton::clicked, this, [this] {
+        w_.cmdOk_Click();
+        update();
+    });
+    aggiornaCampo();
+}
+
+QSize TitoloView::sizeHint() const { return {LARGHEZZA / 15, ALTEZZA / 15}; }
+
+double TitoloView::scala() const { return std::min(width() / double(LARGHEZZA), height() / double(ALTEZZA)); }
+
+QRectF TitoloView::twips(double left, double top, double w, double h) const {
+    const double s = scala();
+    return {left * s, top * s, w * s, h * s};
+}
+
+const QPixmap* TitoloView::immagine(const std::string& percorso) {
+    if (percorso.empty()) return nullptr;
+    const QString reale = percorsoReale_(percorso);
+    auto it = cache_.find(reale);
+    if (it == cache_.end()) it = cache_.insert(reale, QPixmap(reale));
+    return it->isNull() ? nullptr : &*it;
+}
+
+void TitoloView::aggiornaCampo() {
+    const QString t = QString::fromStdString(w_.m.txtNome);
+    if (txtNome_->text() != t) txtNome_->setText(t);
+}
+
+void TitoloView::modificato(const QString& testo) {
+    w_.m.txtNome = testo.toStdString();
+    w_.txtNome_KeyPress();
+    aggiornaCampo();
+    txtNome_->setFocus();
+}
+
+void TitoloView::resizeEvent(QResizeEvent*) {
+    txtNome_->setGeometry(twips(BOX_LEFT + 1200, BOX_TOP + 750, 4000, 480).toRect());
+    cmdOk_->setGeometry(twips(BOX_LEFT + 5350, BOX_TOP + 750, 1050, 480).toRect());
+    QFont f = font();
+    f.setPixelSize(std::max(8, int(230 * scala())));
+    txtNome_->setFont(f);
+    cmdOk_->setFont(f);
+}
+
+void TitoloView::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        w_.Form_KeyPress(13);
+        update();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TitoloView::paintEvent(QPaintEvent*) {
+    const ModelloTitolo& m = w_.m;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(rect(), QColor(20, 20, 30));
+    const QRectF tutto = twips(0, 0, LARGHEZZA, ALTEZZA);
+    if (const QPixmap* sfondo = immagine("C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp"))
+        p.drawPixmap(tutto, *sfondo, sfondo->rect());
+    p.fillRect(tutto, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
+
+    auto scrivi = [&](const QRectF& r, const QString& s, double altezza, const QColor& c, int flags, bool grassetto) {
+        QFont f = font();
+        f.setPixelSize(std::max(6, int(altezza * scala())));
+        f.setBold(grassetto);
+        p.setFont(f);
+        p.setPen(c);
+        p.drawText(r, flags | Qt::TextWordWrap, s);
+    };
+    scrivi(twips(400, 250, LARGHEZZA - 800, 700), SCRITTA1, 230, Qt::white, Qt::AlignCenter, false);
+    if (m.lblScritta2Visible)
+        scrivi(twips(0, 850, LARGHEZZA, 1200), SCRITTA2, 950, QColor(245, 200, 70), Qt::AlignCenter, true);
+
+    for (int k = 1; k <= 4; ++k) {
+        const QPixmap* pm = immagine(m.ImgSimbolo[k]);
+        if (!pm) continue;
+        const double l = m.larghezzaSimbolo[k] * SIMBOLO_SCALA, a = SIMBOLO_ALTEZZA * SIMBOLO_SCALA;
+        p.drawPixmap(twips(SIMBOLO_CENTRO[k] - l / 2, SIMBOLI_TOP, l, a), *pm, pm->rect());
+    }
+
+    // The entry's box: light, so that the prompt reads in red and in black alike.
+    const QRectF box = twips(BOX_LEFT, BOX_TOP, BOX_L, BOX_A);
+    p.setPen(QPen(QColor(120, 90, 40), 2));
+    p.setBrush(QColor(250, 240, 215));
+    p.drawRoundedRect(box, 8, 8);
+    if (m.lblInserisciVisible)
+        scrivi(twips(BOX_LEFT + 150, BOX_TOP + 80, BOX_L - 300, 600), QString::fromStdString(m.lblInserisci), 210,
+               qcolore(m.lblInserisciColore), Qt::AlignCenter, true);
+    if (const QPixmap* bandiera = immagine("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"))
+        p.drawPixmap(twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480), *bandiera, bandiera->rect());
+
+    scrivi(twips(300, 6500, 7000, 400), DEDICA, 180, QColor(220, 220, 220), Qt::AlignLeft | Qt::AlignVCenter, false);
+    scrivi(twips(7400, 6500, 1900, 400), VERSIONE, 180, QColor(220, 220, 220), Qt::AlignRight | Qt::AlignVCenter,
+           false);
+}
+
+}  // namespace zelvo

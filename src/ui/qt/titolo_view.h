@@ -1,0 +1,46 @@
+#pragma once
+// The title window, drawn from its model: the theme's picture, the blinking
+// prompt, the four suit symbols and the name entry with its OK button.
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zelvo {
+
+class FinestraTitolo;
+
+class TitoloView final : public QWidget {
+public:
+    TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent = nullptr);
+
+    // The window's design size in twips.
+    static constexpr int LARGHEZZA = 9600, ALTEZZA = 7200;
+    QSize sizeHint() const override;
+    // The entry follows the model again (after the load step filled it).
+    void aggiornaCampo();
+    QLineEdit* campoNome() const { return txtNome_; }
+    QPushButton* pulsanteOk() const { return cmdOk_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    double scala() const;
+    QRectF twips(double left, double top, double width, double height) const;
+    const QPixmap* immagine(const std::string& percorso);
+    void modificato(const QString& testo);
+
+    FinestraTitolo& w_;
+    std::function<QString(const std::string&)> percorsoReale_;
+    QHash<QString, QPixmap> cache_;
+    QLineEdit* txtNome_;
+    QPushButton* cmdOk_;
+};
+
+}  // namespace zelvo
