@@ -2,7 +2,10 @@
 // remark is never cut off by another sound of the game.
 #include "audio/commento.h"
 
+#include <algorithm>
+
 #include "audio/clip.h"
+#include "audio/remarks_text.h"
 #include "audio/tabelle.h"
 #include "ui/principale.h"
 
@@ -16,7 +19,18 @@ bool tre(const std::string& p) { return p == "Riservato" || p == "Gentleman" || 
 
 void Commento::suonaCommento(const char* gruppo, int n, Timer& fine, int ms) {
     if (ms == 0) ms = suoni::durataCommento(gruppo, n);
-    clip::suona(w_, Lettore::mmcRumori, suoni::fileCommento(gruppo, n), &fine, ms, true);
+    const std::string file = suoni::fileCommento(gruppo, n);
+    clip::suona(w_, Lettore::mmcRumori, file, &fine, ms, true);
+    sottotitola(file, ms);
+}
+
+void Commento::sottotitola(const std::string& file, int ms) {
+    const char* parole = testoCommento(file);
+    if (!parole) return;
+    // Long enough to be read, however short the clip.
+    constexpr int LETTURA_MINIMA_MS = 2000;
+    w_.m.suoni.sottotitolo = parole;
+    w_.m.suoni.sottotitoloFinoA = w_.piattaforma.scheduler.nowMs() + std::max(ms, LETTURA_MINIMA_MS);
 }
 
 bool Commento::pannelliChiusi() const {
@@ -263,7 +277,9 @@ bool Commento::PreparaUscita(int r) {
 
 void Commento::CommentoUscita(int r) {
     if (r < 1 || r > 6) return;
-    clip::nomeFile(w_, Lettore::mmcUscita, suoni::fileCommento("Esci", suoni::sceltaUscita(r)));
+    const std::string file = suoni::fileCommento("Esci", suoni::sceltaUscita(r));
+    clip::nomeFile(w_, Lettore::mmcUscita, file);
+    sottotitola(file, w_.t.TimerEsci.interval());
 }
 
 }  // namespace zelvo

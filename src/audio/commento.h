@@ -1,6 +1,8 @@
 #pragma once
 // ZELVO's spoken remarks: at the deal, at each trick, when the human is slow,
 // at the end of a game and at the exit.
+#include <string>
+
 namespace zelvo {
 
 class Principale;
@@ -58,6 +60,8 @@ public:
 private:
     // Plays remark n of a group on mmcRumori, its lock ended by the given timer.
     void suonaCommento(const char* gruppo, int n, class Timer& fine, int ms = 0);
+    // The words of a remark file go on the table for about the clip's time.
+    void sottotitola(const std::string& file, int ms);
     bool pannelliChiusi() const;
     Principale& w_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The fields of the commentary, the noises and the music.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "ui/window.h"
@@ -12,6 +13,10 @@ struct StatoSuoni {
     int lblContaImpaz = 0;                // the impatience counter, 0..12
     bool lblCommentoIniziale = false;     // the opening remark of a deal is under way
     bool lblMusicaInterrotta = false;     // an anthem (or the review) has interrupted the music
+    // The words of the remark last spoken, shown on the table until `sottotitoloFinoA`
+    // (scheduler time in ms), so ZELVO is understood without sound too.
+    std::string sottotitolo;
+    int64_t sottotitoloFinoA = 0;
     bool lblEtichettaAperturaGioco = false;  // "Si" after the first deal since the program started
 
     // The melodies.

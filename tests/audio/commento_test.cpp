@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "audio/remarks_text.h"
 #include "audio/tabelle.h"
 #include "banco.h"
 #include "game/simulazione.h"
@@ -614,4 +615,41 @@ TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
     EXPECT_GT(trick, 20);
     EXPECT_GT(impaz, 0);
     EXPECT_LE(fine, 1);
+}
+
+// ---------------------------------------------------------------- subtitles
+
+TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
+    Impostazioni imp;
+    imp.seme = 3;
+    imp.opzioni[opz::Loquacita] = "Pettegolo";
+    imp.opzioni[opz::Carattere] = "Impaziente";
+    imp.ritardoMassimoMs = 8000;
+    Simulazione sim(imp);
+    RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
+    sim.headless.piattaforma.media = &reg;
+    const StatoSuoni& s = sim.w.m.suoni;
+    size_t visti = 0;
+    int commenti = 0;
+    for (int passi = 0; passi < 100000 && !sim.w.m.finestra.fraFineGioco.Visible && sim.passo(); ++passi) {
+        const auto clip = reg.suonatiConTempo(Lettore::mmcRumori);
+        for (; visti < clip.size(); ++visti) {
+            const std::string& file = clip[visti].second;
+            if (file.find("\\Commenti\\") == std::string::npos) continue;
+            ++commenti;
+            const std::string nome = file.substr(file.rfind('\\') + 1);
+            const std::string gruppo = nome.substr(0, nome.size() - 6);
+            const int lock = suoni::durataCommento(gruppo, std::stoi(nome.substr(nome.size() - 6, 2)));
+            EXPECT_EQ(s.sottotitolo, testoCommento(file)) << nome;
+            EXPECT_EQ(s.sottotitoloFinoA, clip[visti].first + std::max(lock, 2000)) << nome;
+        }
+    }
+    EXPECT_GT(commenti, 5);
+
+    // The farewell is subtitled too, for the time the window stays open.
+    Banco b;
+    b.opzione(opz::Loquacita, "Pettegolo");
+    ASSERT_TRUE(b.w.commento.PreparaUscita(5));
+    EXPECT_EQ(b.m().suoni.sottotitolo, testoCommento(commento("Esci", 5)));
+    EXPECT_EQ(b.m().suoni.sottotitoloFinoA, b.s.nowMs() + 2000);
 }

@@ -76,6 +76,7 @@ void TavoloView::paintEvent(QPaintEvent*) {
     disegnaCarte(p);
     disegnaEtichette(p);
     disegnaTitoloBrano(p);
+    disegnaSottotitolo(p);
     disegnaMenu(p);
     if (w_.m.finestra.fraPannello[1].Visible) disegnaPannelloPartita(p);
     if (w_.m.finestra.fraPannello[0].Visible) disegnaPannelloDati(p);
@@ -215,6 +216,23 @@ void TavoloView::disegnaTitoloBrano(QPainter& p) {
     if (!t.Visible || t.Caption.empty()) return;
     testo(p, twips(8500, t.Top, 3500, 520), QString::fromStdString(t.Caption), 145, QColor(255, 255, 190),
           Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void TavoloView::disegnaSottotitolo(QPainter& p) {
+    const StatoSuoni& s = w_.m.suoni;
+    if (s.sottotitolo.empty() || w_.piattaforma.scheduler.nowMs() >= s.sottotitoloFinoA) return;
+    // In the free corner right of the human's hand, clear of the cards and the menu.
+    const QRectF r = twips(8500, 6350, 3450, 1500);
+    p.setPen(QPen(QColor(255, 255, 255, 140), 1));
+    p.setBrush(QColor(0, 0, 0, 110));
+    p.drawRoundedRect(r, 6, 6);
+    QFont f = font();
+    f.setPixelSize(std::max(6, int(160 * scala())));
+    f.setItalic(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 250, 220));
+    p.drawText(r.adjusted(6, 4, -6, -4), Qt::AlignCenter | Qt::TextWordWrap,
+               QString::fromUtf8("ZELVO: «%1»").arg(QString::fromStdString(s.sottotitolo)));
 }
 
 void TavoloView::disegnaCarte(QPainter& p) {

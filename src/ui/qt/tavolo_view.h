@@ -42,6 +42,7 @@ private:
     void disegnaAlbo(QPainter& p);
     void disegnaRegole(QPainter& p);
     void disegnaTitoloBrano(QPainter& p);
+    void disegnaSottotitolo(QPainter& p);
     // The reading panel lies under the two left-hand panels, uncovered when both are closed.
     bool regoleScoperte() const;
     // The option whose caption, or whose value, lies under a point; -1 for none.
