@@ -1,5 +1,7 @@
 #include "ui/qt/tavolo_view.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -317,10 +319,14 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
     p.drawRect(pannello);
     testo(p, twips(200, 100, 3100, 300), "TABELLA GIOCHI VINTI", 200, Qt::white, Qt::AlignCenter, true);
+    // One column a game the match needs, split by thin lines; a won game fills its marker.
+    const int colonne = std::clamp(giochiPerPartita(m.opzioni[opz::ConclusionePartita]), 3, 5);
+    const double passo = 1750.0 / colonne;
     auto riga = [&](const QString& nome, const std::array<bool, 6>& segni, int top) {
         testo(p, twips(200, top, 1300, 300), nome, 180, Qt::white);
-        for (int k = 1; k <= 5; ++k) {
-            QRectF c = twips(1500 + (k - 1) * 360, top + 40, 240, 240);
+        for (int k = 1; k <= colonne; ++k) {
+            const double centro = 1500 + (k - 0.5) * passo;
+            QRectF c = twips(centro - 120, top + 40, 240, 240);
             p.setPen(QPen(Qt::white, 1));
             p.setBrush(segni[k] ? QBrush(qcolore(m.finestra.coloreRetro)) : Qt::NoBrush);
             p.drawEllipse(c);
@@ -328,6 +334,11 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     };
     riga("ZELVO", m.finestra.shpPuntiPC, 500);
     riga(QString::fromStdString(m.finestra.lblH.Caption), m.finestra.shpPuntiH, 850);
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    for (int k = 1; k < colonne; ++k) {
+        const double x = 1500 + k * passo;
+        p.drawLine(twips(x, 520, 0, 0).topLeft(), twips(x, 1150, 0, 0).topLeft());
+    }
     testo(p, twips(200, 1400, 3100, 300), "TABELLA CARTE GIOCATE", 200, Qt::white, Qt::AlignCenter, true);
     for (int c = 1; c <= 40; ++c) {
         const int riga = (c - 1) / 10, colonna = (c - 1) % 10;
