@@ -81,7 +81,12 @@ void FinestraTitolo::Form_Load() {
             if (!righe.empty() && righe[0]) m.txtNome = testo::valore(*righe[0]);
         }
     }
-    if (MediaPlayers* media = piattaforma.media) media->FileName(Lettore::mmcSigla, FILE_TEMA);
+    if (MediaPlayers* media = piattaforma.media) {
+        // The clip sequence: nothing named, closed, then the theme.
+        media->FileName(Lettore::mmcSigla, "");
+        media->Command(Lettore::mmcSigla, "Close");
+        media->FileName(Lettore::mmcSigla, FILE_TEMA);
+    }
     suonaSigla();
     TimerSigla.enable();
     TimerInserisci.enable();

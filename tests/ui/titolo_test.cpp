@@ -100,6 +100,11 @@ TEST(TitleName, TheNameIsStoredTrimmedAndFillsTheEntryNextTime) {
     EXPECT_EQ(prova::leggiFile(t.fileNome()), "\"Mario Rossi\"\r\n");
     t.apri();
     EXPECT_EQ(t.w->m.txtNome, "Mario Rossi");
+    // The sex is decided on the trimmed name.
+    t.scrivi("Maria ");
+    t.w->cmdOk_Click();
+    EXPECT_EQ(t.sesso, "F");
+    t.apri();
 
     // A name with characters the files cannot hold is handed over as it will be read back,
     // so the hall of fame finds the same player after a restart.
@@ -198,7 +203,8 @@ TEST(TitleWindow, TheThemeRestartsEveryTwoTicksAndStopsAtTheTable) {
     t.scheduler.advance(40700);
     EXPECT_EQ(t.media.suonati(Lettore::mmcSigla), (std::vector<std::string>{TEMA, TEMA}));
     EXPECT_EQ(t.media.comandi(Lettore::mmcSigla),
-              (std::vector<std::string>{"Open", "Prev", "Play", "Close", "Open", "Prev", "Play"}));
+              (std::vector<std::string>{"Close", "Open", "Prev", "Play", "Close", "Open", "Prev", "Play"}));
+    EXPECT_EQ(t.media.voci()[0], (RegistroMedia::Voce{0, Lettore::mmcSigla, false, ""}));
     t.scrivi("Ugo");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.media.comandi(Lettore::mmcSigla).back(), "Close");

@@ -96,10 +96,26 @@ TEST(TavoloView, TheMouseOverAnOptionCaptionHighlightsItsValueAndOnlyTheCaptionS
     EXPECT_EQ(f.w.m.opzioni[opz::Rumori], "No");
 }
 
+TEST(TavoloView, ToolTipsExplainTheOptionValuesAndTheNamesUnlessAPanelCoversThem) {
+    Schermo f;
+    auto suggerimento = [&](int x, int y) { return f.view.suggerimentoIn(QPointF(x, y)); };
+    EXPECT_TRUE(suggerimento(9600, 8480).contains("sfondo rosso"));  // the human's name
+    f.w.finestra.lblComandi_Click(menu::Opzioni);
+    const QString tip = suggerimento(2925 + 4500, 560 + opz::Cerimonia * 385 + 190);
+    EXPECT_TRUE(tip.contains("Simpatica routine grafico-musicale")) << tip.toStdString();
+    f.w.finestra.lblComandi_Click(menu::Albo);
+    EXPECT_EQ(suggerimento(9600, 540), "");  // ZELVO's name lies under the hall of fame
+    EXPECT_EQ(suggerimento(2925 + 4500, 560 + opz::Cerimonia * 385 + 190), "");
+}
+
 TEST(TitoloView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHandsOver) {
     Headless h;
     std::string nome;
-    FinestraTitolo titolo(h.piattaforma, [&](const std::string& n, const std::string&) { nome = n; });
+    int consegne = 0;
+    FinestraTitolo titolo(h.piattaforma, [&](const std::string& n, const std::string&) {
+        nome = n;
+        ++consegne;
+    });
     titolo.Form_Load();
     TitoloView view(titolo, [](const std::string&) { return QString(); });
     view.resize(TitoloView::LARGHEZZA / 15, TitoloView::ALTEZZA / 15);
@@ -113,6 +129,7 @@ TEST(TitoloView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterH
     EXPECT_EQ(campo->text(), QString::fromUtf8("Zoë  Ann"));  // the quote and the Ł are not taken
     QTest::keyClick(campo, Qt::Key_Return);
     EXPECT_EQ(nome, "Zoë  Ann");
+    EXPECT_EQ(consegne, 1);
 }
 
 int main(int argc, char** argv) {

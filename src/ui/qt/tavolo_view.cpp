@@ -181,6 +181,12 @@ void TavoloView::disegnaAlbo(QPainter& p) {
     }
 }
 
+bool TavoloView::coperto(const QPointF& t) const {
+    const Finestra& f = w_.m.finestra;
+    const bool destra = f.fraPannello[2].Visible || f.fraPannello[3].Visible;
+    return destra && QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t);
+}
+
 bool TavoloView::regoleScoperte() const {
     const Finestra& f = w_.m.finestra;
     return !f.fraPannello[0].Visible && !f.fraPannello[1].Visible;
@@ -480,10 +486,8 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
         update();
         return;
     }
-    if (f.fraPannello[2].Visible || f.fraPannello[3].Visible) {
-        // A right-hand panel lies over the table: clicks on what is under it are not taken.
-        if (QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t)) return;
-    }
+    // A right-hand panel lies over the table: clicks on what is under it are not taken.
+    if (coperto(t)) return;
     for (const Zona& z : scelteFineGioco())
         if (z.rect.contains(t)) {
             if (z.quale == 0) w_.finestra.lblApri_Click();
@@ -538,13 +542,16 @@ void TavoloView::mouseMoveEvent(QMouseEvent* e) {
     update();
 }
 
+QString TavoloView::suggerimentoIn(const QPointF& t) const {
+    if (int i = valoreSotto(t); i >= 0) return QString::fromUtf8(suggerimento(i));
+    if ((NOME_PC.contains(t) || NOME_H.contains(t)) && !coperto(t)) return SUGGERIMENTO_NOMI;
+    return {};
+}
+
 bool TavoloView::event(QEvent* e) {
     if (e->type() != QEvent::ToolTip) return QWidget::event(e);
     auto* aiuto = static_cast<QHelpEvent*>(e);
-    const QPointF t = QPointF(aiuto->pos()) / scala();
-    QString testo;
-    if (int i = valoreSotto(t); i >= 0) testo = QString::fromUtf8(suggerimento(i));
-    else if (NOME_PC.contains(t) || NOME_H.contains(t)) testo = SUGGERIMENTO_NOMI;
+    const QString testo = suggerimentoIn(QPointF(aiuto->pos()) / scala());
     if (testo.isEmpty()) {
         QToolTip::hideText();
         e->ignore();

@@ -20,6 +20,9 @@ public:
     // The table's design size in twips.
     static constexpr int LARGHEZZA = 12100, ALTEZZA = 9100;
     QSize sizeHint() const override;
+    // The tool tip at a point of the table (in twips): what an option's value does, or
+    // what the red behind a name means; empty where there is none.
+    QString suggerimentoIn(const QPointF& twips) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -45,6 +48,8 @@ private:
     void disegnaSottotitolo(QPainter& p);
     // The reading panel lies under the two left-hand panels, uncovered when both are closed.
     bool regoleScoperte() const;
+    // A right-hand panel lies over this point of the table.
+    bool coperto(const QPointF& twips) const;
     // The option whose caption, or whose value, lies under a point; -1 for none.
     int voceSotto(const QPointF& twips) const;
     int valoreSotto(const QPointF& twips) const;

@@ -21,11 +21,11 @@ const char* const SCRITTA2 = "ZELVO";
 const char* const VERSIONE = "Vers. 2.0";
 const char* const DEDICA = "Per chi non ha mai perso la voglia di una partita a carte";
 
-// The symbols are drawn at four fifths of their design size, on four fixed centres.
-constexpr double SIMBOLO_SCALA = 0.8, SIMBOLO_ALTEZZA = 2400, SIMBOLI_TOP = 2150;
-constexpr int SIMBOLO_CENTRO[5] = {0, 1920, 3840, 5760, 7680};
+// The symbols at their own widths, on four fixed centres far enough apart for the widest.
+constexpr double SIMBOLO_ALTEZZA = 2400, SIMBOLI_TOP = 2150;
+constexpr int SIMBOLO_CENTRO[5] = {0, 2400, 4800, 7200, 9600};
 // The box of the name entry.
-constexpr int BOX_LEFT = 1500, BOX_TOP = 4400, BOX_L = 6600, BOX_A = 1500;
+constexpr int BOX_LEFT = 2700, BOX_TOP = 4750, BOX_L = 6600, BOX_A = 1500;
 
 // Only names the game's files can hold word for word: no double quote, nothing
 // outside Windows-1252. What cannot be typed is simply not taken.
@@ -46,16 +46,12 @@ TitoloView::TitoloView(FinestraTitolo& w, std::function<QString(const std::strin
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(LARGHEZZA / 25, ALTEZZA / 25);
     txtNome_ = new QLineEdit(this);
-    txtNome_->setMaxLength(40);
     txtNome_->setValidator(new ValidatoreNome(txtNome_));
     txtNome_->setAccessibleName("Nome");
     cmdOk_ = new QPushButton("OK", this);
     setFocusProxy(txtNome_);  // the window opens ready for the name
     connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& t) { modificato(t); });
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        w_.Form_KeyPress(13);
-        update();
-    });
+    // Enter in the entry is not taken by it: it reaches the window's own key press, once.
     connect(cmdOk_, &QPushButton::clicked, this, [this] {
         w_.cmdOk_Click();
         update();
@@ -136,8 +132,8 @@ void TitoloView::paintEvent(QPaintEvent*) {
     for (int k = 1; k <= 4; ++k) {
         const QPixmap* pm = immagine(m.ImgSimbolo[k]);
         if (!pm) continue;
-        const double l = m.larghezzaSimbolo[k] * SIMBOLO_SCALA, a = SIMBOLO_ALTEZZA * SIMBOLO_SCALA;
-        p.drawPixmap(twips(SIMBOLO_CENTRO[k] - l / 2, SIMBOLI_TOP, l, a), *pm, pm->rect());
+        const double l = m.larghezzaSimbolo[k];
+        p.drawPixmap(twips(SIMBOLO_CENTRO[k] - l / 2, SIMBOLI_TOP, l, SIMBOLO_ALTEZZA), *pm, pm->rect());
     }
 
     // The entry's box: light, so that the prompt reads in red and in black alike.
@@ -151,9 +147,9 @@ void TitoloView::paintEvent(QPaintEvent*) {
     if (const QPixmap* bandiera = immagine("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"))
         p.drawPixmap(twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480), *bandiera, bandiera->rect());
 
-    scrivi(twips(300, 6500, 7000, 400), DEDICA, 180, QColor(220, 220, 220), Qt::AlignLeft | Qt::AlignVCenter, false);
-    scrivi(twips(7400, 6500, 1900, 400), VERSIONE, 180, QColor(220, 220, 220), Qt::AlignRight | Qt::AlignVCenter,
-           false);
+    scrivi(twips(300, 6900, 8000, 400), DEDICA, 180, QColor(220, 220, 220), Qt::AlignLeft | Qt::AlignVCenter, false);
+    scrivi(twips(LARGHEZZA - 2300, 6900, 2000, 400), VERSIONE, 180, QColor(220, 220, 220),
+           Qt::AlignRight | Qt::AlignVCenter, false);
 }
 
 }  // namespace zelvo

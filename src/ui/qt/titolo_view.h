@@ -18,7 +18,7 @@ public:
     TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent = nullptr);
 
     // The window's design size in twips.
-    static constexpr int LARGHEZZA = 9600, ALTEZZA = 7200;
+    static constexpr int LARGHEZZA = 12000, ALTEZZA = 7500;
     QSize sizeHint() const override;
     // The entry follows the model again (after the load step filled it).
     void aggiornaCampo();
