@@ -34,7 +34,7 @@ const char* const SUGGERIMENTO_NOMI =
 }  // namespace
 
 TavoloView::TavoloView(Principale& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
-    : QWidget(parent), w_(w), percorsoReale_(std::move(percorsoReale)) {
+    : QWidget(parent), w_(w), immagini_(std::move(percorsoReale)) {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(LARGHEZZA / 20, ALTEZZA / 20);
     setMouseTracking(true);  // the options panel follows the mouse
@@ -43,29 +43,15 @@ TavoloView::TavoloView(Principale& w, std::function<QString(const std::string&)>
 
 QSize TavoloView::sizeHint() const { return {LARGHEZZA / 12, ALTEZZA / 12}; }
 
-double TavoloView::scala() const { return std::min(width() / double(LARGHEZZA), height() / double(ALTEZZA)); }
+double TavoloView::scala() const { return Scala{LARGHEZZA, ALTEZZA}.di(*this); }
 
 QRectF TavoloView::twips(double left, double top, double w, double h) const {
-    const double s = scala();
-    return {left * s, top * s, w * s, h * s};
-}
-
-const QPixmap* TavoloView::immagine(const std::string& percorso) {
-    if (percorso.empty()) return nullptr;
-    const QString reale = percorsoReale_(percorso);
-    auto it = cache_.find(reale);
-    if (it == cache_.end()) it = cache_.insert(reale, QPixmap(reale));
-    return it->isNull() ? nullptr : &*it;
+    return Scala{LARGHEZZA, ALTEZZA}.twips(*this, left, top, w, h);
 }
 
 void TavoloView::testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
                        int flags, bool grassetto) {
-    QFont f = font();
-    f.setPixelSize(std::max(6, int(altezzaTwips * scala())));
-    f.setBold(grassetto);
-    p.setFont(f);
-    p.setPen(colore);
-    p.drawText(r, flags | Qt::TextWordWrap, s);
+    scriviTesto(p, *this, r, s, altezzaTwips * scala(), colore, flags, grassetto);
 }
 
 void TavoloView::paintEvent(QPaintEvent*) {

@@ -2,10 +2,10 @@
 // The card table of the main window, drawn from the model. It decides nothing:
 // clicks and the Enter key go to the window's routines, and after each of them
 // (and after every timer tick) the table repaints from what the model holds.
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
 #include <functional>
+
+#include "ui/qt/disegno.h"
 #include <vector>
 
 namespace zelvo {
@@ -34,7 +34,7 @@ protected:
 private:
     double scala() const;
     QRectF twips(double left, double top, double width, double height) const;
-    const QPixmap* immagine(const std::string& percorso);
+    const QPixmap* immagine(const std::string& percorso) { return immagini_(percorso); }
     void disegnaCarte(QPainter& p);
     void disegnaEtichette(QPainter& p);
     void disegnaMenu(QPainter& p);
@@ -65,8 +65,7 @@ private:
                int flags = Qt::AlignLeft | Qt::AlignVCenter, bool grassetto = false);
 
     Principale& w_;
-    std::function<QString(const std::string&)> percorsoReale_;
-    QHash<QString, QPixmap> cache_;
+    Immagini immagini_;
 };
 
 }  // namespace zelvo

@@ -41,7 +41,7 @@ public:
 }  // namespace
 
 TitoloView::TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
-    : QWidget(parent), w_(w), percorsoReale_(std::move(percorsoReale)) {
+    : QWidget(parent), w_(w), immagini_(std::move(percorsoReale)) {
     setWindowTitle("Zelvo");
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(LARGHEZZA / 25, ALTEZZA / 25);
@@ -61,19 +61,10 @@ TitoloView::TitoloView(FinestraTitolo& w, std::function<QString(const std::strin
 
 QSize TitoloView::sizeHint() const { return {LARGHEZZA / 15, ALTEZZA / 15}; }
 
-double TitoloView::scala() const { return std::min(width() / double(LARGHEZZA), height() / double(ALTEZZA)); }
+double TitoloView::scala() const { return Scala{LARGHEZZA, ALTEZZA}.di(*this); }
 
 QRectF TitoloView::twips(double left, double top, double w, double h) const {
-    const double s = scala();
-    return {left * s, top * s, w * s, h * s};
-}
-
-const QPixmap* TitoloView::immagine(const std::string& percorso) {
-    if (percorso.empty()) return nullptr;
-    const QString reale = percorsoReale_(percorso);
-    auto it = cache_.find(reale);
-    if (it == cache_.end()) it = cache_.insert(reale, QPixmap(reale));
-    return it->isNull() ? nullptr : &*it;
+    return Scala{LARGHEZZA, ALTEZZA}.twips(*this, left, top, w, h);
 }
 
 void TitoloView::aggiornaCampo() {
@@ -118,12 +109,7 @@ void TitoloView::paintEvent(QPaintEvent*) {
     p.fillRect(tutto, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
 
     auto scrivi = [&](const QRectF& r, const QString& s, double altezza, const QColor& c, int flags, bool grassetto) {
-        QFont f = font();
-        f.setPixelSize(std::max(6, int(altezza * scala())));
-        f.setBold(grassetto);
-        p.setFont(f);
-        p.setPen(c);
-        p.drawText(r, flags | Qt::TextWordWrap, s);
+        scriviTesto(p, *this, r, s, altezza * scala(), c, flags, grassetto);
     };
     scrivi(twips(400, 250, LARGHEZZA - 800, 700), SCRITTA1, 230, Qt::white, Qt::AlignCenter, false);
     if (m.lblScritta2Visible)

@@ -1,10 +1,10 @@
 #pragma once
 // The title window, drawn from its model: the theme's picture, the blinking
 // prompt, the four suit symbols and the name entry with its OK button.
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
 #include <functional>
+
+#include "ui/qt/disegno.h"
 
 class QLineEdit;
 class QPushButton;
@@ -33,12 +33,11 @@ protected:
 private:
     double scala() const;
     QRectF twips(double left, double top, double width, double height) const;
-    const QPixmap* immagine(const std::string& percorso);
+    const QPixmap* immagine(const std::string& percorso) { return immagini_(percorso); }
     void modificato(const QString& testo);
 
     FinestraTitolo& w_;
-    std::function<QString(const std::string&)> percorsoReale_;
-    QHash<QString, QPixmap> cache_;
+    Immagini immagini_;
     QLineEdit* txtNome_;
     QPushButton* cmdOk_;
 };

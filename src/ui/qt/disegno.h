@@ -1,0 +1,55 @@
+#pragma once
+// What the two windows share in drawing: a design size in twips shown at one
+// uniform scale, and the pictures of the data root, each loaded once.
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QRectF>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace zelvo {
+
+// Twips of a design `larghezza` × `altezza` → pixels of a widget, keeping the proportions.
+struct Scala {
+    int larghezza, altezza;
+    double di(const QWidget& w) const { return std::min(w.width() / double(larghezza), w.height() / double(altezza)); }
+    QRectF twips(const QWidget& w, double left, double top, double width, double height) const {
+        const double s = di(w);
+        return {left * s, top * s, width * s, height * s};
+    }
+};
+
+// Wrapped text in a rectangle, in the widget's font at `altezzaPixel` pixels (never below 6).
+inline void scriviTesto(QPainter& p, const QWidget& w, const QRectF& r, const QString& s, double altezzaPixel,
+                        const QColor& colore, int flags, bool grassetto) {
+    QFont f = w.font();
+    f.setPixelSize(std::max(6, int(altezzaPixel)));
+    f.setBold(grassetto);
+    p.setFont(f);
+    p.setPen(colore);
+    p.drawText(r, flags | Qt::TextWordWrap, s);
+}
+
+class Immagini {
+public:
+    // `percorsoReale` maps a path of the game's data root to the real file.
+    explicit Immagini(std::function<QString(const std::string&)> percorsoReale)
+        : percorsoReale_(std::move(percorsoReale)) {}
+    // The picture of a path, or null when there is none (an empty path, a missing or unreadable file).
+    const QPixmap* operator()(const std::string& percorso) {
+        if (percorso.empty()) return nullptr;
+        const QString reale = percorsoReale_(percorso);
+        auto it = cache_.find(reale);
+        if (it == cache_.end()) it = cache_.insert(reale, QPixmap(reale));
+        return it->isNull() ? nullptr : &*it;
+    }
+
+private:
+    std::function<QString(const std::string&)> percorsoReale_;
+    QHash<QString, QPixmap> cache_;
+};
+
+}  // namespace zelvo
