@@ -4,6 +4,8 @@
 // restarts the theme every 81.4 s, and an anthem fills the award ceremony.
 #include <gtest/gtest.h>
 
+#include "audio/tabelle.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -351,11 +353,9 @@ struct Tune {
 // A folk melody plays for two ticks of its stop timer; the files may run ten
 // per cent either side of that.
 std::vector<Tune> tunes() {
-  const int stopMs[21] = {52625, 38500, 43630, 51000, 53000, 60500, 41080, 48500, 30600, 32635, 31595,
-                          46500, 42095, 48500, 30555, 46070, 42625, 54065, 34000, 47115, 57000};
   std::vector<Tune> t;
   for (int n = 1; n <= 21; ++n) {
-    const double play = 2 * stopMs[n - 1] / 1000.0;
+    const double play = 2 * zelvo::suoni::brano(n).intervalloStop / 1000.0;
     char name[16];
     std::snprintf(name, sizeof name, "MelPop%02d.mid", n);
     t.push_back({name, 0.9 * play, 1.1 * play});

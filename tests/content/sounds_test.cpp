@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "audio/remarks_text.h"
+#include "audio/tabelle.h"
 
 namespace {
 
@@ -238,51 +239,27 @@ TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
 
 // ------------------------------------------------------------------ the remark clips
 
-// The lock time of each remark in ms, group by group, file 01 first.
-const std::vector<int> kDurate1v = {2035, 1880, 2828, 1667, 3443, 1766, 1809, 1298, 2125, 2050,
-                                    1449, 838,  1400, 3579, 1143, 2183, 1522, 1629, 3894, 1516,
-                                    1620, 2719, 1911, 1469, 1650, 1539, 1796, 1549, 2801, 1802};
-const std::vector<int> kDurate1p = {1969, 1443, 1603, 1829, 880,  1411, 1902, 2399, 1321, 2325, 1348, 1882,
-                                    1551, 1655, 2600, 2718, 2009, 3545, 2375, 3170, 2967, 1070, 2440, 1128};
-const std::vector<int> kDurate2v = {1893, 1644, 1094, 3037, 1682, 1313, 911,  1481, 2041, 1107,
-                                    779,  1502, 1220, 3723, 1362, 1603, 2967, 4971, 2166, 2210,
-                                    5040, 3182, 4198, 4289, 3830, 2596, 3121, 3577};
-const std::vector<int> kDurate2p = {1626, 1819, 1797, 1661, 1849, 2718, 1882, 2450, 1624, 2718, 1034, 1506,
-                                    3704, 2497, 2230, 2119, 2712, 1792, 790,  2888, 2333, 1432, 1550, 3877};
-const std::vector<int> kDurateImpaz = {2694, 2874, 2791, 2293, 2044, 1728, 1690, 1213, 2839, 1870, 1414, 951,
-                                       2029, 3159, 2213, 1223, 602,  985,  876,  1063, 1240, 1687, 590,  2300};
-// Inizio05 also follows a drawn game, with 2800 ms: the clip must fit the shorter lock.
-const std::vector<int> kDurateInizio = {3414, 3095, 2073, 2654, 2800, 3385, 2735, 4267, 5028, 4140, 4604, 4999,
-                                        3478, 2799, 3699, 5870, 4546, 4999, 3259, 4314, 2839, 4813, 3460, 3971};
-const std::vector<int> kDurateFine = {2230, 2752, 2352, 1539, 1928, 2345, 2102, 2404, 2148, 2485, 1075, 3722, 950};
-// The farewells (01-06) hold no lock, but the program closes 1500 ms after one starts.
-const std::vector<int> kDurateEsci = {1500, 1500, 1500, 1500, 1500, 1500, 1018, 938, 1934};
-
-const std::vector<int>& durate(const std::string& gruppo) {
-    static const std::vector<int> nessuna;
-    if (gruppo == "1v") return kDurate1v;
-    if (gruppo == "1p") return kDurate1p;
-    if (gruppo == "2v") return kDurate2v;
-    if (gruppo == "2p") return kDurate2p;
-    if (gruppo == "Impaz") return kDurateImpaz;
-    if (gruppo == "Inizio") return kDurateInizio;
-    if (gruppo == "Fine") return kDurateFine;
-    if (gruppo == "Esci") return kDurateEsci;
-    return nessuna;
+// The time a remark clip may last: its lock, as the game holds it. Inizio05 also follows a
+// drawn game, with 2800 ms, so the clip must fit the shorter lock; the farewells (Esci01-06)
+// hold no lock, but the program closes 1500 ms after one starts.
+int durataMassima(const std::string& gruppo, int n) {
+    if (gruppo == "Esci" && n <= 6) return 1500;
+    if (gruppo == "Inizio" && n == 5) return 2800;
+    return zelvo::suoni::durataCommento(gruppo, n);
 }
 
 class ClipCommento : public ::testing::TestWithParam<Gruppo> {};
 
 TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLock) {
     const Gruppo g = GetParam();
-    const auto& ms = durate(g.nome);
-    ASSERT_EQ(static_cast<int>(ms.size()), g.file);
+    ASSERT_EQ(zelvo::suoni::fileNelGruppo(g.nome), g.file);
     for (int n = 1; n <= g.file; ++n) {
         const std::string nome = nomeFile(g.nome, n);
         const auto p = kDatiSuoni / "Commenti" / g.nome / (nome + ".wav");
         const auto w = leggiWav(p);
         ASSERT_TRUE(w) << p << " is missing or not a PCM WAV file";
-        const double limite = ms[n - 1] / 1000.0;
+        const double limite = durataMassima(g.nome, n) / 1000.0;
+        ASSERT_GT(limite, 0) << nome;
         EXPECT_LE(w->secondi, limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
         EXPECT_GE(w->secondi, 0.6 * limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
         EXPECT_EQ(w->canali, 1) << nome;

@@ -120,7 +120,7 @@ TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
     EXPECT_TRUE(f.lblCarteRimaste.Visible);
 }
 
-TEST(Analisi, AGameFilePlaysExactlyItsCardsAndEndsWithFineAnalisi) {
+TEST(Analisi, AGameFilePlaysToFineAnalisiThenPressesDoNothingUntilItStartsAgain) {
     Banco b;
     carica(b);
     rivediTutto(b, 20);
@@ -128,12 +128,6 @@ TEST(Analisi, AGameFilePlaysExactlyItsCardsAndEndsWithFineAnalisi) {
     EXPECT_TRUE(b.w->m.finestra.lblPC.opaca);
     EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colore::GIALLO);
     EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
-}
-
-TEST(Analisi, AfterTheEndFurtherPressesDoNothingUntilItStartsAgain) {
-    Banco b;
-    carica(b);
-    rivediTutto(b, 20);
     const auto prima = b.w->m.finestra.ImgCarta;
     const int punti = b.w->m.gioco.lblPuntiPC;
     for (int i = 0; i < 5; ++i) b.w->registri.cmdScegliManche();
