@@ -248,6 +248,18 @@ void FinestraRoutine::layoutGiochiVinti() {
     }
 }
 
+void FinestraRoutine::LstAlbo_Click() {
+    if (w_.m.finestra.fraPannello[3].Visible) daiFuoco(w_.m.finestra, w_.m.finestra.cmdSetFocusAlbo);
+}
+
+void FinestraRoutine::cmdSetFocusAlbo_Click() {
+    Finestra& f = w_.m.finestra;
+    if (!f.fraFineGioco.Visible || f.lblIstruzioneIniziale.Visible) return;
+    f.fraPannello[3].Visible = false;
+    f.lblComandi[menu::Albo] = colore::BIANCO;
+    daiFuoco(f, f.cmdContinuaOIniziaPartita);
+}
+
 void FinestraRoutine::lblContinuaregole_Click() {
     std::string& caption = w_.m.registri.lblContinuaregole;
     caption = regole::captionSeguente(caption);

@@ -35,6 +35,10 @@ public:
     void lblOpzione_MouseMove();
     void fraOpzioni_MouseMove();
 
+    // A click on the match register hands the focus to the hidden button; Enter presses it.
+    void LstAlbo_Click();
+    void cmdSetFocusAlbo_Click();
+
     // The reading panel: the caption under the text moves to the next page, and the page it names is shown.
     void lblContinuaregole_Click();
     void MostraPaginaRegole();

@@ -104,6 +104,10 @@ void Principale::ImgCarta_Click(int i) {
     gioco.ImgCarta_Click(i);
 }
 
+void Principale::lblPuntiPC_Click() {
+    if (m.finestra.lblPuntiPCVista.Visible) registri.SalvaAlbo();
+}
+
 void Principale::cmdEffettuaLaPresa_Click() {
     if (!m.finestra.cmdEffettuaLaPresa.Visible) return;
     gioco.cmdEffettuaLaPresa_Click();
@@ -116,7 +120,8 @@ void Principale::cmdContinuaOIniziaPartita_Click() {
 
 void Principale::tastoInvio() {
     Finestra& f = m.finestra;
-    if (f.cmdEffettuaLaPresa.Visible && f.cmdEffettuaLaPresa.focus) cmdEffettuaLaPresa_Click();
+    if (f.cmdSetFocusAlbo.focus) finestra.cmdSetFocusAlbo_Click();
+    else if (f.cmdEffettuaLaPresa.Visible && f.cmdEffettuaLaPresa.focus) cmdEffettuaLaPresa_Click();
     else if (f.cmdContinuaOIniziaPartita.focus) cmdContinuaOIniziaPartita_Click();
     else if (f.cmdScegliManche.Visible && f.cmdScegliManche.focus) registri.cmdScegliManche();
     else if (f.cmdInizioAnalisi.Visible && f.cmdInizioAnalisi.focus) registri.cmdInizioAnalisi();

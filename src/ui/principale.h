@@ -31,6 +31,8 @@ public:
     // Input.
     void ImgCarta_Click(int i);
     void cmdEffettuaLaPresa_Click();
+    // A click on the computer's point total writes the records again.
+    void lblPuntiPC_Click();
     void cmdContinuaOIniziaPartita_Click();
     // The Enter key presses the button that has the focus.
     void tastoInvio();

@@ -109,6 +109,9 @@ struct Finestra {
     Pulsante cmdSave{"Salva questo Gioco"}, cmdLoad{"Apri un altro Gioco"}, cmdInizioAnalisi{" Inizia l'Analisi"},
         cmdScegliManche{">>"},
         cmdTornaAlGioco{"Riprendi a giocare"};
+    // The hidden button that takes the focus when the match register is clicked, so the
+    // register never keeps it: Enter then closes the hall of fame at the end of a game.
+    Pulsante cmdSetFocusAlbo;
     bool lblSpiegaPannelloDati = true;     // the hint of the data panel
     bool lblIstruzionePannelloDati = false;  // the review instructions
 
@@ -132,7 +135,7 @@ struct Finestra {
 
 inline void daiFuoco(Finestra& f, Pulsante& p) {
     for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco,
-                        &f.cmdEffettuaLaPresa, &f.cmdContinuaOIniziaPartita})
+                        &f.cmdEffettuaLaPresa, &f.cmdContinuaOIniziaPartita, &f.cmdSetFocusAlbo})
         b->focus = false;
     p.focus = true;
 }

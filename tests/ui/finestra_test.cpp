@@ -76,3 +76,25 @@ TEST(EndChoices, OpeningAFileThatIsNotChosenLeavesTheRecordAsItWas) {
     EXPECT_TRUE(t.w.m.finestra.cmdLoad.Visible);
     EXPECT_FALSE(t.w.t.TimerCaricaPartita.enabled());
 }
+
+TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
+    Tavolo t(4);
+    Finestra& f = t.w.m.finestra;
+    // During play the click only takes the focus away: Enter then does nothing.
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    t.w.finestra.LstAlbo_Click();
+    EXPECT_TRUE(f.cmdSetFocusAlbo.focus);
+    t.w.tastoInvio();
+    EXPECT_TRUE(f.fraPannello[3].Visible);
+    t.w.finestra.lblComandi_Click(menu::Albo);
+
+    ASSERT_TRUE(t.giocaFinoAllaFine());
+    const int gioco = t.w.m.gioco.lblNumeroGioco;
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    t.w.finestra.LstAlbo_Click();
+    t.w.tastoInvio();
+    EXPECT_FALSE(f.fraPannello[3].Visible);
+    EXPECT_EQ(f.lblComandi[menu::Albo], colore::BIANCO);
+    EXPECT_TRUE(f.cmdContinuaOIniziaPartita.focus);
+    EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, gioco);  // the next game waits for another Enter
+}
