@@ -108,6 +108,19 @@ TEST(TavoloView, ToolTipsExplainTheOptionValuesAndTheNamesUnlessAPanelCoversThem
     EXPECT_EQ(suggerimento(2925 + 4500, 560 + opz::Cerimonia * 385 + 190), "");
 }
 
+TEST(TavoloView, AClickOnTheMatchRegisterHandsTheFocusToItsHiddenButton) {
+    Schermo f;
+    f.w.finestra.lblComandi_Click(menu::Albo);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 7000 / 15));
+    EXPECT_TRUE(f.w.m.finestra.cmdSetFocusAlbo.focus);
+    // Above the list, on the ranking, nothing is taken.
+    f.w.finestra.lblComandi_Click(menu::Albo);
+    f.w.finestra.lblComandi_Click(menu::Albo);
+    daiFuoco(f.w.m.finestra, f.w.m.finestra.cmdEffettuaLaPresa);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 2000 / 15));
+    EXPECT_FALSE(f.w.m.finestra.cmdSetFocusAlbo.focus);
+}
+
 TEST(TitoloView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHandsOver) {
     Headless h;
     std::string nome;

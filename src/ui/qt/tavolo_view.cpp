@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "ui/principale.h"
 #include "ui/regole.h"
@@ -22,11 +23,13 @@ constexpr int MENU_LEFT = 10755, MENU_TOPS[6] = {0, 3510, 3915, 4320, 4725, 5130
 const char* const MENU[6] = {"", "Partita", "Dati", "Albo", "Opzioni", "Esci"};
 // The button of the taking lies under the trick, above the human's hand.
 constexpr int PRESA_LEFT = 3300, PRESA_TOP = 5850, PRESA_L = 5400, PRESA_A = 380;
-constexpr int PANNELLO_LEFT = 110, PANNELLO_TOP = 30, PANNELLO_L = 3300, PANNELLO_A = 8900;
+// The left-hand panels end before the right-hand ones begin (2925), so one of each may be open.
+constexpr int PANNELLO_LEFT = 110, PANNELLO_TOP = 30, PANNELLO_L = 2780, PANNELLO_A = 8900;
 // The caption that turns the pages of the reading panel.
-constexpr QRectF REGOLE_CAPTION(200, 8500, 3100, 330);
+constexpr QRectF REGOLE_CAPTION(200, 8500, 2600, 330);
 // The names on the table.
 constexpr QRectF NOME_PC(8600, 360, 2000, 360), NOME_H(8600, 8300, 2000, 360);
+constexpr QRectF PUNTI_PC(8600, 760, 2000, 300);
 const char* const SUGGERIMENTO_NOMI =
     "Quando la scritta ha lo sfondo rosso indica che il Giocatore, avendo effettuato la presa, deve muovere per "
     "primo";
@@ -89,6 +92,9 @@ void TavoloView::paintEvent(QPaintEvent*) {
 namespace {
 constexpr int DESTRA_LEFT = 2925, DESTRA_TOP = 30, DESTRA_L = 7700, DESTRA_A = 8900;
 constexpr int OPZIONI_TOP = 560, OPZIONI_RIGA = 385;
+// The match register's list in the hall of fame.
+constexpr QRectF ALBO_LISTA(DESTRA_LEFT + 250, 5480, DESTRA_L - 500, 3300);
+constexpr int ALBO_RIGA = 290, ALBO_RIGHE = 11;
 }  // namespace
 
 namespace {
@@ -132,39 +138,80 @@ void TavoloView::disegnaOpzioni(QPainter& p) {
 
 void TavoloView::disegnaAlbo(QPainter& p) {
     const Model& m = w_.m;
+    const StatoRegistri& r = m.registri;
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(qcolore(m.finestra.coloreTavolo).darker(135));
     p.drawRect(twips(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A));
-    testo(p, twips(DESTRA_LEFT, 120, DESTRA_L, 360), "ALBO D'ORO", 260, Qt::white, Qt::AlignCenter, true);
-    if (m.registri.lblDieciMigliori)
-        testo(p, twips(DESTRA_LEFT, 480, DESTRA_L, 300), "dei 10 migliori Giocatori di Briscola", 180, Qt::white,
+    testo(p, twips(DESTRA_LEFT, 100, DESTRA_L, 360), "Classifica", 240, Qt::white, Qt::AlignCenter, true);
+    if (r.lblDieciMigliori)
+        testo(p, twips(DESTRA_LEFT, 440, DESTRA_L, 300), "dei 10 migliori Giocatori di Briscola", 170, Qt::white,
               Qt::AlignCenter);
-    for (int r = 1; r <= 10; ++r) {
-        const RigaClassifica& riga = m.registri.classifica[r];
-        if (riga.nome.empty()) continue;
-        const double top = 900 + (r - 1) * 330;
-        const QColor colore = riga.evidenziata ? QColor(255, 255, 0) : QColor(Qt::white);
-        testo(p, twips(DESTRA_LEFT + 300, top, 600, 330), QString::number(r) + ")", 180, colore);
-        testo(p, twips(DESTRA_LEFT + 900, top, 3000, 330), QString::fromStdString(riga.nome), 180, colore);
-        testo(p, twips(DESTRA_LEFT + 4000, top, 1400, 330),
-              QString::fromStdString(riga.vinte + " - " + riga.perse), 180, colore);
-        testo(p, twips(DESTRA_LEFT + 5500, top, 2000, 330), QString::fromStdString(riga.data), 180, colore);
+    // The ranking: each label shows as its own visibility says; the winner's row is opaque.
+    for (int i = 1; i <= 10; ++i) {
+        const RigaClassifica& riga = r.classifica[i];
+        const double top = 800 + (i - 1) * 320;
+        if (riga.evidenziata) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(qcolore(m.finestra.coloreTavolo).lighter(150));
+            p.drawRoundedRect(twips(DESTRA_LEFT + 250, top + 10, DESTRA_L - 500, 300), 3, 3);
+        }
+        if (riga.posizioneVisibile) testo(p, twips(DESTRA_LEFT + 300, top, 600, 320), QString::number(i) + ")", 175, Qt::white);
+        testo(p, twips(DESTRA_LEFT + 900, top, 3100, 320), QString::fromStdString(riga.nome), 175, Qt::white);
+        if (riga.vinteVisibile)
+            testo(p, twips(DESTRA_LEFT + 4050, top, 650, 320), QString::fromStdString(riga.vinte), 175, Qt::white,
+                  Qt::AlignRight | Qt::AlignVCenter);
+        if (riga.perseVisibile)
+            testo(p, twips(DESTRA_LEFT + 4800, top, 650, 320), QString::fromStdString(riga.perse), 175, Qt::white,
+                  Qt::AlignRight | Qt::AlignVCenter);
+        testo(p, twips(DESTRA_LEFT + 5700, top, 1800, 320), QString::fromStdString(riga.data), 175, Qt::white);
     }
+    testo(p, twips(DESTRA_LEFT, 4050, DESTRA_L, 320), "Statistica Partite di Zelvo", 200, Qt::white, Qt::AlignCenter,
+          true);
     const char* const livelli = "ABCDE";
     for (int k = 1; k <= 5; ++k)
-        testo(p, twips(DESTRA_LEFT + 300 + (k - 1) * 1480, 4350, 1480, 330),
-              QString("ZELVO %1: %2-%3")
+        testo(p, twips(DESTRA_LEFT + 300 + (k - 1) * 1420, 4400, 1420, 320),
+              QString("%1: %2 - %3")
                   .arg(livelli[k - 1])
-                  .arg(QString::fromStdString(m.registri.lblVittoriePCVariLivelli[k]))
-                  .arg(QString::fromStdString(m.registri.lblSconfittePCVariLivelli[k])),
-              160, Qt::white);
-    int riga = 0;
-    for (auto it = m.registri.LstAlbo.rbegin(); it != m.registri.LstAlbo.rend() && riga < 12; ++it) {
-        if (it->empty()) continue;
-        testo(p, twips(DESTRA_LEFT + 300, 4800 + riga * 320, DESTRA_L - 600, 320), QString::fromStdString(*it), 170,
-              Qt::white);
-        ++riga;
+                  .arg(QString::fromStdString(r.lblVittoriePCVariLivelli[k]))
+                  .arg(QString::fromStdString(r.lblSconfittePCVariLivelli[k])),
+              165, Qt::white, Qt::AlignCenter);
+    testo(p, twips(DESTRA_LEFT, 4800, DESTRA_L, 320),
+          QString("Albo Partite (%1)").arg(m.gioco.lblTotalePartite), 200, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(DESTRA_LEFT + 300, 5130, DESTRA_L - 600, 300),
+          QString::fromUtf8("N° Partita - Vincitore - Perdente - Punteggio - Data - Ora"), 160, Qt::white);
+    // The register as a list, oldest first, scrolled by the wheel; it opens on the latest matches.
+    const QRectF lista = twips(ALBO_LISTA.left(), ALBO_LISTA.top(), ALBO_LISTA.width(), ALBO_LISTA.height());
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(lista);
+    const std::vector<std::string> voci = vociAlbo();
+    const int primo = primaVoceAlbo(static_cast<int>(voci.size()));
+    for (int v = 0; v < ALBO_RIGHE && primo + v < static_cast<int>(voci.size()); ++v)
+        testo(p, twips(ALBO_LISTA.left() + 80, ALBO_LISTA.top() + 40 + v * ALBO_RIGA, ALBO_LISTA.width() - 160, ALBO_RIGA),
+              QString::fromStdString(voci[primo + v]), 150, Qt::black);
+}
+
+std::vector<std::string> TavoloView::vociAlbo() const {
+    std::vector<std::string> v;
+    for (const std::string& voce : w_.m.registri.LstAlbo) {
+        if (voce.empty()) break;  // the empty entry ends the register
+        v.push_back(voce);
     }
+    return v;
+}
+
+int TavoloView::primaVoceAlbo(int voci) const {
+    const int ultima = std::max(0, voci - ALBO_RIGHE);
+    return std::clamp(ultima - scorrimentoAlbo_, 0, ultima);
+}
+
+void TavoloView::wheelEvent(QWheelEvent* e) {
+    const QPointF t = e->position() / scala();
+    if (!w_.m.finestra.fraPannello[3].Visible || !ALBO_LISTA.contains(t)) return;
+    const int voci = static_cast<int>(vociAlbo().size());
+    const int passi = e->angleDelta().y() / 120;
+    scorrimentoAlbo_ = std::clamp(scorrimentoAlbo_ + passi, 0, std::max(0, voci - ALBO_RIGHE));
+    update();
 }
 
 bool TavoloView::coperto(const QPointF& t) const {
@@ -184,7 +231,7 @@ void TavoloView::disegnaRegole(QPainter& p) {
     p.setPen(QPen(QColor(255, 255, 255, 90), 1));
     p.setBrush(qcolore(f.coloreTavolo).darker(115));
     p.drawRect(twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A));
-    testo(p, twips(200, 150, 3100, 600), QString::fromStdString(f.lblRegoleDelGioco), 175, Qt::white,
+    testo(p, twips(200, 150, 2600, 600), QString::fromStdString(f.lblRegoleDelGioco), 175, Qt::white,
           Qt::AlignHCenter | Qt::AlignTop, true);
     if (f.ImgAutoreVisible)
         if (const QPixmap* pm = immagine("C:\\Programmi\\Zelvo\\Grafica\\Autore.jpg")) {
@@ -192,7 +239,7 @@ void TavoloView::disegnaRegole(QPainter& p) {
             p.drawPixmap(twips(PANNELLO_LEFT + (PANNELLO_L - l) / 2, 850, l, a), *pm, pm->rect());
         }
     // A blank line between paragraphs, for the eye.
-    testo(p, twips(200, f.lblRegoleTop, 3100, f.lblRegoleHeight - 150),
+    testo(p, twips(200, f.lblRegoleTop, 2600, f.lblRegoleHeight - 150),
           QString::fromStdString(f.lblRegole).replace('\n', "\n\n"), 160, QColor(245, 245, 235),
           Qt::AlignLeft | Qt::AlignTop);
     QFont sottolineato = font();
@@ -276,7 +323,7 @@ void TavoloView::disegnaEtichette(QPainter& p) {
         if (!visibile) return;
         testo(p, twips(8600, top, 2000, 300), QString("Punti %1").arg(valore), 220, Qt::white, Qt::AlignCenter);
     };
-    punti(f.lblPuntiPCVista.Visible, m.gioco.lblPuntiPC, 760);
+    punti(f.lblPuntiPCVista.Visible, m.gioco.lblPuntiPC, static_cast<int>(PUNTI_PC.top()));
     punti(f.lblPuntiHVista.Visible, m.gioco.lblPuntiH, 7950);
     if (f.lblCarteRimaste.Visible)
         testo(p, twips(8700, 5900, 2000, 300), QString("Carte rimaste: %1").arg(m.gioco.lblNumeroCarteRimaste), 200,
@@ -299,9 +346,12 @@ void TavoloView::disegnaEtichette(QPainter& p) {
 }
 
 void TavoloView::disegnaMenu(QPainter& p) {
-    for (int i = 1; i <= 5; ++i)
-        testo(p, twips(MENU_LEFT, MENU_TOPS[i], 1185, 330), MENU[i], 230, qcolore(w_.m.finestra.lblComandi[i]),
-              Qt::AlignLeft | Qt::AlignVCenter, true);
+    for (int i = 1; i <= 5; ++i) {
+        // A disabled entry (during a review) is greyed, as a disabled label is.
+        QColor c = qcolore(w_.m.finestra.lblComandi[i]);
+        if (!w_.m.finestra.comandoAbilitato[i]) c = QColor(150, 150, 150);
+        testo(p, twips(MENU_LEFT, MENU_TOPS[i], 1185, 330), MENU[i], 230, c, Qt::AlignLeft | Qt::AlignVCenter, true);
+    }
 }
 
 void TavoloView::disegnaPannelloPartita(QPainter& p) {
@@ -310,14 +360,14 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
     p.drawRect(pannello);
-    testo(p, twips(200, 100, 3100, 300), "TABELLA GIOCHI VINTI", 200, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(200, 100, 2600, 300), "TABELLA GIOCHI VINTI", 200, Qt::white, Qt::AlignCenter, true);
     // One column a game the match needs, split by thin lines; a won game fills its marker.
     const int colonne = std::clamp(giochiPerPartita(m.opzioni[opz::ConclusionePartita]), 3, 5);
-    const double passo = 1750.0 / colonne;
+    const double passo = 1250.0 / colonne;
     auto riga = [&](const QString& nome, const std::array<bool, 6>& segni, int top) {
-        testo(p, twips(200, top, 1300, 300), nome, 180, Qt::white);
+        testo(p, twips(200, top, 1000, 300), nome, 170, Qt::white);
         for (int k = 1; k <= colonne; ++k) {
-            const double centro = 1500 + (k - 0.5) * passo;
+            const double centro = 1250 + (k - 0.5) * passo;
             QRectF c = twips(centro - 120, top + 40, 240, 240);
             p.setPen(QPen(Qt::white, 1));
             p.setBrush(segni[k] ? QBrush(qcolore(m.finestra.coloreRetro)) : Qt::NoBrush);
@@ -326,15 +376,17 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     };
     riga("ZELVO", m.finestra.shpPuntiPC, 500);
     riga(QString::fromStdString(m.finestra.lblH.Caption), m.finestra.shpPuntiH, 850);
+    testo(p, twips(2550, 500, 300, 300), QString::number(m.gioco.lblPartitePC), 190, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(2550, 850, 300, 300), QString::number(m.gioco.lblPartiteH), 190, Qt::white, Qt::AlignCenter, true);
     p.setPen(QPen(QColor(255, 255, 255, 110), 1));
     for (int k = 1; k < colonne; ++k) {
-        const double x = 1500 + k * passo;
+        const double x = 1250 + k * passo;
         p.drawLine(twips(x, 520, 0, 0).topLeft(), twips(x, 1150, 0, 0).topLeft());
     }
-    testo(p, twips(200, 1400, 3100, 300), "TABELLA CARTE GIOCATE", 200, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(200, 1400, 2600, 300), "TABELLA CARTE GIOCATE", 200, Qt::white, Qt::AlignCenter, true);
     for (int c = 1; c <= 40; ++c) {
         const int riga = (c - 1) / 10, colonna = (c - 1) % 10;
-        QRectF r = twips(200 + colonna * 310, 1800 + riga * 420, 290, 380);
+        QRectF r = twips(200 + colonna * 255, 1800 + riga * 420, 240, 380);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(qcolore(m.carte.lblCarteGiocate[c].BackColor));
         p.drawRect(r);
@@ -358,67 +410,140 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         p.setBrush(campioneScritta ? QColor(150, 150, 150) : qcolore(v.sfondo));
         p.drawRect(campione);
         if (campioneScritta) testo(p, campione, "Aa", 140, qcolore(v.scritta), Qt::AlignCenter, true);
-        testo(p, twips(850, top, 2450, 320), v.testo, 160, Qt::white);
+        testo(p, twips(850, top, 2000, 320), v.testo, 160, Qt::white);
     };
-    testo(p, twips(200, 3650, 3100, 300), "Colore delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+    testo(p, twips(200, 3650, 2600, 300), "Colore delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
           true);
     for (int k = 0; k < 2; ++k) voce(scritte[k], 3980 + k * 340, true);
-    testo(p, twips(200, 4740, 3100, 300), "Colore degli sfondi:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+    testo(p, twips(200, 4740, 2600, 300), "Colore degli sfondi:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
           true);
     for (int k = 0; k < 3; ++k) voce(sfondi[k], 5070 + k * 340, false);
 }
 
+namespace {
+// The data panel's columns, left edge and width in twips from the panel's left: the
+// computer's drawn card, played card and points, the trick number, then the human's
+// points, played card and drawn card. The trick marker spans the drawn-card columns
+// only while the computer's cards are shown.
+struct Colonna {
+    double left, width;
+};
+constexpr Colonna P_PC{85, 285}, G_PC{400, 330}, PTI_PC{760, 330}, MEZZO{1120, 345}, PTI_H{1495, 330},
+    G_H{1855, 330}, P_H{2215, 285};
+constexpr int RIGA_A = 250;                // the height of a cell
+constexpr int PRIMA_PRESA = 1935, PASSO_PRESA = 270;  // trick row k lies at 1935 + 270 (k - 1)
+constexpr int FONDO_TOP = 7880;            // below the grid: the hint, or the review's buttons
+}  // namespace
+
 void TavoloView::disegnaPannelloDati(QPainter& p) {
     const Model& m = w_.m;
     const auto& d = m.dati.lblDati;
-    QRectF pannello = twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A);
+    const Finestra& f = m.finestra;
+    const double x0 = PANNELLO_LEFT;
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
-    p.drawRect(pannello);
-    testo(p, twips(200, 60, 3100, 260), "PANNELLO DATI", 190, Qt::white, Qt::AlignCenter, true);
-    testo(p, twips(200, 320, 3100, 220), QString::fromStdString(m.dati.lblIndicazioniPannellodati1), 150, Qt::white,
-          Qt::AlignCenter);
-    testo(p, twips(200, 540, 3100, 220), QString::fromStdString(m.dati.lblIndicazioniPannellodati2), 150, Qt::white,
-          Qt::AlignCenter);
+    p.setBrush(qcolore(f.coloreTavolo).darker(125));
+    p.drawRect(twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A));
+    const double largo = PANNELLO_L - 170;
+    testo(p, twips(x0 + 85, 60, largo, 240), "PANNELLO DATI", 190, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(x0 + 85, 300, largo, 200), QString::fromStdString(m.dati.lblIndicazioniPannellodati1), 140,
+          Qt::white, Qt::AlignCenter);
+    testo(p, twips(x0 + 85, 500, largo, 200), QString::fromStdString(m.dati.lblIndicazioniPannellodati2), 140,
+          Qt::white, Qt::AlignCenter);
+
     auto cella = [&](int i, double left, double top, double w) {
         if (!d[i].Visible) return;
-        QRectF r = twips(left, top, w, 300);
+        QRectF r = twips(x0 + left, top, w, RIGA_A);
         p.setPen(QPen(QColor(0, 0, 0, 120), 1));
         p.setBrush(qcolore(d[i].BackColor));
         p.drawRect(r);
-        testo(p, r, QString::fromStdString(d[i].Caption), 150, qcolore(d[i].ForeColor), Qt::AlignCenter);
+        testo(p, r, QString::fromStdString(d[i].Caption), 140, qcolore(d[i].ForeColor), Qt::AlignCenter);
     };
-    cella(0, 200, 800, 1500);
-    cella(1, 1750, 800, 1500);
-    for (int i = 2; i <= 4; ++i) cella(i, 200 + (i - 2) * 330, 1120, 320);
-    cella(8, 1180 + 300, 1120, 320);
-    for (int i = 5; i <= 7; ++i) cella(i, 1850 + (i - 5) * 330, 1120, 320);
-    // One row a trick: drawn cards, played cards and points of each side.
-    for (int k = 1; k <= 20; ++k) {
-        const double top = 1450 + (k - 1) * 320;
-        if (k >= 2) {
-            cella(dati::pescataPC(k), 200, top, 420);
-            cella(dati::pescataH(k), 2860, top, 420);
-        }
-        cella(dati::cartaPC(k), 650, top, 420);
-        cella(dati::puntiPC(k), 1100, top, 420);
-        cella(dati::puntiH(k), 1960, top, 420);
-        cella(dati::cartaH(k), 2410, top, 420);
+    auto in = [&](int i, const Colonna& c, double top) { cella(i, c.left, top, c.width); };
+
+    // The two sides' headings and the column headers.
+    cella(0, P_PC.left, 760, PTI_PC.left + PTI_PC.width - P_PC.left);
+    cella(1, PTI_H.left, 760, P_H.left + P_H.width - PTI_H.left);
+    auto intestazione = [&](const Colonna& c, const char* t) {
+        testo(p, twips(x0 + c.left, 1060, c.width, 220), t, 140, Qt::white, Qt::AlignCenter, true);
+    };
+    if (m.dati.intestazioniPescateVisibili) {
+        intestazione(P_PC, "P");
+        intestazione(P_H, "P");
     }
-    if (!d[14].Caption.empty())
-        testo(p, twips(200, 7880, 3100, 260), QString::fromStdString(d[14].Caption), 170, Qt::yellow, Qt::AlignCenter,
-              true);
-    const Finestra& f = m.finestra;
+    intestazione(G_PC, "G");
+    intestazione(G_H, "G");
+    if (d[dati::puntiPC(1)].Visible) intestazione(PTI_PC, "P.ti");
+    if (d[dati::puntiH(1)].Visible) intestazione(PTI_H, "P.ti");
+
+    // The deal: three cards a side and the trump card between them; then the side markers.
+    for (int i = 0; i < 3; ++i) {
+        cella(2 + i, P_PC.left + i * 342, 1330, 320);
+        cella(5 + i, PTI_H.left + i * 342, 1330, 320);
+    }
+    in(8, MEZZO, 1330);
+    in(9, P_PC, 1630);
+    in(11, PTI_PC, 1630);
+    in(12, PTI_H, 1630);
+    in(10, P_H, 1630);
+
+    // The trick marker lies behind the row of the trick in play.
+    if (m.dati.marcatoreVisibile) {
+        const bool largo = m.opzioni.is(opz::MostraCarte, "Si");
+        const double left = largo ? 180 : 495, w = largo ? 2445 : 1815;
+        QRectF r = twips(x0 + left - 85, m.dati.marcatoreTop - 10, w, RIGA_A + 20);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 230, 120, 150));
+        p.drawRoundedRect(r, 3, 3);
+        testo(p, twips(x0 + MEZZO.left, m.dati.marcatoreTop, MEZZO.width, RIGA_A), QString::number(m.gioco.lblManche),
+              140, Qt::black, Qt::AlignCenter, true);
+    }
+    for (int k = 1; k <= 20; ++k) {
+        const double top = PRIMA_PRESA + (k - 1) * PASSO_PRESA;
+        if (k >= 2) {
+            in(dati::pescataPC(k), P_PC, top);
+            in(dati::pescataH(k), P_H, top);
+        }
+        in(dati::cartaPC(k), G_PC, top);
+        in(dati::puntiPC(k), PTI_PC, top);
+        in(dati::puntiH(k), PTI_H, top);
+        in(dati::cartaH(k), G_H, top);
+    }
+    // The two note lines; the second is the review's message line.
+    for (int i : {13, 14})
+        if (d[i].Visible && !d[i].Caption.empty())
+            testo(p, twips(x0 + 85, i == 13 ? 7350 : 7610, largo, RIGA_A), QString::fromStdString(d[i].Caption), 150,
+                  i == 14 ? QColor(Qt::yellow) : QColor(Qt::white), Qt::AlignCenter, true);
+
+    if (f.lblSpiegaPannelloDati)
+        testo(p, twips(x0 + 85, FONDO_TOP + 60, largo, 900),
+              "Al termine di ciascun Gioco potrai azionare i pulsanti (di caricamento e salvataggio dati) che "
+              "appariranno su questo Pannello",
+              140, QColor(235, 235, 235), Qt::AlignHCenter | Qt::AlignTop);
     const Pulsante* bottoni[5] = {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave};
     for (const Zona& z : pulsantiAnalisi())
         pulsante(p, z.rect, QString::fromStdString(bottoni[z.quale]->Caption), bottoni[z.quale]->focus);
+    // Until the first step of a review, how it works, over the lower rows of the grid.
+    if (f.lblIstruzionePannelloDati) {
+        QRectF r = twips(x0 + 85, 4300, largo, 2900);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(qcolore(f.coloreTavolo).darker(170));
+        p.drawRoundedRect(r, 5, 5);
+        testo(p, r.adjusted(6, 6, -6, -6),
+              QString::fromUtf8("Per rivedere le varie fasi del Gioco clicca sul pulsante bianco centrale oppure premi "
+                                "ogni volta INVIO. Per tornare alla Partita clicca su 'Riprendi a giocare'. Dal "
+                                "Pannello Dati puoi inoltre salvare il Gioco appena concluso (o aprirne un'altro già "
+                                "salvato)."),
+              160, Qt::white, Qt::AlignCenter);
+    }
 }
 
 std::vector<TavoloView::Zona> TavoloView::pulsantiAnalisi() const {
     const Finestra& f = w_.m.finestra;
     if (!f.fraPannello[0].Visible || !f.cmdScegliManche.Visible) return {};
-    return {{QRectF(200, 8200, 1250, 300), 0}, {QRectF(1500, 8200, 500, 300), 1}, {QRectF(2050, 8200, 1250, 300), 2},
-            {QRectF(200, 8560, 1525, 300), 3}, {QRectF(1775, 8560, 1525, 300), 4}};
+    const double x = PANNELLO_LEFT + 85, a = 300, riga1 = FONDO_TOP + 60, riga2 = FONDO_TOP + 430;
+    return {{QRectF(x, riga1, 1040, a), 0},         {QRectF(x + 1085, riga1, 440, a), 1},
+            {QRectF(x + 1570, riga1, 1040, a), 2},  {QRectF(x, riga2, 1280, a), 3},
+            {QRectF(x + 1330, riga2, 1280, a), 4}};
 }
 
 std::vector<TavoloView::Zona> TavoloView::scelteFineGioco() const {
@@ -472,8 +597,17 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
         update();
         return;
     }
+    if (f.fraPannello[3].Visible && ALBO_LISTA.contains(t)) {
+        w_.finestra.LstAlbo_Click();
+        update();
+        return;
+    }
     // A right-hand panel lies over the table: clicks on what is under it are not taken.
     if (coperto(t)) return;
+    if (f.lblPuntiPCVista.Visible && PUNTI_PC.contains(t)) {
+        w_.lblPuntiPC_Click();
+        return;
+    }
     for (const Zona& z : scelteFineGioco())
         if (z.rect.contains(t)) {
             if (z.quale == 0) w_.finestra.lblApri_Click();

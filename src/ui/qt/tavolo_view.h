@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/qt/disegno.h"
+#include <string>
 #include <vector>
 
 namespace zelvo {
@@ -29,6 +30,7 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
     bool event(QEvent*) override;
 
 private:
@@ -43,6 +45,9 @@ private:
     void disegnaFineGioco(QPainter& p);
     void disegnaOpzioni(QPainter& p);
     void disegnaAlbo(QPainter& p);
+    // The register's entries up to the empty one, and the first shown of `voci`.
+    std::vector<std::string> vociAlbo() const;
+    int primaVoceAlbo(int voci) const;
     void disegnaRegole(QPainter& p);
     void disegnaTitoloBrano(QPainter& p);
     void disegnaSottotitolo(QPainter& p);
@@ -66,6 +71,7 @@ private:
 
     Principale& w_;
     Immagini immagini_;
+    int scorrimentoAlbo_ = 0;  // register lines scrolled back from the latest
 };
 
 }  // namespace zelvo
