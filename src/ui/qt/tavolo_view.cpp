@@ -360,7 +360,7 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
     p.drawRect(pannello);
-    testo(p, twips(200, 100, 2600, 300), "TABELLA GIOCHI VINTI", 200, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(200, 100, 2600, 300), "TABELLA GIOCHI VINTI", 180, Qt::white, Qt::AlignCenter, true);
     // One column a game the match needs, split by thin lines; a won game fills its marker.
     const int colonne = std::clamp(giochiPerPartita(m.opzioni[opz::ConclusionePartita]), 3, 5);
     const double passo = 1250.0 / colonne;
@@ -383,7 +383,7 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         const double x = 1250 + k * passo;
         p.drawLine(twips(x, 520, 0, 0).topLeft(), twips(x, 1150, 0, 0).topLeft());
     }
-    testo(p, twips(200, 1400, 2600, 300), "TABELLA CARTE GIOCATE", 200, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(200, 1400, 2600, 300), "TABELLA CARTE GIOCATE", 180, Qt::white, Qt::AlignCenter, true);
     for (int c = 1; c <= 40; ++c) {
         const int riga = (c - 1) / 10, colonna = (c - 1) % 10;
         QRectF r = twips(200 + colonna * 255, 1800 + riga * 420, 240, 380);
@@ -569,10 +569,17 @@ void TavoloView::disegnaFineGioco(QPainter& p) {
     p.setPen(QPen(Qt::white, 2));
     p.setBrush(qcolore(f.coloreTavolo).darker(150));
     p.drawRoundedRect(r, 6, 6);
+    // The continue button carries the two texts; it shows whether it can be pressed and has the focus.
+    const Pulsante& continua = f.cmdContinuaOIniziaPartita;
+    const QRectF bottone = twips(f.fraFineGioco.Left + 120, f.fraFineGioco.Top + 80, 5160, 1350);
+    p.setPen(QPen(continua.focus ? QColor(255, 255, 160) : QColor(255, 255, 255, 120), continua.focus ? 2 : 1));
+    p.setBrush(QColor(255, 255, 255, continua.Enabled ? 28 : 8));
+    p.drawRoundedRect(bottone, 5, 5);
+    const QColor scritta = continua.Enabled ? QColor(Qt::white) : QColor(190, 190, 190);
     testo(p, twips(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 120, 4900, 700),
-          QString::fromStdString(f.lblFineGioco1), 180, Qt::white, Qt::AlignLeft | Qt::AlignTop, true);
+          QString::fromStdString(f.lblFineGioco1), 180, scritta, Qt::AlignLeft | Qt::AlignTop, true);
     testo(p, twips(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 800, 4900, 650),
-          QString::fromStdString(f.lblFineGioco2), 160, Qt::white, Qt::AlignLeft | Qt::AlignTop);
+          QString::fromStdString(f.lblFineGioco2), 160, scritta, Qt::AlignLeft | Qt::AlignTop);
     const char* const scelte[3] = {Finestra::lblApri, Finestra::lblRivedi, Finestra::lblSalva};
     for (const Zona& z : scelteFineGioco())
         testo(p, twips(z.rect.left(), z.rect.top(), z.rect.width(), z.rect.height()), QString::fromUtf8(scelte[z.quale]),
