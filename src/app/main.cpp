@@ -1,5 +1,8 @@
 // Zelvo: the window, the real platform and the start-up.
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QTimer>
 #include <memory>
 
@@ -28,6 +31,16 @@ int main(int argc, char** argv) {
     zelvo::SeededRandom random(static_cast<uint64_t>(ora.ora * 3600 + ora.minuto * 60 + ora.secondo) ^
                                static_cast<uint64_t>(scheduler.nowMs()));
     zelvo::FileSystem files(zelvo::RadiciDati::diSistema());
+
+    // One game at a time: two windows would each write the records they loaded, and the
+    // matches of one would be lost.
+    QDir().mkpath(QString::fromStdString(files.radici().utente));
+    QLockFile blocco(QString::fromStdString(files.radici().utente + "/zelvo.lock"));
+    if (!blocco.tryLock(200)) {
+        QMessageBox::information(nullptr, "Zelvo",
+                                 QString::fromUtf8("Zelvo è già aperto: continua la partita in quella finestra."));
+        return 0;
+    }
     zelvo::Piattaforma piattaforma{scheduler, clock, random};
     piattaforma.files = &files;
     zelvo::QtDialogs dialoghi;
