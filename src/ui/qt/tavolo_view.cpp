@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +56,13 @@ QRectF TavoloView::twips(double left, double top, double w, double h) const {
 void TavoloView::testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
                        int flags, bool grassetto) {
     scriviTesto(p, *this, r, s, altezzaTwips * scala(), colore, flags, grassetto);
+}
+
+QString TavoloView::ridotto(const QString& s, double larghezzaTwips, double altezzaTwips, bool grassetto) const {
+    QFont f = font();
+    f.setPixelSize(std::max(6, int(altezzaTwips * scala())));
+    f.setBold(grassetto);
+    return QFontMetricsF(f).elidedText(s, Qt::ElideRight, larghezzaTwips * scala());
 }
 
 void TavoloView::paintEvent(QPaintEvent*) {
@@ -156,7 +164,8 @@ void TavoloView::disegnaAlbo(QPainter& p) {
             p.drawRoundedRect(twips(DESTRA_LEFT + 250, top + 10, DESTRA_L - 500, 300), 3, 3);
         }
         if (riga.posizioneVisibile) testo(p, twips(DESTRA_LEFT + 300, top, 600, 320), QString::number(i) + ")", 175, Qt::white);
-        testo(p, twips(DESTRA_LEFT + 900, top, 3100, 320), QString::fromStdString(riga.nome), 175, Qt::white);
+        testo(p, twips(DESTRA_LEFT + 900, top, 3100, 320), ridotto(QString::fromStdString(riga.nome), 3050, 175, false),
+              175, Qt::white);
         if (riga.vinteVisibile)
             testo(p, twips(DESTRA_LEFT + 4050, top, 650, 320), QString::fromStdString(riga.vinte), 175, Qt::white,
                   Qt::AlignRight | Qt::AlignVCenter);
@@ -188,7 +197,7 @@ void TavoloView::disegnaAlbo(QPainter& p) {
     const int primo = primaVoceAlbo(static_cast<int>(voci.size()));
     for (int v = 0; v < ALBO_RIGHE && primo + v < static_cast<int>(voci.size()); ++v)
         testo(p, twips(ALBO_LISTA.left() + 80, ALBO_LISTA.top() + 40 + v * ALBO_RIGA, ALBO_LISTA.width() - 160, ALBO_RIGA),
-              QString::fromStdString(voci[primo + v]), 150, Qt::black);
+              ridotto(QString::fromStdString(voci[primo + v]), ALBO_LISTA.width() - 170, 150, false), 150, Qt::black);
 }
 
 std::vector<std::string> TavoloView::vociAlbo() const {
@@ -315,7 +324,9 @@ void TavoloView::disegnaEtichette(QPainter& p) {
             p.setBrush(QColor(200, 30, 30));
             p.drawRoundedRect(r, 4, 4);
         }
-        testo(p, r, QString::fromStdString(e.Caption), 260, qcolore(e.ForeColor), Qt::AlignCenter, true);
+        // A long name is cut short rather than spilling over the table.
+        testo(p, r, ridotto(QString::fromStdString(e.Caption), t.width() - 100, 260, true), 260, qcolore(e.ForeColor),
+              Qt::AlignCenter, true);
     };
     nome(f.lblPC, NOME_PC);
     nome(f.lblH, NOME_H);
@@ -365,7 +376,7 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     const int colonne = std::clamp(giochiPerPartita(m.opzioni[opz::ConclusionePartita]), 3, 5);
     const double passo = 1250.0 / colonne;
     auto riga = [&](const QString& nome, const std::array<bool, 6>& segni, int top) {
-        testo(p, twips(200, top, 1000, 300), nome, 170, Qt::white);
+        testo(p, twips(200, top, 1000, 300), ridotto(nome, 980, 170, false), 170, Qt::white);
         for (int k = 1; k <= colonne; ++k) {
             const double centro = 1250 + (k - 0.5) * passo;
             QRectF c = twips(centro - 120, top + 40, 240, 240);
@@ -410,7 +421,7 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         p.setBrush(campioneScritta ? QColor(150, 150, 150) : qcolore(v.sfondo));
         p.drawRect(campione);
         if (campioneScritta) testo(p, campione, "Aa", 140, qcolore(v.scritta), Qt::AlignCenter, true);
-        testo(p, twips(850, top, 2000, 320), v.testo, 160, Qt::white);
+        testo(p, twips(850, top, 2000, 320), ridotto(v.testo, 1980, 160, false), 160, Qt::white);
     };
     testo(p, twips(200, 3650, 2600, 300), "Colore delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
           true);

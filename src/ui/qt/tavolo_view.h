@@ -65,6 +65,8 @@ private:
     };
     std::vector<Zona> pulsantiAnalisi() const;
     std::vector<Zona> scelteFineGioco() const;
+    // A one-line text cut with an ellipsis to a width, at a text height (twips).
+    QString ridotto(const QString& s, double larghezzaTwips, double altezzaTwips, bool grassetto) const;
     void pulsante(QPainter& p, const QRectF& twipsRect, const QString& testo, bool fuoco);
     void testo(QPainter& p, const QRectF& r, const QString& s, double altezzaTwips, const QColor& colore,
                int flags = Qt::AlignLeft | Qt::AlignVCenter, bool grassetto = false);
