@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     // matches of one would be lost.
     QDir().mkpath(QString::fromStdString(files.radici().utente));
     QLockFile blocco(QString::fromStdString(files.radici().utente + "/zelvo.lock"));
-    if (!blocco.tryLock(200)) {
+    // Only another running game keeps this one out; a folder that cannot hold the lock does not.
+    if (!blocco.tryLock(200) && blocco.error() == QLockFile::LockFailedError) {
         QMessageBox::information(nullptr, "Zelvo",
                                  QString::fromUtf8("Zelvo è già aperto: continua la partita in quella finestra."));
         return 0;

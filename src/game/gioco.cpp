@@ -66,7 +66,7 @@ void Gioco::commentoOSuono() {
 void Gioco::presaPronta() {
     if (w_.m.opzioni.is(opz::PresaAutomatica, "No")) {
         w_.m.finestra.cmdEffettuaLaPresa.Visible = true;
-        w_.m.finestra.cmdEffettuaLaPresa.focus = true;
+        daiFuoco(w_.m.finestra, w_.m.finestra.cmdEffettuaLaPresa);
     } else {
         w_.t.TimerEffettuaLaPresa.enable();
     }
@@ -828,7 +828,7 @@ void Gioco::MostraFineGioco() {
     // 5-7
     g.lblVincitore = 0;
     f.cmdContinuaOIniziaPartita.Enabled = true;
-    f.cmdContinuaOIniziaPartita.focus = true;
+    daiFuoco(f, f.cmdContinuaOIniziaPartita);
     f.fraFineGioco = {false, 3420, 3030};
     for (int k = 2; k <= 18; ++k)
         m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = true;

@@ -78,14 +78,26 @@ TEST(EndChoices, OpeningAFileThatIsNotChosenLeavesTheRecordAsItWas) {
 }
 
 TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
-    Tavolo t(4);
+    Tavolo t(4, {{opz::PresaAutomatica, "No"}});
     Finestra& f = t.w.m.finestra;
-    // During play the click only takes the focus away: Enter then does nothing.
+    // During play the click only takes the focus away: Enter then does nothing...
     t.w.finestra.lblComandi_Click(menu::Albo);
     t.w.finestra.LstAlbo_Click();
     EXPECT_TRUE(f.cmdSetFocusAlbo.focus);
     t.w.tastoInvio();
     EXPECT_TRUE(f.fraPannello[3].Visible);
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    // ...until the taking button appears and takes the focus back: Enter takes the trick.
+    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    t.w.ImgCarta_Click(t.primaCartaUmana());
+    ASSERT_TRUE(t.finche([&] { return f.cmdEffettuaLaPresa.Visible && !t.w.t.TimerAnimazionecartePC.enabled(); }));
+    EXPECT_FALSE(f.cmdSetFocusAlbo.focus);
+    t.w.tastoInvio();
+    EXPECT_FALSE(f.cmdEffettuaLaPresa.Visible);
+    EXPECT_TRUE(t.finche([&] { return t.w.m.gioco.lblManche == 2; }));
+
+    t.w.finestra.lblComandi_Click(menu::Albo);
+    t.w.finestra.LstAlbo_Click();  // the end of the game gives the focus to the continue button
     t.w.finestra.lblComandi_Click(menu::Albo);
 
     ASSERT_TRUE(t.giocaFinoAllaFine());

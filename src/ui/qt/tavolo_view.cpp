@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -218,7 +219,10 @@ void TavoloView::wheelEvent(QWheelEvent* e) {
     const QPointF t = e->position() / scala();
     if (!w_.m.finestra.fraPannello[3].Visible || !ALBO_LISTA.contains(t)) return;
     const int voci = static_cast<int>(vociAlbo().size());
-    const int passi = e->angleDelta().y() / 120;
+    // A wheel notch is 120; a touchpad sends smaller steps, which add up to a line.
+    rotellaAlbo_ += e->angleDelta().y();
+    const int passi = rotellaAlbo_ / 120;
+    rotellaAlbo_ -= passi * 120;
     scorrimentoAlbo_ = std::clamp(scorrimentoAlbo_ + passi, 0, std::max(0, voci - ALBO_RIGHE));
     update();
 }
@@ -270,7 +274,13 @@ void TavoloView::disegnaTitoloBrano(QPainter& p) {
 
 void TavoloView::disegnaSottotitolo(QPainter& p) {
     const StatoSuoni& s = w_.m.suoni;
-    if (s.sottotitolo.empty() || w_.piattaforma.scheduler.nowMs() >= s.sottotitoloFinoA) return;
+    const int64_t resto = s.sottotitoloFinoA - w_.piattaforma.scheduler.nowMs();
+    if (s.sottotitolo.empty() || resto <= 0) return;
+    // No tick may come when the subtitle's time is up: the table repaints itself then.
+    if (s.sottotitoloFinoA != sottotitoloRidisegnato_) {
+        sottotitoloRidisegnato_ = s.sottotitoloFinoA;
+        QTimer::singleShot(static_cast<int>(resto) + 1, this, [this] { update(); });
+    }
     // In the free corner right of the human's hand, clear of the cards and the menu.
     const QRectF r = twips(8500, 6350, 3450, 1500);
     p.setPen(QPen(QColor(255, 255, 255, 140), 1));

@@ -3,6 +3,7 @@
 // clicks and the Enter key go to the window's routines, and after each of them
 // (and after every timer tick) the table repaints from what the model holds.
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 #include "ui/qt/disegno.h"
@@ -74,6 +75,8 @@ private:
     Principale& w_;
     Immagini immagini_;
     int scorrimentoAlbo_ = 0;  // register lines scrolled back from the latest
+    int rotellaAlbo_ = 0;      // wheel movement not yet a whole line
+    int64_t sottotitoloRidisegnato_ = 0;  // the subtitle end a repaint is already set for
 };
 
 }  // namespace zelvo
