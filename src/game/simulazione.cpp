@@ -41,6 +41,7 @@ void Simulazione::avviaProssimo() {
     const int64_t inizio = headless.scheduler.nowMs();
     while (w.m.finestra.fraFineGioco.Visible) {
         w.tastoInvio();
+        if (dopoMossa) dopoMossa();
         if (!w.m.finestra.fraFineGioco.Visible) break;
         headless.scheduler.advance(100);
         if (headless.scheduler.nowMs() - inizio > LIMITE_GIOCO_MS) throw PartitaBloccata("end panel never accepts Enter");
@@ -53,11 +54,13 @@ bool Simulazione::passo() {
         s.advance(ritardo());
         if (turnoUmano())
             if (int slot = imp_.politica(w.m, rng_)) w.ImgCarta_Click(slot);
+        if (dopoMossa) dopoMossa();
         return true;
     }
     if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
         s.advance(ritardo());
         w.tastoInvio();
+        if (dopoMossa) dopoMossa();
         return true;
     }
     return s.step();

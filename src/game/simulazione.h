@@ -57,6 +57,8 @@ public:
 
     Headless headless;
     Principale w;
+    // Called after every move of the human side (a card, Enter), for an observer of the run.
+    std::function<void()> dopoMossa;
 
 private:
     int ritardo();

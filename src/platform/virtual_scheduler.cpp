@@ -36,8 +36,10 @@ void VirtualScheduler::fire(Timer& t) {
     t.due = now_ + t.interval();
     t.armSeq = ++seq_;
     t.inTick = true;
+    ++ticks_;
     if (t.onTick) t.onTick();
     t.inTick = false;
+    if (afterTick) afterTick();
 }
 
 bool VirtualScheduler::step() {

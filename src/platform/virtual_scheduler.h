@@ -3,6 +3,7 @@
 // when the owner advances time, so a whole match plays in microseconds and
 // every test is deterministic.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/scheduler.h"
@@ -26,12 +27,18 @@ public:
     // returns false when the limit was hit.
     bool runUntilIdle(int64_t limitMs = INT64_MAX / 4);
 
+    // Ticks fired since the scheduler was made.
+    uint64_t ticks() const { return ticks_; }
+    // Called after every tick, for an observer of the whole run.
+    std::function<void()> afterTick;
+
 private:
     Timer* nextTimer() const;
     void fire(Timer& t);
     std::vector<Timer*> timers_;
     int64_t now_ = 0;
     uint64_t seq_ = 0;
+    uint64_t ticks_ = 0;
 };
 
 }  // namespace zelvo

@@ -4,6 +4,7 @@
 
 namespace zelvo::engine {
 
+int bench(const std::vector<std::string>& args);
 int match(const std::vector<std::string>& args);
 int decide(const std::vector<std::string>& args);
 int game(const std::vector<std::string>& args);

@@ -1,0 +1,18 @@
+// The behaviour signature: a fixed set of whole games through the real flow
+// gives the same ticks, the same computer cards, the same grid writes and the
+// same points as when this line was pinned. A change of this line is a change
+// of behaviour: explain it, or find the fault.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+TEST(Signature, TheBenchGamesPlayExactlyAsPinned) {
+    std::unique_ptr<FILE, int (*)(FILE*)> out(popen(ZELVO_ENGINE " bench 2>/dev/null", "r"), pclose);
+    ASSERT_TRUE(out);
+    std::array<char, 256> line{};
+    ASSERT_TRUE(std::fgets(line.data(), line.size(), out.get()));
+    EXPECT_EQ(std::string(line.data()), "games 500 ticks 190716 decisions 8624 hash 70905d5d4e18297f\n");
+}
