@@ -100,7 +100,7 @@ std::vector<Posizione> posizioniDiPartite(int giochi) {
                     p.h[k] = m.carte.lblCarta[k + 4];
                 }
                 for (int c = 1; c <= 40; ++c)
-                    if (m.carte.lblPreseVirtuali[c].ForeColor == colore::VERDE) p.giocate.push_back(carte::codice(c));
+                    if (m.carte.lblPreseVirtuali[c].ForeColor == colour::GREEN) p.giocate.push_back(cards::codeOf(c));
                 p.guida = m.gioco.lblTurnoDiGioco;
                 p.slotH = p.guida == Chi::H ? m.gioco.lblNumeroCartaGiocataDaH : 0;
                 p.mazzo = m.gioco.lblNumeroCarteRimaste;

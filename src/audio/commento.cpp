@@ -86,7 +86,7 @@ void Commento::ScegliCommento() {
     const int pc = m.gioco.lblNumeroCartaGiocataDaPC, h = m.gioco.lblNumeroCartaGiocataDaH;
     if (pc < 1 || pc > 3 || h < 4 || h > 6) return;
     const int vc = m.carte.lblValore[pc], vh = m.carte.lblValore[h];
-    const int punti = carte::punti(vc) + carte::punti(vh);
+    const int punti = cards::pointsOf(vc) + cards::pointsOf(vh);
     const bool pcPrende = w_.gioco.vincitorePresa(pc, h) == Chi::PC;
     const bool pcInizia = m.gioco.lblTurnoDiGioco == Chi::PC;
     if (pcPrende && pcInizia) CommentoVinceDiMano();

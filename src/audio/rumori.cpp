@@ -34,7 +34,7 @@ void Rumori::SuonaAnalisi(int contaDati) {
     int r = w_.mazzo.NumeroCasuale(4);
     clip::nomeFile(w_, Lettore::mmcRumori, "");
     clip::comando(w_, Lettore::mmcRumori, "Close");
-    const bool bianchi = m.finestra.lblPC.ForeColor == colore::BIANCO && m.finestra.lblH.ForeColor == colore::BIANCO;
+    const bool bianchi = m.finestra.lblPC.ForeColor == colour::WHITE && m.finestra.lblH.ForeColor == colour::WHITE;
     const std::string file = suoni::fileAnalisi(contaDati, m.gioco.lblManche, r, bianchi, m.gioco.lblPuntiPC,
                                                 w_.t.TimerFermaBrano.enabled());
     if (file.empty()) return;

@@ -28,15 +28,15 @@ void Mazzo::cmdMescolaCarte() {
     int& p = m_.gioco.lblNumeroCartaAnalizzata;
     for (;;) {
         int n = NumeroCasuale(40);
-        if (c.lblCarteGiocate[n].BackColor != colore::BIANCO) continue;  // already placed: pick again
-        c.lblCarteGiocate[n].BackColor = colore::LILLA_MESCOLA;
-        c.lblCartaDaEstrarre[p].Caption = carte::codice(n);
+        if (c.lblCarteGiocate[n].BackColor != colour::WHITE) continue;  // already placed: pick again
+        c.lblCarteGiocate[n].BackColor = colour::SHUFFLE_LILAC;
+        c.lblCartaDaEstrarre[p].Caption = cards::codeOf(n);
         if (p < 40) {
             ++p;
             continue;
         }
         p = 1;
-        for (int k = 1; k <= 40; ++k) c.lblCarteGiocate[k].BackColor = colore::BIANCO;
+        for (int k = 1; k <= 40; ++k) c.lblCarteGiocate[k].BackColor = colour::WHITE;
         return;
     }
 }
@@ -45,14 +45,14 @@ void Mazzo::cmdEstraiACasoUnaCarta() {
     Carte& c = m_.carte;
     for (;;) {
         int n = NumeroCasuale(40);
-        if (c.lblCartaDaEstrarre[n].BackColor == colore::ROSSO) continue;  // drawn already: pick again
+        if (c.lblCartaDaEstrarre[n].BackColor == colour::RED) continue;  // drawn already: pick again
         int k = m_.gioco.lblContatoreCarteEstratte;
         const std::string& code = c.lblCartaDaEstrarre[n].Caption;
-        int cell = carte::casella(code);
+        int cell = cards::cellOf(code);
         c.lblCarta[k] = code;
-        c.lblValore[k] = cell ? carte::valoreDi(cell) : 0;
-        c.lblSeme[k] = cell ? carte::semeDi(cell) : 0;
-        c.lblCartaDaEstrarre[n].BackColor = colore::ROSSO;
+        c.lblValore[k] = cell ? cards::valueOf(cell) : 0;
+        c.lblSeme[k] = cell ? cards::suitOf(cell) : 0;
+        c.lblCartaDaEstrarre[n].BackColor = colour::RED;
         return;
     }
 }
@@ -60,12 +60,12 @@ void Mazzo::cmdEstraiACasoUnaCarta() {
 void Mazzo::SegnaCartaGiocata() {
     Carte& c = m_.carte;
     StatoGioco& g = m_.gioco;
-    int cell = carte::casella(g.lblCartaGiocata);
+    int cell = cards::cellOf(g.lblCartaGiocata);
     g.lblNumerocasella = cell;
     if (cell == 0) return;  // not one of the 40 codes: nothing to mark
-    c.lblPreseVirtuali[cell].ForeColor = colore::VERDE;
-    c.lblCarteGiocate[cell].BackColor = g.lblCartaGiocataBack == colore::ROSA_H ? colore::ROSA_H : colore::ROSSO;
-    c.lblCarteGiocate[cell].ForeColor = colore::BLU;
+    c.lblPreseVirtuali[cell].ForeColor = colour::GREEN;
+    c.lblCarteGiocate[cell].BackColor = g.lblCartaGiocataBack == colour::PINK ? colour::PINK : colour::RED;
+    c.lblCarteGiocate[cell].ForeColor = colour::BLUE;
 }
 
 }  // namespace zelvo

@@ -9,19 +9,19 @@
 namespace zelvo {
 
 struct CellaGriglia {
-    Colore BackColor = colore::BIANCO;
-    Colore ForeColor = colore::NERO;
+    Colour BackColor = colour::WHITE;
+    Colour ForeColor = colour::BLACK;
 };
 
 struct CellaMazzo {
     std::string Caption;  // the code in this shuffled position
-    Colore BackColor = colore::BIANCO;
+    Colour BackColor = colour::WHITE;
 };
 
 struct CellaVirtuale {
     std::string Caption;  // net points of a virtual trick
-    Colore BackColor = colore::BIANCO;
-    Colore ForeColor = colore::NERO;
+    Colour BackColor = colour::WHITE;
+    Colour ForeColor = colour::BLACK;
 };
 
 struct Carte {
@@ -37,7 +37,7 @@ struct Carte {
     std::array<CellaVirtuale, 41> lblPreseVirtuali{};
 
     Carte() {
-        for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = carte::codice(c);
+        for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = cards::codeOf(c);
     }
 
     void svuota(int slot) {

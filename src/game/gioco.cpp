@@ -115,12 +115,12 @@ void Gioco::NuovoGioco() {
         w_.finestra.graficaCasuale();
 
     // 4-5
-    f.lblH.ForeColor = f.lblPC.ForeColor = colore::BIANCO;
+    f.lblH.ForeColor = f.lblPC.ForeColor = colour::WHITE;
     w_.finestra.evidenzia(false, false);
     for (int i = 1; i <= 4; ++i) f.comandoAbilitato[i] = true;
     for (int c = 1; c <= 40; ++c) {
-        m.carte.lblPreseVirtuali[c].BackColor = colore::BIANCO;
-        m.carte.lblPreseVirtuali[c].ForeColor = colore::NERO;
+        m.carte.lblPreseVirtuali[c].BackColor = colour::WHITE;
+        m.carte.lblPreseVirtuali[c].ForeColor = colour::BLACK;
     }
     for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco})
         b->Visible = false;
@@ -145,11 +145,11 @@ void Gioco::NuovoGioco() {
     }
 
     // 8. The card rows of the record.
-    for (int c = 2; c <= 12; ++c) d.lblDati[c].BackColor = colore::BIANCO;
+    for (int c = 2; c <= 12; ++c) d.lblDati[c].BackColor = colour::WHITE;
     for (int c = 2; c <= 10; ++c) d.lblDati[c].Caption.clear();
     for (int c = 15; c <= 132; ++c) {
         d.lblDati[c].Caption.clear();
-        d.lblDati[c].BackColor = colore::BIANCO;
+        d.lblDati[c].BackColor = colour::WHITE;
     }
     g.lblManche = 1;
     d.marcatoreTop = 1935;
@@ -158,9 +158,9 @@ void Gioco::NuovoGioco() {
     // 9-10
     w_.finestra.VisualizzaPunteggio();
     for (int c = 1; c <= 40; ++c) {
-        m.carte.lblCartaDaEstrarre[c].BackColor = colore::BIANCO;
-        m.carte.lblCarteGiocate[c].BackColor = colore::BIANCO;
-        m.carte.lblCarteGiocate[c].ForeColor = colore::NERO;
+        m.carte.lblCartaDaEstrarre[c].BackColor = colour::WHITE;
+        m.carte.lblCarteGiocate[c].BackColor = colour::WHITE;
+        m.carte.lblCarteGiocate[c].ForeColor = colour::BLACK;
     }
 
     // 11. The starter alternates from game to game, across matches too.
@@ -223,9 +223,9 @@ void Gioco::TimerDistribuisciCarte_Timer() {
     for (int k = 1; k <= 7; ++k) {
         CellaDati& cella = m.dati.lblDati[k + 1];
         cella.Caption = m.carte.lblCarta[k];
-        if (m.carte.lblSeme[k] == trump) cella.BackColor = colore::GIALLO_BRISCOLA;
+        if (m.carte.lblSeme[k] == trump) cella.BackColor = colour::TRUMP_YELLOW;
     }
-    m.dati.lblDati[8].BackColor = g.lblGiocoIniziatoDa == Chi::H ? colore::ROSA_H : colore::ROSSO;
+    m.dati.lblDati[8].BackColor = g.lblGiocoIniziatoDa == Chi::H ? colour::PINK : colour::RED;
 
     // 6
     if (!m.finestra.istruzioneCongedata) m.finestra.lblIstruzioneIniziale.Visible = true;
@@ -243,10 +243,10 @@ void Gioco::TimerDistribuisciCarte_Timer() {
     }
 
     // 9
-    int primo = carte::inizioBlocco(trump);
+    int primo = cards::suitBlockStart(trump);
     for (int c = primo; primo && c < primo + 10; ++c) {
-        m.carte.lblCarteGiocate[c].BackColor = colore::GIALLO_BRISCOLA;
-        m.carte.lblPreseVirtuali[c].BackColor = colore::GIALLO;
+        m.carte.lblCarteGiocate[c].BackColor = colour::TRUMP_YELLOW;
+        m.carte.lblPreseVirtuali[c].BackColor = colour::YELLOW;
     }
 }
 
@@ -263,10 +263,10 @@ void Gioco::ImgCarta_Click(int i) {
         f.lblIstruzioneIniziale.Visible = false;
         f.istruzioneCongedata = true;
     }
-    if (g.lblGiocoInCorso) m.opzioni.lblVoceColore[opz::ConclusioneGioco] = colore::ROSA_H;
+    if (g.lblGiocoInCorso) m.opzioni.lblVoceColore[opz::ConclusioneGioco] = colour::PINK;
     if (g.lblPartitaInCorso) {
-        m.opzioni.lblVoceColore[opz::Abilita] = colore::ROSA_H;
-        m.opzioni.lblVoceColore[opz::ConclusionePartita] = colore::ROSA_H;
+        m.opzioni.lblVoceColore[opz::Abilita] = colour::PINK;
+        m.opzioni.lblVoceColore[opz::ConclusionePartita] = colour::PINK;
     }
 
     // 3
@@ -306,7 +306,7 @@ void Gioco::giocaCartaH(int slot) {
 void Gioco::segnaCartaH(int slot) {
     StatoGioco& g = w_.m.gioco;
     g.lblCartaGiocata = w_.m.carte.lblCarta[slot];
-    g.lblCartaGiocataBack = colore::ROSA_H;
+    g.lblCartaGiocataBack = colour::PINK;
     w_.mazzo.SegnaCartaGiocata();
 }
 
@@ -442,7 +442,7 @@ void Gioco::GiocaCartaPC() {
 
     // 6
     g.lblCartaGiocata = m.carte.lblCarta[s];
-    g.lblCartaGiocataBack = colore::ROSSO;
+    g.lblCartaGiocataBack = colour::RED;
     w_.mazzo.SegnaCartaGiocata();
 
     // 7. The computer has led the last trick: the human's last card follows by itself.
@@ -514,21 +514,21 @@ void Gioco::TimerEffettuaLaPresa_Timer() {
 
     // 3
     Chi vince = vincitorePresa(p, h);
-    int punti = carte::punti(c.lblValore[p]) + carte::punti(c.lblValore[h]);
+    int punti = cards::pointsOf(c.lblValore[p]) + cards::pointsOf(c.lblValore[h]);
     (vince == Chi::PC ? g.lblPuntiPC : g.lblPuntiH) += punti;
     g.lblTurnoDiGioco = g.lblAChiTocca = vince;
     w_.finestra.evidenzia(vince == Chi::PC, vince == Chi::H);
 
     // 4
     for (int k = 1; k <= 40; ++k)
-        if (c.lblCarteGiocate[k].ForeColor == colore::BLU)
-            c.lblCarteGiocate[k].ForeColor = vince == Chi::PC ? colore::BIANCO : colore::NERO;
+        if (c.lblCarteGiocate[k].ForeColor == colour::BLUE)
+            c.lblCarteGiocate[k].ForeColor = vince == Chi::PC ? colour::WHITE : colour::BLACK;
 
     // 5-6
     RegistraPresa();
     if (d > 0) w_.strategia.AzzeraValutazione();
     else w_.strategia.AzzeraAnalisiFinale();
-    g.lblCartaPCDaGiocareFore = colore::NERO;
+    g.lblCartaPCDaGiocareFore = colour::BLACK;
 
     // 7. 60 is not enough.
     if (g.lblPuntiPC > 60) g.lblVincitore = 1;
@@ -608,13 +608,13 @@ void Gioco::RegistraPresa() {
     const char trump = c.lblSeme[7];
     if (r >= 1 && r <= 20) {
         d[dati::cartaPC(r)].Caption = c.lblCarta[p];
-        if (c.lblSeme[p] == trump) d[dati::cartaPC(r)].BackColor = colore::GIALLO_BRISCOLA;
+        if (c.lblSeme[p] == trump) d[dati::cartaPC(r)].BackColor = colour::TRUMP_YELLOW;
         d[dati::cartaH(r)].Caption = c.lblCarta[h];
-        if (c.lblSeme[h] == trump) d[dati::cartaH(r)].BackColor = colore::GIALLO_BRISCOLA;
+        if (c.lblSeme[h] == trump) d[dati::cartaH(r)].BackColor = colour::TRUMP_YELLOW;
         d[dati::puntiPC(r)].Caption = std::to_string(g.lblPuntiPC);
         d[dati::puntiH(r)].Caption = std::to_string(g.lblPuntiH);
-        if (g.lblTurnoDiGioco == Chi::PC) d[dati::puntiPC(r)].BackColor = colore::ROSSO;
-        else d[dati::puntiH(r)].BackColor = colore::ROSA_H;
+        if (g.lblTurnoDiGioco == Chi::PC) d[dati::puntiPC(r)].BackColor = colour::RED;
+        else d[dati::puntiH(r)].BackColor = colour::PINK;
     }
     ++g.lblManche;
     m.dati.marcatoreTop += 270;
@@ -648,9 +648,9 @@ void Gioco::registraPescate() {
     CellaDati& cp = m.dati.lblDati[6 * r + 13];
     CellaDati& ch = m.dati.lblDati[6 * r + 14];
     cp.Caption = m.carte.lblCarta[p];
-    if (m.carte.lblSeme[p] == trump) cp.BackColor = colore::GIALLO_BRISCOLA;
+    if (m.carte.lblSeme[p] == trump) cp.BackColor = colour::TRUMP_YELLOW;
     ch.Caption = m.carte.lblCarta[h];
-    if (m.carte.lblSeme[h] == trump) ch.BackColor = colore::GIALLO_BRISCOLA;
+    if (m.carte.lblSeme[h] == trump) ch.BackColor = colour::TRUMP_YELLOW;
 }
 
 void Gioco::TimerPesca_Timer() {
@@ -783,10 +783,10 @@ void Gioco::AggiornaPartita() {
     const int n = giochiPerPartita(m.opzioni[opz::ConclusionePartita]);
     if (g.lblPartitePC == n || g.lblPartiteH == n) g.lblPartitaInCorso = false;
 
-    m.opzioni.lblVoceColore[opz::ConclusioneGioco] = colore::VERDE_CHIARO;
+    m.opzioni.lblVoceColore[opz::ConclusioneGioco] = colour::LIGHT_GREEN;
     if (!g.lblPartitaInCorso) {
-        m.opzioni.lblVoceColore[opz::Abilita] = colore::VERDE_CHIARO;
-        m.opzioni.lblVoceColore[opz::ConclusionePartita] = colore::VERDE_CHIARO;
+        m.opzioni.lblVoceColore[opz::Abilita] = colour::LIGHT_GREEN;
+        m.opzioni.lblVoceColore[opz::ConclusionePartita] = colour::LIGHT_GREEN;
     }
 }
 
@@ -814,16 +814,16 @@ void Gioco::MostraFineGioco() {
         w_.registri.SalvaAlbo();
         if (g.lblTotalePartite != 0) m.registri.lblDieciMigliori = false;
         f.fraPannello[3] = {true, 2925, 30};
-        f.lblComandi[menu::Albo] = colore::VERDE;
+        f.lblComandi[menu::Albo] = colour::GREEN;
     }
 
     // 4. The match panel replaces the options and data panels.
     f.fraPannello[2].Visible = false;
-    f.lblComandi[menu::Opzioni] = colore::BIANCO;
+    f.lblComandi[menu::Opzioni] = colour::WHITE;
     f.fraPannello[0].Visible = false;
-    f.lblComandi[menu::Dati] = colore::BIANCO;
+    f.lblComandi[menu::Dati] = colour::WHITE;
     f.fraPannello[1] = {true, 110, 30};
-    f.lblComandi[menu::Partita] = colore::VERDE;
+    f.lblComandi[menu::Partita] = colour::GREEN;
 
     // 5-7
     g.lblVincitore = 0;

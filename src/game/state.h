@@ -30,11 +30,11 @@ struct StatoGioco {
     int lblNumeroCartaGiocataDaH = 0;     // 0 empty, 4..6
     int lblNumeroCartaGiocataDaPC = 0;    // 0 empty, 1..3
     int lblCartaPCDaGiocare = 0;          // 0 empty, 1..3
-    Colore lblCartaPCDaGiocareFore = colore::NERO;   // green: a choice made at random
-    Colore lblCartaPCDaGiocareBack = colore::BIANCO;
+    Colour lblCartaPCDaGiocareFore = colour::BLACK;   // green: a choice made at random
+    Colour lblCartaPCDaGiocareBack = colour::WHITE;
     int lblCartaPCDaGiocare2 = 0;         // the strategy's choice before a random replacement
     std::string lblCartaGiocata;          // the card just played
-    Colore lblCartaGiocataBack = colore::BIANCO;  // who played it
+    Colour lblCartaGiocataBack = colour::WHITE;  // who played it
     int lblNumerocasella = 0;
     int lblUltimaCartaGiocata = 0;        // strength value of the card just played
     int lblContatoreDistribuisciCarte = 1;

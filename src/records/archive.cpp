@@ -91,7 +91,7 @@ void Registri::TimerCaricaPartita_Timer() {
     Model& m = w_.m;
     w_.t.TimerCaricaPartita.disable();
     RipristinaColoriDati();
-    m.dati.lblDati[10].BackColor = colore::BIANCO;
+    m.dati.lblDati[10].BackColor = colour::WHITE;
     m.registri.lblContaDati = 1;
     m.dati.lblDati[14].Caption.clear();
     m.gioco.lblManche = 1;

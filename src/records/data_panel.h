@@ -10,8 +10,8 @@ namespace zelvo {
 
 struct CellaDati {
     std::string Caption;
-    Colore BackColor = colore::BIANCO;
-    Colore ForeColor = colore::NERO;
+    Colour BackColor = colour::WHITE;
+    Colour ForeColor = colour::BLACK;
     bool Visible = true;
 };
 

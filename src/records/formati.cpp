@@ -225,7 +225,7 @@ std::optional<Gioco> leggiGioco(std::string_view byte, Errore* e) {
             falla(e, rc + 1, "expected a colour number");
             return std::nullopt;
         }
-        g.colore[i] = static_cast<Colore>(static_cast<uint32_t>(*c));
+        g.colore[i] = static_cast<Colour>(static_cast<uint32_t>(*c));
         g.testo[i] = testo::valore(l[rc + 1]);
     }
     return g;

@@ -60,7 +60,7 @@ constexpr int RIGHE_GIOCO = 268;
 struct Gioco {
     std::string intestazione1, intestazione2;
     std::array<std::string, 133> testo{};
-    std::array<Colore, 133> colore{};
+    std::array<Colour, 133> colore{};
 };
 std::string scriviGioco(const Gioco& g);
 std::optional<Gioco> leggiGioco(std::string_view byte, Errore* e = nullptr);

@@ -17,12 +17,12 @@ void Registri::AggiornaNomeLivello() {
 void Registri::RipristinaColoriDati() {
     auto& d = w_.m.dati.lblDati;
     for (int k = 1; k <= 20; ++k) {
-        d[dati::cartaPC(k)].ForeColor = colore::BLU;
-        d[dati::cartaH(k)].ForeColor = colore::BLU;
+        d[dati::cartaPC(k)].ForeColor = colour::BLUE;
+        d[dati::cartaH(k)].ForeColor = colour::BLUE;
     }
     for (int k = 2; k <= 18; ++k) {
-        d[dati::pescataPC(k)].ForeColor = colore::NERO;
-        d[dati::pescataH(k)].ForeColor = colore::NERO;
+        d[dati::pescataPC(k)].ForeColor = colour::BLACK;
+        d[dati::pescataH(k)].ForeColor = colour::BLACK;
     }
 }
 

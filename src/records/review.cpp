@@ -52,7 +52,7 @@ void Registri::PreparaAnalisi() {
     m.dati.marcatoreVisibile = true;
     d[9].Caption.clear();
     d[10].Caption.clear();
-    d[11].BackColor = d[12].BackColor = colore::BIANCO;
+    d[11].BackColor = d[12].BackColor = colour::WHITE;
     RipristinaColoriDati();
 
     // 2-3. The dealt hands face up, the trump card, the deck face down.
@@ -62,12 +62,12 @@ void Registri::PreparaAnalisi() {
     }
     for (int s = 1; s <= 7; ++s) {
         const std::string& codice = d[s + 1].Caption;
-        int cella = carte::casella(codice);
+        int cella = cards::cellOf(codice);
         m.carte.svuota(s);
         if (!cella) continue;  // a cell that holds no card leaves its slot empty
         m.carte.lblCarta[s] = codice;
-        m.carte.lblValore[s] = carte::valoreDi(cella);
-        m.carte.lblSeme[s] = carte::semeDi(cella);
+        m.carte.lblValore[s] = cards::valueOf(cella);
+        m.carte.lblSeme[s] = cards::suitOf(cella);
         w_.finestra.mostraFaccia(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
     }
@@ -76,15 +76,15 @@ void Registri::PreparaAnalisi() {
 
     // 4
     m.gioco.lblPuntiPC = m.gioco.lblPuntiH = 0;
-    const bool pcInizia = d[8].BackColor == colore::ROSSO;
+    const bool pcInizia = d[8].BackColor == colour::RED;
     w_.finestra.evidenzia(pcInizia, !pcInizia);
-    f.lblPC.ForeColor = f.lblH.ForeColor = colore::BIANCO;
+    f.lblPC.ForeColor = f.lblH.ForeColor = colour::WHITE;
 
     // 5
     m.gioco.lblNumeroCarteRimaste = 34;
     f.lblCarteRimaste.Caption = "34";
     f.lblCarteRimaste.Visible = true;
-    d[10].BackColor = colore::BIANCO;
+    d[10].BackColor = colour::WHITE;
     d[14].Caption.clear();
     m.registri.lblContaDati = 1;
 }
@@ -132,7 +132,7 @@ void Registri::giocaCartaAnalisi(bool pc) {
     f.ShpCarta[slot].Top = CORNICE_TOP;
     f.ImgCarta[slot].Left = left + posto::CORNICE;
     f.ImgCarta[slot].Top = CORNICE_TOP + posto::CORNICE;
-    cella.ForeColor = colore::ROSSO;
+    cella.ForeColor = colour::RED;
     d[pc ? 9 : 10].Caption = std::to_string(slot);
 }
 
@@ -153,18 +153,18 @@ void Registri::prendiAnalisi() {
     }
 
     // Who took it: the background of the points cells; failing that, the card rule.
-    const bool pcIniziava = d[11].BackColor == colore::ROSSO;
+    const bool pcIniziava = d[11].BackColor == colour::RED;
     bool pcPrende;
-    if (d[dati::puntiPC(k)].BackColor == colore::ROSSO) pcPrende = true;
-    else if (d[dati::puntiH(k)].BackColor == colore::ROSA_H) pcPrende = false;
+    if (d[dati::puntiPC(k)].BackColor == colour::RED) pcPrende = true;
+    else if (d[dati::puntiH(k)].BackColor == colour::PINK) pcPrende = false;
     else {
         const std::string& p = d[dati::cartaPC(k)].Caption;
         const std::string& h = d[dati::cartaH(k)].Caption;
         const std::string& briscola = d[8].Caption;
-        int cp = carte::casella(p), ch = carte::casella(h);
+        int cp = cards::cellOf(p), ch = cards::cellOf(h);
         char trump = briscola.size() == 2 ? briscola[1] : 0;
         if (!cp || !ch) pcPrende = pcIniziava;
-        else if (p[1] == h[1]) pcPrende = carte::valoreDi(cp) > carte::valoreDi(ch);
+        else if (p[1] == h[1]) pcPrende = cards::valueOf(cp) > cards::valueOf(ch);
         else if (h[1] == trump) pcPrende = false;
         else if (p[1] == trump) pcPrende = true;
         else pcPrende = pcIniziava;
@@ -172,15 +172,15 @@ void Registri::prendiAnalisi() {
     g.lblPuntiPC = numeroCella(d[dati::puntiPC(k)].Caption, g.lblPuntiPC);
     g.lblPuntiH = numeroCella(d[dati::puntiH(k)].Caption, g.lblPuntiH);
     w_.finestra.evidenzia(pcPrende, !pcPrende);
-    d[11].BackColor = pcPrende ? colore::ROSSO : colore::BIANCO;
-    d[12].BackColor = pcPrende ? colore::BIANCO : colore::ROSA_H;
+    d[11].BackColor = pcPrende ? colour::RED : colour::WHITE;
+    d[12].BackColor = pcPrende ? colour::WHITE : colour::PINK;
 
     // The marker moves to the next row.
     g.lblManche = k + 1;
     m.dati.marcatoreTop += 270;
     if (k + 1 <= 20) {
-        d[dati::cartaPC(k + 1)].ForeColor = colore::BLU;
-        d[dati::cartaH(k + 1)].ForeColor = colore::BLU;
+        d[dati::cartaPC(k + 1)].ForeColor = colour::BLUE;
+        d[dati::cartaH(k + 1)].ForeColor = colour::BLUE;
     }
 
     // 5. A row without played cards: the game is over.
@@ -193,7 +193,7 @@ void Registri::prendiAnalisi() {
         if (g.lblNumeroCarteRimaste <= 0) f.lblCarteRimaste.Visible = false;
         d[9].Caption.clear();
         d[10].Caption.clear();
-        d[10].BackColor = colore::BIANCO;
+        d[10].BackColor = colour::WHITE;
     }
 }
 
@@ -210,18 +210,18 @@ void Registri::pescaAnalisi() {
     }
     for (auto [cella, s] : {std::pair{dati::pescataPC(k), slotPC}, std::pair{dati::pescataH(k), slotH}}) {
         const std::string& codice = d[cella].Caption;
-        int c = carte::casella(codice);
+        int c = cards::cellOf(codice);
         if (!c) {
             interrompiAnalisi("Analisi interrotta: carta pescata non valida");
             return;
         }
         m.carte.lblCarta[s] = codice;
-        m.carte.lblValore[s] = carte::valoreDi(c);
-        m.carte.lblSeme[s] = carte::semeDi(c);
+        m.carte.lblValore[s] = cards::valueOf(c);
+        m.carte.lblSeme[s] = cards::suitOf(c);
         aCasa(f, s);
         w_.finestra.mostraFaccia(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
-        d[cella].ForeColor = colore::ROSSO;
+        d[cella].ForeColor = colour::RED;
     }
     g.lblNumeroCarteRimaste -= 2;
     f.lblCarteRimaste.Caption = std::to_string(g.lblNumeroCarteRimaste);
@@ -232,7 +232,7 @@ void Registri::pescaAnalisi() {
     }
     d[9].Caption.clear();
     d[10].Caption.clear();
-    d[10].BackColor = colore::BIANCO;
+    d[10].BackColor = colour::WHITE;
 }
 
 void Registri::fineAnalisi() {
@@ -242,10 +242,10 @@ void Registri::fineAnalisi() {
     m.dati.marcatoreVisibile = false;
     f.lblPC.opaca = f.lblH.opaca = false;
     if (m.gioco.lblPuntiPC > 60) {
-        f.lblPC.ForeColor = colore::GIALLO;
+        f.lblPC.ForeColor = colour::YELLOW;
         f.lblPC.opaca = true;
     } else if (m.gioco.lblPuntiPC < 60) {
-        f.lblH.ForeColor = colore::GIALLO;
+        f.lblH.ForeColor = colour::YELLOW;
         f.lblH.opaca = true;
     }
     fuoco(f.cmdInizioAnalisi);
@@ -262,14 +262,14 @@ void Registri::cmdScegliManche() {
 
     // 2
     if (m.gioco.lblManche == 1 && fase == 1) {
-        if (d[8].BackColor == colore::ROSSO) d[11].BackColor = colore::ROSSO;
-        else d[12].BackColor = colore::ROSA_H;
+        if (d[8].BackColor == colour::RED) d[11].BackColor = colour::RED;
+        else d[12].BackColor = colour::PINK;
     }
-    const bool pcInizia = d[11].BackColor == colore::ROSSO;
+    const bool pcInizia = d[11].BackColor == colour::RED;
     const int manche = m.gioco.lblManche;
     int faseSuono;
 
-    if (d[10].BackColor == colore::BIANCO) {
+    if (d[10].BackColor == colour::WHITE) {
         // 3. The cards of the trick.
         if (fase == 1) {
             f.lblIstruzionePannelloDati = false;
@@ -278,7 +278,7 @@ void Registri::cmdScegliManche() {
             fase = 2;
             faseSuono = manche <= 18 ? 2 : 1;
         } else {
-            d[10].BackColor = colore::GIALLO;
+            d[10].BackColor = colour::YELLOW;
             giocaCartaAnalisi(!pcInizia);
             fase = 3;
             faseSuono = manche < 18 ? 3 : 1;
@@ -290,7 +290,7 @@ void Registri::cmdScegliManche() {
     } else {
         // 4. The taking; a draw follows only while the stock lasts.
         prendiAnalisi();
-        fase = d[10].BackColor == colore::BIANCO ? 1 : 4;
+        fase = d[10].BackColor == colour::WHITE ? 1 : 4;
         const bool finita = !d[14].Caption.empty();
         faseSuono = finita && m.gioco.lblManche >= 18 ? 2 : 4;
     }

@@ -17,7 +17,7 @@ int cartePerMano(int mazzo) {
 }  // namespace
 
 std::string controllaPosizione(const Posizione& p) {
-    if (carte::indiceSeme(p.briscola) < 0) return "trump must be one of d, s, c, b";
+    if (cards::suitIndex(p.briscola) < 0) return "trump must be one of d, s, c, b";
     const bool mezzo = p.mazzo >= 2 && p.mazzo <= 34;
     if (!mezzo && (p.mazzo < -5 || p.mazzo > 0)) return "deck must be 2..34 or 0, -1, -2, -3, -4, -5";
     if (p.guida != Chi::PC && p.guida != Chi::H) return "leader must be PC or H";
@@ -31,7 +31,7 @@ std::string controllaPosizione(const Posizione& p) {
         for (int lato = 0; lato < 2; ++lato) {
             const std::string& c = lato ? p.h[k] : p.pc[k];
             if (c.empty()) continue;
-            int cella = carte::casella(c);
+            int cella = cards::cellOf(c);
             if (!cella) return "'" + c + "' is not a card";
             if (!viste.insert(cella).second) return "'" + c + "' appears twice";
             (lato ? nH : nPC)++;
@@ -45,7 +45,7 @@ std::string controllaPosizione(const Posizione& p) {
     }
     std::set<int> giocate;
     for (const std::string& c : p.giocate) {
-        int cella = carte::casella(c);
+        int cella = cards::cellOf(c);
         if (!cella) return "played: '" + c + "' is not a card";
         if (!giocate.insert(cella).second) return "played: '" + c + "' appears twice";
         for (int k = 0; k < 3; ++k) {
@@ -70,27 +70,27 @@ void caricaPosizione(Principale& w, const Posizione& p) {
             m.finestra.ImgCarta[slot].Visible = false;
             continue;
         }
-        const int cella = carte::casella(code);
+        const int cella = cards::cellOf(code);
         c.lblCarta[slot] = code;
-        c.lblValore[slot] = carte::valoreDi(cella);
-        c.lblSeme[slot] = carte::semeDi(cella);
+        c.lblValore[slot] = cards::valueOf(cella);
+        c.lblSeme[slot] = cards::suitOf(cella);
         m.finestra.ImgCarta[slot].Visible = true;
     }
     c.lblSeme[7] = p.briscola;
     // The trump suit marked as after the deal, the played cards as they fell.
-    const int primo = carte::inizioBlocco(p.briscola);
+    const int primo = cards::suitBlockStart(p.briscola);
     for (int cella = 1; cella <= 40; ++cella) {
-        c.lblPreseVirtuali[cella].BackColor = cella >= primo && cella < primo + 10 ? colore::GIALLO : colore::BIANCO;
-        c.lblPreseVirtuali[cella].ForeColor = colore::NERO;
+        c.lblPreseVirtuali[cella].BackColor = cella >= primo && cella < primo + 10 ? colour::YELLOW : colour::WHITE;
+        c.lblPreseVirtuali[cella].ForeColor = colour::BLACK;
         c.lblCarteGiocate[cella].BackColor =
-            cella >= primo && cella < primo + 10 ? colore::GIALLO_BRISCOLA : colore::BIANCO;
+            cella >= primo && cella < primo + 10 ? colour::TRUMP_YELLOW : colour::WHITE;
     }
     for (const std::string& code : p.giocate) {
-        const int cella = carte::casella(code);
+        const int cella = cards::cellOf(code);
         if (!cella) continue;
-        c.lblPreseVirtuali[cella].ForeColor = colore::VERDE;
+        c.lblPreseVirtuali[cella].ForeColor = colour::GREEN;
         const bool diH = p.guida == Chi::H && p.slotH >= 4 && p.h[p.slotH - 4] == code;
-        c.lblCarteGiocate[cella].BackColor = diH ? colore::ROSA_H : colore::ROSSO;
+        c.lblCarteGiocate[cella].BackColor = diH ? colour::PINK : colour::RED;
     }
     StatoGioco& g = m.gioco;
     g.lblTurnoDiGioco = p.guida;

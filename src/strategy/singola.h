@@ -43,8 +43,8 @@ std::string testoSingola(float f);
 // A caption holding a single-precision value, with the colours used as marks.
 struct EtichettaSingola {
     Singola Caption;
-    Colore BackColor = colore::BIANCO;
-    Colore ForeColor = colore::NERO;
+    Colour BackColor = colour::WHITE;
+    Colour ForeColor = colour::BLACK;
 };
 
 }  // namespace zelvo

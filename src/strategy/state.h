@@ -14,8 +14,8 @@ namespace zelvo {
 struct EtichettaIntera {
     bool vuota = true;
     int valore = 0;
-    Colore BackColor = colore::BIANCO;
-    Colore ForeColor = colore::NERO;
+    Colour BackColor = colour::WHITE;
+    Colour ForeColor = colour::BLACK;
 
     void scrivi(int v) {
         vuota = false;

@@ -26,7 +26,7 @@ std::string fileRetro(const std::string& motivo) {
 void FinestraRoutine::cmdVisualizzaCarte() {
     Model& m = w_.m;
     int n = m.gioco.lblContatoreCarteEstratte;
-    if (m.carte.lblCarta[n].empty() || m.finestra.ShpCarta[n].BackColor != colore::BIANCO) return;
+    if (m.carte.lblCarta[n].empty() || m.finestra.ShpCarta[n].BackColor != colour::WHITE) return;
     const std::string& stile = m.opzioni[opz::StileCarte];
     Immagine& img = m.finestra.ImgCarta[n];
     img.Picture = fileFaccia(m.carte.lblCarta[n], stile);
@@ -50,7 +50,7 @@ void FinestraRoutine::cmdMotivoRetro() {
 
 void FinestraRoutine::mostraFaccia(int slot) {
     w_.m.gioco.lblContatoreCarteEstratte = slot;
-    w_.m.finestra.ShpCarta[slot].BackColor = colore::BIANCO;
+    w_.m.finestra.ShpCarta[slot].BackColor = colour::WHITE;
     cmdVisualizzaCarte();
 }
 
@@ -81,7 +81,7 @@ void FinestraRoutine::ApplicaColoreTavolo() { w_.m.finestra.coloreTavolo = color
 
 void FinestraRoutine::ApplicaColoreRetro() {
     Model& m = w_.m;
-    Colore c = coloreRetro(m.opzioni[opz::ColoreRetro]);
+    Colour c = coloreRetro(m.opzioni[opz::ColoreRetro]);
     m.finestra.coloreRetro = c;
     m.finestra.ShpCarta[8].BackColor = c;
     if (m.opzioni.is(opz::MostraCarte, "No"))
@@ -126,15 +126,15 @@ void FinestraRoutine::lblComandi_Click(int i) {
         // The match panel and the data panel share the left of the table: one at a time.
         const int questo = i == menu::Partita ? 1 : 0, altro = 1 - questo;
         const int voceAltra = i == menu::Partita ? menu::Dati : menu::Partita;
-        if (f.lblComandi[i] == colore::BIANCO) {
+        if (f.lblComandi[i] == colour::WHITE) {
             m.registri.lblPannelloVisualizzato = i == menu::Partita ? "Partita" : "Dati";
             f.fraPannello[questo] = {true, 110, 30};
             f.fraPannello[altro].Visible = false;
-            f.lblComandi[voceAltra] = colore::BIANCO;
-            f.lblComandi[i] = colore::VERDE;
+            f.lblComandi[voceAltra] = colour::WHITE;
+            f.lblComandi[i] = colour::GREEN;
         } else {
             m.registri.lblPannelloVisualizzato = "Nessuno";
-            f.lblComandi[i] = colore::BIANCO;
+            f.lblComandi[i] = colour::WHITE;
             f.fraPannello[questo].Visible = false;
         }
     } else if (i == menu::Albo || i == menu::Opzioni) {
@@ -143,14 +143,14 @@ void FinestraRoutine::lblComandi_Click(int i) {
         const int voceAltra = i == menu::Albo ? menu::Opzioni : menu::Albo;
         if (!f.fraPannello[questo].Visible) {
             w_.t.TimerImpazienza.disable();
-            f.lblComandi[i] = colore::VERDE;
+            f.lblComandi[i] = colour::GREEN;
             f.fraPannello[questo] = {true, 2925, 30};
             f.fraPannello[altro].Visible = false;
-            f.lblComandi[voceAltra] = colore::BIANCO;
+            f.lblComandi[voceAltra] = colour::WHITE;
             if (i == menu::Albo) m.opzioni.lblOpzioneEvidenziata.fill(false);
             if (i == menu::Albo && m.gioco.lblTotalePartite > 0) m.registri.lblDieciMigliori = false;
         } else {
-            f.lblComandi[i] = colore::BIANCO;
+            f.lblComandi[i] = colour::WHITE;
             f.fraPannello[questo].Visible = false;
             if (i == menu::Opzioni) {
                 m.opzioni.lblOpzioneEvidenziata.fill(false);
@@ -162,13 +162,13 @@ void FinestraRoutine::lblComandi_Click(int i) {
         }
     } else if (i == menu::Esci) {
         if (f.uscitaInCorso) return;
-        if (f.lblComandi[menu::Esci] == colore::BIANCO) {
-            f.lblComandi[menu::Esci] = colore::VERDE;
-            f.lblComandi[menu::Albo] = f.lblComandi[menu::Opzioni] = colore::BIANCO;
+        if (f.lblComandi[menu::Esci] == colour::WHITE) {
+            f.lblComandi[menu::Esci] = colour::GREEN;
+            f.lblComandi[menu::Albo] = f.lblComandi[menu::Opzioni] = colour::WHITE;
             f.fraPannello[3].Visible = f.fraPannello[2].Visible = false;
             f.fraEsci = {true, 3420, 3030};
         } else {
-            f.lblComandi[menu::Esci] = colore::BIANCO;
+            f.lblComandi[menu::Esci] = colour::WHITE;
             f.fraEsci.Visible = false;
         }
     }
@@ -176,7 +176,7 @@ void FinestraRoutine::lblComandi_Click(int i) {
 
 void FinestraRoutine::lblNo_Click() {
     Finestra& f = w_.m.finestra;
-    f.lblComandi[menu::Esci] = colore::BIANCO;
+    f.lblComandi[menu::Esci] = colour::WHITE;
     f.fraEsci.Visible = false;
     w_.commento.RestaInGioco();
 }
@@ -188,7 +188,7 @@ void FinestraRoutine::lblSi_Click() {
     if (f.uscitaInCorso) return;
     f.uscitaInCorso = true;
     const int r = w_.mazzo.NumeroCasuale(6);
-    f.lblComandi[menu::Esci] = colore::BIANCO;
+    f.lblComandi[menu::Esci] = colour::WHITE;
     m.suoni.lblInterdiciSuoni = true;  // no further game sounds
     t.TimerDistribuisciCarte.disable();
     t.TimerBandiera.disable();
@@ -256,7 +256,7 @@ void FinestraRoutine::cmdSetFocusAlbo_Click() {
     Finestra& f = w_.m.finestra;
     if (!f.fraFineGioco.Visible || f.lblIstruzioneIniziale.Visible) return;
     f.fraPannello[3].Visible = false;
-    f.lblComandi[menu::Albo] = colore::BIANCO;
+    f.lblComandi[menu::Albo] = colour::WHITE;
     daiFuoco(f, f.cmdContinuaOIniziaPartita);
 }
 
@@ -294,7 +294,7 @@ void FinestraRoutine::lblVoce_MouseMove(int i) {
     Opzioni& o = w_.m.opzioni;
     if (i < 0 || i >= opz::NUMERO || i == o.lblOpzioneMouse) return;
     o.lblOpzioneEvidenziata.fill(false);
-    if (o.lblVoceColore[i] == colore::VERDE_CHIARO) o.lblOpzioneEvidenziata[i] = true;
+    if (o.lblVoceColore[i] == colour::LIGHT_GREEN) o.lblOpzioneEvidenziata[i] = true;
     o.lblOpzioneMouse = i;
 }
 
@@ -309,7 +309,7 @@ void FinestraRoutine::fraOpzioni_MouseMove() { w_.m.opzioni.lblOpzioneMouse = Op
 
 void FinestraRoutine::lblVoce_Click(int i) {
     Model& m = w_.m;
-    if (i < 0 || i >= opz::NUMERO || m.opzioni.lblVoceColore[i] != colore::VERDE_CHIARO) return;  // locked
+    if (i < 0 || i >= opz::NUMERO || m.opzioni.lblVoceColore[i] != colour::LIGHT_GREEN) return;  // locked
     const std::string terzo =
         m.registri.lblCarteOpzionali == "Carte Opzionali inserite" ? m.registri.lblNomeCarteOpzionali : "";
     std::string& valore = m.opzioni.lblOpzione[i];
@@ -378,10 +378,10 @@ void FinestraRoutine::ApriAnalisi() {
     f.comandoAbilitato[menu::Albo] = f.comandoAbilitato[menu::Opzioni] = false;
     const std::string& audio = m.opzioni[opz::AudioAnalisi];
     if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") w_.musica.FermaBrano();
-    f.lblComandi[menu::Partita] = colore::BIANCO;
+    f.lblComandi[menu::Partita] = colour::WHITE;
     f.fraPannello[1].Visible = false;
     f.comandoAbilitato[menu::Partita] = false;
-    f.lblComandi[menu::Dati] = colore::VERDE;
+    f.lblComandi[menu::Dati] = colour::GREEN;
     f.fraPannello[0] = {true, 110, 30};
     f.comandoAbilitato[menu::Dati] = false;
     f.lblSpiegaPannelloDati = false;

@@ -19,10 +19,10 @@ const std::array<Definizione, opz::NUMERO>& definizioni() {
     static const std::array<Definizione, opz::NUMERO> d = {{
         {"Variazioni grafiche casuali:", {"No", "All'inizio della Partita", "All'inizio di ogni Gioco"},
          "All'inizio della Partita"},
-        {"Colore Tavolo e Pannelli:", COLORI, "Rosso mattone"},
+        {"Colour Tavolo e Pannelli:", COLORI, "Rosso mattone"},
         {"Cambio Brano:", {"Dopo il brano precedente", "Dopo un nuovo Gioco"}, "Dopo il brano precedente"},
         {"Stile Carte:", {"Piacentine", "Napoletane"}, "Piacentine"},
-        {"Colore Retro Carte:", COLORI, "Grigio cemento"},
+        {"Colour Retro Carte:", COLORI, "Grigio cemento"},
         {"Motivo Retro Carte:",
          {"Nessuno", "Rombi", "Decoro", "Greche", "Arzigogoli", "Scacchiera", "Stelle", "Diagonali", "Arabeschi",
           "Intrecci", "Asterischi", "Spirali", "Ornamenti"},
@@ -55,15 +55,15 @@ const std::array<Definizione, opz::NUMERO>& definizioni() {
     return d;
 }
 
-constexpr Colore rgb(int r, int g, int b) { return static_cast<Colore>(r | (g << 8) | (b << 16)); }
+constexpr Colour rgb(int r, int g, int b) { return static_cast<Colour>(r | (g << 8) | (b << 16)); }
 
-const Colore TAVOLO[24] = {rgb(78, 146, 81),   rgb(81, 142, 120), rgb(0, 128, 128),   rgb(82, 145, 152),
+const Colour TAVOLO[24] = {rgb(78, 146, 81),   rgb(81, 142, 120), rgb(0, 128, 128),   rgb(82, 145, 152),
                            rgb(92, 126, 141),  rgb(77, 123, 157), rgb(106, 120, 159), rgb(128, 128, 128),
                            rgb(136, 125, 172), rgb(149, 113, 157), rgb(139, 105, 124), rgb(147, 87, 102),
                            rgb(169, 88, 65),   rgb(155, 95, 61),  rgb(152, 115, 82),  rgb(136, 114, 77),
                            rgb(152, 125, 71),  rgb(173, 139, 61), rgb(152, 150, 54),  rgb(129, 131, 50),
                            rgb(123, 132, 102), rgb(101, 133, 69), rgb(105, 138, 89),  rgb(94, 133, 90)};
-const Colore RETRO[24] = {rgb(67, 124, 70),   rgb(69, 122, 104), rgb(0, 106, 106),  rgb(66, 118, 125),
+const Colour RETRO[24] = {rgb(67, 124, 70),   rgb(69, 122, 104), rgb(0, 106, 106),  rgb(66, 118, 125),
                           rgb(79, 109, 123),  rgb(64, 101, 128), rgb(87, 101, 136), rgb(114, 114, 114),
                           rgb(121, 109, 163), rgb(130, 95, 135), rgb(125, 94, 111), rgb(135, 78, 92),
                           rgb(154, 80, 58),   rgb(125, 95, 66),  rgb(132, 100, 70), rgb(122, 102, 69),
@@ -78,15 +78,15 @@ int indiceColore(const std::string& nome) {
 
 }  // namespace
 
-Colore coloreTavolo(const std::string& nome) { return TAVOLO[indiceColore(nome)]; }
-Colore coloreRetro(const std::string& nome) { return RETRO[indiceColore(nome)]; }
+Colour coloreTavolo(const std::string& nome) { return TAVOLO[indiceColore(nome)]; }
+Colour coloreRetro(const std::string& nome) { return RETRO[indiceColore(nome)]; }
 const std::string& nomeColore(int indice) { return COLORI[(indice - 1) % 24]; }
 
 Opzioni::Opzioni() {
     for (int i = 0; i < opz::NUMERO; ++i) {
         lblOpzione[i] = valoreIniziale(i);
         lblVoce[i] = voce(i);
-        lblVoceColore[i] = colore::VERDE_CHIARO;
+        lblVoceColore[i] = colour::LIGHT_GREEN;
     }
 }
 

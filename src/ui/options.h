@@ -22,7 +22,7 @@ struct Opzioni {
     std::array<std::string, opz::NUMERO> lblOpzione;
     std::array<std::string, opz::NUMERO> lblVoce;
     // Text colour of the captions: VERDE_CHIARO free, ROSA_H locked.
-    std::array<Colore, opz::NUMERO> lblVoceColore;
+    std::array<Colour, opz::NUMERO> lblVoceColore;
     // The hover highlight: an opaque background behind the value of the free option
     // whose caption the mouse is on; lblOpzioneMouse is that option, NESSUNA for none.
     static constexpr int NESSUNA = 21;
@@ -50,8 +50,8 @@ std::string valoreSeguente(int i, const std::string& attuale, const std::string&
 
 // The colours of options 1 and 4 (index 1..24), as 0x00BBGGRR; an unknown
 // name is painted "Salvia".
-Colore coloreTavolo(const std::string& nome);
-Colore coloreRetro(const std::string& nome);
+Colour coloreTavolo(const std::string& nome);
+Colour coloreRetro(const std::string& nome);
 const std::string& nomeColore(int indice);
 
 // Intervals the options set.

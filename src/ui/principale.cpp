@@ -40,7 +40,7 @@ Principale::Principale(Piattaforma& p)
     t.TimerCaricaPartita.onTick = [this] { registri.TimerCaricaPartita_Timer(); };
 
     m.finestra.lblPC.Caption = "ZELVO";
-    m.finestra.lblPC.ForeColor = m.finestra.lblH.ForeColor = colore::BIANCO;
+    m.finestra.lblPC.ForeColor = m.finestra.lblH.ForeColor = colour::WHITE;
     m.finestra.lblIstruzioneIniziale.Caption =
         "Quando sei pronto a iniziare la Partita clicca su una delle tue carte.";
     m.finestra.lblIstruzioneIniziale.Visible = true;
@@ -50,7 +50,7 @@ Principale::Principale(Piattaforma& p)
         m.finestra.ShpCarta[s].Left = posto::LEFT[s] - posto::CORNICE;
         m.finestra.ShpCarta[s].Top = posto::TOP[s] - posto::CORNICE;
     }
-    m.finestra.lblComandi.fill(colore::BIANCO);
+    m.finestra.lblComandi.fill(colour::WHITE);
     m.finestra.lblRegoleDelGioco = regole::TITOLO_REGOLE;
     m.finestra.lblRegole = regole::corpo(1);
 }
@@ -64,10 +64,10 @@ void Principale::Form_Load() {
     // The panel that was open when the game was left.
     if (m.registri.lblPannelloVisualizzato == "Dati") {
         m.finestra.fraPannello[0] = {true, 110, 30};
-        m.finestra.lblComandi[menu::Dati] = colore::VERDE;
+        m.finestra.lblComandi[menu::Dati] = colour::GREEN;
     } else if (m.registri.lblPannelloVisualizzato == "Partita") {
         m.finestra.fraPannello[1] = {true, 110, 30};
-        m.finestra.lblComandi[menu::Partita] = colore::VERDE;
+        m.finestra.lblComandi[menu::Partita] = colour::GREEN;
     }
     finestra.MostraPaginaRegole();
     if (m.opzioni.is(opz::MostraCarte, "No")) {

@@ -110,10 +110,10 @@ void FinestraTitolo::cmdOk_Click() {
     const std::string& t = m.txtNome;
     if (t.empty() || t == " ") {
         m.lblInserisci = ModelloTitolo::ANONIMO;
-        m.lblInserisciColore = colore::NERO;
+        m.lblInserisciColore = colour::BLACK;
     } else if (caratteri(t) < 3) {
         m.lblInserisci = ModelloTitolo::SIGLA;
-        m.lblInserisciColore = colore::NERO;
+        m.lblInserisciColore = colour::BLACK;
     } else {
         m.lblNomeConcorrente = t;
         SalvaNome();

@@ -22,7 +22,7 @@ struct ModelloTitolo {
     std::string lblNomeConcorrente;   // the accepted name, trimmed
     std::string lblSesso = "M";
     std::string lblInserisci = INSERISCI;
-    Colore lblInserisciColore = colore::ROSSO;  // black once a name has been refused
+    Colour lblInserisciColore = colour::RED;  // black once a name has been refused
     bool lblInserisciVisible = true, lblScritta2Visible = true;  // they blink together
     int lblContatoreInserisci = 1;
     int lblSigla = 0;

@@ -31,14 +31,14 @@ struct Cornice {
     int Left = 0, Top = 0;
     bool Visible = false;
     // White while the slot is to show its face; a back gives it the back colour.
-    Colore BackColor = colore::BIANCO;
+    Colour BackColor = colour::WHITE;
 };
 
 struct Etichetta {
     std::string Caption;
     bool Visible = true;
-    Colore ForeColor = colore::NERO;
-    Colore BackColor = colore::BIANCO;
+    Colour ForeColor = colour::BLACK;
+    Colour BackColor = colour::WHITE;
     bool opaca = false;     // an opaque background: the highlight of whose move it is
     int Left = 0, Top = 0, Width = 0;
 };
@@ -102,7 +102,7 @@ struct Finestra {
     std::array<Pannello, 4> fraPannello{};
     Pannello fraEsci;
     bool uscitaInCorso = false;  // the farewell has started: the menu ignores "Esci"
-    std::array<Colore, 6> lblComandi{};   // 1..5, white closed, green open
+    std::array<Colour, 6> lblComandi{};   // 1..5, white closed, green open
     std::array<bool, 6> comandoAbilitato{true, true, true, true, true, true};  // a review disables 1..4
 
     // The review buttons of the data panel.
@@ -128,8 +128,8 @@ struct Finestra {
     int lblRegoleTop = 810, lblRegoleHeight = 7710;
     bool ImgAutoreVisible = false;
 
-    Colore coloreTavolo = 0;   // the window background and the panels
-    Colore coloreRetro = 0;    // the card backs and the won-games markers
+    Colour coloreTavolo = 0;   // the window background and the panels
+    Colour coloreRetro = 0;    // the card backs and the won-games markers
     int lblBordoCarteOpzionali = 0;
 };
 

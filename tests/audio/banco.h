@@ -55,10 +55,10 @@ struct Banco {
 
     // A card in a table slot.
     void carta(int slot, const std::string& codice) {
-        const int c = carte::casella(codice);
+        const int c = cards::cellOf(codice);
         w.m.carte.lblCarta[slot] = codice;
-        w.m.carte.lblValore[slot] = carte::valoreDi(c);
-        w.m.carte.lblSeme[slot] = carte::semeDi(c);
+        w.m.carte.lblValore[slot] = cards::valueOf(c);
+        w.m.carte.lblSeme[slot] = cards::suitOf(c);
     }
     // A trick on the table: the computer's card in slot 1, the human's in slot 4, the trump card in slot 7.
     void presa(const std::string& pc, const std::string& h, const std::string& briscola, Chi inizia) {

@@ -343,7 +343,7 @@ TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
 
 TEST(Noises, ReviewNoiseTakesNoLock) {
     Banco b;
-    b.m().finestra.lblPC.ForeColor = b.m().finestra.lblH.ForeColor = colore::BIANCO;
+    b.m().finestra.lblPC.ForeColor = b.m().finestra.lblH.ForeColor = colour::WHITE;
     b.m().gioco.lblManche = 5;
     b.estrai(3, 4);
     b.w.rumori.SuonaAnalisi(1);
@@ -357,7 +357,7 @@ TEST(Noises, ReviewNoiseTakesNoLock) {
     EXPECT_EQ(b.media.suonati(Lettore::mmcRumori).size(), 1u);
     EXPECT_EQ(b.media.comandi(Lettore::mmcRumori).back(), "Close");
     // The end sound with the names marked and the computer above 60.
-    b.m().finestra.lblPC.ForeColor = colore::ROSSO;
+    b.m().finestra.lblPC.ForeColor = colour::RED;
     b.m().gioco.lblManche = 10;
     b.m().gioco.lblPuntiPC = 75;
     b.estrai(2, 4);

@@ -13,22 +13,22 @@ TEST(CardCodes, CellNumbersFollowTheSuitBlocks) {
     const std::pair<const char*, int> table[] = {{"2d", 1},  {"Ad", 10}, {"2s", 11}, {"Rs", 18},
                                                  {"As", 20}, {"2c", 21}, {"3c", 29}, {"Ab", 40}};
     for (auto [code, cell] : table) {
-        EXPECT_EQ(carte::casella(code), cell) << code;
-        EXPECT_EQ(carte::codice(cell), code);
+        EXPECT_EQ(cards::cellOf(code), cell) << code;
+        EXPECT_EQ(cards::codeOf(cell), code);
     }
     std::set<int> cells;
-    for (char s : carte::SEMI)
-        for (char r : carte::RANGHI) cells.insert(carte::casella(std::string{r, s}));
+    for (char s : cards::SUITS)
+        for (char r : cards::RANKS) cells.insert(cards::cellOf(std::string{r, s}));
     EXPECT_EQ(cells.size(), 40u);
     EXPECT_EQ(*cells.begin(), 1);
     EXPECT_EQ(*cells.rbegin(), 40);
 }
 
 TEST(CardCodes, TextsThatAreNoCardHaveNoCell) {
-    for (const char* bad : {"", "A", "Ax", "1d", "ad", "Add", "Z9"}) EXPECT_EQ(carte::casella(bad), 0) << bad;
-    EXPECT_EQ(carte::casellaDa('d', 3), 0);
-    EXPECT_EQ(carte::casellaDa('x', 44), 0);
-    EXPECT_EQ(carte::casellaDa('b', 44), 40);
+    for (const char* bad : {"", "A", "Ax", "1d", "ad", "Add", "Z9"}) EXPECT_EQ(cards::cellOf(bad), 0) << bad;
+    EXPECT_EQ(cards::cellOfSuitValue('d', 3), 0);
+    EXPECT_EQ(cards::cellOfSuitValue('x', 44), 0);
+    EXPECT_EQ(cards::cellOfSuitValue('b', 44), 40);
 }
 
 TEST(CardCodes, ValuesAndPoints) {
@@ -36,13 +36,13 @@ TEST(CardCodes, ValuesAndPoints) {
     const int punti[] = {0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
     int totale = 0;
     for (int r = 0; r < 10; ++r) {
-        EXPECT_EQ(carte::valoreDi(r + 1), valori[r]);
-        EXPECT_EQ(carte::punti(valori[r]), punti[r]);
+        EXPECT_EQ(cards::valueOf(r + 1), valori[r]);
+        EXPECT_EQ(cards::pointsOf(valori[r]), punti[r]);
     }
-    for (int c = 1; c <= 40; ++c) totale += carte::punti(carte::valoreDi(c));
+    for (int c = 1; c <= 40; ++c) totale += cards::pointsOf(cards::valueOf(c));
     EXPECT_EQ(totale, 120);
-    EXPECT_EQ(carte::punti(40) + carte::punti(44), 21);  // Tre and Asso
-    EXPECT_EQ(carte::punti(7) + carte::punti(8), 2);     // 7 and Fante
+    EXPECT_EQ(cards::pointsOf(40) + cards::pointsOf(44), 21);  // Tre and Asso
+    EXPECT_EQ(cards::pointsOf(7) + cards::pointsOf(8), 2);     // 7 and Fante
 }
 
 TEST(NumeroCasuale, WorkedExamples) {
@@ -85,7 +85,7 @@ TEST(Shuffle, MakesAPermutationAndLeavesTheGridsClean) {
         for (int p = 1; p <= 40; ++p) codes.insert(m.carte.lblCartaDaEstrarre[p].Caption);
         ASSERT_EQ(codes.size(), 40u);
         EXPECT_EQ(m.gioco.lblNumeroCartaAnalizzata, 1);
-        for (int c = 1; c <= 40; ++c) ASSERT_EQ(m.carte.lblCarteGiocate[c].BackColor, colore::BIANCO);
+        for (int c = 1; c <= 40; ++c) ASSERT_EQ(m.carte.lblCarteGiocate[c].BackColor, colour::WHITE);
     }
 }
 
@@ -99,13 +99,13 @@ TEST(Draw, FillsTheSlotAndMarksEveryPositionOnce) {
         m.gioco.lblContatoreCarteEstratte = 8;
         mazzo.cmdEstraiACasoUnaCarta();
         const std::string& code = m.carte.lblCarta[8];
-        int cell = carte::casella(code);
+        int cell = cards::cellOf(code);
         ASSERT_NE(cell, 0);
-        EXPECT_EQ(m.carte.lblValore[8], carte::valoreDi(cell));
+        EXPECT_EQ(m.carte.lblValore[8], cards::valueOf(cell));
         EXPECT_EQ(m.carte.lblSeme[8], code[1]);
         drawn.insert(code);
         int marked = 0;
-        for (int p = 1; p <= 40; ++p) marked += m.carte.lblCartaDaEstrarre[p].BackColor == colore::ROSSO;
+        for (int p = 1; p <= 40; ++p) marked += m.carte.lblCartaDaEstrarre[p].BackColor == colour::RED;
         EXPECT_EQ(marked, k + 1);
     }
     EXPECT_EQ(drawn.size(), 40u);
@@ -116,18 +116,18 @@ TEST(SegnaCartaGiocata, MarksByWhoPlayed) {
     Model m;
     Mazzo mazzo(m, h.random, h.clock);
     m.gioco.lblCartaGiocata = "Rs";
-    m.gioco.lblCartaGiocataBack = colore::ROSSO;
+    m.gioco.lblCartaGiocataBack = colour::RED;
     mazzo.SegnaCartaGiocata();
     EXPECT_EQ(m.gioco.lblNumerocasella, 18);
-    EXPECT_EQ(m.carte.lblCarteGiocate[18].BackColor, colore::ROSSO);
-    EXPECT_EQ(m.carte.lblCarteGiocate[18].ForeColor, colore::BLU);
-    EXPECT_EQ(m.carte.lblPreseVirtuali[18].ForeColor, colore::VERDE);
+    EXPECT_EQ(m.carte.lblCarteGiocate[18].BackColor, colour::RED);
+    EXPECT_EQ(m.carte.lblCarteGiocate[18].ForeColor, colour::BLUE);
+    EXPECT_EQ(m.carte.lblPreseVirtuali[18].ForeColor, colour::GREEN);
 
     m.gioco.lblCartaGiocata = "2d";
-    m.gioco.lblCartaGiocataBack = colore::ROSA_H;
+    m.gioco.lblCartaGiocataBack = colour::PINK;
     mazzo.SegnaCartaGiocata();
-    EXPECT_EQ(m.carte.lblCarteGiocate[1].BackColor, colore::ROSA_H);
-    EXPECT_EQ(m.carte.lblCarteGiocate[1].ForeColor, colore::BLU);
+    EXPECT_EQ(m.carte.lblCarteGiocate[1].BackColor, colour::PINK);
+    EXPECT_EQ(m.carte.lblCarteGiocate[1].ForeColor, colour::BLUE);
 
     // A text that is no card marks nothing.
     Model prima = m;

@@ -45,23 +45,23 @@ TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
 
     const Finestra& f = t.w.m.finestra;
     for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f.ImgCarta[s].Visible) << s;
-    for (int s : {1, 2, 3, 8}) EXPECT_NE(f.ShpCarta[s].BackColor, colore::BIANCO) << "back on slot " << s;
+    for (int s : {1, 2, 3, 8}) EXPECT_NE(f.ShpCarta[s].BackColor, colour::WHITE) << "back on slot " << s;
     for (int s : {4, 5, 6, 7}) {
-        EXPECT_EQ(f.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_EQ(f.ShpCarta[s].BackColor, colour::WHITE);
         EXPECT_NE(f.ImgCarta[s].Picture.find(t.w.m.carte.lblCarta[s] + "2.jpg"), std::string::npos);
     }
     EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
     EXPECT_FALSE(t.w.m.gioco.lblSbirciata);
     // The trump suit is marked in both grids.
-    int primoTrump = carte::inizioBlocco(t.w.m.carte.lblSeme[7]);
+    int primoTrump = cards::suitBlockStart(t.w.m.carte.lblSeme[7]);
     for (int c = 1; c <= 40; ++c) {
         bool trump = c >= primoTrump && c < primoTrump + 10;
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, trump ? colore::GIALLO_BRISCOLA : colore::BIANCO);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, trump ? colore::GIALLO : colore::BIANCO);
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, trump ? colour::TRUMP_YELLOW : colour::WHITE);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, trump ? colour::YELLOW : colour::WHITE);
     }
     // The record of the deal: cells 2..8, the trump cell marks who leads.
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.dati.lblDati[k + 1].Caption, t.w.m.carte.lblCarta[k]);
-    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colore::ROSA_H);
+    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colour::PINK);
     EXPECT_TRUE(t.turnoUmano());
 }
 
@@ -72,10 +72,10 @@ TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
     EXPECT_EQ(t.w.m.gioco.lblGiocoIniziatoDa, Chi::PC);
     EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     // Shown face up with option 18, and the peek is recorded.
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
-    EXPECT_NE(t.w.m.finestra.ShpCarta[8].BackColor, colore::BIANCO);
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, colour::WHITE);
+    EXPECT_NE(t.w.m.finestra.ShpCarta[8].BackColor, colour::WHITE);
     EXPECT_TRUE(t.w.m.gioco.lblSbirciata);
-    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colore::ROSSO);
+    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colour::RED);
 }
 
 TEST(Match, StarterAlternatesAcrossGamesAndMatches) {
@@ -118,7 +118,7 @@ TEST(Match, EndsWhenASideWinsTheGamesTheOptionAsks) {
                       "seguenti opzioni:");
             // The options locked during the match are free again.
             for (int i : {opz::Abilita, opz::ConclusioneGioco, opz::ConclusionePartita})
-                EXPECT_EQ(sim.w.m.opzioni.lblVoceColore[i], colore::VERDE_CHIARO);
+                EXPECT_EQ(sim.w.m.opzioni.lblVoceColore[i], colour::LIGHT_GREEN);
         }
     }
 }
@@ -179,7 +179,7 @@ TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
         EXPECT_EQ(c.lblSeme[7], seme);  // the trump suit stays readable
         // The trump card, drawn by the computer, is shown face up all the same.
         if (vincitore == Chi::H) {
-            EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colore::BIANCO);
+            EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colour::WHITE);
         }
     }
 }
@@ -190,10 +190,10 @@ namespace {
 void preparaPresa(Tavolo& t, const char* pc, const char* h, Chi leader, int puntiPC, int puntiH) {
     Carte& c = t.w.m.carte;
     for (auto [slot, code] : {std::pair{1, pc}, std::pair{4, h}}) {
-        int cell = carte::casella(code);
+        int cell = cards::cellOf(code);
         c.lblCarta[slot] = code;
-        c.lblValore[slot] = carte::valoreDi(cell);
-        c.lblSeme[slot] = carte::semeDi(cell);
+        c.lblValore[slot] = cards::valueOf(cell);
+        c.lblSeme[slot] = cards::suitOf(cell);
     }
     StatoGioco& g = t.w.m.gioco;
     g.lblNumeroCartaGiocataDaPC = 1;
@@ -246,8 +246,8 @@ TEST(Taking, PointsGoToTheWinnerAndTheTrickIsRecorded) {
     EXPECT_EQ(d[28].Caption, "7c");
     EXPECT_EQ(d[29].Caption, "10");
     EXPECT_EQ(d[30].Caption, "31");
-    EXPECT_EQ(d[30].BackColor, colore::ROSA_H);
-    EXPECT_EQ(d[29].BackColor, colore::BIANCO);
+    EXPECT_EQ(d[30].BackColor, colour::PINK);
+    EXPECT_EQ(d[29].BackColor, colour::WHITE);
     EXPECT_EQ(t.w.m.gioco.lblManche, 4);
     EXPECT_TRUE(t.w.t.TimerPesca.enabled());
 }
@@ -342,11 +342,11 @@ TEST(EndPanel, TextsWhileTheMatchGoesOn) {
     EXPECT_EQ(f.fraFineGioco.Left, 3420);
     EXPECT_EQ(f.fraFineGioco.Top, 3030);
     EXPECT_TRUE(f.fraPannello[1].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Partita], colore::VERDE);
+    EXPECT_EQ(f.lblComandi[menu::Partita], colour::GREEN);
     // The end of a game frees the option of its end, but not those of the match.
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colore::VERDE_CHIARO);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusionePartita], colore::ROSA_H);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colour::LIGHT_GREEN);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusionePartita], colour::PINK);
     // The final score is shown whatever the points option says.
     EXPECT_TRUE(f.lblPuntiHVista.Visible && f.lblPuntiPCVista.Visible);
 }
@@ -366,10 +366,10 @@ TEST(EndPanel, EnterIsIgnoredWhileASoundMustNotBeCut) {
     EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
     EXPECT_EQ(t.w.m.gioco.lblPuntiH + t.w.m.gioco.lblPuntiPC, 0);
     for (int c = 1; c <= 40; ++c) {
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, colore::BIANCO);
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].ForeColor, colore::NERO);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, colore::BIANCO);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].ForeColor, colore::NERO);
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, colour::WHITE);
+        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].ForeColor, colour::BLACK);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, colour::WHITE);
+        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].ForeColor, colour::BLACK);
     }
 }
 
@@ -386,8 +386,8 @@ TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
     EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
     EXPECT_TRUE(t.w.t.TimerAnimazionecarteH.enabled());
     // The first card of a game locks the end-of-game option; the match options too.
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colore::ROSA_H);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colour::PINK);
+    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
     t.w.ImgCarta_Click(4);  // while the first card is moving
     EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
     // Six steps of 80 ms bring the card to the table.

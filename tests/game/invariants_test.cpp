@@ -30,15 +30,15 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
             ASSERT_TRUE(pc.empty() && h.empty()) << "row " << k << " of a game of " << prese;
             continue;
         }
-        ASSERT_NE(carte::casella(pc), 0) << "row " << k;
-        ASSERT_NE(carte::casella(h), 0) << "row " << k;
+        ASSERT_NE(cards::cellOf(pc), 0) << "row " << k;
+        ASSERT_NE(cards::cellOf(h), 0) << "row " << k;
         giocate.insert(pc);
         giocate.insert(h);
         const int pcDopo = std::stoi(d[dati::puntiPC(k)].Caption), hDopo = std::stoi(d[dati::puntiH(k)].Caption);
-        const bool vincePC = d[dati::puntiPC(k)].BackColor == colore::ROSSO;
-        const bool vinceH = d[dati::puntiH(k)].BackColor == colore::ROSA_H;
+        const bool vincePC = d[dati::puntiPC(k)].BackColor == colour::RED;
+        const bool vinceH = d[dati::puntiH(k)].BackColor == colour::PINK;
         ASSERT_NE(vincePC, vinceH) << "row " << k << ": exactly one side takes a trick";
-        const int valore = carte::punti(carte::valoreDi(carte::casella(pc))) + carte::punti(carte::valoreDi(carte::casella(h)));
+        const int valore = cards::pointsOf(cards::valueOf(cards::cellOf(pc))) + cards::pointsOf(cards::valueOf(cards::cellOf(h)));
         EXPECT_EQ(pcDopo - pcPrima, vincePC ? valore : 0) << "row " << k;
         EXPECT_EQ(hDopo - hPrima, vinceH ? valore : 0) << "row " << k;
         pcPrima = pcDopo;
@@ -54,8 +54,8 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
         const std::string& pc = d[dati::pescataPC(k)].Caption;
         const std::string& h = d[dati::pescataH(k)].Caption;
         if (k > prese) break;
-        ASSERT_NE(carte::casella(pc), 0) << "draw row " << k;
-        ASSERT_NE(carte::casella(h), 0) << "draw row " << k;
+        ASSERT_NE(cards::cellOf(pc), 0) << "draw row " << k;
+        ASSERT_NE(cards::cellOf(h), 0) << "draw row " << k;
         distribuite.insert(pc);
         distribuite.insert(h);
     }
@@ -65,7 +65,7 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
         EXPECT_EQ(giocate, distribuite);
         const std::string briscola = d[8].Caption;
         EXPECT_TRUE(d[dati::pescataPC(18)].Caption == briscola || d[dati::pescataH(18)].Caption == briscola);
-        for (int p = 1; p <= 40; ++p) EXPECT_EQ(m.carte.lblCartaDaEstrarre[p].BackColor, colore::ROSSO);
+        for (int p = 1; p <= 40; ++p) EXPECT_EQ(m.carte.lblCartaDaEstrarre[p].BackColor, colour::RED);
     }
 }
 

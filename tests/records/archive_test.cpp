@@ -58,9 +58,9 @@ TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
     EXPECT_EQ(w.m.dati.lblDati[0].Caption, "ZELVO B");
     EXPECT_EQ(w.m.dati.lblDati[1].Caption, "Niccolò");
     EXPECT_EQ(w.m.finestra.lblH.Caption, "Niccolò");
-    EXPECT_EQ(w.m.dati.lblDati[8].BackColor, colore::ROSSO);
-    EXPECT_EQ(w.m.dati.lblDati[3].BackColor, colore::GIALLO_BRISCOLA);  // Fb, of the trump suit
-    EXPECT_EQ(w.m.dati.lblDati[2].BackColor, colore::BIANCO);
+    EXPECT_EQ(w.m.dati.lblDati[8].BackColor, colour::RED);
+    EXPECT_EQ(w.m.dati.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
+    EXPECT_EQ(w.m.dati.lblDati[2].BackColor, colour::WHITE);
     EXPECT_TRUE(w.m.finestra.cmdScegliManche.focus);
     EXPECT_TRUE(w.t.TimerCaricaPartita.enabled());
     b.h.scheduler.advance(50);
@@ -151,7 +151,7 @@ TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
         Banco b;
         for (int i = 0; i <= 132; ++i) {
             b.w->m.dati.lblDati[i].Caption = etichetta(i);
-            b.w->m.dati.lblDati[i].BackColor = static_cast<Colore>(i);
+            b.w->m.dati.lblDati[i].BackColor = static_cast<Colour>(i);
         }
         b.w->m.dati.lblDati[14].Caption.clear();
         b.w->m.finestra.lblH.Caption = "Anna";
@@ -161,7 +161,7 @@ TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
         for (int i = 0; i <= 132; ++i) {
             if (i == 14) continue;
             EXPECT_EQ(b.w->m.dati.lblDati[i].Caption, etichetta(i));
-            EXPECT_EQ(b.w->m.dati.lblDati[i].BackColor, static_cast<Colore>(i));
+            EXPECT_EQ(b.w->m.dati.lblDati[i].BackColor, static_cast<Colour>(i));
         }
         EXPECT_EQ(b.w->m.finestra.lblH.Caption, "Anna");
         EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());

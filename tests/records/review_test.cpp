@@ -33,7 +33,7 @@ std::vector<std::string> mano(const Principale& w, bool pc) {
 void rivediTutto(Banco& b, int presePreviste) {
     Principale& w = *b.w;
     const auto& d = w.m.dati.lblDati;
-    bool pcInizia = d[8].BackColor == colore::ROSSO;
+    bool pcInizia = d[8].BackColor == colour::RED;
     int pressioni = 0;
     for (int k = 1; k <= presePreviste; ++k) {
         SCOPED_TRACE("trick " + std::to_string(k));
@@ -44,12 +44,12 @@ void rivediTutto(Banco& b, int presePreviste) {
         ++pressioni;
         EXPECT_EQ(alCentro(w, pcInizia), pcInizia ? cartaPC : cartaH);
         EXPECT_EQ(alCentro(w, !pcInizia), "");
-        EXPECT_EQ(d[pcInizia ? dati::cartaPC(k) : dati::cartaH(k)].ForeColor, colore::ROSSO);
-        EXPECT_EQ(d[10].BackColor, colore::BIANCO);
+        EXPECT_EQ(d[pcInizia ? dati::cartaPC(k) : dati::cartaH(k)].ForeColor, colour::RED);
+        EXPECT_EQ(d[10].BackColor, colour::WHITE);
         w.registri.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, !pcInizia), pcInizia ? cartaH : cartaPC);
-        EXPECT_EQ(d[10].BackColor, colore::GIALLO);
+        EXPECT_EQ(d[10].BackColor, colour::YELLOW);
         // The taking.
         w.registri.cmdScegliManche();
         ++pressioni;
@@ -57,7 +57,7 @@ void rivediTutto(Banco& b, int presePreviste) {
         EXPECT_EQ(alCentro(w, false), "");
         EXPECT_EQ(w.m.gioco.lblPuntiPC, std::stoi(d[dati::puntiPC(k)].Caption));
         EXPECT_EQ(w.m.gioco.lblPuntiH, std::stoi(d[dati::puntiH(k)].Caption));
-        const bool pcPrende = d[dati::puntiPC(k)].BackColor == colore::ROSSO;
+        const bool pcPrende = d[dati::puntiPC(k)].BackColor == colour::RED;
         if (k < presePreviste) {
             EXPECT_EQ(w.m.finestra.lblPC.opaca, pcPrende);
             EXPECT_EQ(w.m.finestra.lblH.opaca, !pcPrende);
@@ -107,7 +107,7 @@ TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
         EXPECT_EQ(f.ImgCarta[s].Left, left[s]);
         EXPECT_EQ(f.ImgCarta[s].Top, s <= 3 ? 360 : 6300);
         EXPECT_EQ(f.ShpCarta[s].Left, left[s] - 180);
-        EXPECT_EQ(f.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_EQ(f.ShpCarta[s].BackColor, colour::WHITE);
         EXPECT_FALSE(f.ImgCarta[s].Picture.empty());
     }
     EXPECT_EQ(w.m.carte.lblCarta[7], "2b");
@@ -115,7 +115,7 @@ TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
     EXPECT_EQ(w.m.gioco.lblPuntiPC, 0);
     EXPECT_TRUE(f.lblPC.opaca);   // cell 8 red: the computer leads
     EXPECT_FALSE(f.lblH.opaca);
-    EXPECT_EQ(f.lblPC.ForeColor, colore::BIANCO);
+    EXPECT_EQ(f.lblPC.ForeColor, colour::WHITE);
     EXPECT_EQ(f.lblCarteRimaste.Caption, "34");
     EXPECT_TRUE(f.lblCarteRimaste.Visible);
 }
@@ -126,7 +126,7 @@ TEST(Analisi, AGameFilePlaysToFineAnalisiThenPressesDoNothingUntilItStartsAgain)
     rivediTutto(b, 20);
     // 64 to 56: the computer's name is marked.
     EXPECT_TRUE(b.w->m.finestra.lblPC.opaca);
-    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colore::GIALLO);
+    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colour::YELLOW);
     EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
     const auto prima = b.w->m.finestra.ImgCarta;
     const int punti = b.w->m.gioco.lblPuntiPC;
@@ -144,7 +144,7 @@ TEST(Analisi, WhenTheComputerLedTheFirstPressMovesOneOfItsCards) {
     carica(b);
     b.w->registri.cmdScegliManche();
     EXPECT_EQ(alCentro(*b.w, true), "Fd");
-    EXPECT_EQ(b.w->m.dati.lblDati[11].BackColor, colore::ROSSO);
+    EXPECT_EQ(b.w->m.dati.lblDati[11].BackColor, colour::RED);
     EXPECT_EQ(b.w->m.dati.lblDati[9].Caption, "1");
     EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Left, 4320);
     EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Top, 3150);
@@ -154,10 +154,10 @@ TEST(Analisi, WhenTheComputerLedTheFirstPressMovesOneOfItsCards) {
 TEST(Analisi, WhenTheHumanLedTheFirstPressMovesOneOfTheHumansCards) {
     Banco b;
     carica(b);
-    b.w->m.dati.lblDati[8].BackColor = colore::ROSA_H;
+    b.w->m.dati.lblDati[8].BackColor = colour::PINK;
     b.w->registri.cmdInizioAnalisi();
     b.w->registri.cmdScegliManche();
-    EXPECT_EQ(b.w->m.dati.lblDati[12].BackColor, colore::ROSA_H);
+    EXPECT_EQ(b.w->m.dati.lblDati[12].BackColor, colour::PINK);
     EXPECT_EQ(alCentro(*b.w, false), "As");
     EXPECT_EQ(b.w->m.dati.lblDati[10].Caption, "4");
     EXPECT_EQ(b.w->m.finestra.ShpCarta[4].Left, 6120);
@@ -171,8 +171,8 @@ TEST(Analisi, AGameThatEndsSixtyToSixtyMarksNeitherName) {
     rivediTutto(b, 20);
     EXPECT_FALSE(b.w->m.finestra.lblPC.opaca);
     EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
-    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colore::BIANCO);
-    EXPECT_EQ(b.w->m.finestra.lblH.ForeColor, colore::BIANCO);
+    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colour::WHITE);
+    EXPECT_EQ(b.w->m.finestra.lblH.ForeColor, colour::WHITE);
 }
 
 TEST(Analisi, AGameThatEndedEarlyEndsItsReviewEarly) {

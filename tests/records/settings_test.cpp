@@ -141,11 +141,11 @@ TEST(Impostazioni, TheOpenPanelIsRestoredAtStartUp) {
         EXPECT_EQ(f.fraPannello[0].Visible, c.dati) << c.pannello;
         EXPECT_EQ(f.fraPannello[1].Visible, c.partita) << c.pannello;
         if (c.dati) {
-            EXPECT_EQ(f.lblComandi[menu::Dati], colore::VERDE);
+            EXPECT_EQ(f.lblComandi[menu::Dati], colour::GREEN);
         }
         if (c.partita) {
             EXPECT_EQ(f.fraPannello[1].Left, 110);
-            EXPECT_EQ(f.lblComandi[menu::Partita], colore::VERDE);
+            EXPECT_EQ(f.lblComandi[menu::Partita], colour::GREEN);
         }
     }
 }

@@ -24,8 +24,8 @@ struct Mano {
 
 // The trick rule: does the computer's card take the trick?
 bool prendePC(int p, int h, char briscola, bool guidaPC) {
-    const char sp = carte::semeDi(p), sh = carte::semeDi(h);
-    const int vp = carte::valoreDi(p), vh = carte::valoreDi(h);
+    const char sp = cards::suitOf(p), sh = cards::suitOf(h);
+    const int vp = cards::valueOf(p), vh = cards::valueOf(h);
     if (sp == briscola && sh == briscola) return vp > vh;
     if (sp == briscola) return true;
     if (sh == briscola) return false;
@@ -38,7 +38,7 @@ int minimax(const Mano& m, char briscola, bool guidaPC);
 // The computer plays pc[a] and the human h[b]: the trick's value to the computer, then best play.
 int esito(const Mano& m, size_t a, size_t b, char briscola, bool guidaPC) {
     const bool vincePC = prendePC(m.pc[a], m.h[b], briscola, guidaPC);
-    const int v = 4 * (carte::punti(carte::valoreDi(m.pc[a])) + carte::punti(carte::valoreDi(m.h[b])));
+    const int v = 4 * (cards::pointsOf(cards::valueOf(m.pc[a])) + cards::pointsOf(cards::valueOf(m.h[b])));
     Mano r = m;
     r.pc.erase(r.pc.begin() + a);
     r.h.erase(r.h.begin() + b);
@@ -78,7 +78,7 @@ struct Mazzo {
         tutte.resize(n);
         return tutte;
     }
-    char briscola() { return carte::SEMI[std::uniform_int_distribution<int>(0, 3)(rng)]; }
+    char briscola() { return cards::SUITS[std::uniform_int_distribution<int>(0, 3)(rng)]; }
 };
 
 TEST(CrossCheck, TrickEighteenLeadPromisesTheMinimax) {
@@ -87,8 +87,8 @@ TEST(CrossCheck, TrickEighteenLeadPromisesTheMinimax) {
         const auto c = mz.carte(6);
         const char t = mz.briscola();
         Mano m{{c[0], c[1], c[2]}, {c[3], c[4], c[5]}};
-        Banco b(posizione(t, {carte::codice(c[0]), carte::codice(c[1]), carte::codice(c[2])},
-                          {carte::codice(c[3]), carte::codice(c[4]), carte::codice(c[5])}, 0),
+        Banco b(posizione(t, {cards::codeOf(c[0]), cards::codeOf(c[1]), cards::codeOf(c[2])},
+                          {cards::codeOf(c[3]), cards::codeOf(c[4]), cards::codeOf(c[5])}, 0),
                 prova + 1);
         const int slot = decidi(b.w);
         const int atteso = minimax(m, t, true);
@@ -98,7 +98,7 @@ TEST(CrossCheck, TrickEighteenLeadPromisesTheMinimax) {
         ASSERT_EQ(guidaMinimax(m, slot - 1, t), atteso) << "position " << prova;
         for (int i = 1; i <= 3; ++i) {
             ASSERT_EQ(b.s().LblPeggiore[i].valore, guidaMinimax(m, i - 1, t));
-            ASSERT_EQ(b.s().LblPeggiore[i].BackColor == colore::ROSSO, guidaMinimax(m, i - 1, t) == atteso);
+            ASSERT_EQ(b.s().LblPeggiore[i].BackColor == colour::RED, guidaMinimax(m, i - 1, t) == atteso);
         }
     }
 }
@@ -110,8 +110,8 @@ TEST(CrossCheck, TrickEighteenAnswerPromisesTheMinimax) {
         const char t = mz.briscola();
         const int hslot = 4 + prova % 3;
         Mano m{{c[0], c[1], c[2]}, {c[3], c[4], c[5]}};
-        Banco b(posizione(t, {carte::codice(c[0]), carte::codice(c[1]), carte::codice(c[2])},
-                          {carte::codice(c[3]), carte::codice(c[4]), carte::codice(c[5])}, -1, Chi::H, hslot),
+        Banco b(posizione(t, {cards::codeOf(c[0]), cards::codeOf(c[1]), cards::codeOf(c[2])},
+                          {cards::codeOf(c[3]), cards::codeOf(c[4]), cards::codeOf(c[5])}, -1, Chi::H, hslot),
                 prova + 1);
         const int slot = decidi(b.w);
         int atteso = -10000;
@@ -130,9 +130,9 @@ TEST(CrossCheck, TrickNineteenLeadAndAnswer) {
         const int vuotoPC = prova % 3, vuotoH = (prova / 3) % 3;
         std::array<std::string, 3> pc, h;
         for (int k = 0, n = 0; k < 3; ++k)
-            if (k != vuotoPC) pc[k] = carte::codice(c[n++]);
+            if (k != vuotoPC) pc[k] = cards::codeOf(c[n++]);
         for (int k = 0, n = 2; k < 3; ++k)
-            if (k != vuotoH) h[k] = carte::codice(c[n++]);
+            if (k != vuotoH) h[k] = cards::codeOf(c[n++]);
         Mano m{{c[0], c[1]}, {c[2], c[3]}};
         const int primoPC = vuotoPC == 0 ? 2 : 1;  // slot of m.pc[0]
 
@@ -170,7 +170,7 @@ TEST(PrimoLivello, LeadEntriesValuesAndColours) {
                     {"0", true}, {"40", false}, {"-60", true}, {"-44", true}, {"84", false}};
     for (int n = 1; n <= 9; ++n) {
         EXPECT_EQ(pl[n].testo(), atteso[n].testo) << n;
-        EXPECT_EQ(pl[n].BackColor == colore::ROSSO, atteso[n].rosso) << n;
+        EXPECT_EQ(pl[n].BackColor == colour::RED, atteso[n].rosso) << n;
     }
     EXPECT_EQ(b.s().lblContatorePrimoLivello, 1);
 }
@@ -181,11 +181,11 @@ TEST(PrimoLivello, AnswerEntriesTheHumanLeads) {
     b.w.strategia.cmdTerzultimaGiocataRispondePC();
     auto& pl = b.s().lblPrimoLivello;
     EXPECT_EQ(pl[1].testo(), "-44");
-    EXPECT_EQ(pl[1].BackColor, colore::ROSSO);
+    EXPECT_EQ(pl[1].BackColor, colour::RED);
     EXPECT_EQ(pl[2].testo(), "8");
-    EXPECT_EQ(pl[2].BackColor, colore::BIANCO);
+    EXPECT_EQ(pl[2].BackColor, colour::WHITE);
     EXPECT_EQ(pl[3].testo(), "0");  // no points, the human takes it: only the colour says so
-    EXPECT_EQ(pl[3].BackColor, colore::ROSSO);
+    EXPECT_EQ(pl[3].BackColor, colour::RED);
     EXPECT_TRUE(pl[4].vuota);
 }
 
@@ -200,7 +200,7 @@ struct Riga {
 std::array<int, 4> rigaDi(Banco& b, int linea, bool pcPresePrima, bool bis) {
     auto& s = b.s();
     const int f = (linea - 1) / 4 + 1;
-    s.lblPrimoLivello[f].BackColor = pcPresePrima ? colore::BIANCO : colore::ROSSO;
+    s.lblPrimoLivello[f].BackColor = pcPresePrima ? colour::WHITE : colour::RED;
     s.lblContatoreSecondoLivello = linea;
     if (bis) b.w.strategia.cmdSegueterzultimaGiocataBis();
     else b.w.strategia.cmdSegueterzultimaGiocata();
@@ -254,14 +254,14 @@ TEST(SecondoLivello, EqualLinesMarkTheLaterOne) {
     decidi(b.w);
     auto& sl = b.s().lblSecondoLivello;
     for (int f = 1; f <= 9; ++f) {
-        EXPECT_EQ(sl[4 * f - 3].ForeColor, colore::NERO) << f;
-        EXPECT_EQ(sl[4 * f - 2].ForeColor, colore::BLU) << f;
-        EXPECT_EQ(sl[4 * f - 1].ForeColor, colore::NERO) << f;
-        EXPECT_EQ(sl[4 * f].ForeColor, colore::VERDE) << f;
+        EXPECT_EQ(sl[4 * f - 3].ForeColor, colour::BLACK) << f;
+        EXPECT_EQ(sl[4 * f - 2].ForeColor, colour::BLUE) << f;
+        EXPECT_EQ(sl[4 * f - 1].ForeColor, colour::BLACK) << f;
+        EXPECT_EQ(sl[4 * f].ForeColor, colour::GREEN) << f;
     }
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(b.s().LblPeggiore[i].testo(), "0");
-        EXPECT_EQ(b.s().LblPeggiore[i].BackColor, colore::ROSSO);
+        EXPECT_EQ(b.s().LblPeggiore[i].BackColor, colour::RED);
     }
     EXPECT_EQ(b.s().lblContatorePrimoLivello, 1);
     EXPECT_EQ(b.s().lblContatoreSecondoLivello, 1);
@@ -302,11 +302,11 @@ TEST(Penultima, ADifferentPlainSuitGivesTheLeadToTheLeader) {
     Banco b(posizione('b', {"2c", "Ad", ""}, {"7s", "3d", ""}, -3, Chi::H, 4));
     b.w.strategia.cmdPenultimaGiocataRispondePC();
     auto& sl = b.s().lblSecondoLivello;
-    EXPECT_EQ(sl[1].BackColor, colore::ROSSO);   // 2c on 7s: the human
-    EXPECT_EQ(sl[2].BackColor, colore::ROSSO);   // Ad on 7s: the human too
+    EXPECT_EQ(sl[1].BackColor, colour::RED);   // 2c on 7s: the human
+    EXPECT_EQ(sl[2].BackColor, colour::RED);   // Ad on 7s: the human too
     EXPECT_EQ(sl[13].testo(), "84");   // Ad takes 3d of its suit though the human leads
     EXPECT_EQ(sl[14].testo(), "-40");  // 2c against 3d, the human leading: the human
-    EXPECT_EQ(sl[14].BackColor, colore::ROSSO);
+    EXPECT_EQ(sl[14].BackColor, colour::RED);
     // 0 + 84 against -44 - 40: the 2c goes under, the Asso waits for the Tre.
     EXPECT_EQ(sl[25].valore, 84);
     EXPECT_EQ(sl[26].valore, -84);
@@ -320,10 +320,10 @@ TEST(AzzeraAnalisiFinale, BackToTheResetState) {
     auto& s = b.s();
     for (int i = 1; i <= 36; ++i) {
         EXPECT_TRUE(s.lblSecondoLivello[i].vuota);
-        EXPECT_EQ(s.lblSecondoLivello[i].ForeColor, colore::NERO);
-        EXPECT_EQ(s.lblSecondoLivello[i].BackColor, colore::BIANCO);
+        EXPECT_EQ(s.lblSecondoLivello[i].ForeColor, colour::BLACK);
+        EXPECT_EQ(s.lblSecondoLivello[i].BackColor, colour::WHITE);
     }
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(s.lblPrimoLivello[i].BackColor, colore::BIANCO);
+    for (int i = 1; i <= 9; ++i) EXPECT_EQ(s.lblPrimoLivello[i].BackColor, colour::WHITE);
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(s.LblPeggiore[i].testo(), "300");
     EXPECT_EQ(b.g().lblCartaPCDaGiocare, 0);
     EXPECT_TRUE(s.lblRisultatoMigliore.vuota);

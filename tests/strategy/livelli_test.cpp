@@ -29,12 +29,12 @@ TEST_P(Livelli, ReplacementFrequencyWithinStatisticalBounds) {
         b.h.scheduler.advance(700 + k % 1300);
         b.g().lblCartaPCDaGiocare = 2;
         b.g().lblCartaPCDaGiocare2 = 0;
-        b.g().lblCartaPCDaGiocareFore = colore::NERO;
+        b.g().lblCartaPCDaGiocareFore = colour::BLACK;
         b.w.strategia.ApplicaLivello();
         const int s = b.g().lblCartaPCDaGiocare;
         ASSERT_GE(s, 1);
         ASSERT_LE(s, 3);
-        if (b.g().lblCartaPCDaGiocareFore == colore::VERDE) {
+        if (b.g().lblCartaPCDaGiocareFore == colour::GREEN) {
             ++sostituite;
             ++perSlot[s];
             ASSERT_EQ(b.g().lblCartaPCDaGiocare2, 2);  // the strategy's choice stays visible

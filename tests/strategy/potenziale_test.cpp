@@ -16,10 +16,10 @@ using prova::posizione;
 // The virtual trick by the trick rule: X leads, Y answers.
 int virtuale(int cx, int cy, char briscola) {
     if (cx == cy) return 0;
-    const char sx = carte::semeDi(cx), sy = carte::semeDi(cy);
-    const int vx = carte::valoreDi(cx), vy = carte::valoreDi(cy);
+    const char sx = cards::suitOf(cx), sy = cards::suitOf(cy);
+    const int vx = cards::valueOf(cx), vy = cards::valueOf(cy);
     const bool yPrende = (sy == briscola && sx != briscola) || (sy == sx && vy > vx);
-    const int p = carte::punti(vx) + carte::punti(vy);
+    const int p = cards::pointsOf(vx) + cards::pointsOf(vy);
     return yPrende ? -p : p;
 }
 
@@ -40,25 +40,25 @@ TEST(PreseVirtuali, EveryCardAgainstTheTrickRule) {
             std::array<std::string, 3> pc, h;
             int k = 0;
             for (int c = 1; k < 5; ++c)
-                if (c != cx) (k < 3 ? pc[k] : h[k - 3]) = carte::codice(c), ++k;
-            h[2] = carte::codice(cx);
+                if (c != cx) (k < 3 ? pc[k] : h[k - 3]) = cards::codeOf(c), ++k;
+            h[2] = cards::codeOf(cx);
             Banco b(posizione(briscola, pc, h, 20));
             b.w.strategia.cmdCalcolaPotenzialeCarte();
             for (int cy = 1; cy <= 40; ++cy)
                 ASSERT_EQ(b.c().lblPreseVirtuali[cy].Caption, std::to_string(virtuale(cx, cy, briscola)))
-                    << carte::codice(cx) << " against " << carte::codice(cy) << " trump " << briscola;
+                    << cards::codeOf(cx) << " against " << cards::codeOf(cy) << " trump " << briscola;
         }
 }
 
 // The potential, recomputed here from the rule: black cells only, divided by deck + 3.
 float potenzialeAtteso(const Banco& b, int k, int mazzo) {
     const Carte& c = b.w.m.carte;
-    const int cx = carte::casellaDa(c.lblSeme[k], c.lblValore[k]);
+    const int cx = cards::cellOfSuitValue(c.lblSeme[k], c.lblValore[k]);
     std::set<int> mano;
-    for (int t = k < 4 ? 1 : 4, e = t + 3; t < e; ++t) mano.insert(carte::casellaDa(c.lblSeme[t], c.lblValore[t]));
+    for (int t = k < 4 ? 1 : 4, e = t + 3; t < e; ++t) mano.insert(cards::cellOfSuitValue(c.lblSeme[t], c.lblValore[t]));
     float somma = 0;
     for (int cy = 1; cy <= 40; ++cy)
-        if (!mano.count(cy) && c.lblPreseVirtuali[cy].ForeColor != colore::VERDE)
+        if (!mano.count(cy) && c.lblPreseVirtuali[cy].ForeColor != colour::GREEN)
             somma += static_cast<float>(virtuale(cx, cy, c.lblSeme[7]));
     return Singola::da(somma / static_cast<float>(mazzo + 3)).valore();
 }
@@ -84,13 +84,13 @@ TEST(Potenziale, GridMarksAfterAFullRun) {
     b.w.strategia.cmdCalcolaPotenzialeCarte();
     const auto& g = b.c().lblPreseVirtuali;
     // Played cells stay green, the last analysed hand (the human's) is red, the rest black.
-    EXPECT_EQ(g[carte::casella("As")].ForeColor, colore::VERDE);
-    EXPECT_EQ(g[carte::casella("Cd")].ForeColor, colore::VERDE);
-    for (const char* c : {"2s", "3d", "Fc"}) EXPECT_EQ(g[carte::casella(c)].ForeColor, colore::ROSSO) << c;
-    for (const char* c : {"Ad", "7c", "Rs", "5b"}) EXPECT_EQ(g[carte::casella(c)].ForeColor, colore::NERO) << c;
+    EXPECT_EQ(g[cards::cellOf("As")].ForeColor, colour::GREEN);
+    EXPECT_EQ(g[cards::cellOf("Cd")].ForeColor, colour::GREEN);
+    for (const char* c : {"2s", "3d", "Fc"}) EXPECT_EQ(g[cards::cellOf(c)].ForeColor, colour::RED) << c;
+    for (const char* c : {"Ad", "7c", "Rs", "5b"}) EXPECT_EQ(g[cards::cellOf(c)].ForeColor, colour::BLACK) << c;
     // A second run keeps the green marks.
     b.w.strategia.cmdCalcolaPotenzialeCarte();
-    EXPECT_EQ(g[carte::casella("As")].ForeColor, colore::VERDE);
+    EXPECT_EQ(g[cards::cellOf("As")].ForeColor, colour::GREEN);
 }
 
 TEST(Potenziale, TrumpFactorsAndPlainTrumps) {
@@ -123,7 +123,7 @@ TEST(Pairings, LeadCaseWinnersTotalsAndConvenience) {
     const bool prendeH[10] = {false, false, false, true, false, false, true, false, false, false};
     const int totali[10] = {0, 41, 51, 53, 30, 40, 42, 34, 44, 36};
     for (int n = 1; n <= 9; ++n) {
-        EXPECT_EQ(s.lblTotaliNormali[n].BackColor == colore::ROSSO, prendeH[n]) << n;
+        EXPECT_EQ(s.lblTotaliNormali[n].BackColor == colour::RED, prendeH[n]) << n;
         EXPECT_EQ(s.lblTotaliNormali[n].valore, totali[n]) << n;
     }
     // Convenience, recomputed in float from the stored values.
@@ -153,13 +153,13 @@ TEST(Pairings, AnswerCaseUsesTheLedCardAndHalfPointPlainTrump) {
     EXPECT_EQ(s.lblTotaliNormali[1].valore, 51);
     EXPECT_EQ(s.lblTotaliNormali[2].valore, 40);
     EXPECT_EQ(s.lblTotaliNormali[3].valore, 54);
-    EXPECT_EQ(s.lblTotaliNormali[3].BackColor, colore::ROSSO);
+    EXPECT_EQ(s.lblTotaliNormali[3].BackColor, colour::RED);
     const float potH = s.lblPotenziale[5].valore();
     EXPECT_EQ(s.lblConvenienza[3].Caption, Singola::da(-(14.0f - potH + 4.0f)));
     for (int n = 4; n <= 9; ++n) {
         EXPECT_TRUE(s.lblConvenienza[n].Caption.vuota()) << n;
         EXPECT_TRUE(s.lblTotaliNormali[n].vuota) << n;
-        EXPECT_EQ(s.lblTotaliNormali[n].BackColor, colore::BIANCO) << n;
+        EXPECT_EQ(s.lblTotaliNormali[n].BackColor, colour::WHITE) << n;
     }
     // A plain trump of the computer taken by the human counts 0.5: 7b loses to a higher trump.
     Posizione q = posizione('b', {"Ad", "7b", "Rs"}, {"2s", "3d", "Ab"}, 20, Chi::H, 6);
@@ -173,7 +173,7 @@ TEST(Pairings, AnswerCaseUsesTheLedCardAndHalfPointPlainTrump) {
 TEST(Pairings, LeadCaseCreditsDifferentSuitsToTheLeader) {
     Banco b(posizione('b', {"2d", "4d", "5d"}, {"As", "Ac", "3s"}, 20));
     b.w.strategia.CalcolaTotaliIniziaPC();
-    for (int n = 1; n <= 9; ++n) EXPECT_EQ(b.s().lblTotaliNormali[n].BackColor, colore::BIANCO) << n;
+    for (int n = 1; n <= 9; ++n) EXPECT_EQ(b.s().lblTotaliNormali[n].BackColor, colour::WHITE) << n;
 }
 
 TEST(Potenziale, TheHumansCardOnTheTableKeepsItsPlayedMark) {
@@ -184,8 +184,8 @@ TEST(Potenziale, TheHumansCardOnTheTableKeepsItsPlayedMark) {
     Banco b(p);
     b.w.strategia.CalcolaTotaliRispondePC();
     b.w.strategia.CalcolaTotaliRispondePC();
-    EXPECT_EQ(b.c().lblPreseVirtuali[carte::casella("3d")].ForeColor, colore::VERDE);
-    EXPECT_EQ(b.c().lblPreseVirtuali[carte::casella("2s")].ForeColor, colore::ROSSO);
+    EXPECT_EQ(b.c().lblPreseVirtuali[cards::cellOf("3d")].ForeColor, colour::GREEN);
+    EXPECT_EQ(b.c().lblPreseVirtuali[cards::cellOf("2s")].ForeColor, colour::RED);
 }
 
 }  // namespace

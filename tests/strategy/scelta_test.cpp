@@ -70,12 +70,12 @@ TEST(CatenaRisposta, MarksAndCounters) {
     auto& s = b.s();
     EXPECT_EQ(s.lblContatoreRisposteMultiple, 3);
     EXPECT_EQ(s.lblNumeroBriscole, 1);
-    EXPECT_EQ(s.lblConvenienza[3].ForeColor, colore::BLU);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(s.lblConvenienza[i].BackColor, colore::GIALLO);
+    EXPECT_EQ(s.lblConvenienza[3].ForeColor, colour::BLUE);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(s.lblConvenienza[i].BackColor, colour::YELLOW);
     EXPECT_EQ(s.lblValAgg[1].testo(), "-21");
-    EXPECT_EQ(s.lblValAgg[1].BackColor, colore::ROSSO);
+    EXPECT_EQ(s.lblValAgg[1].BackColor, colour::RED);
     EXPECT_EQ(s.lblValAgg[2].testo(), "10");
-    EXPECT_EQ(s.lblValAgg[2].BackColor, colore::VERDE);
+    EXPECT_EQ(s.lblValAgg[2].BackColor, colour::GREEN);
     EXPECT_TRUE(s.lblValAgg[3].vuota);
     EXPECT_EQ(s.lblTotaliValoriAggiuntivi, 2);
     EXPECT_EQ(s.lblTotaliRossi, 1);
@@ -98,7 +98,7 @@ TEST_P(CatenaGuida, ChoosesTheGroup) {
     for (int n = 1; n <= 9; ++n) b.s().lblTotaliNormali[n].scrivi(10);
     b.w.strategia.cmdValoreAggiuntivoIniziaPC();
     EXPECT_EQ(b.g().lblCartaPCDaGiocare, c.atteso) << c.nome;
-    EXPECT_EQ(b.g().lblCartaPCDaGiocareBack, colore::BIANCO);
+    EXPECT_EQ(b.g().lblCartaPCDaGiocareBack, colour::WHITE);
     EXPECT_EQ(b.s().lblContatoreRisposteMultiple, 1);
     EXPECT_TRUE(b.w.t.TimerAttesaDelPCaMuovere.enabled());
 }
@@ -120,13 +120,13 @@ TEST(CatenaGuida, MarksOfTheGroups) {
     convenienze(b, {2, 3, 9, 2, 5, 4, 0, 8, 8});
     b.w.strategia.cmdValoreAggiuntivoIniziaPC();
     auto& c = b.s().lblConvenienza;
-    const Colore fondo[10] = {0, colore::ROSSO, colore::ROSA_H, colore::BIANCO, colore::ROSSO, colore::BIANCO,
-                              colore::ROSA_H, colore::ROSSO, colore::ROSA_H, colore::BIANCO};
+    const Colour fondo[10] = {0, colour::RED, colour::PINK, colour::WHITE, colour::RED, colour::WHITE,
+                              colour::PINK, colour::RED, colour::PINK, colour::WHITE};
     for (int n = 1; n <= 9; ++n) EXPECT_EQ(c[n].BackColor, fondo[n]) << n;
-    EXPECT_EQ(c[1].ForeColor, colore::BLU);
-    EXPECT_EQ(c[4].ForeColor, colore::BLU);
-    EXPECT_EQ(c[7].ForeColor, colore::NERO);
-    EXPECT_EQ(c[6].ForeColor, colore::BLU);  // the best second-worst
+    EXPECT_EQ(c[1].ForeColor, colour::BLUE);
+    EXPECT_EQ(c[4].ForeColor, colour::BLUE);
+    EXPECT_EQ(c[7].ForeColor, colour::BLACK);
+    EXPECT_EQ(c[6].ForeColor, colour::BLUE);  // the best second-worst
     EXPECT_EQ(b.s().lblValorePiuAlto.testo(), "4");
 }
 
@@ -144,7 +144,7 @@ struct CasoFiltro {
 void totali(Banco& b, const std::vector<int>& t) {
     for (size_t n = 0; n < t.size(); ++n) {
         b.s().lblTotaliNormali[n + 1].scrivi(t[n] < 0 ? -t[n] : t[n]);
-        if (t[n] < 0) b.s().lblTotaliNormali[n + 1].BackColor = colore::ROSSO;
+        if (t[n] < 0) b.s().lblTotaliNormali[n + 1].BackColor = colour::RED;
     }
 }
 
@@ -210,15 +210,15 @@ TEST(AzzeraValutazione, ClearsThePairingsAndTheGrid) {
     auto& s = b.s();
     for (int n = 1; n <= 9; ++n) {
         EXPECT_TRUE(s.lblConvenienza[n].Caption.vuota());
-        EXPECT_EQ(s.lblConvenienza[n].BackColor, colore::BIANCO);
-        EXPECT_EQ(s.lblConvenienza[n].ForeColor, colore::NERO);
+        EXPECT_EQ(s.lblConvenienza[n].BackColor, colour::WHITE);
+        EXPECT_EQ(s.lblConvenienza[n].ForeColor, colour::BLACK);
         EXPECT_TRUE(s.lblTotaliNormali[n].vuota);
-        EXPECT_EQ(s.lblTotaliNormali[n].BackColor, colore::BIANCO);
-        EXPECT_EQ(s.lblTotaliPotenziali[n].BackColor, colore::BIANCO);
+        EXPECT_EQ(s.lblTotaliNormali[n].BackColor, colour::WHITE);
+        EXPECT_EQ(s.lblTotaliPotenziali[n].BackColor, colour::WHITE);
     }
     for (int c = 1; c <= 40; ++c) {
         EXPECT_EQ(b.c().lblPreseVirtuali[c].Caption, "");
-        EXPECT_EQ(b.c().lblPreseVirtuali[c].ForeColor, c == carte::casella("As") ? colore::VERDE : colore::NERO);
+        EXPECT_EQ(b.c().lblPreseVirtuali[c].ForeColor, c == cards::cellOf("As") ? colour::GREEN : colour::BLACK);
     }
     EXPECT_EQ(b.g().lblNumeroCartaAnalizzata, 1);
     EXPECT_EQ(s.lblContatoreRisposteMultiple, 1);

@@ -11,12 +11,12 @@ TEST(Menu, MatchAndDataPanelsShareTheLeftOfTheTable) {
     Finestra& f = t.w.m.finestra;
     t.w.finestra.lblComandi_Click(menu::Partita);
     EXPECT_TRUE(f.fraPannello[1].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Partita], colore::VERDE);
+    EXPECT_EQ(f.lblComandi[menu::Partita], colour::GREEN);
     t.w.finestra.lblComandi_Click(menu::Dati);  // the data panel replaces the match panel
     EXPECT_FALSE(f.fraPannello[1].Visible);
     EXPECT_TRUE(f.fraPannello[0].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Partita], colore::BIANCO);
-    EXPECT_EQ(f.lblComandi[menu::Dati], colore::VERDE);
+    EXPECT_EQ(f.lblComandi[menu::Partita], colour::WHITE);
+    EXPECT_EQ(f.lblComandi[menu::Dati], colour::GREEN);
     EXPECT_EQ(t.w.m.registri.lblPannelloVisualizzato, "Dati");
     t.w.finestra.lblComandi_Click(menu::Dati);  // green: it closes
     EXPECT_FALSE(f.fraPannello[0].Visible);
@@ -106,7 +106,7 @@ TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
     t.w.finestra.LstAlbo_Click();
     t.w.tastoInvio();
     EXPECT_FALSE(f.fraPannello[3].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Albo], colore::BIANCO);
+    EXPECT_EQ(f.lblComandi[menu::Albo], colour::WHITE);
     EXPECT_TRUE(f.cmdContinuaOIniziaPartita.focus);
     EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, gioco);  // the next game waits for another Enter
 }

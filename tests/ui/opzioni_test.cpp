@@ -47,7 +47,7 @@ TEST(OptionsPanel, ALockedCaptionChangesNothing) {
     Tavolo t(1);
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     t.w.ImgCarta_Click(4);  // the first card locks the level
-    ASSERT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colore::ROSA_H);
+    ASSERT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
     t.w.finestra.lblVoce_Click(opz::Abilita);
     EXPECT_EQ(t.w.m.opzioni[opz::Abilita], "Massima (Livello A)");
     for (int i : {-1, 21, 99}) t.w.finestra.lblVoce_Click(i);  // no such option
@@ -68,11 +68,11 @@ TEST(OptionsPanel, ShowingTheComputersCardsTurnsThemAndRecordsThePeek) {
     Tavolo t(2);
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     Model& m = t.w.m;
-    for (int s = 1; s <= 3; ++s) ASSERT_NE(m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
+    for (int s = 1; s <= 3; ++s) ASSERT_NE(m.finestra.ShpCarta[s].BackColor, colour::WHITE);
     t.w.finestra.lblVoce_Click(opz::MostraCarte);  // -> "Si"
     EXPECT_TRUE(m.gioco.lblSbirciata);
     for (int s = 1; s <= 3; ++s) {
-        EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, colore::BIANCO);
+        EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, colour::WHITE);
         EXPECT_NE(m.finestra.ImgCarta[s].Picture.find(m.carte.lblCarta[s]), std::string::npos);
     }
     EXPECT_TRUE(m.dati.lblDati[dati::pescataPC(2)].Visible);
@@ -106,7 +106,7 @@ TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
     t.w.finestra.lblComandi_Click(menu::Albo);
     EXPECT_TRUE(f.fraPannello[3].Visible);
     EXPECT_FALSE(f.fraPannello[2].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Opzioni], colore::BIANCO);
+    EXPECT_EQ(f.lblComandi[menu::Opzioni], colour::WHITE);
     t.w.finestra.lblComandi_Click(menu::Albo);  // closed while the human is to play: the clock again
     EXPECT_FALSE(f.fraPannello[3].Visible);
     EXPECT_TRUE(t.w.t.TimerImpazienza.enabled());
@@ -130,7 +130,7 @@ TEST(OptionsPanel, HoverHighlightsTheValueOfAFreeOptionOnly) {
     EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
     EXPECT_EQ(evidenziate(), std::vector<int>{opz::Abilita});
     // A locked option takes the mouse but no highlight.
-    o.lblVoceColore[opz::ConclusionePartita] = colore::ROSA_H;
+    o.lblVoceColore[opz::ConclusionePartita] = colour::PINK;
     t.w.finestra.lblVoce_MouseMove(opz::ConclusionePartita);
     EXPECT_TRUE(evidenziate().empty());
     EXPECT_EQ(o.lblOpzioneMouse, opz::ConclusionePartita);

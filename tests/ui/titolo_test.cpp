@@ -66,7 +66,7 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
         t.scrivi(c.testo);
         t.w->cmdOk_Click();
         EXPECT_EQ(t.w->m.lblInserisci, c.prompt) << c.testo;
-        EXPECT_EQ(t.w->m.lblInserisciColore, colore::NERO);
+        EXPECT_EQ(t.w->m.lblInserisciColore, colour::BLACK);
         EXPECT_EQ(t.consegne, 0);
     }
     // A name cannot begin with a blank: the field is emptied.

@@ -16,13 +16,13 @@ TEST(Exit, TheMenuEntryOpensAndClosesTheFrameAndNotYetKeepsPlaying) {
     EXPECT_EQ(f.fraEsci.Left, 3420);
     EXPECT_EQ(f.fraEsci.Top, 3030);
     EXPECT_FALSE(f.fraPannello[2].Visible);  // the options panel gives way
-    EXPECT_EQ(f.lblComandi[menu::Esci], colore::VERDE);
+    EXPECT_EQ(f.lblComandi[menu::Esci], colour::GREEN);
     t.w.finestra.lblComandi_Click(menu::Esci);
     EXPECT_FALSE(f.fraEsci.Visible);
     t.w.finestra.lblComandi_Click(menu::Esci);
     t.w.finestra.lblNo_Click();
     EXPECT_FALSE(f.fraEsci.Visible);
-    EXPECT_EQ(f.lblComandi[menu::Esci], colore::BIANCO);
+    EXPECT_EQ(f.lblComandi[menu::Esci], colour::WHITE);
 }
 
 TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {

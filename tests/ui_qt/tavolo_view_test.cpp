@@ -54,7 +54,7 @@ TEST(TavoloView, AClickOnAHandCardPlaysItAndEnterTakesTheTrick) {
 TEST(TavoloView, DrawsTheTableColourAndTheFaceUpCards) {
     Schermo f;
     QImage img = f.view.grab().toImage();
-    const Colore c = f.w.m.finestra.coloreTavolo;
+    const Colour c = f.w.m.finestra.coloreTavolo;
     EXPECT_EQ(img.pixelColor(5, 5), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
     // Without picture files a face-up card is drawn white with its code.
     EXPECT_EQ(img.pixelColor(f.centro(4) + QPoint(0, -60)), QColor(Qt::white));

@@ -95,7 +95,7 @@ public:
         }
         // A card the computer has just played turns red in the played-cards grid.
         for (int c = 1; c <= 40; ++c) {
-            const bool red = m_.carte.lblCarteGiocate[c].BackColor == colore::ROSSO;
+            const bool red = m_.carte.lblCarteGiocate[c].BackColor == colour::RED;
             if (red && !playedRed_[c]) {
                 ++decisions;
                 hash.number(2);
@@ -120,7 +120,7 @@ public:
 private:
     void remember() {
         grid_ = m_.dati.lblDati;
-        for (int c = 1; c <= 40; ++c) playedRed_[c] = m_.carte.lblCarteGiocate[c].BackColor == colore::ROSSO;
+        for (int c = 1; c <= 40; ++c) playedRed_[c] = m_.carte.lblCarteGiocate[c].BackColor == colour::RED;
         pointsPC_ = m_.gioco.lblPuntiPC;
         pointsH_ = m_.gioco.lblPuntiH;
     }

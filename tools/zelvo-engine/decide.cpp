@@ -107,7 +107,7 @@ ojson risposta(const Posizione& p) {
         ojson peg = ojson::array(), cand = ojson::array();
         for (int i = 1; i <= 3; ++i) {
             peg.push_back(s.LblPeggiore[i].testo());
-            if (s.LblPeggiore[i].BackColor == colore::ROSSO) cand.push_back(i);
+            if (s.LblPeggiore[i].BackColor == colour::RED) cand.push_back(i);
         }
         out["peggiore"] = peg;
         out["candidates"] = cand;

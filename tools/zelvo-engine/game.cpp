@@ -55,7 +55,7 @@ int game(const std::vector<std::string>& args) {
         j["heading2"] = g->intestazione2;
         j["player"] = g->testo[1];
         j["computer"] = g->testo[0];
-        j["firstLeader"] = g->colore[8] == colore::ROSSO ? "PC" : "H";
+        j["firstLeader"] = g->colore[8] == colour::RED ? "PC" : "H";
         j["trump"] = g->testo[8];
         j["dealt"] = {{"pc", {g->testo[2], g->testo[3], g->testo[4]}}, {"h", {g->testo[5], g->testo[6], g->testo[7]}}};
         auto prese = nlohmann::ordered_json::array();
@@ -68,8 +68,8 @@ int game(const std::vector<std::string>& args) {
             nlohmann::ordered_json t;
             t["pc"] = pc;
             t["h"] = h;
-            if (g->colore[dati::puntiPC(k)] == colore::ROSSO) t["taker"] = "PC";
-            else if (g->colore[dati::puntiH(k)] == colore::ROSA_H) t["taker"] = "H";
+            if (g->colore[dati::puntiPC(k)] == colour::RED) t["taker"] = "PC";
+            else if (g->colore[dati::puntiH(k)] == colour::PINK) t["taker"] = "H";
             else throw Fallito{rigaColore(dati::puntiPC(k)), "no mark of who took the trick"};
             t["pointsPC"] = punti(*g, dati::puntiPC(k));
             t["pointsH"] = punti(*g, dati::puntiH(k));

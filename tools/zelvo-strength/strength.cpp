@@ -14,7 +14,7 @@
 namespace zelvo {
 namespace {
 
-int puntiDi(int valore) { return carte::punti(valore); }
+int puntiDi(int valore) { return cards::pointsOf(valore); }
 
 // The greedy human: takes a trick when it can do so cheaply, otherwise throws
 // away its least valuable card.

@@ -43,10 +43,10 @@ void Strategia::cmdPenultimaGiocataIniziaPC() {
     auto passo = [&](int n) {
         for (int pa = 21; pa <= 22; ++pa)
             for (int ph = 23; ph <= 24; ++ph) {
-                const bool guidaPC = n < 13 || sl[std::max(n - 12, 1)].BackColor != colore::ROSSO;
+                const bool guidaPC = n < 13 || sl[std::max(n - 12, 1)].BackColor != colour::RED;
                 bool prendeH;
                 sl[n].scrivi(valoreConSegno(c, sl[pa].valore, sl[ph].valore, guidaPC, prendeH));
-                if (prendeH) sl[n].BackColor = colore::ROSSO;
+                if (prendeH) sl[n].BackColor = colour::RED;
                 ++n;
             }
     };
@@ -67,11 +67,11 @@ void Strategia::cmdPenultimaGiocataIniziaPC() {
     // 5
     for (int q = 1; q <= 4; ++q) sl[24 + q].scrivi(sl[q].valore + sl[12 + q].valore);
     // 6. The human's answer to each card: the smaller total.
-    for (int e = 25; e <= 27; e += 2) sl[sl[e].valore > sl[e + 1].valore ? e + 1 : e].ForeColor = colore::BLU;
+    for (int e = 25; e <= 27; e += 2) sl[sl[e].valore > sl[e + 1].valore ? e + 1 : e].ForeColor = colour::BLUE;
     // 7. The card whose worst case is better; equal: the lower slot.
     int primo = 0, secondo = 0;
     for (int e = 25; e <= 28; ++e)
-        if (sl[e].ForeColor == colore::BLU) (primo ? secondo : primo) = e;
+        if (sl[e].ForeColor == colour::BLUE) (primo ? secondo : primo) = e;
     m.gioco.lblCartaPCDaGiocare = sl[primo].valore < sl[secondo].valore ? sl[22].valore : sl[21].valore;
     // 8
     w_.t.TimerAttesaDelPCaMuovere.enable();
@@ -98,14 +98,14 @@ void Strategia::cmdPenultimaGiocataRispondePC() {
     bool prendeH;
     // 2. The penultimate trick, the human leading.
     sl[1].scrivi(valoreConSegno(c, a1, hp, false, prendeH));
-    if (prendeH) sl[1].BackColor = colore::ROSSO;
+    if (prendeH) sl[1].BackColor = colour::RED;
     sl[2].scrivi(valoreConSegno(c, a2, hp, false, prendeH));
-    if (prendeH) sl[2].BackColor = colore::ROSSO;
+    if (prendeH) sl[2].BackColor = colour::RED;
     // 3. The last trick, led by the winner of the penultimate.
-    sl[13].scrivi(valoreConSegno(c, a2, hl, sl[1].BackColor != colore::ROSSO, prendeH));
-    if (prendeH) sl[13].BackColor = colore::ROSSO;
-    sl[14].scrivi(valoreConSegno(c, a1, hl, sl[2].BackColor != colore::ROSSO, prendeH));
-    if (prendeH) sl[14].BackColor = colore::ROSSO;
+    sl[13].scrivi(valoreConSegno(c, a2, hl, sl[1].BackColor != colour::RED, prendeH));
+    if (prendeH) sl[13].BackColor = colour::RED;
+    sl[14].scrivi(valoreConSegno(c, a1, hl, sl[2].BackColor != colour::RED, prendeH));
+    if (prendeH) sl[14].BackColor = colour::RED;
     // 4-5
     sl[25].scrivi(sl[1].valore + sl[13].valore);
     sl[26].scrivi(sl[2].valore + sl[14].valore);

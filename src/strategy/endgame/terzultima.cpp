@@ -17,7 +17,7 @@ void Strategia::cmdTerzultimaGiocataIniziaPC() {
             if (n < 1 || n > 9) break;
             bool prendeH;
             s.lblPrimoLivello[n].scrivi(valoreConSegno(c, i, j, true, prendeH));
-            if (prendeH) s.lblPrimoLivello[n].BackColor = colore::ROSSO;
+            if (prendeH) s.lblPrimoLivello[n].BackColor = colour::RED;
             s.lblContatorePrimoLivello = n + 1;
         }
     s.lblContatorePrimoLivello = 1;
@@ -33,7 +33,7 @@ void Strategia::cmdTerzultimaGiocataRispondePC() {
             if (n < 1 || n > 9) break;
             bool prendeH;
             s.lblPrimoLivello[n].scrivi(valoreConSegno(c, i, j0, false, prendeH));
-            if (prendeH) s.lblPrimoLivello[n].BackColor = colore::ROSSO;
+            if (prendeH) s.lblPrimoLivello[n].BackColor = colour::RED;
             s.lblContatorePrimoLivello = n + 1;
         }
     }
@@ -68,7 +68,7 @@ void Strategia::cmdSegueterzultimaGiocata() {
     const int c = s.lblContatoreSecondoLivello;
     if (c < 1 || c > 36) return;
     const int f = (c - 1) / 4 + 1;
-    riga(s, c, (f - 1) / 3 + 1, (f - 1) % 3 + 4, s.lblPrimoLivello[f].BackColor == colore::BIANCO);
+    riga(s, c, (f - 1) / 3 + 1, (f - 1) % 3 + 4, s.lblPrimoLivello[f].BackColor == colour::WHITE);
 }
 
 void Strategia::cmdSegueterzultimaGiocataBis() {
@@ -77,7 +77,7 @@ void Strategia::cmdSegueterzultimaGiocataBis() {
     const int j0 = w_.m.gioco.lblNumeroCartaGiocataDaH;
     if (c < 1 || c > 12 || j0 < 4 || j0 > 6) return;
     const int f = (c - 1) / 4 + 1;
-    riga(s, c, f, j0, s.lblPrimoLivello[f].BackColor == colore::BIANCO);
+    riga(s, c, f, j0, s.lblPrimoLivello[f].BackColor == colour::WHITE);
 }
 
 void Strategia::cmdAnalisiSecondoLivello() { analisiSecondoLivello(false); }
@@ -99,9 +99,9 @@ void Strategia::analisiSecondoLivello(bool bis) {
         const int f = s.lblContatorePrimoLivello;
         if (a < 1 || b < 4 || e < 1 || d < 4 || f < 1 || f > 9) return;  // a human slot that is not 4..6
         bool prendeH;
-        sl[m].scrivi(valoreConSegno(c, a, b, pl[f].BackColor == colore::BIANCO, prendeH));
-        if (prendeH) sl[m].BackColor = colore::ROSSO;
-        const int w = valoreConSegno(c, e, d, sl[m].BackColor == colore::BIANCO, prendeH);
+        sl[m].scrivi(valoreConSegno(c, a, b, pl[f].BackColor == colour::WHITE, prendeH));
+        if (prendeH) sl[m].BackColor = colour::RED;
+        const int w = valoreConSegno(c, e, d, sl[m].BackColor == colour::WHITE, prendeH);
         sl[m].scrivi(pl[f].valore + w + sl[m].valore);
         if (m % 4 == 0 && m < righe) s.lblContatorePrimoLivello = m / 4 + 1;
     }
@@ -111,24 +111,24 @@ void Strategia::analisiSecondoLivello(bool bis) {
         const int f = (k - 1) / 4 + 1;
         const int x = sl[k].valore, y = sl[k + 1].valore;
         int blu;
-        if (pl[f].BackColor != colore::ROSSO) blu = x >= y ? k + 1 : k;  // the human answers
+        if (pl[f].BackColor != colour::RED) blu = x >= y ? k + 1 : k;  // the human answers
         else blu = x <= y ? k + 1 : k;                                     // the computer answers
-        sl[blu].ForeColor = colore::BLU;
+        sl[blu].ForeColor = colour::BLUE;
     }
 
     // 3. The lead in the second trick, between the two answered leads.
     for (int f = 1; f <= righe / 4; ++f) {
         int b1 = 0, verde = 0;
         for (int m = 4 * f - 3; m <= 4 * f; ++m) {
-            if (sl[m].ForeColor != colore::BLU) continue;
+            if (sl[m].ForeColor != colour::BLUE) continue;
             if (!b1) {
                 b1 = m;
                 continue;
             }
             const int b2 = m;
-            if (pl[f].BackColor == colore::BIANCO) verde = sl[b2].valore < sl[b1].valore ? b1 : b2;
+            if (pl[f].BackColor == colour::WHITE) verde = sl[b2].valore < sl[b1].valore ? b1 : b2;
             else verde = sl[b2].valore > sl[b1].valore ? b1 : b2;
-            sl[verde].ForeColor = colore::VERDE;
+            sl[verde].ForeColor = colour::GREEN;
             break;
         }
         if (bis && verde) s.LblPeggiore[f].scrivi(sl[verde].valore);
@@ -138,7 +138,7 @@ void Strategia::analisiSecondoLivello(bool bis) {
     if (!bis) {
         for (int i = 1; i <= 3; ++i)
             for (int m = 12 * (i - 1) + 1; m <= 12 * i; ++m)
-                if (sl[m].ForeColor == colore::VERDE && sl[m].valore < s.LblPeggiore[i].valore)
+                if (sl[m].ForeColor == colour::GREEN && sl[m].valore < s.LblPeggiore[i].valore)
                     s.LblPeggiore[i].scrivi(sl[m].valore);
     }
 
@@ -146,12 +146,12 @@ void Strategia::analisiSecondoLivello(bool bis) {
     auto& p = s.LblPeggiore;
     s.lblRisultatoMigliore = p[1].valore < p[2].valore ? p[2] : p[1];
     if (p[3].valore >= s.lblRisultatoMigliore.valore) s.lblRisultatoMigliore = p[3];
-    s.lblRisultatoMigliore.BackColor = colore::BIANCO;
-    s.lblRisultatoMigliore.ForeColor = colore::NERO;
+    s.lblRisultatoMigliore.BackColor = colour::WHITE;
+    s.lblRisultatoMigliore.ForeColor = colour::BLACK;
 
     // 6-7. The candidates, and one of them at random.
     for (int i = 1; i <= 3; ++i)
-        if (p[i].testo() == s.lblRisultatoMigliore.testo()) p[i].BackColor = colore::ROSSO;
+        if (p[i].testo() == s.lblRisultatoMigliore.testo()) p[i].BackColor = colour::RED;
     cmdScegliUnaDelleTre();
 
     // 8
@@ -162,11 +162,11 @@ void Strategia::analisiSecondoLivello(bool bis) {
 void Strategia::cmdScegliUnaDelleTre() {
     StatoStrategia& s = w_.m.strategia;
     bool qualcuna = false;
-    for (int i = 1; i <= 3; ++i) qualcuna = qualcuna || s.LblPeggiore[i].BackColor == colore::ROSSO;
+    for (int i = 1; i <= 3; ++i) qualcuna = qualcuna || s.LblPeggiore[i].BackColor == colour::RED;
     if (!qualcuna) return;  // nothing marked: the choice stays as it is
     for (;;) {
         const int r = w_.mazzo.NumeroCasuale(3);
-        if (r >= 1 && r <= 3 && s.LblPeggiore[r].BackColor == colore::ROSSO) {
+        if (r >= 1 && r <= 3 && s.LblPeggiore[r].BackColor == colour::RED) {
             w_.m.gioco.lblCartaPCDaGiocare = r;
             return;
         }
@@ -177,17 +177,17 @@ void Strategia::AzzeraAnalisiFinale() {
     StatoStrategia& s = w_.m.strategia;
     for (int i = 1; i <= 36; ++i) {
         s.lblSecondoLivello[i].svuota();
-        s.lblSecondoLivello[i].ForeColor = colore::NERO;
-        s.lblSecondoLivello[i].BackColor = colore::BIANCO;
+        s.lblSecondoLivello[i].ForeColor = colour::BLACK;
+        s.lblSecondoLivello[i].BackColor = colour::WHITE;
     }
     for (int i = 1; i <= 9; ++i) {
         s.lblPrimoLivello[i].svuota();
-        s.lblPrimoLivello[i].ForeColor = colore::NERO;
-        s.lblPrimoLivello[i].BackColor = colore::BIANCO;
+        s.lblPrimoLivello[i].ForeColor = colour::BLACK;
+        s.lblPrimoLivello[i].BackColor = colour::WHITE;
     }
     for (int i = 1; i <= 3; ++i) {
         s.LblPeggiore[i].scrivi(300);
-        s.LblPeggiore[i].BackColor = colore::BIANCO;
+        s.LblPeggiore[i].BackColor = colour::WHITE;
     }
     s.lblA = s.lblB = s.lblC = s.lblD = 0;
     s.lblRisultatoMigliore.svuota();

@@ -21,7 +21,7 @@ void Strategia::ScegliCartaACaso() {
     StatoGioco& g = w_.m.gioco;
     g.lblCartaPCDaGiocare2 = g.lblCartaPCDaGiocare;
     g.lblCartaPCDaGiocare = r;
-    g.lblCartaPCDaGiocareFore = colore::VERDE;
+    g.lblCartaPCDaGiocareFore = colour::GREEN;
 }
 
 }  // namespace zelvo

@@ -41,7 +41,7 @@ void Strategia::CalcolaPuntiCarte() {
     const Carte& c = w_.m.carte;
     StatoStrategia& s = w_.m.strategia;
     for (int i = 1; i <= 6; ++i)
-        if (carte::offsetValore(c.lblValore[i]) != 0) s.lblPuntiPotenziali[i] = carte::punti(c.lblValore[i]);
+        if (cards::valueOffset(c.lblValore[i]) != 0) s.lblPuntiPotenziali[i] = cards::pointsOf(c.lblValore[i]);
 }
 
 // The caption of every cell for the card of slot k leading and the cell's card
@@ -50,17 +50,17 @@ void Strategia::preseVirtuali(int k, int out[41]) const {
     const Carte& c = w_.m.carte;
     const char semeX = c.lblSeme[k];
     const int valX = c.lblValore[k];
-    const int px = carte::punti(valX);
-    const int cellaX = carte::casellaDa(semeX, valX);
-    const int bloccoX = carte::indiceSeme(semeX);
+    const int px = cards::pointsOf(valX);
+    const int cellaX = cards::cellOfSuitValue(semeX, valX);
+    const int bloccoX = cards::suitIndex(semeX);
     const bool briscolaX = semeX != 0 && semeX == c.lblSeme[7];
 
     for (int b = 0; b < 4; ++b) {
-        const bool bloccoBriscola = c.lblPreseVirtuali[b * 10 + 1].BackColor == colore::GIALLO;
+        const bool bloccoBriscola = c.lblPreseVirtuali[b * 10 + 1].BackColor == colour::YELLOW;
         for (int o = 1; o <= 10; ++o) {
             const int cella = b * 10 + o;
-            const int vy = carte::VALORI[o - 1];
-            const int py = carte::punti(vy);
+            const int vy = cards::VALUES[o - 1];
+            const int py = cards::pointsOf(vy);
             int v;
             if (!briscolaX) {
                 v = px + py;
@@ -79,8 +79,8 @@ void Strategia::preseVirtuali(int k, int out[41]) const {
         // In the leader's own suit a stronger card with points takes the trick.
         for (int o = 6; o <= 10; ++o) {
             const int cella = bloccoX * 10 + o;
-            const int vy = carte::VALORI[o - 1];
-            if (vy > valX) out[cella] = -(px + carte::punti(vy));
+            const int vy = cards::VALUES[o - 1];
+            if (vy > valX) out[cella] = -(px + cards::pointsOf(vy));
         }
     }
     if (cellaX) out[cellaX] = 0;
@@ -95,11 +95,11 @@ void Strategia::cmdCalcolaPotenzialeCarte() {
     // The cells of each hand (marked red while a card of that hand is analysed).
     bool manoPC[41] = {}, manoH[41] = {};
     for (int t = 1; t <= 6; ++t) {
-        int cella = carte::casellaDa(c.lblSeme[t], c.lblValore[t]);
+        int cella = cards::cellOfSuitValue(c.lblSeme[t], c.lblValore[t]);
         if (cella) (t <= 3 ? manoPC : manoH)[cella] = true;
     }
     bool giocata[41];
-    for (int cella = 1; cella <= 40; ++cella) giocata[cella] = c.lblPreseVirtuali[cella].ForeColor == colore::VERDE;
+    for (int cella = 1; cella <= 40; ++cella) giocata[cella] = c.lblPreseVirtuali[cella].ForeColor == colour::GREEN;
 
     int prese[41];
     for (int k = 1; k <= 6; ++k) {
@@ -120,7 +120,7 @@ void Strategia::cmdCalcolaPotenzialeCarte() {
     for (int cella = 1; cella <= 40; ++cella) {
         CellaVirtuale& v = c.lblPreseVirtuali[cella];
         v.Caption = std::to_string(prese[cella]);
-        if (!giocata[cella]) v.ForeColor = manoH[cella] ? colore::ROSSO : colore::NERO;
+        if (!giocata[cella]) v.ForeColor = manoH[cella] ? colour::RED : colour::BLACK;
     }
     m.gioco.lblNumeroCartaAnalizzata = 6;
     w_.t.TimerValoreAggiuntivo.enable();
@@ -139,13 +139,13 @@ void Strategia::valutaAbbinamento(int n, int i, int j, bool risposta) {
     else if (pB || c.lblSeme[i] == c.lblSeme[j]) vincePC = vP > vH;
     else vincePC = m.gioco.lblTurnoDiGioco == Chi::PC;
 
-    const int pts = carte::punti(vP) + carte::punti(vH);  // the trick's points
+    const int pts = cards::pointsOf(vP) + cards::pointsOf(vH);  // the trick's points
     EtichettaIntera& tn = s.lblTotaliNormali[n];
     if (vincePC) {
         tn.scrivi(m.gioco.lblPuntiPC + pts);
     } else {
         tn.scrivi(m.gioco.lblPuntiH + pts);
-        tn.BackColor = colore::ROSSO;
+        tn.BackColor = colour::RED;
     }
 
     s.lblTotaliPotenziali[n].Caption =

@@ -45,14 +45,14 @@ void Strategia::cmdValoreAggiuntivo() {
     }
     // 3-4. Yellow: a best answer; blue: a trump.
     for (int i = 1; i <= 3; ++i)
-        if (conv[i].Caption == s.lblValorePiuAlto) conv[i].BackColor = colore::GIALLO;
+        if (conv[i].Caption == s.lblValorePiuAlto) conv[i].BackColor = colour::YELLOW;
     for (int i = 1; i <= 3; ++i)
         if (c.lblSeme[i] == c.lblSeme[7]) {
-            conv[i].ForeColor = colore::BLU;
-            if (conv[i].BackColor == colore::GIALLO) ++s.lblNumeroBriscole;
+            conv[i].ForeColor = colour::BLUE;
+            if (conv[i].BackColor == colour::YELLOW) ++s.lblNumeroBriscole;
         }
-    auto gialla = [&](int i) { return conv[i].BackColor == colore::GIALLO; };
-    auto giallaNormale = [&](int i) { return gialla(i) && conv[i].ForeColor == colore::NERO; };
+    auto gialla = [&](int i) { return conv[i].BackColor == colour::YELLOW; };
+    auto giallaNormale = [&](int i) { return gialla(i) && conv[i].ForeColor == colour::BLACK; };
     auto piuDebole = [&](auto&& ammessa) {
         int limite = 50;
         for (int i = 1; i <= 3; ++i)
@@ -88,14 +88,14 @@ void Strategia::cmdValoreAggiuntivo() {
                     minimo = somma;
                     s.lblValAgg[i].scrivi(somma);
                 }
-                s.lblValAgg[i].BackColor = positivo ? colore::VERDE : colore::ROSSO;
+                s.lblValAgg[i].BackColor = positivo ? colour::GREEN : colour::RED;
             }
         }
         // 9
         s.lblTotaliValoriAggiuntivi = 0;
         for (int i = 1; i <= 3; ++i)
             if (!s.lblValAgg[i].vuota) ++s.lblTotaliValoriAggiuntivi;
-        auto minimoAggiuntivo = [&](Colore colore) {
+        auto minimoAggiuntivo = [&](Colour colore) {
             int limite = 100;
             for (int i = 1; i <= 3; ++i)
                 if (giallaNormale(i) && s.lblValAgg[i].BackColor == colore && s.lblValAgg[i].valore < limite) {
@@ -109,22 +109,22 @@ void Strategia::cmdValoreAggiuntivo() {
             // 10
             s.lblTotaliRossi = 0;
             for (int i = 1; i <= 3; ++i)
-                if (s.lblValAgg[i].BackColor == colore::ROSSO) ++s.lblTotaliRossi;
+                if (s.lblValAgg[i].BackColor == colour::RED) ++s.lblTotaliRossi;
             if (s.lblTotaliRossi > 0) {
-                minimoAggiuntivo(colore::ROSSO);
+                minimoAggiuntivo(colour::RED);
             } else {
                 // 11
                 s.lblTotaliVerdi = 0;
                 for (int i = 1; i <= 3; ++i)
-                    if (s.lblValAgg[i].BackColor == colore::VERDE) ++s.lblTotaliVerdi;
+                    if (s.lblValAgg[i].BackColor == colour::GREEN) ++s.lblTotaliVerdi;
                 if (s.lblContatoreRisposteMultiple != s.lblTotaliVerdi) {
                     for (int i = 1; i <= 3; ++i)
-                        if (giallaNormale(i) && s.lblValAgg[i].BackColor == colore::BIANCO) scelta = i;
+                        if (giallaNormale(i) && s.lblValAgg[i].BackColor == colour::WHITE) scelta = i;
                     // Tied trumps beside tied non-trumps that all have a green value:
                     // play the weakest of the best answers.
                     if (scelta == 0) piuDebole(gialla);
                 } else {
-                    minimoAggiuntivo(colore::VERDE);
+                    minimoAggiuntivo(colour::GREEN);
                 }
             }
         }
@@ -140,26 +140,26 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
     int& scelta = m.gioco.lblCartaPCDaGiocare;
     auto gruppo = [](int n) { return (n - 1) / 3 + 1; };
     auto primo = [](int n) { return (n - 1) / 3 * 3 + 1; };
-    constexpr Colore ROSA = colore::ROSA_H;
+    constexpr Colour ROSA = colour::PINK;
 
     // 1. The human's best reply to each card: red.
     for (int g = 0; g < 3; ++g) {
         float minimo = 100.0f;
         for (int n = 3 * g + 1; n <= 3 * g + 3; ++n)
-            if (conv[n].BackColor == colore::BIANCO && conv[n].Caption.valore() < minimo) {
+            if (conv[n].BackColor == colour::WHITE && conv[n].Caption.valore() < minimo) {
                 minimo = conv[n].Caption.valore();
-                for (int e = 3 * g + 1; e <= 3 * g + 3; ++e) conv[e].BackColor = colore::BIANCO;
-                conv[n].BackColor = colore::ROSSO;
+                for (int e = 3 * g + 1; e <= 3 * g + 3; ++e) conv[e].BackColor = colour::WHITE;
+                conv[n].BackColor = colour::RED;
             }
     }
     // 2. The second-best reply: pink.
     for (int g = 0; g < 3; ++g) {
         float minimo = 100.0f;
         for (int n = 3 * g + 1; n <= 3 * g + 3; ++n)
-            if (conv[n].BackColor == colore::BIANCO && conv[n].Caption.valore() < minimo) {
+            if (conv[n].BackColor == colour::WHITE && conv[n].Caption.valore() < minimo) {
                 minimo = conv[n].Caption.valore();
                 for (int e = 3 * g + 1; e <= 3 * g + 3; ++e)
-                    if (conv[e].BackColor != colore::ROSSO) conv[e].BackColor = colore::BIANCO;
+                    if (conv[e].BackColor != colour::RED) conv[e].BackColor = colour::WHITE;
                 conv[n].BackColor = ROSA;
             }
     }
@@ -167,7 +167,7 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
     s.lblContatoreRisposteMultiple = 1;
     float migliore = -100.0f;
     for (int n = 1; n <= 9; ++n) {
-        if (conv[n].BackColor != colore::ROSSO) continue;
+        if (conv[n].BackColor != colour::RED) continue;
         if (conv[n].Caption.valore() > migliore) {
             migliore = conv[n].Caption.valore();
             s.lblValorePiuAlto = conv[n].Caption;
@@ -177,18 +177,18 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
     }
     // 4
     for (int n = 1; n <= 9; ++n)
-        if (conv[n].BackColor == colore::ROSSO && conv[n].Caption == s.lblValorePiuAlto) conv[n].ForeColor = colore::BLU;
+        if (conv[n].BackColor == colour::RED && conv[n].Caption == s.lblValorePiuAlto) conv[n].ForeColor = colour::BLUE;
 
     if (s.lblContatoreRisposteMultiple == 1) {
         // 5
         for (int n = 1; n <= 9; ++n)
-            if (conv[n].BackColor == colore::ROSSO && conv[n].Caption == s.lblValorePiuAlto) scelta = gruppo(n);
+            if (conv[n].BackColor == colour::RED && conv[n].Caption == s.lblValorePiuAlto) scelta = gruppo(n);
     } else {
         // 6. Between equal worst replies, the better second-worst.
         s.lblContatoreRisposteMultiple = 1;
         migliore = -100.0f;
         for (int n = 1; n <= 9; ++n) {
-            if (conv[n].BackColor != colore::ROSSO || conv[n].ForeColor != colore::BLU) continue;
+            if (conv[n].BackColor != colour::RED || conv[n].ForeColor != colour::BLUE) continue;
             for (int e = primo(n); e < primo(n) + 3; ++e) {
                 if (conv[e].BackColor != ROSA) continue;
                 if (conv[e].Caption.valore() > migliore) {
@@ -203,15 +203,15 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
         }
         // 7
         for (int n = 1; n <= 9; ++n)
-            if (conv[n].BackColor == ROSA && conv[n].Caption == s.lblValorePiuAlto) conv[n].ForeColor = colore::BLU;
+            if (conv[n].BackColor == ROSA && conv[n].Caption == s.lblValorePiuAlto) conv[n].ForeColor = colour::BLUE;
         // 8. Still equal: the better best reply, then the weakest card.
         if (s.lblContatoreRisposteMultiple > 1) {
             s.lblContatoreRisposteMultiple = 1;
             migliore = -100.0f;
             for (int n = 1; n <= 9; ++n) {
-                if (conv[n].BackColor != ROSA || conv[n].ForeColor != colore::BLU) continue;
+                if (conv[n].BackColor != ROSA || conv[n].ForeColor != colour::BLUE) continue;
                 for (int e = primo(n); e < primo(n) + 3; ++e) {
-                    if (conv[e].BackColor != colore::BIANCO) continue;
+                    if (conv[e].BackColor != colour::WHITE) continue;
                     if (conv[e].Caption.valore() > migliore) {
                         migliore = conv[e].Caption.valore();
                         s.lblValorePiuAlto = conv[e].Caption;
@@ -225,7 +225,7 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
             if (m.gioco.lblCartaPCDaGiocareBack == ROSA) {
                 int limite = 50;
                 for (int n = 1; n <= 9; ++n)
-                    if (conv[n].BackColor == colore::BIANCO && conv[n].Caption == s.lblValorePiuAlto &&
+                    if (conv[n].BackColor == colour::WHITE && conv[n].Caption == s.lblValorePiuAlto &&
                         c.lblValore[gruppo(n)] < limite) {
                         limite = c.lblValore[gruppo(n)];
                         scelta = gruppo(n);
@@ -237,7 +237,7 @@ void Strategia::cmdValoreAggiuntivoIniziaPC() {
     }
     // 10
     fineScelta(true);
-    m.gioco.lblCartaPCDaGiocareBack = colore::BIANCO;
+    m.gioco.lblCartaPCDaGiocareBack = colour::WHITE;
 }
 
 void Strategia::Filtro60PuntiRispondePC() {
@@ -250,7 +250,7 @@ void Strategia::Filtro60PuntiRispondePC() {
     // 1. A trick that wins the game at once.
     if (k >= 1 && k <= 3 && tn[k].valore < 61) {
         for (int i = 1; i <= 3; ++i)
-            if (!tn[i].vuota && tn[i].BackColor == colore::BIANCO && tn[i].valore > 60) {
+            if (!tn[i].vuota && tn[i].BackColor == colour::WHITE && tn[i].valore > 60) {
                 scelta = i;
                 s.lblFiltro60Punti = true;
                 break;
@@ -261,16 +261,16 @@ void Strategia::Filtro60PuntiRispondePC() {
     // 2. Answers that let the human pass 60.
     int vietate = 0;
     for (int i = 1; i <= 3; ++i)
-        if (tn[i].BackColor == colore::ROSSO && tn[i].valore > 60) {
-            s.lblTotaliPotenziali[i].BackColor = colore::MAGENTA;
+        if (tn[i].BackColor == colour::RED && tn[i].valore > 60) {
+            s.lblTotaliPotenziali[i].BackColor = colour::MAGENTA;
             ++vietate;
         }
     // 3
     if (vietate == 3) {
         s.lblFiltro60Punti = true;
-    } else if (scelta >= 1 && scelta <= 3 && s.lblTotaliPotenziali[scelta].BackColor == colore::MAGENTA) {
+    } else if (scelta >= 1 && scelta <= 3 && s.lblTotaliPotenziali[scelta].BackColor == colour::MAGENTA) {
         for (int i = 1; i <= 3; ++i)
-            if (s.lblTotaliPotenziali[i].BackColor == colore::BIANCO) scelta = i;
+            if (s.lblTotaliPotenziali[i].BackColor == colour::WHITE) scelta = i;
     }
 }
 
@@ -285,10 +285,10 @@ void Strategia::Filtro60PuntiIniziaPC() {
     m.gioco.lblCartaPCDaGiocare2 = scelta;
     // 2. A card that some reply of the human turns into a win for the human.
     for (int n = 1; n <= 9; ++n)
-        if (tn[n].BackColor == colore::ROSSO && tn[n].valore > 60) tp[(n - 1) / 3 + 1].BackColor = colore::MAGENTA;
+        if (tn[n].BackColor == colour::RED && tn[n].valore > 60) tp[(n - 1) / 3 + 1].BackColor = colour::MAGENTA;
     // 3
-    if (tp[1].BackColor == colore::MAGENTA && tp[2].BackColor == colore::MAGENTA &&
-        tp[3].BackColor == colore::MAGENTA) {
+    if (tp[1].BackColor == colour::MAGENTA && tp[2].BackColor == colour::MAGENTA &&
+        tp[3].BackColor == colour::MAGENTA) {
         s.lblFiltro60Punti = true;
         return;
     }
@@ -296,16 +296,16 @@ void Strategia::Filtro60PuntiIniziaPC() {
     for (int g = 0; g < 3; ++g) {
         bool sicura = true;
         for (int n = 3 * g + 1; n <= 3 * g + 3; ++n)
-            if (tn[n].vuota || tn[n].BackColor != colore::BIANCO || tn[n].valore <= 60) sicura = false;
+            if (tn[n].vuota || tn[n].BackColor != colour::WHITE || tn[n].valore <= 60) sicura = false;
         if (sicura) {
             scelta = g + 1;
             s.lblFiltro60Punti = true;
         }
     }
     // 5
-    if (scelta >= 1 && scelta <= 3 && tp[scelta].BackColor == colore::MAGENTA) {
+    if (scelta >= 1 && scelta <= 3 && tp[scelta].BackColor == colour::MAGENTA) {
         for (int i = 1; i <= 3; ++i)
-            if (tp[i].BackColor == colore::BIANCO) {
+            if (tp[i].BackColor == colour::WHITE) {
                 scelta = i;
                 break;
             }
@@ -325,19 +325,19 @@ void Strategia::AzzeraValutazione() {
     for (int c = 1; c <= 40; ++c) {
         CellaVirtuale& v = m.carte.lblPreseVirtuali[c];
         v.Caption.clear();
-        if (v.ForeColor != colore::VERDE) v.ForeColor = colore::NERO;
+        if (v.ForeColor != colour::GREEN) v.ForeColor = colour::BLACK;
     }
     for (int n = 1; n <= 9; ++n) {
         s.lblTotaliNormali[n].svuota();
-        s.lblTotaliNormali[n].BackColor = colore::BIANCO;
+        s.lblTotaliNormali[n].BackColor = colour::WHITE;
         s.lblTotaliPotenziali[n].Caption = Singola();
-        s.lblTotaliPotenziali[n].BackColor = colore::BIANCO;
+        s.lblTotaliPotenziali[n].BackColor = colour::WHITE;
         s.lblConvenienza[n].Caption = Singola();
-        s.lblConvenienza[n].BackColor = colore::BIANCO;
-        s.lblConvenienza[n].ForeColor = colore::NERO;
+        s.lblConvenienza[n].BackColor = colour::WHITE;
+        s.lblConvenienza[n].ForeColor = colour::BLACK;
         if (n <= 3) {
             s.lblValAgg[n].svuota();
-            s.lblValAgg[n].BackColor = colore::BIANCO;
+            s.lblValAgg[n].BackColor = colour::WHITE;
         }
     }
 }

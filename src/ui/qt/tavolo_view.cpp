@@ -18,7 +18,7 @@ namespace zelvo {
 
 namespace {
 
-QColor qcolore(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor qcolore(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 constexpr int CARTA_L = 1185, CARTA_A = 2415;
 constexpr int MENU_LEFT = 10755, MENU_TOPS[6] = {0, 3510, 3915, 4320, 4725, 5130};
@@ -310,7 +310,7 @@ void TavoloView::disegnaCarte(QPainter& p) {
         QRectF r = twips(img.Left, img.Top, CARTA_L, CARTA_A);
         if (const QPixmap* pm = immagine(img.Picture)) {
             p.drawPixmap(r, *pm, pm->rect());
-        } else if (shp.BackColor == colore::BIANCO && !w_.m.carte.lblCarta[s].empty()) {
+        } else if (shp.BackColor == colour::WHITE && !w_.m.carte.lblCarta[s].empty()) {
             // No picture file: the code itself, so the game stays playable.
             p.setBrush(Qt::white);
             p.drawRect(r);
@@ -411,20 +411,20 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(qcolore(m.carte.lblCarteGiocate[c].BackColor));
         p.drawRect(r);
-        testo(p, r, QString::fromStdString(carte::codice(c)), 150, qcolore(m.carte.lblCarteGiocate[c].ForeColor),
+        testo(p, r, QString::fromStdString(cards::codeOf(c)), 150, qcolore(m.carte.lblCarteGiocate[c].ForeColor),
               Qt::AlignCenter, true);
     }
     // The legend: who took a card is its text colour, who played it its background.
     const QString nome = QString::fromStdString(m.nomeGiocatore);
     struct Voce {
-        Colore sfondo, scritta;
+        Colour sfondo, scritta;
         QString testo;
     };
-    const Voce scritte[2] = {{colore::BIANCO, colore::BIANCO, "Carte prese da ZELVO"},
-                             {colore::BIANCO, colore::NERO, "Carte prese da " + nome}};
-    const Voce sfondi[3] = {{colore::ROSSO, colore::NERO, "Carte giocate da ZELVO"},
-                            {colore::ROSA_H, colore::NERO, "Carte giocate da " + nome},
-                            {colore::GIALLO_BRISCOLA, colore::NERO, "Carte di briscola"}};
+    const Voce scritte[2] = {{colour::WHITE, colour::WHITE, "Carte prese da ZELVO"},
+                             {colour::WHITE, colour::BLACK, "Carte prese da " + nome}};
+    const Voce sfondi[3] = {{colour::RED, colour::BLACK, "Carte giocate da ZELVO"},
+                            {colour::PINK, colour::BLACK, "Carte giocate da " + nome},
+                            {colour::TRUMP_YELLOW, colour::BLACK, "Carte di briscola"}};
     auto voce = [&](const Voce& v, double top, bool campioneScritta) {
         QRectF campione = twips(300, top + 30, 420, 260);
         p.setPen(QPen(Qt::black, 1));
@@ -433,10 +433,10 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         if (campioneScritta) testo(p, campione, "Aa", 140, qcolore(v.scritta), Qt::AlignCenter, true);
         testo(p, twips(850, top, 2000, 320), ridotto(v.testo, 1980, 160, false), 160, Qt::white);
     };
-    testo(p, twips(200, 3650, 2600, 300), "Colore delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+    testo(p, twips(200, 3650, 2600, 300), "Colour delle scritte:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
           true);
     for (int k = 0; k < 2; ++k) voce(scritte[k], 3980 + k * 340, true);
-    testo(p, twips(200, 4740, 2600, 300), "Colore degli sfondi:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+    testo(p, twips(200, 4740, 2600, 300), "Colour degli sfondi:", 170, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
           true);
     for (int k = 0; k < 3; ++k) voce(sfondi[k], 5070 + k * 340, false);
 }

@@ -13,7 +13,7 @@ namespace zelvo {
 
 namespace {
 
-QColor qcolore(Colore c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor qcolore(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 const char* const SCRITTA1 =
     "Il più simpatico e straordinario Giocatore Virtuale di Briscola che avete mai osato sfidare:";
