@@ -44,7 +44,7 @@ void Commento::DistribuzioneCarte() {
     w_.t.TimerCommentiFinali.disable();
     const std::string& p = m.opzioni[opz::Loquacita];
     if (!m.suoni.lblInterdiciSuoni && p != "Taciturno" && m.gioco.lblContatoreDistribuisciCarte == 1) {
-        int r = w_.mazzo.NumeroCasuale(suoni::lati(Occasione::Apertura));
+        int r = w_.pick.NumeroCasuale(suoni::lati(Occasione::Apertura));
         if (suoni::parla(Occasione::Apertura, p, r)) {
             m.suoni.lblCommentoIniziale = true;
             CommentoApertura();
@@ -56,7 +56,7 @@ void Commento::DistribuzioneCarte() {
 
 void Commento::CommentoApertura() {
     Model& m = w_.m;
-    int r = w_.mazzo.NumeroCasuale(24);
+    int r = w_.pick.NumeroCasuale(24);
     m.suoni.lblInterdiciSuoni = true;
     const bool primo = !m.suoni.lblEtichettaAperturaGioco;
     const Chi ultimo = m.gioco.lblUltimoVincitore;
@@ -70,7 +70,7 @@ void Commento::CommentoApertura() {
 
 void Commento::CommentaPresa() {
     Model& m = w_.m;
-    int r = w_.mazzo.NumeroCasuale(suoni::lati(Occasione::Presa));
+    int r = w_.pick.NumeroCasuale(suoni::lati(Occasione::Presa));
     const std::string& p = m.opzioni[opz::Loquacita];
     if (p == "Pettegolo" || (tre(p) && suoni::parla(Occasione::Presa, p, r))) {
         ScegliCommento();
@@ -108,42 +108,42 @@ void Commento::ScegliCommento() {
 
 void Commento::CommentoVinceDiMano() {
     const int vh = w_.m.carte.lblValore[w_.m.gioco.lblNumeroCartaGiocataDaH];
-    int r = w_.mazzo.NumeroCasuale(24);
+    int r = w_.pick.NumeroCasuale(24);
     suonaCommento("1v", suoni::sceltaVinceDiMano(vh, r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoPerdeDiMano() {
     const Carte& c = w_.m.carte;
     const int s = c.lblValore[w_.m.gioco.lblNumeroCartaGiocataDaPC] + c.lblValore[w_.m.gioco.lblNumeroCartaGiocataDaH];
-    int r = w_.mazzo.NumeroCasuale(18);
+    int r = w_.pick.NumeroCasuale(18);
     suonaCommento("1p", suoni::sceltaPerdeDiMano(s, r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoPerdeRispondendo() {
     const int vc = w_.m.carte.lblValore[w_.m.gioco.lblNumeroCartaGiocataDaPC];
-    int r = w_.mazzo.NumeroCasuale(24);
+    int r = w_.pick.NumeroCasuale(24);
     suonaCommento("2p", suoni::sceltaPerdeRispondendo(vc, r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoVinceRispondendo() {
-    int r = w_.mazzo.NumeroCasuale(12);
+    int r = w_.pick.NumeroCasuale(12);
     suonaCommento("2v", suoni::sceltaVinceRispondendo(r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoBriscolaPesante() {
-    int r = w_.mazzo.NumeroCasuale(12);
+    int r = w_.pick.NumeroCasuale(12);
     suonaCommento("2v", suoni::sceltaBriscolaPesante(r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoVinceRispondendoPoco() {
     const char seme = w_.m.carte.lblSeme[w_.m.gioco.lblNumeroCartaGiocataDaH];
-    int r = w_.mazzo.NumeroCasuale(10);
+    int r = w_.pick.NumeroCasuale(10);
     suonaCommento("2v", suoni::sceltaVinceRispondendoPoco(seme, r), w_.t.TimerFinisciCommento);
 }
 
 void Commento::CommentoBriscolaLeggera() {
     const char seme = w_.m.carte.lblSeme[w_.m.gioco.lblNumeroCartaGiocataDaH];
-    int r = w_.mazzo.NumeroCasuale(10);
+    int r = w_.pick.NumeroCasuale(10);
     suonaCommento("2v", suoni::sceltaBriscolaLeggera(seme, r), w_.t.TimerFinisciCommento);
 }
 
@@ -184,7 +184,7 @@ void Commento::TimerImpazienza_Timer() {
 }
 
 void Commento::DecidiImpazienza() {
-    int r = w_.mazzo.NumeroCasuale(suoni::lati(Occasione::Impazienza));
+    int r = w_.pick.NumeroCasuale(suoni::lati(Occasione::Impazienza));
     if (suoni::parla(Occasione::Impazienza, w_.m.opzioni[opz::Loquacita], r)) {
         CommentoImpazienza();
         return;
@@ -194,7 +194,7 @@ void Commento::DecidiImpazienza() {
 }
 
 void Commento::CommentoImpazienza() {
-    int r = w_.mazzo.NumeroCasuale(48);
+    int r = w_.pick.NumeroCasuale(48);
     suonaCommento("Impaz", suoni::sceltaImpazienza(r), w_.t.TimerFineImpazienza);
 }
 
@@ -245,7 +245,7 @@ void Commento::TimerCommentiFinali_Timer() {
 void Commento::CommentoFinale() {
     if (w_.t.TimerFinisciCommento.enabled()) return;
     w_.m.suoni.lblInterdiciSuoni = true;
-    int r = w_.mazzo.NumeroCasuale(18);
+    int r = w_.pick.NumeroCasuale(18);
     suonaCommento("Fine", suoni::sceltaFinale(w_.m.gioco.lblUltimoVincitore, r), w_.t.TimerDurataCommentoFinale);
 }
 
@@ -254,14 +254,14 @@ void Commento::CommentoFinale() {
 void Commento::RestaInGioco() {
     const std::string& p = w_.m.opzioni[opz::Loquacita];
     if (p == "Taciturno") return;
-    int r = w_.mazzo.NumeroCasuale(suoni::lati(Occasione::Resta));
+    int r = w_.pick.NumeroCasuale(suoni::lati(Occasione::Resta));
     if (suoni::parla(Occasione::Resta, p, r)) CommentoRestaInGioco();
 }
 
 void Commento::CommentoRestaInGioco() {
     if (w_.m.suoni.lblInterdiciSuoni) return;
     w_.m.suoni.lblInterdiciSuoni = true;
-    int r = w_.mazzo.NumeroCasuale(6);
+    int r = w_.pick.NumeroCasuale(6);
     suonaCommento("Esci", suoni::sceltaResta(r), w_.t.TimerInterdiciSuoni);
 }
 

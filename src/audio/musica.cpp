@@ -13,7 +13,7 @@ void Musica::cmdSCegliBrano() {
     StatoSuoni& s = w_.m.suoni;
     // A generator stuck on heard melodies would spin for ever: give up quietly.
     for (int tentativi = 0; tentativi < 10000; ++tentativi) {
-        int r = w_.mazzo.NumeroCasuale(suoni::NUMERO_BRANI);
+        int r = w_.pick.NumeroCasuale(suoni::NUMERO_BRANI);
         if (s.lblNumeroBraniAscoltati == suoni::NUMERO_BRANI) {
             // Every melody heard: a new cycle of 21.
             s.branoAscoltato.fill(false);

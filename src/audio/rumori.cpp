@@ -16,7 +16,7 @@ void Rumori::SuonaCarta() {
 
 void Rumori::SuonaDistribuzione() {
     if (w_.m.suoni.lblInterdiciSuoni) return;
-    int r = w_.mazzo.NumeroCasuale(4);
+    int r = w_.pick.NumeroCasuale(4);
     clip::suona(w_, Lettore::mmcRumori, suoni::rumoreDistribuzione(r), &w_.t.TimerFineRumoreCarte,
                 suoni::DURATA_DISTRIBUZIONE, true);
 }
@@ -24,14 +24,14 @@ void Rumori::SuonaDistribuzione() {
 void Rumori::SuonaPresa() {
     // The caller has tested the lock, option 9 and that this is not the last trick.
     w_.m.suoni.lblInterdiciSuoni = true;
-    int r = w_.mazzo.NumeroCasuale(2);
+    int r = w_.pick.NumeroCasuale(2);
     clip::suona(w_, Lettore::mmcRumori, suoni::rumorePresa(r), &w_.t.TimerFineRumoreCarte, suoni::DURATA_PRESA,
                 true);
 }
 
 void Rumori::SuonaAnalisi(int contaDati) {
     Model& m = w_.m;
-    int r = w_.mazzo.NumeroCasuale(4);
+    int r = w_.pick.NumeroCasuale(4);
     clip::nomeFile(w_, Lettore::mmcRumori, "");
     clip::comando(w_, Lettore::mmcRumori, "Close");
     const bool bianchi = m.finestra.lblPC.ForeColor == colour::WHITE && m.finestra.lblH.ForeColor == colour::WHITE;

@@ -1,31 +1,18 @@
 #pragma once
-// The shuffle, the random draw and the program's one random pick.
+// The shuffle, the random draw of a card into a slot, and the played mark.
+#include <string>
+
+#include "cards/random_pick.h"
+#include "cards/table.h"
+
 namespace zelvo {
 
-struct Model;
-class Clock;
-class Random;
-
-class Mazzo {
-public:
-    Mazzo(Model& m, Random& random, Clock& clock) : m_(m), random_(random), clock_(clock) {}
-
-    // An integer 1..N mixed from the generator and the clock's minute and second.
-    int NumeroCasuale(int N);
-    // A random order of the 40 codes into the shuffled deck.
-    void cmdMescolaCarte();
-    // A random undrawn card of the shuffled deck into slot lblContatoreCarteEstratte.
-    void cmdEstraiACasoUnaCarta();
-    // Marks the card in lblCartaGiocata as played, by whom its BackColor says.
-    void SegnaCartaGiocata();
-
-private:
-    Model& m_;
-    Random& random_;
-    Clock& clock_;
-};
-
-// The formula of NumeroCasuale for given r, minute and second.
-int numeroCasuale(int N, float r, int minuto, int secondo);
+// A random order of the 40 codes into the shuffled deck lblCartaDaEstrarre.
+void cmdMescolaCarte(Carte& c, RandomPick& pick);
+// A random undrawn card of the shuffled deck into `slot`.
+void cmdEstraiACasoUnaCarta(Carte& c, int slot, RandomPick& pick);
+// Marks a card as played by the human or the computer in the grids; returns its
+// cell (0 when the text is none of the 40 codes, and nothing is marked).
+int SegnaCartaGiocata(Carte& c, const std::string& card, bool byHuman);
 
 }  // namespace zelvo

@@ -18,12 +18,6 @@ struct CellaMazzo {
     Colour BackColor = colour::WHITE;
 };
 
-struct CellaVirtuale {
-    std::string Caption;  // net points of a virtual trick
-    Colour BackColor = colour::WHITE;
-    Colour ForeColor = colour::BLACK;
-};
-
 struct Carte {
     // Index 1..8; element 0 unused. Empty text / 0 / '\0' for an empty slot.
     std::array<std::string, 9> lblCarta{};
@@ -34,7 +28,10 @@ struct Carte {
     // played-cards grid are the 40 codes in cell order and never change.
     std::array<CellaGriglia, 41> lblCarteGiocate{};
     std::array<CellaMazzo, 41> lblCartaDaEstrarre{};
-    std::array<CellaVirtuale, 41> lblPreseVirtuali{};
+    // The computer's own marks: the cards played in this game, and whether it has
+    // marked the trump suit yet (it does so when the deal ends).
+    std::array<bool, 41> played{};
+    bool trumpMarked = false;
 
     Carte() {
         for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = cards::codeOf(c);

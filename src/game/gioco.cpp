@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "rules/rules.h"
+#include "strategy/decision.h"
 #include "ui/principale.h"
 
 namespace zelvo {
@@ -74,12 +76,8 @@ void Gioco::presaPronta() {
 
 Chi Gioco::vincitorePresa(int p, int h) const {
     const Carte& c = w_.m.carte;
-    char t = c.lblSeme[7];
-    bool pTrump = c.lblSeme[p] == t, hTrump = c.lblSeme[h] == t;
-    if (pTrump) return (hTrump && c.lblValore[h] > c.lblValore[p]) ? Chi::H : Chi::PC;
-    if (hTrump) return Chi::H;
-    if (c.lblSeme[p] == c.lblSeme[h]) return c.lblValore[p] > c.lblValore[h] ? Chi::PC : Chi::H;
-    return w_.m.gioco.lblTurnoDiGioco;
+    const int pc = cards::cellOf(c.lblCarta[p]), human = cards::cellOf(c.lblCarta[h]);
+    return rules::computerTakes(pc, human, w_.m.gioco.lblTurnoDiGioco == Chi::PC, c.lblSeme[7]) ? Chi::PC : Chi::H;
 }
 
 // ---------------------------------------------------------------- set-up
@@ -118,10 +116,8 @@ void Gioco::NuovoGioco() {
     f.lblH.ForeColor = f.lblPC.ForeColor = colour::WHITE;
     w_.finestra.evidenzia(false, false);
     for (int i = 1; i <= 4; ++i) f.comandoAbilitato[i] = true;
-    for (int c = 1; c <= 40; ++c) {
-        m.carte.lblPreseVirtuali[c].BackColor = colour::WHITE;
-        m.carte.lblPreseVirtuali[c].ForeColor = colour::BLACK;
-    }
+    m.carte.played.fill(false);
+    m.carte.trumpMarked = false;
     for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco})
         b->Visible = false;
     f.lblSpiegaPannelloDati = true;
@@ -170,7 +166,7 @@ void Gioco::NuovoGioco() {
     // 12-13
     g.lblPuntiPC = g.lblPuntiH = 0;
     g.lblNumeroCarteRimaste = 34;
-    w_.mazzo.cmdMescolaCarte();
+    cmdMescolaCarte(w_.m.carte, w_.pick);
     w_.t.TimerDistribuisciCarte.enable();
 
     // 14-15
@@ -194,9 +190,8 @@ void Gioco::TimerDistribuisciCarte_Timer() {
     // 3-6
     int s = g.lblContatoreDistribuisciCarte;
     int slot = g.lblGiocoIniziatoDa == Chi::PC ? DEAL_PC[s] : DEAL_H[s];
-    g.lblContatoreCarteEstratte = slot;
     g.lblAChiTocca = g.lblGiocoIniziatoDa;
-    w_.mazzo.cmdEstraiACasoUnaCarta();
+    cmdEstraiACasoUnaCarta(m.carte, slot, w_.pick);
     bool scoperte = m.opzioni.is(opz::MostraCarte, "Si");
     bool retro = slot == 8 || (!scoperte && slot <= 3);
     if (retro) w_.finestra.mostraRetro(slot);
@@ -233,10 +228,9 @@ void Gioco::TimerDistribuisciCarte_Timer() {
     m.finestra.lblCarteRimaste.Caption = std::to_string(g.lblNumeroCarteRimaste);
 
     // 7-8. The computer's first decision runs before the trump suit is marked in the grids.
-    w_.strategia.CalcolaPuntiCarte();
     if (g.lblAChiTocca == Chi::PC) {
         w_.finestra.evidenzia(true, false);
-        w_.strategia.CalcolaTotaliIniziaPC();
+        pensaMezzoGioco();
     } else {
         w_.finestra.evidenzia(false, true);
         g.lblPuoiGiocare = g.lblGiocoInCorso = g.lblPartitaInCorso = true;
@@ -244,10 +238,52 @@ void Gioco::TimerDistribuisciCarte_Timer() {
 
     // 9
     int primo = cards::suitBlockStart(trump);
-    for (int c = primo; primo && c < primo + 10; ++c) {
-        m.carte.lblCarteGiocate[c].BackColor = colour::TRUMP_YELLOW;
-        m.carte.lblPreseVirtuali[c].BackColor = colour::YELLOW;
-    }
+    for (int c = primo; primo && c < primo + 10; ++c) m.carte.lblCarteGiocate[c].BackColor = colour::TRUMP_YELLOW;
+    m.carte.trumpMarked = primo != 0;
+}
+
+// ---------------------------------------------------------------- the computer's thinking
+
+strategy::Position Gioco::posizione() const {
+    const Carte& c = w_.m.carte;
+    const StatoGioco& g = w_.m.gioco;
+    strategy::Position p;
+    p.trump = c.lblSeme[7];
+    for (int s = 1; s <= 6; ++s) p.slot[s] = cards::cellOf(c.lblCarta[s]);
+    p.played = c.played;
+    p.trumpMarked = c.trumpMarked;
+    p.computerLeads = g.lblTurnoDiGioco == Chi::PC;
+    p.humanSlot = g.lblNumeroCartaGiocataDaH;
+    p.stock = g.lblNumeroCarteRimaste;
+    p.pointsPC = g.lblPuntiPC;
+    p.pointsH = g.lblPuntiH;
+    p.filter60 = g.lblFiltro60Punti;
+    p.standingChoice = g.lblCartaPCDaGiocare;
+    return p;
+}
+
+// While the stock lasts the computer weighs its cards now, and chooses on the
+// tick of TimerValoreAggiuntivo.
+void Gioco::pensaMezzoGioco() {
+    w_.t.TimerValoreAggiuntivo.enable();
+    w_.m.gioco.pensiero = strategy::decide(posizione(), w_.pick);
+}
+
+void Gioco::TimerValoreAggiuntivo_Timer() {
+    StatoGioco& g = w_.m.gioco;
+    w_.t.TimerValoreAggiuntivo.disable();
+    g.lblCartaPCDaGiocare = g.pensiero.slot;
+    g.lblFiltro60Punti = g.pensiero.filter60;
+    w_.t.TimerAttesaDelPCaMuovere.enable();
+    g.lblGiocoInCorso = true;
+    g.lblPartitaInCorso = true;
+}
+
+// From the third-to-last trick on the choice is made at once.
+void Gioco::decidiOra() {
+    StatoGioco& g = w_.m.gioco;
+    g.pensiero = strategy::decide(posizione(), w_.pick);
+    g.lblCartaPCDaGiocare = g.pensiero.slot;
 }
 
 // ---------------------------------------------------------------- the human's move
@@ -306,8 +342,7 @@ void Gioco::giocaCartaH(int slot) {
 void Gioco::segnaCartaH(int slot) {
     StatoGioco& g = w_.m.gioco;
     g.lblCartaGiocata = w_.m.carte.lblCarta[slot];
-    g.lblCartaGiocataBack = colour::PINK;
-    w_.mazzo.SegnaCartaGiocata();
+    SegnaCartaGiocata(w_.m.carte, g.lblCartaGiocata, true);
 }
 
 void Gioco::atterraggioH() {
@@ -322,16 +357,11 @@ void Gioco::atterraggioH() {
     }
     g.lblAChiTocca = Chi::PC;
     suonoCarta();
-    Strategia& s = w_.strategia;
     const int d = g.lblNumeroCarteRimaste;
     if (d >= 0) {
-        s.CalcolaTotaliRispondePC();
-    } else if (d == -1) {
-        s.cmdTerzultimaGiocataRispondePC();
-        s.cmdAnalisiSecondoLivelloBis();
-        w_.t.TimerAttesaDelPCaMuovere.enable();
-    } else if (d == -3) {
-        s.cmdPenultimaGiocataRispondePC();
+        pensaMezzoGioco();
+    } else if (d == -1 || d == -3) {
+        decidiOra();
         w_.t.TimerAttesaDelPCaMuovere.enable();
     } else if (d == -5) {
         UnicaCartaPC();
@@ -381,12 +411,20 @@ void Gioco::TimerAttesaDelPCaMuovere_Timer() {
     w_.t.TimerAttesaDelPCaMuovere.disable();
     w_.t.TimerAttesaDelPCaMuovere.setInterval(intervalloAttesaPC(m.opzioni[opz::VelocitaRisposta]));
     VariaAttesaPC();
-    if (!m.opzioni.is(opz::Abilita, "Massima (Livello A)") && d >= 1) w_.strategia.ApplicaLivello();
+    if (!m.opzioni.is(opz::Abilita, "Massima (Livello A)") && d >= 1) {
+        static const char* const LIVELLI[5] = {"Massima (Livello A)", "Alta (Livello B)", "Media (Livello C)",
+                                               "Bassa (Livello D)", "Minima (Livello E)"};
+        int livello = 0;
+        for (int k = 0; k < 5; ++k)
+            if (m.opzioni.is(opz::Abilita, LIVELLI[k])) livello = k + 1;
+        const strategy::LevelOutcome esito = strategy::ApplicaLivello(livello, m.gioco.lblCartaPCDaGiocare, w_.pick);
+        m.gioco.lblCartaPCDaGiocare = esito.slot;
+    }
     GiocaCartaPC();
 }
 
 void Gioco::VariaAttesaPC() {
-    int k = w_.mazzo.NumeroCasuale(22);
+    int k = w_.pick.NumeroCasuale(22);
     int delta = 0;
     if (k == 1) delta = 150;
     else if (k <= 3) delta = 100;
@@ -442,8 +480,7 @@ void Gioco::GiocaCartaPC() {
 
     // 6
     g.lblCartaGiocata = m.carte.lblCarta[s];
-    g.lblCartaGiocataBack = colour::RED;
-    w_.mazzo.SegnaCartaGiocata();
+    SegnaCartaGiocata(m.carte, g.lblCartaGiocata, false);
 
     // 7. The computer has led the last trick: the human's last card follows by itself.
     if (g.lblNumeroCarteRimaste == -5) w_.t.TimerUltimacartaH.enable();
@@ -514,7 +551,7 @@ void Gioco::TimerEffettuaLaPresa_Timer() {
 
     // 3
     Chi vince = vincitorePresa(p, h);
-    int punti = cards::pointsOf(c.lblValore[p]) + cards::pointsOf(c.lblValore[h]);
+    int punti = rules::trickPoints(cards::cellOf(c.lblCarta[p]), cards::cellOf(c.lblCarta[h]));
     (vince == Chi::PC ? g.lblPuntiPC : g.lblPuntiH) += punti;
     g.lblTurnoDiGioco = g.lblAChiTocca = vince;
     w_.finestra.evidenzia(vince == Chi::PC, vince == Chi::H);
@@ -526,9 +563,9 @@ void Gioco::TimerEffettuaLaPresa_Timer() {
 
     // 5-6
     RegistraPresa();
-    if (d > 0) w_.strategia.AzzeraValutazione();
-    else w_.strategia.AzzeraAnalisiFinale();
-    g.lblCartaPCDaGiocareFore = colour::BLACK;
+    // The computer's evaluation is cleared; once the stock is gone, its choice too.
+    g.pensiero = {};
+    if (d <= 0) g.lblCartaPCDaGiocare = 0;
 
     // 7. 60 is not enough.
     if (g.lblPuntiPC > 60) g.lblVincitore = 1;
@@ -567,8 +604,11 @@ void Gioco::sgombero() {
     } else if (d == 2) {
         w_.t.TimerPescaUltimeDue.enable();
     } else if (d == -2) {
-        if (pc) w_.strategia.cmdPenultimaGiocataIniziaPC();
-        else g.lblGiocoInCorso = g.lblPartitaInCorso = g.lblPuoiGiocare = true;
+        if (pc) {
+            decidiOra();
+            w_.t.TimerAttesaDelPCaMuovere.enable();
+            g.lblGiocoInCorso = g.lblPartitaInCorso = g.lblPuoiGiocare = true;
+        } else g.lblGiocoInCorso = g.lblPartitaInCorso = g.lblPuoiGiocare = true;
     } else if (d == -4) {
         if (pc) {
             GiocaUltimaCartaPC();
@@ -664,22 +704,19 @@ void Gioco::TimerPesca_Timer() {
     if (g.lblNumeroCartaAnalizzata == 1) {
         g.lblNumeroCartaAnalizzata = 2;
         --g.lblNumeroCarteRimaste;
-        g.lblContatoreCarteEstratte = slotVincitore;
-        w_.mazzo.cmdEstraiACasoUnaCarta();
+        cmdEstraiACasoUnaCarta(m.carte, slotVincitore, w_.pick);
         mostraPescata(slotVincitore, pcVince);
         return;
     }
     g.lblNumeroCartaAnalizzata = 1;
     --g.lblNumeroCarteRimaste;
-    g.lblContatoreCarteEstratte = slotPerdente;
-    w_.mazzo.cmdEstraiACasoUnaCarta();
+    cmdEstraiACasoUnaCarta(m.carte, slotPerdente, w_.pick);
     mostraPescata(slotPerdente, !pcVince);
     m.finestra.lblCarteRimaste.Caption = std::to_string(g.lblNumeroCarteRimaste);
 
     registraPescate();
     g.lblNumeroCartaGiocataDaPC = g.lblNumeroCartaGiocataDaH = 0;
-    w_.strategia.CalcolaPuntiCarte();
-    if (g.lblTurnoDiGioco == Chi::PC) w_.strategia.CalcolaTotaliIniziaPC();
+    if (g.lblTurnoDiGioco == Chi::PC) pensaMezzoGioco();
     w_.t.TimerPesca.disable();
     finePesca();
 }
@@ -703,7 +740,6 @@ void Gioco::TimerPescaUltimeDue_Timer() {
         // The winner takes the last face-down card, from the deck slot.
         g.lblNumeroCartaAnalizzata = 2;
         --g.lblNumeroCarteRimaste;
-        g.lblContatoreCarteEstratte = slotVincitore;
         m.carte.copia(8, slotVincitore);
         f.ImgCarta[8].Visible = f.ShpCarta[8].Visible = false;
         mostraPescata(slotVincitore, pcVince);
@@ -712,7 +748,6 @@ void Gioco::TimerPescaUltimeDue_Timer() {
     // The loser takes the trump card, face up.
     g.lblNumeroCartaAnalizzata = 1;
     --g.lblNumeroCarteRimaste;
-    g.lblContatoreCarteEstratte = slotPerdente;
     m.carte.copia(7, slotPerdente);
     f.ImgCarta[7].Visible = f.ShpCarta[7].Visible = false;
     f.lblCarteRimaste.Visible = false;
@@ -721,10 +756,8 @@ void Gioco::TimerPescaUltimeDue_Timer() {
 
     registraPescate();
     g.lblNumeroCartaGiocataDaPC = g.lblNumeroCartaGiocataDaH = 0;
-    w_.strategia.CalcolaPuntiCarte();
     if (g.lblTurnoDiGioco == Chi::PC) {
-        w_.strategia.cmdTerzultimaGiocataIniziaPC();
-        w_.strategia.cmdAnalisiSecondoLivello();
+        decidiOra();
         w_.t.TimerAttesaDelPCaMuovere.enable();
         g.lblGiocoInCorso = g.lblPartitaInCorso = true;
     }
@@ -775,7 +808,7 @@ void Gioco::AggiornaPartita() {
         w_.finestra.evidenzia(false, false);
         g.lblUltimoVincitore = Chi::Nessuno;
     }
-    m.strategia.lblFiltro60Punti = false;
+    g.lblFiltro60Punti = false;
     // The final score is always shown.
     f.lblPuntiHVista.Visible = f.lblPuntiPCVista.Visible = true;
     f.lblPuntiHScritta.Visible = f.lblPuntiPCScritta.Visible = true;

@@ -1,6 +1,8 @@
 #pragma once
 // The flow of a game: the deal, the two moves of a trick, the taking, the
 // draws and the end of a game and of a match, each a timer step or a click.
+#include "strategy/decision.h"
+
 namespace zelvo {
 
 class Principale;
@@ -53,6 +55,13 @@ public:
 
     // The option-driven intervals of the flow's timers.
     void applicaIntervalli();
+
+    // The computer's thinking: the position it sees, the middle game's evaluation
+    // and choice, and the end game's immediate choice.
+    strategy::Position posizione() const;
+    void pensaMezzoGioco();
+    void TimerValoreAggiuntivo_Timer();
+    void decidiOra();
 
     // Who takes a trick of the computer's card in slot p and the human's in slot h.
     Chi vincitorePresa(int p, int h) const;

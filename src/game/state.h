@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cards/card.h"
+#include "strategy/decision.h"
 
 namespace zelvo {
 
@@ -30,15 +31,13 @@ struct StatoGioco {
     int lblNumeroCartaGiocataDaH = 0;     // 0 empty, 4..6
     int lblNumeroCartaGiocataDaPC = 0;    // 0 empty, 1..3
     int lblCartaPCDaGiocare = 0;          // 0 empty, 1..3
-    Colour lblCartaPCDaGiocareFore = colour::BLACK;   // green: a choice made at random
-    Colour lblCartaPCDaGiocareBack = colour::WHITE;
-    int lblCartaPCDaGiocare2 = 0;         // the strategy's choice before a random replacement
+    // "Si" from the first time a 60-point filter fires until the game is booked.
+    bool lblFiltro60Punti = false;
+    // What the computer last thought, until the trick is taken (the hidden strategy panel).
+    strategy::Decision pensiero;
     std::string lblCartaGiocata;          // the card just played
-    Colour lblCartaGiocataBack = colour::WHITE;  // who played it
-    int lblNumerocasella = 0;
     int lblUltimaCartaGiocata = 0;        // strength value of the card just played
     int lblContatoreDistribuisciCarte = 1;
-    int lblContatoreCarteEstratte = 1;
     int lblNumeroCartaAnalizzata = 1;
 
     // The match.

@@ -13,6 +13,7 @@
 // that ends a game from trick 18 on sounds as phase 2, whose end sound that late
 // the table holds.
 #include "records/registri.h"
+#include "rules/rules.h"
 #include "ui/principale.h"
 
 namespace zelvo {
@@ -158,16 +159,10 @@ void Registri::prendiAnalisi() {
     if (d[dati::puntiPC(k)].BackColor == colour::RED) pcPrende = true;
     else if (d[dati::puntiH(k)].BackColor == colour::PINK) pcPrende = false;
     else {
-        const std::string& p = d[dati::cartaPC(k)].Caption;
-        const std::string& h = d[dati::cartaH(k)].Caption;
-        const std::string& briscola = d[8].Caption;
-        int cp = cards::cellOf(p), ch = cards::cellOf(h);
-        char trump = briscola.size() == 2 ? briscola[1] : 0;
-        if (!cp || !ch) pcPrende = pcIniziava;
-        else if (p[1] == h[1]) pcPrende = cards::valueOf(cp) > cards::valueOf(ch);
-        else if (h[1] == trump) pcPrende = false;
-        else if (p[1] == trump) pcPrende = true;
-        else pcPrende = pcIniziava;
+        const int cp = cards::cellOf(d[dati::cartaPC(k)].Caption), ch = cards::cellOf(d[dati::cartaH(k)].Caption);
+        const std::string& trumpCard = d[8].Caption;
+        const char trump = trumpCard.size() == 2 ? trumpCard[1] : rules::NO_TRUMP;
+        pcPrende = cp && ch ? rules::computerTakes(cp, ch, pcIniziava, trump) : pcIniziava;
     }
     g.lblPuntiPC = numeroCella(d[dati::puntiPC(k)].Caption, g.lblPuntiPC);
     g.lblPuntiH = numeroCella(d[dati::puntiH(k)].Caption, g.lblPuntiH);

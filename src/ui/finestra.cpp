@@ -23,9 +23,8 @@ std::string fileRetro(const std::string& motivo) {
     return {};
 }
 
-void FinestraRoutine::cmdVisualizzaCarte() {
+void FinestraRoutine::cmdVisualizzaCarte(int n) {
     Model& m = w_.m;
-    int n = m.gioco.lblContatoreCarteEstratte;
     if (m.carte.lblCarta[n].empty() || m.finestra.ShpCarta[n].BackColor != colour::WHITE) return;
     const std::string& stile = m.opzioni[opz::StileCarte];
     Immagine& img = m.finestra.ImgCarta[n];
@@ -35,9 +34,8 @@ void FinestraRoutine::cmdVisualizzaCarte() {
     else img.BorderStyle = m.finestra.lblBordoCarteOpzionali != 0 ? 1 : 0;
 }
 
-void FinestraRoutine::cmdMotivoRetro() {
+void FinestraRoutine::cmdMotivoRetro(int n) {
     Model& m = w_.m;
-    int n = m.gioco.lblContatoreCarteEstratte;
     Cornice& shp = m.finestra.ShpCarta[n];
     if (shp.Top == posto::TOP_TAVOLO - posto::CORNICE) return;  // a card in the trick is never covered
     if (n != 8 && !m.opzioni.is(opz::MostraCarte, "No")) return;
@@ -49,14 +47,12 @@ void FinestraRoutine::cmdMotivoRetro() {
 }
 
 void FinestraRoutine::mostraFaccia(int slot) {
-    w_.m.gioco.lblContatoreCarteEstratte = slot;
     w_.m.finestra.ShpCarta[slot].BackColor = colour::WHITE;
-    cmdVisualizzaCarte();
+    cmdVisualizzaCarte(slot);
 }
 
 void FinestraRoutine::mostraRetro(int slot) {
-    w_.m.gioco.lblContatoreCarteEstratte = slot;
-    cmdMotivoRetro();
+    cmdMotivoRetro(slot);
 }
 
 void FinestraRoutine::VisualizzaPunteggio() {
@@ -91,7 +87,7 @@ void FinestraRoutine::ApplicaColoreRetro() {
 
 void FinestraRoutine::ColoreTavoloCasuale() {
     Opzioni& o = w_.m.opzioni;
-    int r = w_.mazzo.NumeroCasuale(24);
+    int r = w_.pick.NumeroCasuale(24);
     std::string& caption = o.lblVoce[opz::GraficaCasuale];
     // The caption of option 0 keeps the alternation: without its colon the next call sets the back colour.
     if (!caption.empty() && caption.back() == ':') {
@@ -107,7 +103,7 @@ void FinestraRoutine::MotivoRetroCasuale() {
     static const char* const MOTIVI[13] = {"Nessuno",    "Decoro",    "Rombi",  "Spirali",   "Intrecci",
                                            "Scacchiera", "Ornamenti", "Arabeschi", "Greche", "Diagonali",
                                            "Asterischi", "Arzigogoli", "Stelle"};
-    w_.m.opzioni.lblOpzione[opz::MotivoRetro] = MOTIVI[w_.mazzo.NumeroCasuale(13) - 1];
+    w_.m.opzioni.lblOpzione[opz::MotivoRetro] = MOTIVI[w_.pick.NumeroCasuale(13) - 1];
 }
 
 void FinestraRoutine::graficaCasuale() {
@@ -187,7 +183,7 @@ void FinestraRoutine::lblSi_Click() {
     Timers& t = w_.t;
     if (f.uscitaInCorso) return;
     f.uscitaInCorso = true;
-    const int r = w_.mazzo.NumeroCasuale(6);
+    const int r = w_.pick.NumeroCasuale(6);
     f.lblComandi[menu::Esci] = colour::WHITE;
     m.suoni.lblInterdiciSuoni = true;  // no further game sounds
     t.TimerDistribuisciCarte.disable();
@@ -318,17 +314,11 @@ void FinestraRoutine::lblVoce_Click(int i) {
     switch (i) {
         case opz::ColoreTavolo: ApplicaColoreTavolo(); break;
         case opz::StileCarte:
-            for (int s = 1; s <= 7; ++s) {
-                m.gioco.lblContatoreCarteEstratte = s;
-                cmdVisualizzaCarte();
-            }
+            for (int s = 1; s <= 7; ++s) cmdVisualizzaCarte(s);
             break;
         case opz::ColoreRetro: ApplicaColoreRetro(); break;
         case opz::MotivoRetro:
-            for (int s : {1, 2, 3, 8}) {
-                m.gioco.lblContatoreCarteEstratte = s;
-                cmdMotivoRetro();
-            }
+            for (int s : {1, 2, 3, 8}) cmdMotivoRetro(s);
             break;
         case opz::Animazione:
         case opz::PresaAutomatica:

@@ -12,9 +12,9 @@ class FinestraRoutine {
 public:
     explicit FinestraRoutine(Principale& w) : w_(w) {}
 
-    // Draw slot lblContatoreCarteEstratte: its face, or a back.
-    void cmdVisualizzaCarte();
-    void cmdMotivoRetro();
+    // Draw a slot: its face, or a back.
+    void cmdVisualizzaCarte(int slot);
+    void cmdMotivoRetro(int slot);
     // Face up: the frame takes the face-up mark, then the face is drawn.
     void mostraFaccia(int slot);
     void mostraRetro(int slot);

@@ -8,7 +8,6 @@
 #include "game/state.h"
 #include "records/data_panel.h"
 #include "records/state.h"
-#include "strategy/state.h"
 #include "ui/options.h"
 #include "ui/window.h"
 
@@ -20,7 +19,6 @@ struct Model {
     Opzioni opzioni;
     Finestra finestra;
     PannelloDati dati;
-    StatoStrategia strategia;
     StatoSuoni suoni;
     StatoRegistri registri;
 

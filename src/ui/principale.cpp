@@ -7,10 +7,9 @@ namespace zelvo {
 Principale::Principale(Piattaforma& p)
     : piattaforma(p),
       t(p.scheduler),
-      mazzo(m, p.random, p.clock),
+      pick(p.random, p.clock),
       finestra(*this),
       gioco(*this),
-      strategia(*this),
       commento(*this),
       rumori(*this),
       musica(*this),
@@ -25,7 +24,7 @@ Principale::Principale(Piattaforma& p)
     t.TimerPesca.onTick = [this] { gioco.TimerPesca_Timer(); };
     t.TimerPescaUltimeDue.onTick = [this] { gioco.TimerPescaUltimeDue_Timer(); };
     t.TimerBandiera.onTick = [this] { gioco.TimerBandiera_Timer(); };
-    t.TimerValoreAggiuntivo.onTick = [this] { strategia.TimerValoreAggiuntivo_Timer(); };
+    t.TimerValoreAggiuntivo.onTick = [this] { gioco.TimerValoreAggiuntivo_Timer(); };
     t.TimerImpazienza.onTick = [this] { commento.TimerImpazienza_Timer(); };
     t.TimerFineImpazienza.onTick = [this] { commento.TimerFineImpazienza_Timer(); };
     t.TimerFinisciCommento.onTick = [this] { commento.TimerFinisciCommento_Timer(); };
@@ -88,7 +87,7 @@ void Principale::Form_Load() {
     m.finestra.lblH.Caption = m.nomeGiocatore;
     m.dati.lblDati[1].Caption = m.nomeGiocatore;
     gioco.scriviIntestazione(true);
-    mazzo.cmdMescolaCarte();
+    cmdMescolaCarte(m.carte, pick);
     t.TimerDistribuisciCarte.enable();
 }
 

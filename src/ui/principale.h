@@ -10,7 +10,6 @@
 #include "game/gioco.h"
 #include "platform/platform.h"
 #include "records/registri.h"
-#include "strategy/strategia.h"
 #include "ui/finestra.h"
 #include "ui/model.h"
 #include "ui/timers.h"
@@ -40,10 +39,9 @@ public:
     Piattaforma& piattaforma;
     Model m;
     Timers t;
-    Mazzo mazzo;
+    ClockPick pick;
     FinestraRoutine finestra;
     Gioco gioco;
-    Strategia strategia;
     Commento commento;
     Rumori rumori;
     Musica musica;

@@ -16,14 +16,20 @@ const char* const FINO_ALLA_FINE = "Fino all'ultima presa";
 
 // The slots that receive the cards of a deal, in the order they are dealt.
 std::vector<int> ordineDistribuzione(Tavolo& t) {
-    std::vector<int> slots;
-    while (slots.size() < 8) {
-        if (!t.w.t.TimerDistribuisciCarte.enabled()) break;
+    std::vector<int> order;
+    auto shown = [&] {
+        std::set<int> s;
+        for (int k = 1; k <= 8; ++k)
+            if (t.w.m.finestra.ImgCarta[k].Visible) s.insert(k);
+        return s;
+    };
+    while (order.size() < 8 && t.h.scheduler.nextDue() >= 0) {
+        const std::set<int> before = shown();
         t.h.scheduler.step();
-        if (!slots.empty() && t.w.m.gioco.lblContatoreCarteEstratte == slots.back()) continue;
-        slots.push_back(t.w.m.gioco.lblContatoreCarteEstratte);
+        for (int k : shown())
+            if (!before.count(k)) order.push_back(k);
     }
-    return slots;
+    return order;
 }
 
 }  // namespace
@@ -31,17 +37,7 @@ std::vector<int> ordineDistribuzione(Tavolo& t) {
 TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
     Tavolo t(5, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
     // Ticks of the deal run every 450 ms; other timers may tick in between, so watch the deal timer itself.
-    std::vector<int> primo;
-    for (int step = 0; step < 8; ++step) {
-        ASSERT_TRUE(t.finche([&] { return t.h.scheduler.nextDue() >= 0; }));
-        int atteso = t.w.m.gioco.lblContatoreDistribuisciCarte;
-        ASSERT_TRUE(t.finche([&] { return t.w.m.gioco.lblContatoreDistribuisciCarte != atteso ||
-                                          !t.w.t.TimerDistribuisciCarte.enabled(); },
-                             1000) || step == 7);
-        primo.push_back(t.w.m.gioco.lblContatoreCarteEstratte);
-        if (!t.w.t.TimerDistribuisciCarte.enabled()) break;
-    }
-    EXPECT_EQ(primo, (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
+    EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
 
     const Finestra& f = t.w.m.finestra;
     for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f.ImgCarta[s].Visible) << s;
@@ -52,12 +48,12 @@ TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
     }
     EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
     EXPECT_FALSE(t.w.m.gioco.lblSbirciata);
-    // The trump suit is marked in both grids.
+    // The trump suit is marked in the played-cards grid and in the computer's own marks.
+    EXPECT_TRUE(t.w.m.carte.trumpMarked);
     int primoTrump = cards::suitBlockStart(t.w.m.carte.lblSeme[7]);
     for (int c = 1; c <= 40; ++c) {
         bool trump = c >= primoTrump && c < primoTrump + 10;
         EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, trump ? colour::TRUMP_YELLOW : colour::WHITE);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, trump ? colour::YELLOW : colour::WHITE);
     }
     // The record of the deal: cells 2..8, the trump cell marks who leads.
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.dati.lblDati[k + 1].Caption, t.w.m.carte.lblCarta[k]);
@@ -368,8 +364,7 @@ TEST(EndPanel, EnterIsIgnoredWhileASoundMustNotBeCut) {
     for (int c = 1; c <= 40; ++c) {
         EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, colour::WHITE);
         EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].ForeColor, colour::BLACK);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].BackColor, colour::WHITE);
-        EXPECT_EQ(t.w.m.carte.lblPreseVirtuali[c].ForeColor, colour::BLACK);
+        EXPECT_FALSE(t.w.m.carte.played[c]);
     }
 }
 

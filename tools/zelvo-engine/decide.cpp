@@ -4,113 +4,162 @@
 // goes on.
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <string>
 
+#include "cards/card.h"
 #include "commands.h"
 #include "platform/headless.h"
-#include "strategy/posizione.h"
-#include "ui/principale.h"
+#include "strategy/decision.h"
 
 namespace zelvo::engine {
 
 namespace {
 
 using nlohmann::json;
+using ojson = nlohmann::ordered_json;
 
-struct ErroreInput {
-    std::string testo;
+struct InputError {
+    std::string text;
 };
 
-const json& campo(const json& j, const char* nome) {
-    auto it = j.find(nome);
-    if (it == j.end()) throw ErroreInput{std::string("missing \"") + nome + "\""};
+const json& field(const json& j, const char* name) {
+    auto it = j.find(name);
+    if (it == j.end()) throw InputError{std::string("missing \"") + name + "\""};
     return *it;
 }
 
-int intero(const json& j, const char* nome) {
-    const json& v = campo(j, nome);
-    if (!v.is_number_integer()) throw ErroreInput{std::string("\"") + nome + "\" must be a whole number"};
+int whole(const json& j, const char* name) {
+    const json& v = field(j, name);
+    if (!v.is_number_integer()) throw InputError{std::string("\"") + name + "\" must be a whole number"};
     const long long x = v.get<long long>();
-    if (x < -1000 || x > 1000) throw ErroreInput{std::string("\"") + nome + "\" is out of range"};
+    if (x < -1000 || x > 1000) throw InputError{std::string("\"") + name + "\" is out of range"};
     return static_cast<int>(x);
 }
 
-std::string testo(const json& j, const char* nome) {
-    const json& v = campo(j, nome);
-    if (!v.is_string()) throw ErroreInput{std::string("\"") + nome + "\" must be a text"};
+std::string text(const json& j, const char* name) {
+    const json& v = field(j, name);
+    if (!v.is_string()) throw InputError{std::string("\"") + name + "\" must be a text"};
     return v.get<std::string>();
 }
 
-std::array<std::string, 3> mano(const json& j, const char* nome) {
-    const json& v = campo(j, nome);
-    if (!v.is_array() || v.size() != 3) throw ErroreInput{std::string("\"") + nome + "\" must list 3 slots"};
-    std::array<std::string, 3> r;
+// The cards of one hand by slot, 0 for an empty slot.
+std::array<int, 3> hand(const json& j, const char* name, std::set<int>& seen) {
+    const json& v = field(j, name);
+    if (!v.is_array() || v.size() != 3) throw InputError{std::string("\"") + name + "\" must list 3 slots"};
+    std::array<int, 3> cells{};
     for (int k = 0; k < 3; ++k) {
-        if (!v[k].is_string()) throw ErroreInput{std::string("\"") + nome + "\" slots must be texts"};
-        r[k] = v[k].get<std::string>();
+        if (!v[k].is_string()) throw InputError{std::string("\"") + name + "\" slots must be texts"};
+        const std::string code = v[k].get<std::string>();
+        if (code.empty()) continue;
+        cells[k] = cards::cellOf(code);
+        if (!cells[k]) throw InputError{"'" + code + "' is not a card"};
+        if (!seen.insert(cells[k]).second) throw InputError{"'" + code + "' appears twice"};
     }
-    return r;
+    return cells;
 }
 
-Posizione leggi(const json& j) {
-    if (!j.is_object()) throw ErroreInput{"the line is not a JSON object"};
-    Posizione p;
-    const std::string t = testo(j, "trump");
-    if (t.size() != 1) throw ErroreInput{"trump must be one of d, s, c, b"};
-    p.briscola = t[0];
-    p.pc = mano(j, "pc");
-    p.h = mano(j, "h");
-    const json& g = campo(j, "played");
-    if (!g.is_array()) throw ErroreInput{"\"played\" must be a list of cards"};
-    for (const json& c : g) {
-        if (!c.is_string()) throw ErroreInput{"\"played\" must be a list of cards"};
-        p.giocate.push_back(c.get<std::string>());
+// Cards in each hand for a stock count: three while cards remain to draw, then fewer.
+int cardsInHand(int stock) { return stock >= -1 ? 3 : stock >= -3 ? 2 : 1; }
+
+strategy::Position read(const json& j) {
+    if (!j.is_object()) throw InputError{"the line is not a JSON object"};
+    strategy::Position p;
+    const std::string t = text(j, "trump");
+    if (t.size() != 1 || cards::suitIndex(t[0]) < 0) throw InputError{"trump must be one of d, s, c, b"};
+    p.trump = t[0];
+    std::set<int> inHands;
+    const auto pc = hand(j, "pc", inHands), h = hand(j, "h", inHands);
+    for (int k = 0; k < 3; ++k) {
+        p.slot[1 + k] = pc[k];
+        p.slot[4 + k] = h[k];
     }
-    const std::string guida = testo(j, "leader");
-    if (guida == "PC") p.guida = Chi::PC;
-    else if (guida == "H") p.guida = Chi::H;
-    else throw ErroreInput{"leader must be \"PC\" or \"H\""};
-    if (p.guida == Chi::H) p.slotH = intero(j, "hslot");
-    p.mazzo = intero(j, "deck");
-    p.puntiPC = intero(j, "puntiPC");
-    p.puntiH = intero(j, "puntiH");
-    const std::string f = testo(j, "filtro60");
-    if (f != "No" && f != "Si") throw ErroreInput{"filtro60 must be \"No\" or \"Si\""};
-    p.filtro60 = f == "Si";
-    std::string errore = controllaPosizione(p);
-    if (!errore.empty()) throw ErroreInput{errore};
+    const json& played = field(j, "played");
+    if (!played.is_array()) throw InputError{"\"played\" must be a list of cards"};
+    std::vector<int> playedCells;
+    for (const json& c : played) {
+        if (!c.is_string()) throw InputError{"\"played\" must be a list of cards"};
+        const std::string code = c.get<std::string>();
+        const int cell = cards::cellOf(code);
+        if (!cell) throw InputError{"played: '" + code + "' is not a card"};
+        if (p.played[cell]) throw InputError{"played: '" + code + "' appears twice"};
+        p.played[cell] = true;
+        playedCells.push_back(cell);
+    }
+    const std::string leader = text(j, "leader");
+    if (leader != "PC" && leader != "H") throw InputError{"leader must be \"PC\" or \"H\""};
+    p.computerLeads = leader == "PC";
+    if (!p.computerLeads) p.humanSlot = whole(j, "hslot");
+    p.stock = whole(j, "deck");
+    p.pointsPC = whole(j, "puntiPC");
+    p.pointsH = whole(j, "puntiH");
+    const std::string f = text(j, "filtro60");
+    if (f != "No" && f != "Si") throw InputError{"filtro60 must be \"No\" or \"Si\""};
+    p.filter60 = f == "Si";
+
+    const bool middle = p.stock >= 2 && p.stock <= 34;
+    if (!middle && (p.stock < -5 || p.stock > 0)) throw InputError{"deck must be 2..34 or 0, -1, -2, -3, -4, -5"};
+    if (!middle) {
+        const bool computerLeads = p.stock % 2 == 0;  // 0, -2, -4: the computer leads; -1, -3, -5: it answers
+        if (computerLeads != p.computerLeads)
+            throw InputError{"deck " + std::to_string(p.stock) + " needs leader " + (computerLeads ? "PC" : "H")};
+    }
+    int nPC = 0, nH = 0;
+    for (int k = 0; k < 3; ++k) {
+        nPC += pc[k] != 0;
+        nH += h[k] != 0;
+    }
+    const int n = cardsInHand(p.stock);
+    if (nPC != n || nH != n)
+        throw InputError{"with deck " + std::to_string(p.stock) + " each hand holds " + std::to_string(n) + " card(s)"};
+    if (!p.computerLeads) {
+        if (p.humanSlot < 4 || p.humanSlot > 6) throw InputError{"hslot must be 4, 5 or 6 when the human leads"};
+        if (!p.slot[p.humanSlot]) throw InputError{"hslot names an empty slot"};
+        // The card the human has led lies on the table: it is played, though its slot still holds it.
+        p.played[p.slot[p.humanSlot]] = true;
+    }
+    std::set<int> all = inHands;
+    for (int cell : playedCells) {
+        const bool led = !p.computerLeads && cell == p.slot[p.humanSlot];
+        if (inHands.count(cell) && !led) {
+            const bool computers = cell == pc[0] || cell == pc[1] || cell == pc[2];
+            throw InputError{"played: '" + cards::codeOf(cell) + "' is in the " +
+                             (computers ? "computer's" : "human's") + " hand"};
+        }
+        all.insert(cell);
+    }
+    if (all.size() > 40) throw InputError{"more cards than the deck holds"};
+    if (p.pointsPC < 0 || p.pointsH < 0 || p.pointsPC + p.pointsH > 120)
+        throw InputError{"points must be 0..120 in all"};
     return p;
 }
 
-using ojson = nlohmann::ordered_json;
-
-ojson risposta(const Posizione& p) {
-    Headless h(1);
-    Principale w(h.piattaforma);
-    caricaPosizione(w, p);
-    const int slot = decidi(w);
-    const StatoStrategia& s = w.m.strategia;
+ojson answer(const strategy::Position& p) {
+    // The end game's draw among equal cards: the game's own pick, from a fixed seed and moment.
+    Headless headless(1);
+    ClockPick pick(headless.random, headless.clock);
+    const strategy::Decision d = strategy::decide(p, pick);
     ojson out = ojson::object();
-    out["slot"] = slot;
-    out["filtro60"] = s.lblFiltro60Punti ? "Si" : "No";
-    if (p.mazzo >= 1) {
-        ojson pot = ojson::array(), conv = ojson::array(), tot = ojson::array();
-        for (int i = 1; i <= 6; ++i) pot.push_back(s.lblPotenziale[i].str());
+    out["slot"] = d.slot;
+    out["filtro60"] = d.filter60 ? "Si" : "No";
+    if (d.middle) {
+        ojson potential = ojson::array(), convenience = ojson::array(), totals = ojson::array();
+        for (int i = 1; i <= 6; ++i) potential.push_back(d.middle->potential[i].str());
         for (int n = 1; n <= 9; ++n) {
-            conv.push_back(s.lblConvenienza[n].Caption.str());
-            tot.push_back(s.lblTotaliNormali[n].testo());
+            convenience.push_back(d.middle->convenience[n].str());
+            totals.push_back(d.middle->totals[n] ? std::to_string(*d.middle->totals[n]) : "");
         }
-        out["potenziale"] = pot;
-        out["convenienza"] = conv;
-        out["totaliNormali"] = tot;
-    } else if (p.mazzo >= -1) {
-        ojson peg = ojson::array(), cand = ojson::array();
+        out["potenziale"] = potential;
+        out["convenienza"] = convenience;
+        out["totaliNormali"] = totals;
+    } else if (d.end && p.stock >= -1) {
+        ojson worst = ojson::array(), candidates = ojson::array();
         for (int i = 1; i <= 3; ++i) {
-            peg.push_back(s.LblPeggiore[i].testo());
-            if (s.LblPeggiore[i].BackColor == colour::RED) cand.push_back(i);
+            worst.push_back(std::to_string(d.end->worst[i]));
+            if (d.end->candidate[i]) candidates.push_back(i);
         }
-        out["peggiore"] = peg;
-        out["candidates"] = cand;
+        out["peggiore"] = worst;
+        out["candidates"] = candidates;
     }
     return out;
 }
@@ -123,16 +172,16 @@ int decide(const std::vector<std::string>& args) {
         return 2;
     }
     std::ios::sync_with_stdio(false);
-    std::string riga;
-    while (std::getline(std::cin, riga)) {
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         ojson out;
         try {
-            out = risposta(leggi(json::parse(riga)));
+            out = answer(read(json::parse(line)));
         } catch (const json::parse_error&) {
             out = {{"error", "the line is not valid JSON"}};
-        } catch (const ErroreInput& e) {
-            out = {{"error", e.testo}};
+        } catch (const InputError& e) {
+            out = {{"error", e.text}};
         } catch (const std::exception& e) {
             out = {{"error", std::string("cannot decide: ") + e.what()}};
         }
