@@ -66,18 +66,18 @@ void BM_AnswerTrick19(benchmark::State& st) {
 constexpr int GAMES = 50;
 const std::vector<strategy::Position>& recordedPositions() {
     static const std::vector<strategy::Position> positions = [] {
-        Impostazioni settings;
+        SimulationSettings settings;
         settings.seme = 42;
         settings.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
         settings.ritardoMinimoMs = settings.ritardoMassimoMs = 50;
-        Simulazione sim(settings);
+        Simulation sim(settings);
         std::vector<strategy::Position> out;
         for (int g = 0; g < GAMES; ++g) {
             sim.avviaProssimo();
             bool waiting = false;
-            while (!sim.w.m.finestra.fraFineGioco.Visible) {
+            while (!sim.w.m.window.fraFineGioco.Visible) {
                 const bool now = sim.w.t.TimerAttesaDelPCaMuovere.enabled();
-                if (now && !waiting) out.push_back(sim.w.gioco.posizione());
+                if (now && !waiting) out.push_back(sim.w.flow.posizione());
                 waiting = now;
                 if (!sim.passo()) return out;
             }
@@ -100,10 +100,10 @@ void BM_StrategyOfAGame(benchmark::State& st) {
 
 // Whole games through the flow, timers and model: the match tool's loop.
 void BM_WholeGames(benchmark::State& st) {
-    Impostazioni settings;
+    SimulationSettings settings;
     settings.seme = 7;
     settings.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
-    Simulazione sim(settings);
+    Simulation sim(settings);
     for (auto _ : st) benchmark::DoNotOptimize(sim.giocaUnGioco());
     st.counters["games_per_s"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }

@@ -58,12 +58,12 @@ int main(int argc, char** argv) {
     auto w = std::make_unique<zelvo::Principale>(piattaforma);
     auto percorsoReale = [&files](const std::string& percorso) { return QString::fromStdString(files.reale(percorso)); };
     zelvo::TavoloView tavolo(*w, percorsoReale);
-    w->finestra.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
+    w->routines.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
 
     // The title window comes first; an accepted name opens the table, whose load step runs
     // before the name and the sex arrive.
     std::unique_ptr<zelvo::TitoloView> titoloView;
-    zelvo::FinestraTitolo titolo(piattaforma, [&](const std::string& nome, const std::string& sesso) {
+    zelvo::TitleWindow titolo(piattaforma, [&](const std::string& nome, const std::string& sesso) {
         w->Form_Load();
         w->PassaAlTavolo(nome, sesso);
         tavolo.resize(tavolo.sizeHint());

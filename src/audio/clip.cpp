@@ -21,7 +21,7 @@ void apriESuona(Principale& w, Lettore l) {
 void suona(Principale& w, Lettore l, const std::string& file, Timer* fine, int ms, bool prendiBlocco) {
     nomeFile(w, l, "");
     comando(w, l, "Close");
-    if (prendiBlocco) w.m.suoni.lblInterdiciSuoni = true;
+    if (prendiBlocco) w.m.sounds.lblInterdiciSuoni = true;
     nomeFile(w, l, file);
     if (fine) fine->setInterval(ms);
     apriESuona(w, l);

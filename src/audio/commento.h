@@ -7,9 +7,9 @@ namespace zelvo {
 
 class Principale;
 
-class Commento {
+class Commentary {
 public:
-    explicit Commento(Principale& w) : w_(w) {}
+    explicit Commentary(Principale& w) : w_(w) {}
 
     // One step of the deal: ends a lingering end-of-game remark; then the
     // opening remark or the dealing noise.

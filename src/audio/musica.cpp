@@ -9,8 +9,8 @@
 
 namespace zelvo {
 
-void Musica::cmdSCegliBrano() {
-    StatoSuoni& s = w_.m.suoni;
+void Music::cmdSCegliBrano() {
+    SoundState& s = w_.m.sounds;
     // A generator stuck on heard melodies would spin for ever: give up quietly.
     for (int tentativi = 0; tentativi < 10000; ++tentativi) {
         int r = w_.pick.NumeroCasuale(suoni::NUMERO_BRANI);
@@ -40,24 +40,24 @@ void Musica::cmdSCegliBrano() {
         clip::apriESuona(w_, Lettore::mmcBrano);
         s.lblBranoTerminato = false;
         w_.t.TimerFermaBrano.enable();
-        if (w_.m.opzioni.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
+        if (w_.m.options.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
         return;
     }
 }
 
-void Musica::ripetiBrano() {
-    StatoSuoni& s = w_.m.suoni;
+void Music::ripetiBrano() {
+    SoundState& s = w_.m.sounds;
     s.lblContatoreBrano = 0;
     clip::comando(w_, Lettore::mmcBrano, "Close");
     clip::apriESuona(w_, Lettore::mmcBrano);
-    if (w_.m.opzioni.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
+    if (w_.m.options.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
     s.lblTitolo.Caption = s.lblTitoloInMemoria;
     s.lblBranoTerminato = false;
     w_.t.TimerFermaBrano.enable();  // its interval is still the melody's
 }
 
-void Musica::TimerFermaBrano_Timer() {
-    StatoSuoni& s = w_.m.suoni;
+void Music::TimerFermaBrano_Timer() {
+    SoundState& s = w_.m.sounds;
     if (++s.lblContatoreBrano < 2) return;
     s.lblContatoreBrano = 0;
     s.lblBranoTerminato = true;
@@ -65,61 +65,61 @@ void Musica::TimerFermaBrano_Timer() {
     clip::comando(w_, Lettore::mmcBrano, "Close");
     s.lblTitolo.Visible = false;
     s.lblTitolo.Caption.clear();
-    if (int pausa = suoni::pausaMusica(w_.m.opzioni[opz::FrequenzaMusica]); pausa > 0) {
+    if (int pausa = suoni::pausaMusica(w_.m.options[opz::FrequenzaMusica]); pausa > 0) {
         w_.t.TimerFrequenzaMusica.setInterval(pausa);
         w_.t.TimerFrequenzaMusica.enable();
     }
 }
 
-void Musica::TimerFrequenzaMusica_Timer() {
+void Music::TimerFrequenzaMusica_Timer() {
     Model& m = w_.m;
     w_.t.TimerFrequenzaMusica.disable();
     clip::comando(w_, Lettore::mmcBandiera, "Close");
-    if (m.suoni.lblMusicaInterrotta || m.opzioni.is(opz::FrequenzaMusica, "Mai")) return;
-    if (m.opzioni.is(opz::CambioBrano, "Dopo il brano precedente")) {
+    if (m.sounds.lblMusicaInterrotta || m.options.is(opz::FrequenzaMusica, "Mai")) return;
+    if (m.options.is(opz::CambioBrano, "Dopo il brano precedente")) {
         cmdSCegliBrano();
-    } else if (m.suoni.lblConfrontaGiocoPerIlCambioDelBrano == m.gioco.lblNumeroGioco) {
+    } else if (m.sounds.lblConfrontaGiocoPerIlCambioDelBrano == m.game.lblNumeroGioco) {
         ripetiBrano();
     } else {
-        m.suoni.lblConfrontaGiocoPerIlCambioDelBrano = m.gioco.lblNumeroGioco;
+        m.sounds.lblConfrontaGiocoPerIlCambioDelBrano = m.game.lblNumeroGioco;
         cmdSCegliBrano();
     }
 }
 
-void Musica::CambioFrequenza() {
+void Music::CambioFrequenza() {
     Model& m = w_.m;
-    StatoSuoni& s = m.suoni;
-    if (m.opzioni.is(opz::FrequenzaMusica, "Mai")) {
+    SoundState& s = m.sounds;
+    if (m.options.is(opz::FrequenzaMusica, "Mai")) {
         clip::comando(w_, Lettore::mmcBrano, "Close");
         s.lblContatoreBrano = 0;
         w_.t.TimerFermaBrano.disable();
         w_.t.TimerFrequenzaMusica.disable();
-    } else if (m.opzioni.is(opz::FrequenzaMusica, "Sempre")) {
+    } else if (m.options.is(opz::FrequenzaMusica, "Sempre")) {
         if (s.lblNumeroBraniAscoltati != -1) ripetiBrano();
         else if (s.lblEtichettaAperturaGioco) cmdSCegliBrano();
     }
 }
 
-void Musica::MusicaDistribuzione() {
+void Music::MusicaDistribuzione() {
     Model& m = w_.m;
-    StatoSuoni& s = m.suoni;
-    const bool mai = m.opzioni.is(opz::FrequenzaMusica, "Mai");
+    SoundState& s = m.sounds;
+    const bool mai = m.options.is(opz::FrequenzaMusica, "Mai");
     if (!s.lblEtichettaAperturaGioco) {
         s.lblEtichettaAperturaGioco = true;
         if (!mai) cmdSCegliBrano();
         return;
     }
     if (mai || !s.lblMusicaInterrotta) return;
-    if (m.opzioni.is(opz::CambioBrano, "Dopo un nuovo Gioco") || s.lblBranoTerminato) cmdSCegliBrano();
+    if (m.options.is(opz::CambioBrano, "Dopo un nuovo Gioco") || s.lblBranoTerminato) cmdSCegliBrano();
     else ripetiBrano();
 }
 
-void Musica::inno(const char* file, const char* titolo) {
+void Music::inno(const char* file, const char* titolo) {
     Model& m = w_.m;
-    StatoSuoni& s = m.suoni;
+    SoundState& s = m.sounds;
     clip::comando(w_, Lettore::mmcBrano, "Close");
-    const int v = m.gioco.lblVincitore;
-    if (v == 1 || v == 2) m.finestra.ImgBandiera[v].Visible = true;
+    const int v = m.game.lblVincitore;
+    if (v == 1 || v == 2) m.window.ImgBandiera[v].Visible = true;
     s.lblMusicaInterrotta = true;
     w_.t.TimerBandiera.enable();
     s.lblContatoreBrano = 0;
@@ -129,39 +129,39 @@ void Musica::inno(const char* file, const char* titolo) {
     s.lblPosizioneTitolo = s.lblTitolo.Top;
     s.lblTitolo.Top = 1550;
     s.lblTitolo.Caption = titolo;
-    if (m.opzioni.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
+    if (m.options.is(opz::Titoli, "Si")) s.lblTitolo.Visible = true;
     clip::nomeFile(w_, Lettore::mmcBandiera, file);
     w_.t.TimerIniziaInno.setInterval(10);
     w_.t.TimerIniziaInno.enable();
 }
 
-void Musica::InnoInglese() { inno(suoni::FILE_INNO_INGLESE, suoni::TITOLO_INNO_INGLESE); }
-void Musica::InnoItaliano() { inno(suoni::FILE_INNO_ITALIANO, suoni::TITOLO_INNO_ITALIANO); }
+void Music::InnoInglese() { inno(suoni::FILE_INNO_INGLESE, suoni::TITOLO_INNO_INGLESE); }
+void Music::InnoItaliano() { inno(suoni::FILE_INNO_ITALIANO, suoni::TITOLO_INNO_ITALIANO); }
 
-void Musica::TimerIniziaInno_Timer() {
+void Music::TimerIniziaInno_Timer() {
     w_.t.TimerIniziaInno.disable();
     clip::apriESuona(w_, Lettore::mmcBandiera);
 }
 
-void Musica::RipristinaTitolo() {
+void Music::RipristinaTitolo() {
     // The anthem's title leaves the table; the melody's title and place come back
     // for when the music resumes at the next deal.
-    StatoSuoni& s = w_.m.suoni;
+    SoundState& s = w_.m.sounds;
     s.lblTitolo.Visible = false;
     s.lblTitolo.Caption = s.lblTitoloInMemoria;
     s.lblTitolo.Top = s.lblPosizioneTitolo;
 }
 
-void Musica::ChiudiInno() {
+void Music::ChiudiInno() {
     clip::comando(w_, Lettore::mmcBandiera, "Close");
     clip::nomeFile(w_, Lettore::mmcBandiera, "");
 }
 
-void Musica::FermaBrano() {
+void Music::FermaBrano() {
     clip::comando(w_, Lettore::mmcBrano, "Close");
-    w_.m.suoni.lblContatoreBrano = 0;
+    w_.m.sounds.lblContatoreBrano = 0;
     w_.t.TimerFermaBrano.disable();
-    w_.m.suoni.lblTitolo.Visible = false;
+    w_.m.sounds.lblTitolo.Visible = false;
 }
 
 }  // namespace zelvo

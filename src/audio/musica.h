@@ -4,9 +4,9 @@ namespace zelvo {
 
 class Principale;
 
-class Musica {
+class Music {
 public:
-    explicit Musica(Principale& w) : w_(w) {}
+    explicit Music(Principale& w) : w_(w) {}
 
     // The end of a deal: start, resume or change the melody.
     void MusicaDistribuzione();
@@ -20,7 +20,7 @@ public:
 
     // Chooses and starts a melody not yet heard in this cycle of 21.
     void cmdSCegliBrano();
-    // The option "Frequenza Musica:" has just changed: "Mai" silences at once,
+    // The option "Frequenza Music:" has just changed: "Mai" silences at once,
     // "Sempre" plays the current melody again (or a new one once the first deal is over).
     void CambioFrequenza();
     // Stops the melody (the review with the music off): player closed, stop clock off, title hidden.

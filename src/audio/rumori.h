@@ -4,9 +4,9 @@ namespace zelvo {
 
 class Principale;
 
-class Rumori {
+class Noises {
 public:
-    explicit Rumori(Principale& w) : w_(w) {}
+    explicit Noises(Principale& w) : w_(w) {}
 
     void SuonaCarta();
     void SuonaDistribuzione();

@@ -149,20 +149,20 @@ int sceltaBriscolaLeggera(char semeH, int r) {
     return 17 + (r <= 4 ? r : 11 - r) - 1;
 }
 
-int sceltaApertura(bool primoGioco, Chi ultimo, int r) {
+int sceltaApertura(bool primoGioco, Who ultimo, int r) {
     if (primoGioco) {
         const int k = r <= 12 ? r : 25 - r;
         return k % 2 ? (k + 1) / 2 : 13 - k / 2;
     }
-    if (ultimo == Chi::PC) return 13 + (r - 1) / 4;
-    if (ultimo == Chi::H) return 19 + (r - 1) / 4;
+    if (ultimo == Who::PC) return 13 + (r - 1) / 4;
+    if (ultimo == Who::H) return 19 + (r - 1) / 4;
     return 5;
 }
 
-int sceltaFinale(Chi vincitore, int r) {
-    if (vincitore == Chi::Nessuno) return 13;
+int sceltaFinale(Who vincitore, int r) {
+    if (vincitore == Who::Nobody) return 13;
     const int k = r <= 6 ? r : r <= 12 ? 13 - r : 19 - r;
-    return vincitore == Chi::PC ? k : 6 + k;
+    return vincitore == Who::PC ? k : 6 + k;
 }
 
 int sceltaImpazienza(int r) { return r <= 24 ? r : 49 - r; }

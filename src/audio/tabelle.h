@@ -4,7 +4,7 @@
 // personality speaks. Pure functions, so every value of every draw can be checked.
 #include <string>
 
-#include "game/state.h"
+#include "model/game.h"
 
 namespace zelvo::suoni {
 
@@ -40,9 +40,9 @@ int sceltaBriscolaLeggera(char semeH, int r);          // 2v, r 1..10
 
 // The deal remark (Inizio), r 1..24: the first deal since the start, or by the
 // winner of the previous game.
-int sceltaApertura(bool primoGioco, Chi ultimoVincitore, int r);
+int sceltaApertura(bool primoGioco, Who ultimoVincitore, int r);
 // The end-of-game remark (Fine), r 1..18, by the winner of the game.
-int sceltaFinale(Chi vincitore, int r);
+int sceltaFinale(Who vincitore, int r);
 int sceltaImpazienza(int r);   // Impaz, r 1..48
 int sceltaResta(int r);        // Esci07..Esci09, r 1..6
 int sceltaUscita(int r);       // Esci01..Esci06, r 1..6
@@ -55,7 +55,7 @@ struct Rumore {
 };
 // The noise of a card of strength value v.
 Rumore rumoreCarta(int v);
-// "C:\Programmi\Zelvo\Rumori\carta" + r + ".wav", 270 ms.
+// "C:\Programmi\Zelvo\Noises\carta" + r + ".wav", 270 ms.
 std::string rumoreDistribuzione(int r);
 std::string rumorePresa(int r);   // "Presa1.wav" or "Presa2.wav"
 constexpr int DURATA_DISTRIBUZIONE = 270;

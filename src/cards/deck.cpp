@@ -22,7 +22,7 @@ int ClockPick::NumeroCasuale(int N) {
     return numeroCasuale(N, r, minute, second);
 }
 
-void cmdMescolaCarte(Carte& c, RandomPick& pick) {
+void cmdMescolaCarte(CardTable& c, RandomPick& pick) {
     for (int position = 1; position <= 40;) {
         int n = pick.NumeroCasuale(40);
         if (c.lblCarteGiocate[n].BackColor != colour::WHITE) continue;  // already placed: pick again
@@ -32,7 +32,7 @@ void cmdMescolaCarte(Carte& c, RandomPick& pick) {
     for (int k = 1; k <= 40; ++k) c.lblCarteGiocate[k].BackColor = colour::WHITE;
 }
 
-void cmdEstraiACasoUnaCarta(Carte& c, int slot, RandomPick& pick) {
+void cmdEstraiACasoUnaCarta(CardTable& c, int slot, RandomPick& pick) {
     for (;;) {
         int n = pick.NumeroCasuale(40);
         if (c.lblCartaDaEstrarre[n].BackColor == colour::RED) continue;  // drawn already: pick again
@@ -46,7 +46,7 @@ void cmdEstraiACasoUnaCarta(Carte& c, int slot, RandomPick& pick) {
     }
 }
 
-int SegnaCartaGiocata(Carte& c, const std::string& card, bool byHuman) {
+int SegnaCartaGiocata(CardTable& c, const std::string& card, bool byHuman) {
     int cell = cards::cellOf(card);
     if (cell == 0) return 0;  // not one of the 40 codes: nothing to mark
     c.played[cell] = true;

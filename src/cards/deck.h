@@ -8,11 +8,11 @@
 namespace zelvo {
 
 // A random order of the 40 codes into the shuffled deck lblCartaDaEstrarre.
-void cmdMescolaCarte(Carte& c, RandomPick& pick);
+void cmdMescolaCarte(CardTable& c, RandomPick& pick);
 // A random undrawn card of the shuffled deck into `slot`.
-void cmdEstraiACasoUnaCarta(Carte& c, int slot, RandomPick& pick);
+void cmdEstraiACasoUnaCarta(CardTable& c, int slot, RandomPick& pick);
 // Marks a card as played by the human or the computer in the grids; returns its
 // cell (0 when the text is none of the 40 codes, and nothing is marked).
-int SegnaCartaGiocata(Carte& c, const std::string& card, bool byHuman);
+int SegnaCartaGiocata(CardTable& c, const std::string& card, bool byHuman);
 
 }  // namespace zelvo

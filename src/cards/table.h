@@ -8,17 +8,17 @@
 
 namespace zelvo {
 
-struct CellaGriglia {
+struct GridCell {
     Colour BackColor = colour::WHITE;
     Colour ForeColor = colour::BLACK;
 };
 
-struct CellaMazzo {
+struct DeckCell {
     std::string Caption;  // the code in this shuffled position
     Colour BackColor = colour::WHITE;
 };
 
-struct Carte {
+struct CardTable {
     // Index 1..8; element 0 unused. Empty text / 0 / '\0' for an empty slot.
     std::array<std::string, 9> lblCarta{};
     std::array<int, 9> lblValore{};
@@ -26,14 +26,14 @@ struct Carte {
 
     // Index 1..40 by cell number; element 0 unused. The captions of the
     // played-cards grid are the 40 codes in cell order and never change.
-    std::array<CellaGriglia, 41> lblCarteGiocate{};
-    std::array<CellaMazzo, 41> lblCartaDaEstrarre{};
+    std::array<GridCell, 41> lblCarteGiocate{};
+    std::array<DeckCell, 41> lblCartaDaEstrarre{};
     // The computer's own marks: the cards played in this game, and whether it has
     // marked the trump suit yet (it does so when the deal ends).
     std::array<bool, 41> played{};
     bool trumpMarked = false;
 
-    Carte() {
+    CardTable() {
         for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = cards::codeOf(c);
     }
 

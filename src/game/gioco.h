@@ -6,11 +6,11 @@
 namespace zelvo {
 
 class Principale;
-enum class Chi;
+enum class Who;
 
-class Gioco {
+class Flow {
 public:
-    explicit Gioco(Principale& w) : w_(w) {}
+    explicit Flow(Principale& w) : w_(w) {}
 
     // Set-up of every game after the first.
     void NuovoGioco();
@@ -64,7 +64,7 @@ public:
     void decidiOra();
 
     // Who takes a trick of the computer's card in slot p and the human's in slot h.
-    Chi vincitorePresa(int p, int h) const;
+    Who vincitorePresa(int p, int h) const;
 
 private:
     void atterraggioH();

@@ -7,48 +7,48 @@ namespace {
 constexpr int64_t LIMITE_GIOCO_MS = 60LL * 60 * 1000;
 }  // namespace
 
-int politicaCasuale(const Model& m, std::mt19937_64& rng) {
+int randomPolicy(const Model& m, std::mt19937_64& rng) {
     int slots[3], n = 0;
     for (int s = 4; s <= 6; ++s)
-        if (!m.carte.lblCarta[s].empty() && m.finestra.ImgCarta[s].Visible) slots[n++] = s;
+        if (!m.cards.lblCarta[s].empty() && m.window.ImgCarta[s].Visible) slots[n++] = s;
     if (n == 0) return 0;
     return slots[std::uniform_int_distribution<int>(0, n - 1)(rng)];
 }
 
-Simulazione::Simulazione(const Impostazioni& imp)
+Simulation::Simulation(const SimulationSettings& imp)
     : headless(imp.seme), w(headless.piattaforma), imp_(imp), rng_(imp.seme ^ 0x9E3779B97F4A7C15ULL) {
     for (int i = 0; i < opz::NUMERO; ++i)
-        if (!imp.opzioni[i].empty()) w.m.opzioni.lblOpzione[i] = imp.opzioni[i];
-    w.m.nomeGiocatore = "Giocatore";
+        if (!imp.opzioni[i].empty()) w.m.options.lblOpzione[i] = imp.opzioni[i];
+    w.m.playerName = "Giocatore";
     w.Form_Load();
 }
 
-int Simulazione::ritardo() {
+int Simulation::ritardo() {
     return std::uniform_int_distribution<int>(imp_.ritardoMinimoMs, imp_.ritardoMassimoMs)(rng_);
 }
 
-bool Simulazione::turnoUmano() const {
-    const StatoGioco& g = w.m.gioco;
-    if (g.lblAChiTocca != Chi::H || !g.lblPuoiGiocare || !g.lblGiocoInCorso) return false;
+bool Simulation::turnoUmano() const {
+    const GameAndMatch& g = w.m.game;
+    if (g.lblAChiTocca != Who::H || !g.lblPuoiGiocare || !g.lblGiocoInCorso) return false;
     if (g.lblNumeroCarteRimaste <= -4 || w.t.TimerAnimazionecartePC.enabled()) return false;
     for (int s = 4; s <= 6; ++s)
-        if (!w.m.carte.lblCarta[s].empty() && w.m.finestra.ImgCarta[s].Visible) return true;
+        if (!w.m.cards.lblCarta[s].empty() && w.m.window.ImgCarta[s].Visible) return true;
     return false;
 }
 
-void Simulazione::avviaProssimo() {
+void Simulation::avviaProssimo() {
     // Enter on the end panel; while a clip that must not be cut plays, it is ignored: wait and retry.
     const int64_t inizio = headless.scheduler.nowMs();
-    while (w.m.finestra.fraFineGioco.Visible) {
+    while (w.m.window.fraFineGioco.Visible) {
         w.tastoInvio();
         if (dopoMossa) dopoMossa();
-        if (!w.m.finestra.fraFineGioco.Visible) break;
+        if (!w.m.window.fraFineGioco.Visible) break;
         headless.scheduler.advance(100);
-        if (headless.scheduler.nowMs() - inizio > LIMITE_GIOCO_MS) throw PartitaBloccata("end panel never accepts Enter");
+        if (headless.scheduler.nowMs() - inizio > LIMITE_GIOCO_MS) throw StuckGame("end panel never accepts Enter");
     }
 }
 
-bool Simulazione::passo() {
+bool Simulation::passo() {
     VirtualScheduler& s = headless.scheduler;
     if (turnoUmano()) {
         s.advance(ritardo());
@@ -57,7 +57,7 @@ bool Simulazione::passo() {
         if (dopoMossa) dopoMossa();
         return true;
     }
-    if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
+    if (w.m.window.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
         s.advance(ritardo());
         w.tastoInvio();
         if (dopoMossa) dopoMossa();
@@ -66,25 +66,25 @@ bool Simulazione::passo() {
     return s.step();
 }
 
-RisultatoGioco Simulazione::giocaUnGioco() {
+GameResult Simulation::giocaUnGioco() {
     if (primo_) primo_ = false;
     else avviaProssimo();
     VirtualScheduler& s = headless.scheduler;
     const int64_t inizio = s.nowMs();
-    while (!w.m.finestra.fraFineGioco.Visible) {
-        if (s.nowMs() - inizio > LIMITE_GIOCO_MS) throw PartitaBloccata("a game did not end");
-        if (!passo()) throw PartitaBloccata("nothing is armed and no move is awaited");
+    while (!w.m.window.fraFineGioco.Visible) {
+        if (s.nowMs() - inizio > LIMITE_GIOCO_MS) throw StuckGame("a game did not end");
+        if (!passo()) throw StuckGame("nothing is armed and no move is awaited");
     }
-    RisultatoGioco r;
-    r.puntiPC = w.m.gioco.lblPuntiPC;
-    r.puntiH = w.m.gioco.lblPuntiH;
-    r.vincitore = w.m.gioco.lblUltimoVincitore;
-    r.prese = w.m.gioco.lblManche - 1;
+    GameResult r;
+    r.puntiPC = w.m.game.lblPuntiPC;
+    r.puntiH = w.m.game.lblPuntiH;
+    r.vincitore = w.m.game.lblUltimoVincitore;
+    r.prese = w.m.game.lblManche - 1;
     r.durataMs = s.nowMs() - inizio;
     return r;
 }
 
-bool opzioneDaParola(std::array<std::string, opz::NUMERO>& o, const std::string& chiave, const std::string& p) {
+bool optionFromWord(std::array<std::string, opz::NUMERO>& o, const std::string& chiave, const std::string& p) {
     if (chiave == "end") {
         if (p == "first60") o[opz::ConclusioneGioco] = "Appena uno supera 60 punti";
         else if (p == "last") o[opz::ConclusioneGioco] = "Fino all'ultima presa";

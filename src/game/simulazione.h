@@ -8,43 +8,43 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/state.h"
+#include "model/game.h"
 #include "platform/headless.h"
 #include "ui/principale.h"
 
 namespace zelvo {
 
-struct RisultatoGioco {
+struct GameResult {
     int puntiPC = 0, puntiH = 0;
-    Chi vincitore = Chi::Nessuno;  // the game's winner; Nessuno for a 60-60 draw
+    Who vincitore = Who::Nobody;  // the game's winner; Nessuno for a 60-60 draw
     int prese = 0;                 // tricks played
     int64_t durataMs = 0;          // virtual time from the first deal step to the end panel
 };
 
 // The human's choice: a slot 4..6 holding a card, given the model.
-using PoliticaUmano = std::function<int(const Model&, std::mt19937_64&)>;
+using HumanPolicy = std::function<int(const Model&, std::mt19937_64&)>;
 
 // A uniformly random card of the hand.
-int politicaCasuale(const Model& m, std::mt19937_64& rng);
+int randomPolicy(const Model& m, std::mt19937_64& rng);
 
-struct Impostazioni {
+struct SimulationSettings {
     uint64_t seme = 1;
     // Option values by index; empty keeps the game's initial value.
     std::array<std::string, opz::NUMERO> opzioni{};
-    PoliticaUmano politica = politicaCasuale;
+    HumanPolicy politica = randomPolicy;
     int ritardoMinimoMs = 100, ritardoMassimoMs = 2000;  // the human's thinking time
 };
 
-class PartitaBloccata : public std::runtime_error {
+class StuckGame : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class Simulazione {
+class Simulation {
 public:
-    explicit Simulazione(const Impostazioni& imp);
+    explicit Simulation(const SimulationSettings& imp);
 
     // Plays the next game to its end panel (the first one from the start-up).
-    RisultatoGioco giocaUnGioco();
+    GameResult giocaUnGioco();
 
     // True while the human's move is awaited and a click on a hand card would be taken.
     bool turnoUmano() const;
@@ -62,14 +62,14 @@ public:
 
 private:
     int ritardo();
-    Impostazioni imp_;
+    SimulationSettings imp_;
     std::mt19937_64 rng_;
     bool primo_ = true;
 };
 
 // Sets option i from a short command-line word ("first60", "last", "3", "no", "B", ...);
 // false when the word is not one of that option's words.
-bool opzioneDaParola(std::array<std::string, opz::NUMERO>& opzioni, const std::string& chiave,
+bool optionFromWord(std::array<std::string, opz::NUMERO>& opzioni, const std::string& chiave,
                      const std::string& parola);
 
 }  // namespace zelvo

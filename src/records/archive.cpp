@@ -21,15 +21,15 @@ std::string cartellaDi(const std::string& p) {
 
 }  // namespace
 
-std::string Registri::nomeProposto() const {
-    const StatoGioco& g = w_.m.gioco;
+std::string Records::nomeProposto() const {
+    const GameAndMatch& g = w_.m.game;
     int partita = g.lblPartitaInCorso ? g.lblTotalePartite + 1 : g.lblTotalePartite;
     char b[64];
     std::snprintf(b, sizeof b, "%03d-%02d.txt", partita, g.lblNumeroGioco);
     return std::string(CARTELLA_ARCHIVIO) + b;
 }
 
-void Registri::SalvaGioco() {
+void Records::SalvaGioco() {
     FileSystem* fs = w_.piattaforma.files;
     Dialogs* dlg = w_.piattaforma.dialogs;
     if (!fs || !dlg) return;
@@ -38,19 +38,19 @@ void Registri::SalvaGioco() {
     auto scelto = dlg->salvaFile(fs->realePerScrivere(nomeProposto()), FILTRO, true);
     if (!scelto || scelto->empty()) return;  // cancelled: nothing changes
 
-    formati::Gioco g;
-    g.intestazione1 = m.dati.lblIndicazioniPannellodati1;
-    g.intestazione2 = m.dati.lblIndicazioniPannellodati2;
-    for (int i = 0; i < dati::CELLE_SALVATE; ++i) {
-        g.testo[i] = m.dati.lblDati[i].Caption;
-        g.colore[i] = m.dati.lblDati[i].BackColor;
+    formati::GameFile g;
+    g.intestazione1 = m.data.lblIndicazioniPannellodati1;
+    g.intestazione2 = m.data.lblIndicazioniPannellodati2;
+    for (int i = 0; i < cells::SAVED; ++i) {
+        g.testo[i] = m.data.lblDati[i].Caption;
+        g.colore[i] = m.data.lblDati[i].BackColor;
     }
     if (std::string c = cartellaDi(*scelto); !c.empty()) fs->creaCartella(c);
     fs->scrivi(*scelto, formati::scriviGioco(g));
-    if (m.finestra.cmdScegliManche.Visible) fuoco(m.finestra.cmdScegliManche);
+    if (m.window.cmdScegliManche.Visible) fuoco(m.window.cmdScegliManche);
 }
 
-void Registri::cmdLoad() {
+void Records::cmdLoad() {
     FileSystem* fs = w_.piattaforma.files;
     Dialogs* dlg = w_.piattaforma.dialogs;
     if (!fs || !dlg) return;
@@ -60,7 +60,7 @@ void Registri::cmdLoad() {
 
     // The whole file is checked before anything of it reaches the grid.
     auto byte = fs->leggi(*scelto);
-    auto& messaggio = m.dati.lblDati[14].Caption;
+    auto& messaggio = m.data.lblDati[14].Caption;
     if (!byte) {
         messaggio = "Impossibile leggere il file scelto";
         return;
@@ -77,29 +77,29 @@ void Registri::cmdLoad() {
     }
 
     w_.t.TimerCaricaPartita.enable();
-    m.dati.lblIndicazioniPannellodati1 = g->intestazione1;
-    m.dati.lblIndicazioniPannellodati2 = g->intestazione2;
-    for (int i = 0; i < dati::CELLE_SALVATE; ++i) {
-        m.dati.lblDati[i].BackColor = g->colore[i];
-        m.dati.lblDati[i].Caption = g->testo[i];
+    m.data.lblIndicazioniPannellodati1 = g->intestazione1;
+    m.data.lblIndicazioniPannellodati2 = g->intestazione2;
+    for (int i = 0; i < cells::SAVED; ++i) {
+        m.data.lblDati[i].BackColor = g->colore[i];
+        m.data.lblDati[i].Caption = g->testo[i];
     }
-    m.finestra.lblH.Caption = m.dati.lblDati[1].Caption;
-    fuoco(m.finestra.cmdScegliManche);
+    m.window.lblH.Caption = m.data.lblDati[1].Caption;
+    fuoco(m.window.cmdScegliManche);
 }
 
-void Registri::TimerCaricaPartita_Timer() {
+void Records::TimerCaricaPartita_Timer() {
     Model& m = w_.m;
     w_.t.TimerCaricaPartita.disable();
     RipristinaColoriDati();
-    m.dati.lblDati[10].BackColor = colour::WHITE;
-    m.registri.lblContaDati = 1;
-    m.dati.lblDati[14].Caption.clear();
-    m.gioco.lblManche = 1;
-    m.dati.marcatoreTop = 1935;
-    m.dati.marcatoreVisibile = true;
-    m.finestra.lblIstruzionePannelloDati = true;
+    m.data.lblDati[10].BackColor = colour::WHITE;
+    m.records.lblContaDati = 1;
+    m.data.lblDati[14].Caption.clear();
+    m.game.lblManche = 1;
+    m.data.marcatoreTop = 1935;
+    m.data.marcatoreVisibile = true;
+    m.window.lblIstruzionePannelloDati = true;
     cmdInizioAnalisi();
-    fuoco(m.finestra.cmdScegliManche);
+    fuoco(m.window.cmdScegliManche);
 }
 
 }  // namespace zelvo

@@ -49,18 +49,18 @@ std::string Errore::testo() const {
 
 // ---------------------------------------------------------------- settings
 
-std::optional<long long> Impostazioni::intero(int n) const {
+std::optional<long long> SettingsLines::intero(int n) const {
     return riga[n] ? testo::intero(*riga[n]) : std::nullopt;
 }
-std::optional<float> Impostazioni::singolo(int n) const {
+std::optional<float> SettingsLines::singolo(int n) const {
     return riga[n] ? testo::singolo(*riga[n]) : std::nullopt;
 }
-std::optional<bool> Impostazioni::verita(int n) const {
+std::optional<bool> SettingsLines::verita(int n) const {
     return riga[n] ? testo::verita(*riga[n]) : std::nullopt;
 }
 
-Impostazioni leggiImpostazioni(std::string_view byte) {
-    Impostazioni imp;
+SettingsLines leggiImpostazioni(std::string_view byte) {
+    SettingsLines imp;
     auto r = testo::righe(byte);
     for (int n = 1; n <= RIGHE_IMPOSTAZIONI && n <= static_cast<int>(r.size()); ++n)
         if (r[n - 1]) imp.riga[n] = testo::valore(*r[n - 1]);
@@ -80,7 +80,7 @@ std::array<std::optional<std::string>, 3> leggiCarteOpzionali(std::string_view b
 std::string scriviClassifica(const Classifica& c) {
     testo::Scrittore s;
     for (int i = 1; i <= 10; ++i) {
-        const RigaClassifica& r = c.righe[i];
+        const RankingRow& r = c.righe[i];
         s.testo(r.nome);
         s.testo(r.vinte);
         s.testo(r.perse);
@@ -123,7 +123,7 @@ std::optional<Classifica> leggiClassifica(std::string_view byte, Errore* e) {
         return true;
     };
     for (int i = 1; i <= 10; ++i) {
-        RigaClassifica& r = c.righe[i];
+        RankingRow& r = c.righe[i];
         if (!testoQuotato(r.nome) || !numero(r.vinte) || !numero(r.perse) || !testoQuotato(r.data) ||
             !verita(r.posizioneVisibile) || !verita(r.vinteVisibile) || !verita(r.perseVisibile))
             return std::nullopt;
@@ -196,7 +196,7 @@ std::optional<std::vector<std::string>> leggiAlboSenzaConteggio(std::string_view
 
 // ---------------------------------------------------------------- game file
 
-std::string scriviGioco(const Gioco& g) {
+std::string scriviGioco(const GameFile& g) {
     testo::Scrittore s;
     s.testo(g.intestazione1);
     s.testo(g.intestazione2);
@@ -208,14 +208,14 @@ std::string scriviGioco(const Gioco& g) {
     return s.byte();
 }
 
-std::optional<Gioco> leggiGioco(std::string_view byte, Errore* e) {
+std::optional<GameFile> leggiGioco(std::string_view byte, Errore* e) {
     std::vector<std::string> l;
     if (!decodifica(byte, l, e, RIGHE_GIOCO)) return std::nullopt;
     if (static_cast<int>(l.size()) < RIGHE_GIOCO) {
         falla(e, static_cast<int>(l.size()) + 1, "the file ends before line 268");
         return std::nullopt;
     }
-    Gioco g;
+    GameFile g;
     g.intestazione1 = testo::valore(l[0]);
     g.intestazione2 = testo::valore(l[1]);
     for (int i = 0; i < 133; ++i) {

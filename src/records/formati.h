@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cards/card.h"
-#include "records/state.h"
+#include "model/records.h"
 
 namespace zelvo::formati {
 
@@ -26,20 +26,20 @@ constexpr int RIGHE_IMPOSTAZIONI = 43;
 // The text value of each line 1..43 as read; nothing for a missing line or one
 // that is not Windows-1252 text. Each line is converted to its target's type
 // when it is applied.
-struct Impostazioni {
+struct SettingsLines {
     std::array<std::optional<std::string>, RIGHE_IMPOSTAZIONI + 1> riga{};
     std::optional<long long> intero(int n) const;
     std::optional<float> singolo(int n) const;
     std::optional<bool> verita(int n) const;
 };
-Impostazioni leggiImpostazioni(std::string_view byte);
+SettingsLines leggiImpostazioni(std::string_view byte);
 
 // ---- the optional-deck file ("ZlvOpzio.txt", 3 free values)
 std::array<std::optional<std::string>, 3> leggiCarteOpzionali(std::string_view byte);
 
 // ---- records
 struct Classifica {
-    std::array<RigaClassifica, 11> righe{};          // 1..10
+    std::array<RankingRow, 11> righe{};          // 1..10
     std::array<std::string, 6> vittorie{"0", "0", "0", "0", "0", "0"};  // 1..5
     std::array<std::string, 6> sconfitte{"0", "0", "0", "0", "0", "0"};
 };
@@ -57,12 +57,12 @@ std::optional<std::vector<std::string>> leggiAlboSenzaConteggio(std::string_view
 
 // ---- the game file (268 lines)
 constexpr int RIGHE_GIOCO = 268;
-struct Gioco {
+struct GameFile {
     std::string intestazione1, intestazione2;
     std::array<std::string, 133> testo{};
     std::array<Colour, 133> colore{};
 };
-std::string scriviGioco(const Gioco& g);
-std::optional<Gioco> leggiGioco(std::string_view byte, Errore* e = nullptr);
+std::string scriviGioco(const GameFile& g);
+std::optional<GameFile> leggiGioco(std::string_view byte, Errore* e = nullptr);
 
 }  // namespace zelvo::formati

@@ -21,7 +21,7 @@ const char* const LIVELLI[5] = {"Massima (Livello A)", "Alta (Livello B)", "Medi
                                 "Minima (Livello E)"};
 
 // The level 1..5 of option 12, 0 for a value the game does not know.
-int livello(const Opzioni& o) {
+int livello(const Options& o) {
     for (int k = 0; k < 5; ++k)
         if (o.is(opz::Abilita, LIVELLI[k])) return k + 1;
     return 0;
@@ -51,7 +51,7 @@ std::string ora(const DataOra& d) {
     return b;
 }
 
-void visibile(RigaClassifica& r) { r.posizioneVisibile = r.vinteVisibile = r.perseVisibile = true; }
+void visibile(RankingRow& r) { r.posizioneVisibile = r.vinteVisibile = r.perseVisibile = true; }
 
 }  // namespace
 
@@ -71,9 +71,9 @@ std::string voceAlbo(int n, bool vinceH, bool sbirciata, const std::string& nome
     return v + coda;
 }
 
-void Registri::AggiornaClassifica() {
+void Records::AggiornaClassifica() {
     Model& m = w_.m;
-    StatoRegistri& r = m.registri;
+    RecordsState& r = m.records;
     auto& c = r.classifica;
     const DataOra oggi = w_.piattaforma.clock.now();
     const std::string data = dataBreve(oggi);
@@ -82,8 +82,8 @@ void Registri::AggiornaClassifica() {
     for (int i = 1; i <= 10; ++i) c[i].evidenziata = false;
 
     // 2. The winner's name label is the opaque one.
-    const Finestra& f = m.finestra;
-    const bool vinceH = f.lblH.opaca ? true : f.lblPC.opaca ? false : m.gioco.lblPartiteH > m.gioco.lblPartitePC;
+    const Window& f = m.window;
+    const bool vinceH = f.lblH.opaca ? true : f.lblPC.opaca ? false : m.game.lblPartiteH > m.game.lblPartitePC;
     const std::string nomeH = f.lblH.Caption;
     const std::string vincitore = vinceH ? nomeH : "ZELVO";
     const std::string perdente = vinceH ? "ZELVO" : nomeH;
@@ -114,7 +114,7 @@ void Registri::AggiornaClassifica() {
             if (numero(c[i].vinte) == 0) z = i;
         if (z) {
             for (int i = 10; i > z; --i) c[i] = c[i - 1];
-            c[z] = RigaClassifica{perdente, "0", "1", data};
+            c[z] = RankingRow{perdente, "0", "1", data};
             visibile(c[z]);
         }
     }
@@ -143,37 +143,37 @@ void Registri::AggiornaClassifica() {
             if (numero(c[i].vinte) < 2) d = i;
         if (d) {
             for (int i = 10; i > d; --i) c[i] = c[i - 1];
-            c[d] = RigaClassifica{vincitore, "1", "0", data};
+            c[d] = RankingRow{vincitore, "1", "0", data};
             visibile(c[d]);
             c[d].evidenziata = true;
         }
     }
-    c[11] = RigaClassifica{};
+    c[11] = RankingRow{};
 
     // 5
-    if (int k = livello(m.opzioni)) {
+    if (int k = livello(m.options)) {
         auto& s = vinceH ? r.lblSconfittePCVariLivelli[k] : r.lblVittoriePCVariLivelli[k];
         s = std::to_string(numero(s) + 1);
     }
 
     // 6
-    m.dati.lblIndicazioniPannellodati2 = dataRegistro(oggi) + " - " + ora(oggi);
+    m.data.lblIndicazioniPannellodati2 = dataRegistro(oggi) + " - " + ora(oggi);
 
     // 7. After the last entry.
     size_t n = 0;
     while (n < r.LstAlbo.size() && !r.LstAlbo[n].empty()) ++n;
     r.LstAlbo.resize(n);
-    r.LstAlbo.push_back(voceAlbo(static_cast<int>(n) + 1, vinceH, m.gioco.lblSbirciata, nomeH, livello(m.opzioni),
-                                 m.gioco.lblPartiteH, m.gioco.lblPartitePC, oggi));
+    r.LstAlbo.push_back(voceAlbo(static_cast<int>(n) + 1, vinceH, m.game.lblSbirciata, nomeH, livello(m.options),
+                                 m.game.lblPartiteH, m.game.lblPartitePC, oggi));
 }
 
-void Registri::SalvaAlbo() {
+void Records::SalvaAlbo() {
     Model& m = w_.m;
-    StatoRegistri& r = m.registri;
+    RecordsState& r = m.records;
     size_t n = 0;
     while (n < r.LstAlbo.size() && !r.LstAlbo[n].empty()) ++n;
     r.LstAlbo.resize(n);
-    m.gioco.lblTotalePartite = static_cast<int>(n);
+    m.game.lblTotalePartite = static_cast<int>(n);
 
     FileSystem* fs = w_.piattaforma.files;
     if (!fs || r.alboNonSalvabile) return;
@@ -187,11 +187,11 @@ void Registri::SalvaAlbo() {
     fs->scrivi(fs->realePerScrivere(FILE_PARTITE), formati::scriviPartite(static_cast<int>(n)));
 }
 
-void Registri::CaricaAlbo() {
+void Records::CaricaAlbo() {
     FileSystem* fs = w_.piattaforma.files;
     if (!fs) return;
     Model& m = w_.m;
-    StatoRegistri& r = m.registri;
+    RecordsState& r = m.records;
     const std::string pc = fs->reale(FILE_CLASSIFICA), pp = fs->reale(FILE_PARTITE), pa = fs->reale(FILE_ALBO);
 
     // A file that is there but cannot be read counts as damaged, never as missing:
@@ -252,10 +252,10 @@ void Registri::CaricaAlbo() {
         mettiDaParte({&pp, &pa});
         return;
     }
-    if (n) m.gioco.lblTotalePartite = *n;
+    if (n) m.game.lblTotalePartite = *n;
     if (voci) {
         r.LstAlbo = std::move(*voci);
-        m.gioco.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
+        m.game.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
     }
 }
 

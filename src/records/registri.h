@@ -8,15 +8,15 @@
 namespace zelvo {
 
 class Principale;
-struct Pulsante;
+struct Button;
 
 // The register entry of a match: number, winner first, games, date and time.
 std::string voceAlbo(int n, bool vinceH, bool sbirciata, const std::string& nome, int livelloZelvo, int giochiH,
                      int giochiPC, const DataOra& quando);
 
-class Registri {
+class Records {
 public:
-    explicit Registri(Principale& w) : w_(w) {}
+    explicit Records(Principale& w) : w_(w) {}
 
     // The settings file, read at start-up and written when the game is left.
     void CaricaImpostazioni();
@@ -55,7 +55,7 @@ private:
     // The review noise of a step, by the phase of the cycle it stands for.
     void suonoAnalisi(int fase);
     void interrompiAnalisi(const char* messaggio);
-    void fuoco(Pulsante& p);
+    void fuoco(Button& p);
     Principale& w_;
 };
 

@@ -33,24 +33,24 @@ int numeroCella(const std::string& s, int altrimenti) {
     return n;
 }
 
-void aCasa(Finestra& f, int s) {
-    f.ImgCarta[s].Left = posto::LEFT[s];
-    f.ImgCarta[s].Top = posto::TOP[s];
-    f.ShpCarta[s].Left = posto::LEFT[s] - posto::CORNICE;
-    f.ShpCarta[s].Top = posto::TOP[s] - posto::CORNICE;
+void aCasa(Window& f, int s) {
+    f.ImgCarta[s].Left = place::LEFT[s];
+    f.ImgCarta[s].Top = place::TOP[s];
+    f.ShpCarta[s].Left = place::LEFT[s] - place::FRAME;
+    f.ShpCarta[s].Top = place::TOP[s] - place::FRAME;
 }
 
 }  // namespace
 
-void Registri::PreparaAnalisi() {
+void Records::PreparaAnalisi() {
     Model& m = w_.m;
-    auto& d = m.dati.lblDati;
-    Finestra& f = m.finestra;
+    auto& d = m.data.lblDati;
+    Window& f = m.window;
 
     // 1
-    m.gioco.lblManche = 1;
-    m.dati.marcatoreTop = 1935;
-    m.dati.marcatoreVisibile = true;
+    m.game.lblManche = 1;
+    m.data.marcatoreTop = 1935;
+    m.data.marcatoreVisibile = true;
     d[9].Caption.clear();
     d[10].Caption.clear();
     d[11].BackColor = d[12].BackColor = colour::WHITE;
@@ -64,66 +64,66 @@ void Registri::PreparaAnalisi() {
     for (int s = 1; s <= 7; ++s) {
         const std::string& codice = d[s + 1].Caption;
         int cella = cards::cellOf(codice);
-        m.carte.svuota(s);
+        m.cards.svuota(s);
         if (!cella) continue;  // a cell that holds no card leaves its slot empty
-        m.carte.lblCarta[s] = codice;
-        m.carte.lblValore[s] = cards::valueOf(cella);
-        m.carte.lblSeme[s] = cards::suitOf(cella);
-        w_.finestra.mostraFaccia(s);
+        m.cards.lblCarta[s] = codice;
+        m.cards.lblValore[s] = cards::valueOf(cella);
+        m.cards.lblSeme[s] = cards::suitOf(cella);
+        w_.routines.mostraFaccia(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
     }
-    w_.finestra.mostraRetro(8);
+    w_.routines.mostraRetro(8);
     f.ImgCarta[8].Visible = f.ShpCarta[8].Visible = true;
 
     // 4
-    m.gioco.lblPuntiPC = m.gioco.lblPuntiH = 0;
+    m.game.lblPuntiPC = m.game.lblPuntiH = 0;
     const bool pcInizia = d[8].BackColor == colour::RED;
-    w_.finestra.evidenzia(pcInizia, !pcInizia);
+    w_.routines.evidenzia(pcInizia, !pcInizia);
     f.lblPC.ForeColor = f.lblH.ForeColor = colour::WHITE;
 
     // 5
-    m.gioco.lblNumeroCarteRimaste = 34;
+    m.game.lblNumeroCarteRimaste = 34;
     f.lblCarteRimaste.Caption = "34";
     f.lblCarteRimaste.Visible = true;
     d[10].BackColor = colour::WHITE;
     d[14].Caption.clear();
-    m.registri.lblContaDati = 1;
+    m.records.lblContaDati = 1;
 }
 
-void Registri::suonoAnalisi(int fase) {
-    const Opzioni& o = w_.m.opzioni;
-    if (o.is(opz::Rumori, "Si") && (o.is(opz::AudioAnalisi, "Come nel Gioco") || o.is(opz::AudioAnalisi, "Interrompi la Musica")))
-        w_.rumori.SuonaAnalisi(fase);
+void Records::suonoAnalisi(int fase) {
+    const Options& o = w_.m.options;
+    if (o.is(opz::Noises, "Si") && (o.is(opz::AudioAnalisi, "Come nel Gioco") || o.is(opz::AudioAnalisi, "Interrompi la Musica")))
+        w_.noises.SuonaAnalisi(fase);
 }
 
-void Registri::cmdInizioAnalisi() {
-    fuoco(w_.m.finestra.cmdScegliManche);
+void Records::cmdInizioAnalisi() {
+    fuoco(w_.m.window.cmdScegliManche);
     PreparaAnalisi();
-    suonoAnalisi(w_.m.registri.lblContaDati);
+    suonoAnalisi(w_.m.records.lblContaDati);
 }
 
-void Registri::cmdTornaAlGioco() {
-    w_.m.suoni.lblInterdiciSuoni = false;
-    w_.gioco.NuovoGioco();
+void Records::cmdTornaAlGioco() {
+    w_.m.sounds.lblInterdiciSuoni = false;
+    w_.flow.NuovoGioco();
 }
 
-void Registri::interrompiAnalisi(const char* messaggio) {
-    w_.m.dati.lblDati[14].Caption = messaggio;
-    w_.m.dati.marcatoreVisibile = false;
-    fuoco(w_.m.finestra.cmdInizioAnalisi);
+void Records::interrompiAnalisi(const char* messaggio) {
+    w_.m.data.lblDati[14].Caption = messaggio;
+    w_.m.data.marcatoreVisibile = false;
+    fuoco(w_.m.window.cmdInizioAnalisi);
 }
 
 // A card of the current trick goes from its hand to the middle of the table.
-void Registri::giocaCartaAnalisi(bool pc) {
+void Records::giocaCartaAnalisi(bool pc) {
     Model& m = w_.m;
-    auto& d = m.dati.lblDati;
-    Finestra& f = m.finestra;
-    const int k = m.gioco.lblManche;
-    CellaDati& cella = d[pc ? dati::cartaPC(k) : dati::cartaH(k)];
+    auto& d = m.data.lblDati;
+    Window& f = m.window;
+    const int k = m.game.lblManche;
+    DataCell& cella = d[pc ? cells::pcCard(k) : cells::humanCard(k)];
     const int primo = pc ? 1 : 4;
     int slot = 0;
     for (int s = primo; s < primo + 3 && !slot; ++s)
-        if (f.ImgCarta[s].Visible && !cella.Caption.empty() && m.carte.lblCarta[s] == cella.Caption) slot = s;
+        if (f.ImgCarta[s].Visible && !cella.Caption.empty() && m.cards.lblCarta[s] == cella.Caption) slot = s;
     if (!slot) {
         interrompiAnalisi("Analisi interrotta: carta non trovata nella mano");
         return;
@@ -131,17 +131,17 @@ void Registri::giocaCartaAnalisi(bool pc) {
     const int left = pc ? CORNICE_PC_LEFT : CORNICE_H_LEFT;
     f.ShpCarta[slot].Left = left;
     f.ShpCarta[slot].Top = CORNICE_TOP;
-    f.ImgCarta[slot].Left = left + posto::CORNICE;
-    f.ImgCarta[slot].Top = CORNICE_TOP + posto::CORNICE;
+    f.ImgCarta[slot].Left = left + place::FRAME;
+    f.ImgCarta[slot].Top = CORNICE_TOP + place::FRAME;
     cella.ForeColor = colour::RED;
     d[pc ? 9 : 10].Caption = std::to_string(slot);
 }
 
-void Registri::prendiAnalisi() {
+void Records::prendiAnalisi() {
     Model& m = w_.m;
-    auto& d = m.dati.lblDati;
-    Finestra& f = m.finestra;
-    StatoGioco& g = m.gioco;
+    auto& d = m.data.lblDati;
+    Window& f = m.window;
+    GameAndMatch& g = m.game;
     const int k = g.lblManche;
 
     // The two cards leave the middle.
@@ -156,34 +156,34 @@ void Registri::prendiAnalisi() {
     // Who took it: the background of the points cells; failing that, the card rule.
     const bool pcIniziava = d[11].BackColor == colour::RED;
     bool pcPrende;
-    if (d[dati::puntiPC(k)].BackColor == colour::RED) pcPrende = true;
-    else if (d[dati::puntiH(k)].BackColor == colour::PINK) pcPrende = false;
+    if (d[cells::pcPoints(k)].BackColor == colour::RED) pcPrende = true;
+    else if (d[cells::humanPoints(k)].BackColor == colour::PINK) pcPrende = false;
     else {
-        const int cp = cards::cellOf(d[dati::cartaPC(k)].Caption), ch = cards::cellOf(d[dati::cartaH(k)].Caption);
+        const int cp = cards::cellOf(d[cells::pcCard(k)].Caption), ch = cards::cellOf(d[cells::humanCard(k)].Caption);
         const std::string& trumpCard = d[8].Caption;
         const char trump = trumpCard.size() == 2 ? trumpCard[1] : rules::NO_TRUMP;
         pcPrende = cp && ch ? rules::computerTakes(cp, ch, pcIniziava, trump) : pcIniziava;
     }
-    g.lblPuntiPC = numeroCella(d[dati::puntiPC(k)].Caption, g.lblPuntiPC);
-    g.lblPuntiH = numeroCella(d[dati::puntiH(k)].Caption, g.lblPuntiH);
-    w_.finestra.evidenzia(pcPrende, !pcPrende);
+    g.lblPuntiPC = numeroCella(d[cells::pcPoints(k)].Caption, g.lblPuntiPC);
+    g.lblPuntiH = numeroCella(d[cells::humanPoints(k)].Caption, g.lblPuntiH);
+    w_.routines.evidenzia(pcPrende, !pcPrende);
     d[11].BackColor = pcPrende ? colour::RED : colour::WHITE;
     d[12].BackColor = pcPrende ? colour::WHITE : colour::PINK;
 
     // The marker moves to the next row.
     g.lblManche = k + 1;
-    m.dati.marcatoreTop += 270;
+    m.data.marcatoreTop += 270;
     if (k + 1 <= 20) {
-        d[dati::cartaPC(k + 1)].ForeColor = colour::BLUE;
-        d[dati::cartaH(k + 1)].ForeColor = colour::BLUE;
+        d[cells::pcCard(k + 1)].ForeColor = colour::BLUE;
+        d[cells::humanCard(k + 1)].ForeColor = colour::BLUE;
     }
 
     // 5. A row without played cards: the game is over.
-    if (k + 1 > 20 || d[dati::cartaPC(k + 1)].Caption.empty() || d[dati::cartaH(k + 1)].Caption.empty()) {
+    if (k + 1 > 20 || d[cells::pcCard(k + 1)].Caption.empty() || d[cells::humanCard(k + 1)].Caption.empty()) {
         fineAnalisi();
         return;
     }
-    const bool pesca = k + 1 <= 18 && !d[dati::pescataPC(k + 1)].Caption.empty();
+    const bool pesca = k + 1 <= 18 && !d[cells::pcDraw(k + 1)].Caption.empty();
     if (!pesca) {
         if (g.lblNumeroCarteRimaste <= 0) f.lblCarteRimaste.Visible = false;
         d[9].Caption.clear();
@@ -192,29 +192,29 @@ void Registri::prendiAnalisi() {
     }
 }
 
-void Registri::pescaAnalisi() {
+void Records::pescaAnalisi() {
     Model& m = w_.m;
-    auto& d = m.dati.lblDati;
-    Finestra& f = m.finestra;
-    StatoGioco& g = m.gioco;
+    auto& d = m.data.lblDati;
+    Window& f = m.window;
+    GameAndMatch& g = m.game;
     const int k = g.lblManche;
     const int slotPC = numeroCella(d[9].Caption, 0), slotH = numeroCella(d[10].Caption, 0);
     if (slotPC < 1 || slotPC > 3 || slotH < 4 || slotH > 6) {
         interrompiAnalisi("Analisi interrotta: dati della presa mancanti");
         return;
     }
-    for (auto [cella, s] : {std::pair{dati::pescataPC(k), slotPC}, std::pair{dati::pescataH(k), slotH}}) {
+    for (auto [cella, s] : {std::pair{cells::pcDraw(k), slotPC}, std::pair{cells::humanDraw(k), slotH}}) {
         const std::string& codice = d[cella].Caption;
         int c = cards::cellOf(codice);
         if (!c) {
             interrompiAnalisi("Analisi interrotta: carta pescata non valida");
             return;
         }
-        m.carte.lblCarta[s] = codice;
-        m.carte.lblValore[s] = cards::valueOf(c);
-        m.carte.lblSeme[s] = cards::suitOf(c);
+        m.cards.lblCarta[s] = codice;
+        m.cards.lblValore[s] = cards::valueOf(c);
+        m.cards.lblSeme[s] = cards::suitOf(c);
         aCasa(f, s);
-        w_.finestra.mostraFaccia(s);
+        w_.routines.mostraFaccia(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
         d[cella].ForeColor = colour::RED;
     }
@@ -230,45 +230,45 @@ void Registri::pescaAnalisi() {
     d[10].BackColor = colour::WHITE;
 }
 
-void Registri::fineAnalisi() {
+void Records::fineAnalisi() {
     Model& m = w_.m;
-    Finestra& f = m.finestra;
-    m.dati.lblDati[14].Caption = "Fine Analisi";
-    m.dati.marcatoreVisibile = false;
+    Window& f = m.window;
+    m.data.lblDati[14].Caption = "Fine Analisi";
+    m.data.marcatoreVisibile = false;
     f.lblPC.opaca = f.lblH.opaca = false;
-    if (m.gioco.lblPuntiPC > 60) {
+    if (m.game.lblPuntiPC > 60) {
         f.lblPC.ForeColor = colour::YELLOW;
         f.lblPC.opaca = true;
-    } else if (m.gioco.lblPuntiPC < 60) {
+    } else if (m.game.lblPuntiPC < 60) {
         f.lblH.ForeColor = colour::YELLOW;
         f.lblH.opaca = true;
     }
     fuoco(f.cmdInizioAnalisi);
 }
 
-void Registri::cmdScegliManche() {
+void Records::cmdScegliManche() {
     Model& m = w_.m;
-    auto& d = m.dati.lblDati;
-    Finestra& f = m.finestra;
-    int& fase = m.registri.lblContaDati;
+    auto& d = m.data.lblDati;
+    Window& f = m.window;
+    int& fase = m.records.lblContaDati;
 
     // 1
     if (f.fraEsci.Visible || !d[14].Caption.empty()) return;
 
     // 2
-    if (m.gioco.lblManche == 1 && fase == 1) {
+    if (m.game.lblManche == 1 && fase == 1) {
         if (d[8].BackColor == colour::RED) d[11].BackColor = colour::RED;
         else d[12].BackColor = colour::PINK;
     }
     const bool pcInizia = d[11].BackColor == colour::RED;
-    const int manche = m.gioco.lblManche;
+    const int manche = m.game.lblManche;
     int faseSuono;
 
     if (d[10].BackColor == colour::WHITE) {
         // 3. The cards of the trick.
         if (fase == 1) {
             f.lblIstruzionePannelloDati = false;
-            w_.finestra.evidenzia(false, false);
+            w_.routines.evidenzia(false, false);
             giocaCartaAnalisi(pcInizia);
             fase = 2;
             faseSuono = manche <= 18 ? 2 : 1;
@@ -287,7 +287,7 @@ void Registri::cmdScegliManche() {
         prendiAnalisi();
         fase = d[10].BackColor == colour::WHITE ? 1 : 4;
         const bool finita = !d[14].Caption.empty();
-        faseSuono = finita && m.gioco.lblManche >= 18 ? 2 : 4;
+        faseSuono = finita && m.game.lblManche >= 18 ? 2 : 4;
     }
     suonoAnalisi(faseSuono);
 }

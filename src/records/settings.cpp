@@ -22,20 +22,20 @@ constexpr RigaOpzione OPZIONI[] = {{1, 12},  {2, 19},  {4, 18},  {6, 14},  {8, 1
 
 }  // namespace
 
-void Registri::CaricaImpostazioni() {
+void Records::CaricaImpostazioni() {
     FileSystem* fs = w_.piattaforma.files;
     if (!fs) return;
     auto byte = fs->leggi(fs->reale(FILE_IMPOSTAZIONI));
     if (!byte) return;  // no file yet: the initial values stand
-    formati::Impostazioni imp = formati::leggiImpostazioni(*byte);
+    formati::SettingsLines imp = formati::leggiImpostazioni(*byte);
     Model& m = w_.m;
     Timers& t = w_.t;
-    StatoRegistri& r = m.registri;
-    Finestra& f = m.finestra;
+    RecordsState& r = m.records;
+    Window& f = m.window;
 
     // A line that is missing or not of its target's kind leaves that target as it was.
     for (const auto& o : OPZIONI)
-        if (imp.riga[o.riga]) m.opzioni.lblOpzione[o.opzione] = *imp.riga[o.riga];
+        if (imp.riga[o.riga]) m.options.lblOpzione[o.opzione] = *imp.riga[o.riga];
     auto intervallo = [&](int n, Timer& timer) {
         if (auto v = imp.intero(n); v && *v >= 0 && *v <= 65535) timer.setInterval(static_cast<int>(*v));
     };
@@ -46,7 +46,7 @@ void Registri::CaricaImpostazioni() {
         if (auto v = imp.verita(n)) dove = *v;
     };
     intervallo(3, t.TimerAttesaDelPCaMuovere);
-    if (imp.riga[5]) m.gioco.lblSbirciata = *imp.riga[5] != "No";
+    if (imp.riga[5]) m.game.lblSbirciata = *imp.riga[5] != "No";
     intervallo(7, t.TimerEffettuaLaPresa);
     singolo(10, r.ShpLineaVLeft[2]);
     singolo(11, r.ShpLineaVLeft[4]);
@@ -67,14 +67,14 @@ void Registri::CaricaImpostazioni() {
     if (imp.riga[37]) r.lblContinuaregole = *imp.riga[37];
 }
 
-void Registri::SalvaImpostazioni() {
+void Records::SalvaImpostazioni() {
     FileSystem* fs = w_.piattaforma.files;
     if (!fs) return;
     const Model& m = w_.m;
     const Timers& t = w_.t;
-    const StatoRegistri& r = m.registri;
-    const Finestra& f = m.finestra;
-    const auto& o = m.opzioni.lblOpzione;
+    const RecordsState& r = m.records;
+    const Window& f = m.window;
+    const auto& o = m.options.lblOpzione;
     testo::Scrittore s;
     s.testo(o[12]);
     s.testo(o[19]);
@@ -120,17 +120,17 @@ void Registri::SalvaImpostazioni() {
     fs->scrivi(fs->realePerScrivere(FILE_IMPOSTAZIONI), s.byte());
 }
 
-void Registri::CaricaCarteOpzionali() {
+void Records::CaricaCarteOpzionali() {
     FileSystem* fs = w_.piattaforma.files;
     if (!fs) return;
     auto byte = fs->leggi(fs->reale(FILE_CARTE_OPZIONALI));
     if (!byte) return;
     auto v = formati::leggiCarteOpzionali(*byte);
-    StatoRegistri& r = w_.m.registri;
+    RecordsState& r = w_.m.records;
     if (v[0]) r.lblCarteOpzionali = *v[0];
     // The frame choice is a number: zero or not zero.
     if (v[1]) {
-        if (auto n = testo::singolo(*v[1])) w_.m.finestra.lblBordoCarteOpzionali = *n != 0 ? 1 : 0;
+        if (auto n = testo::singolo(*v[1])) w_.m.window.lblBordoCarteOpzionali = *n != 0 ? 1 : 0;
     }
     if (v[2]) r.lblNomeCarteOpzionali = *v[2];
 }

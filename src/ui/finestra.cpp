@@ -23,70 +23,70 @@ std::string fileRetro(const std::string& motivo) {
     return {};
 }
 
-void FinestraRoutine::cmdVisualizzaCarte(int n) {
+void WindowRoutines::cmdVisualizzaCarte(int n) {
     Model& m = w_.m;
-    if (m.carte.lblCarta[n].empty() || m.finestra.ShpCarta[n].BackColor != colour::WHITE) return;
-    const std::string& stile = m.opzioni[opz::StileCarte];
-    Immagine& img = m.finestra.ImgCarta[n];
-    img.Picture = fileFaccia(m.carte.lblCarta[n], stile);
+    if (m.cards.lblCarta[n].empty() || m.window.ShpCarta[n].BackColor != colour::WHITE) return;
+    const std::string& stile = m.options[opz::StileCarte];
+    Picture& img = m.window.ImgCarta[n];
+    img.Picture = fileFaccia(m.cards.lblCarta[n], stile);
     if (stile == "Piacentine") img.BorderStyle = 1;
     else if (stile == "Napoletane") img.BorderStyle = 0;
-    else img.BorderStyle = m.finestra.lblBordoCarteOpzionali != 0 ? 1 : 0;
+    else img.BorderStyle = m.window.lblBordoCarteOpzionali != 0 ? 1 : 0;
 }
 
-void FinestraRoutine::cmdMotivoRetro(int n) {
+void WindowRoutines::cmdMotivoRetro(int n) {
     Model& m = w_.m;
-    Cornice& shp = m.finestra.ShpCarta[n];
-    if (shp.Top == posto::TOP_TAVOLO - posto::CORNICE) return;  // a card in the trick is never covered
-    if (n != 8 && !m.opzioni.is(opz::MostraCarte, "No")) return;
-    shp.BackColor = m.finestra.coloreRetro;
-    const std::string& motivo = m.opzioni[opz::MotivoRetro];
+    Frame& shp = m.window.ShpCarta[n];
+    if (shp.Top == place::TOP_TRICK - place::FRAME) return;  // a card in the trick is never covered
+    if (n != 8 && !m.options.is(opz::MostraCarte, "No")) return;
+    shp.BackColor = m.window.coloreRetro;
+    const std::string& motivo = m.options[opz::MotivoRetro];
     std::string file = fileRetro(motivo);
-    if (motivo == "Nessuno") m.finestra.ImgCarta[n].Picture.clear();
-    else if (!file.empty()) m.finestra.ImgCarta[n].Picture = file;
+    if (motivo == "Nessuno") m.window.ImgCarta[n].Picture.clear();
+    else if (!file.empty()) m.window.ImgCarta[n].Picture = file;
 }
 
-void FinestraRoutine::mostraFaccia(int slot) {
-    w_.m.finestra.ShpCarta[slot].BackColor = colour::WHITE;
+void WindowRoutines::mostraFaccia(int slot) {
+    w_.m.window.ShpCarta[slot].BackColor = colour::WHITE;
     cmdVisualizzaCarte(slot);
 }
 
-void FinestraRoutine::mostraRetro(int slot) {
+void WindowRoutines::mostraRetro(int slot) {
     cmdMotivoRetro(slot);
 }
 
-void FinestraRoutine::VisualizzaPunteggio() {
+void WindowRoutines::VisualizzaPunteggio() {
     Model& m = w_.m;
-    const std::string& v = m.opzioni[opz::Punteggio];
+    const std::string& v = m.options[opz::Punteggio];
     bool pc, h;
     if (v == "Tutti e due i Giocatori") pc = h = true;
     else if (v == "Solo Zelvo") pc = true, h = false;
     else if (v == "Solo il Giocatore umano") pc = false, h = true;
     else if (v == "Nessuno dei due Giocatori") pc = h = false;
     else return;
-    Finestra& f = m.finestra;
+    Window& f = m.window;
     f.lblPuntiPCVista.Visible = f.lblPuntiPCScritta.Visible = pc;
     f.lblPuntiHVista.Visible = f.lblPuntiHScritta.Visible = h;
     for (int k = 1; k <= 20; ++k) {
-        m.dati.lblDati[dati::puntiPC(k)].Visible = pc;
-        m.dati.lblDati[dati::puntiH(k)].Visible = h;
+        m.data.lblDati[cells::pcPoints(k)].Visible = pc;
+        m.data.lblDati[cells::humanPoints(k)].Visible = h;
     }
 }
 
-void FinestraRoutine::ApplicaColoreTavolo() { w_.m.finestra.coloreTavolo = coloreTavolo(w_.m.opzioni[opz::ColoreTavolo]); }
+void WindowRoutines::ApplicaColoreTavolo() { w_.m.window.coloreTavolo = coloreTavolo(w_.m.options[opz::ColoreTavolo]); }
 
-void FinestraRoutine::ApplicaColoreRetro() {
+void WindowRoutines::ApplicaColoreRetro() {
     Model& m = w_.m;
-    Colour c = coloreRetro(m.opzioni[opz::ColoreRetro]);
-    m.finestra.coloreRetro = c;
-    m.finestra.ShpCarta[8].BackColor = c;
-    if (m.opzioni.is(opz::MostraCarte, "No"))
+    Colour c = coloreRetro(m.options[opz::ColoreRetro]);
+    m.window.coloreRetro = c;
+    m.window.ShpCarta[8].BackColor = c;
+    if (m.options.is(opz::MostraCarte, "No"))
         for (int s = 1; s <= 3; ++s)
-            if (m.finestra.ShpCarta[s].Top != posto::TOP_TAVOLO - posto::CORNICE) m.finestra.ShpCarta[s].BackColor = c;
+            if (m.window.ShpCarta[s].Top != place::TOP_TRICK - place::FRAME) m.window.ShpCarta[s].BackColor = c;
 }
 
-void FinestraRoutine::ColoreTavoloCasuale() {
-    Opzioni& o = w_.m.opzioni;
+void WindowRoutines::ColoreTavoloCasuale() {
+    Options& o = w_.m.options;
     int r = w_.pick.NumeroCasuale(24);
     std::string& caption = o.lblVoce[opz::GraficaCasuale];
     // The caption of option 0 keeps the alternation: without its colon the next call sets the back colour.
@@ -99,14 +99,14 @@ void FinestraRoutine::ColoreTavoloCasuale() {
     }
 }
 
-void FinestraRoutine::MotivoRetroCasuale() {
+void WindowRoutines::MotivoRetroCasuale() {
     static const char* const MOTIVI[13] = {"Nessuno",    "Decoro",    "Rombi",  "Spirali",   "Intrecci",
                                            "Scacchiera", "Ornamenti", "Arabeschi", "Greche", "Diagonali",
                                            "Asterischi", "Arzigogoli", "Stelle"};
-    w_.m.opzioni.lblOpzione[opz::MotivoRetro] = MOTIVI[w_.pick.NumeroCasuale(13) - 1];
+    w_.m.options.lblOpzione[opz::MotivoRetro] = MOTIVI[w_.pick.NumeroCasuale(13) - 1];
 }
 
-void FinestraRoutine::graficaCasuale() {
+void WindowRoutines::graficaCasuale() {
     ColoreTavoloCasuale();
     ApplicaColoreTavolo();
     ColoreTavoloCasuale();
@@ -114,53 +114,53 @@ void FinestraRoutine::graficaCasuale() {
     MotivoRetroCasuale();
 }
 
-void FinestraRoutine::lblComandi_Click(int i) {
+void WindowRoutines::lblComandi_Click(int i) {
     Model& m = w_.m;
-    Finestra& f = m.finestra;
+    Window& f = m.window;
     if (i < 1 || i > 5 || !f.comandoAbilitato[i]) return;
     if (i == menu::Partita || i == menu::Dati) {
         // The match panel and the data panel share the left of the table: one at a time.
         const int questo = i == menu::Partita ? 1 : 0, altro = 1 - questo;
         const int voceAltra = i == menu::Partita ? menu::Dati : menu::Partita;
         if (f.lblComandi[i] == colour::WHITE) {
-            m.registri.lblPannelloVisualizzato = i == menu::Partita ? "Partita" : "Dati";
+            m.records.lblPannelloVisualizzato = i == menu::Partita ? "Partita" : "Dati";
             f.fraPannello[questo] = {true, 110, 30};
             f.fraPannello[altro].Visible = false;
             f.lblComandi[voceAltra] = colour::WHITE;
             f.lblComandi[i] = colour::GREEN;
         } else {
-            m.registri.lblPannelloVisualizzato = "Nessuno";
+            m.records.lblPannelloVisualizzato = "Nessuno";
             f.lblComandi[i] = colour::WHITE;
             f.fraPannello[questo].Visible = false;
         }
-    } else if (i == menu::Albo || i == menu::Opzioni) {
+    } else if (i == menu::Albo || i == menu::Options) {
         // The hall of fame and the options panel share the right of the table: one at a time.
         const int questo = i == menu::Albo ? 3 : 2, altro = 5 - questo;
-        const int voceAltra = i == menu::Albo ? menu::Opzioni : menu::Albo;
+        const int voceAltra = i == menu::Albo ? menu::Options : menu::Albo;
         if (!f.fraPannello[questo].Visible) {
             w_.t.TimerImpazienza.disable();
             f.lblComandi[i] = colour::GREEN;
             f.fraPannello[questo] = {true, 2925, 30};
             f.fraPannello[altro].Visible = false;
             f.lblComandi[voceAltra] = colour::WHITE;
-            if (i == menu::Albo) m.opzioni.lblOpzioneEvidenziata.fill(false);
-            if (i == menu::Albo && m.gioco.lblTotalePartite > 0) m.registri.lblDieciMigliori = false;
+            if (i == menu::Albo) m.options.lblOpzioneEvidenziata.fill(false);
+            if (i == menu::Albo && m.game.lblTotalePartite > 0) m.records.lblDieciMigliori = false;
         } else {
             f.lblComandi[i] = colour::WHITE;
             f.fraPannello[questo].Visible = false;
-            if (i == menu::Opzioni) {
-                m.opzioni.lblOpzioneEvidenziata.fill(false);
-                m.opzioni.lblOpzioneMouse = Opzioni::NESSUNA;
+            if (i == menu::Options) {
+                m.options.lblOpzioneEvidenziata.fill(false);
+                m.options.lblOpzioneMouse = Options::NESSUNA;
             }
             if (i == menu::Albo && f.fraFineGioco.Visible && !f.lblIstruzioneIniziale.Visible)
-                daiFuoco(f, f.cmdContinuaOIniziaPartita);
+                giveFocus(f, f.cmdContinuaOIniziaPartita);
             riprendiImpazienza();
         }
     } else if (i == menu::Esci) {
         if (f.uscitaInCorso) return;
         if (f.lblComandi[menu::Esci] == colour::WHITE) {
             f.lblComandi[menu::Esci] = colour::GREEN;
-            f.lblComandi[menu::Albo] = f.lblComandi[menu::Opzioni] = colour::WHITE;
+            f.lblComandi[menu::Albo] = f.lblComandi[menu::Options] = colour::WHITE;
             f.fraPannello[3].Visible = f.fraPannello[2].Visible = false;
             f.fraEsci = {true, 3420, 3030};
         } else {
@@ -170,26 +170,26 @@ void FinestraRoutine::lblComandi_Click(int i) {
     }
 }
 
-void FinestraRoutine::lblNo_Click() {
-    Finestra& f = w_.m.finestra;
+void WindowRoutines::lblNo_Click() {
+    Window& f = w_.m.window;
     f.lblComandi[menu::Esci] = colour::WHITE;
     f.fraEsci.Visible = false;
-    w_.commento.RestaInGioco();
+    w_.commentary.RestaInGioco();
 }
 
-void FinestraRoutine::lblSi_Click() {
+void WindowRoutines::lblSi_Click() {
     Model& m = w_.m;
-    Finestra& f = m.finestra;
+    Window& f = m.window;
     Timers& t = w_.t;
     if (f.uscitaInCorso) return;
     f.uscitaInCorso = true;
     const int r = w_.pick.NumeroCasuale(6);
     f.lblComandi[menu::Esci] = colour::WHITE;
-    m.suoni.lblInterdiciSuoni = true;  // no further game sounds
+    m.sounds.lblInterdiciSuoni = true;  // no further game sounds
     t.TimerDistribuisciCarte.disable();
     t.TimerBandiera.disable();
     f.ImgBandiera[2].Visible = false;
-    w_.registri.SalvaImpostazioni();
+    w_.records.SalvaImpostazioni();
     f.lblIstruzionePannelloDati = false;
     f.lblIstruzioneIniziale.Visible = false;
     f.fraEsci.Visible = false;
@@ -201,28 +201,28 @@ void FinestraRoutine::lblSi_Click() {
         r % 2 ? "C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp" : "C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp";
     f.ImgBandiera[1].Visible = true;
     for (Lettore l : {Lettore::mmcRumori, Lettore::mmcBandiera, Lettore::mmcBrano}) clip::comando(w_, l, "Close");
-    w_.commento.PreparaUscita(r);
+    w_.commentary.PreparaUscita(r);
     clip::apriESuona(w_, Lettore::mmcUscita);
     t.TimerEsci.enable();
 }
 
-void FinestraRoutine::TimerEsci_Timer() {
+void WindowRoutines::TimerEsci_Timer() {
     w_.t.TimerEsci.disable();
     if (uscita) uscita();
 }
 
-void FinestraRoutine::riprendiImpazienza() {
+void WindowRoutines::riprendiImpazienza() {
     const Model& m = w_.m;
-    if (m.gioco.lblAChiTocca == Chi::H && !m.opzioni.is(opz::Carattere, "Pacifico") &&
-        !m.opzioni.is(opz::Loquacita, "Taciturno") && !m.finestra.fraFineGioco.Visible &&
+    if (m.game.lblAChiTocca == Who::H && !m.options.is(opz::Carattere, "Pacifico") &&
+        !m.options.is(opz::Loquacita, "Taciturno") && !m.window.fraFineGioco.Visible &&
         !w_.t.TimerBandiera.enabled())
-        w_.commento.AvviaImpazienza();
+        w_.commentary.AvviaImpazienza();
 }
 
-void FinestraRoutine::layoutGiochiVinti() {
-    StatoRegistri& r = w_.m.registri;
-    for (int k = 1; k <= 5; ++k) w_.m.finestra.shpPuntiPC[k] = w_.m.finestra.shpPuntiH[k] = false;
-    const std::string& v = w_.m.opzioni[opz::ConclusionePartita];
+void WindowRoutines::layoutGiochiVinti() {
+    RecordsState& r = w_.m.records;
+    for (int k = 1; k <= 5; ++k) w_.m.window.shpPuntiPC[k] = w_.m.window.shpPuntiH[k] = false;
+    const std::string& v = w_.m.options[opz::ConclusionePartita];
     auto colonne = [&](float c2, float c3, float c4) {
         r.shpPuntiPCLeft[2] = r.shpPuntiHLeft[2] = c2;
         r.shpPuntiPCLeft[3] = r.shpPuntiHLeft[3] = c3;
@@ -244,27 +244,27 @@ void FinestraRoutine::layoutGiochiVinti() {
     }
 }
 
-void FinestraRoutine::LstAlbo_Click() {
-    if (w_.m.finestra.fraPannello[3].Visible) daiFuoco(w_.m.finestra, w_.m.finestra.cmdSetFocusAlbo);
+void WindowRoutines::LstAlbo_Click() {
+    if (w_.m.window.fraPannello[3].Visible) giveFocus(w_.m.window, w_.m.window.cmdSetFocusAlbo);
 }
 
-void FinestraRoutine::cmdSetFocusAlbo_Click() {
-    Finestra& f = w_.m.finestra;
+void WindowRoutines::cmdSetFocusAlbo_Click() {
+    Window& f = w_.m.window;
     if (!f.fraFineGioco.Visible || f.lblIstruzioneIniziale.Visible) return;
     f.fraPannello[3].Visible = false;
     f.lblComandi[menu::Albo] = colour::WHITE;
-    daiFuoco(f, f.cmdContinuaOIniziaPartita);
+    giveFocus(f, f.cmdContinuaOIniziaPartita);
 }
 
-void FinestraRoutine::lblContinuaregole_Click() {
-    std::string& caption = w_.m.registri.lblContinuaregole;
+void WindowRoutines::lblContinuaregole_Click() {
+    std::string& caption = w_.m.records.lblContinuaregole;
     caption = regole::captionSeguente(caption);
     MostraPaginaRegole();
 }
 
-void FinestraRoutine::MostraPaginaRegole() {
-    Finestra& f = w_.m.finestra;
-    const int n = regole::pagina(w_.m.registri.lblContinuaregole);
+void WindowRoutines::MostraPaginaRegole() {
+    Window& f = w_.m.window;
+    const int n = regole::pagina(w_.m.records.lblContinuaregole);
     switch (n) {
         case 1:
             f.ImgAutoreVisible = false;
@@ -286,29 +286,29 @@ void FinestraRoutine::MostraPaginaRegole() {
     f.lblRegole = regole::corpo(n);
 }
 
-void FinestraRoutine::lblVoce_MouseMove(int i) {
-    Opzioni& o = w_.m.opzioni;
+void WindowRoutines::lblVoce_MouseMove(int i) {
+    Options& o = w_.m.options;
     if (i < 0 || i >= opz::NUMERO || i == o.lblOpzioneMouse) return;
     o.lblOpzioneEvidenziata.fill(false);
     if (o.lblVoceColore[i] == colour::LIGHT_GREEN) o.lblOpzioneEvidenziata[i] = true;
     o.lblOpzioneMouse = i;
 }
 
-void FinestraRoutine::lblOpzione_MouseMove() {
-    Opzioni& o = w_.m.opzioni;
+void WindowRoutines::lblOpzione_MouseMove() {
+    Options& o = w_.m.options;
     o.lblOpzioneEvidenziata.fill(false);
-    o.lblOpzioneMouse = Opzioni::NESSUNA;
+    o.lblOpzioneMouse = Options::NESSUNA;
 }
 
 // The value texts are always white here, so only the option under the mouse is forgotten.
-void FinestraRoutine::fraOpzioni_MouseMove() { w_.m.opzioni.lblOpzioneMouse = Opzioni::NESSUNA; }
+void WindowRoutines::fraOpzioni_MouseMove() { w_.m.options.lblOpzioneMouse = Options::NESSUNA; }
 
-void FinestraRoutine::lblVoce_Click(int i) {
+void WindowRoutines::lblVoce_Click(int i) {
     Model& m = w_.m;
-    if (i < 0 || i >= opz::NUMERO || m.opzioni.lblVoceColore[i] != colour::LIGHT_GREEN) return;  // locked
+    if (i < 0 || i >= opz::NUMERO || m.options.lblVoceColore[i] != colour::LIGHT_GREEN) return;  // locked
     const std::string terzo =
-        m.registri.lblCarteOpzionali == "Carte Opzionali inserite" ? m.registri.lblNomeCarteOpzionali : "";
-    std::string& valore = m.opzioni.lblOpzione[i];
+        m.records.lblCarteOpzionali == "Carte Opzionali inserite" ? m.records.lblNomeCarteOpzionali : "";
+    std::string& valore = m.options.lblOpzione[i];
     valore = valoreSeguente(i, valore, terzo);
     Timers& t = w_.t;
     switch (i) {
@@ -322,37 +322,37 @@ void FinestraRoutine::lblVoce_Click(int i) {
             break;
         case opz::Animazione:
         case opz::PresaAutomatica:
-        case opz::VelocitaRisposta: w_.gioco.applicaIntervalli(); break;
+        case opz::VelocitaRisposta: w_.flow.applicaIntervalli(); break;
         case opz::Carattere:
-            if (valore == "Pacifico") w_.commento.FermaImpazienza();
-            else w_.commento.ImpostaIntervalloImpazienza();
+            if (valore == "Pacifico") w_.commentary.FermaImpazienza();
+            else w_.commentary.ImpostaIntervalloImpazienza();
             break;
         case opz::Loquacita:
-            if (valore == "Taciturno") w_.commento.FermaImpazienza();
+            if (valore == "Taciturno") w_.commentary.FermaImpazienza();
             break;
         case opz::Punteggio: VisualizzaPunteggio(); break;
-        case opz::FrequenzaMusica: w_.musica.CambioFrequenza(); break;
-        case opz::Abilita: w_.registri.AggiornaNomeLivello(); break;
+        case opz::FrequenzaMusica: w_.music.CambioFrequenza(); break;
+        case opz::Abilita: w_.records.AggiornaNomeLivello(); break;
         case opz::Titoli:
-            m.suoni.lblTitolo.Visible =
-                valore == "Si" && (t.TimerFermaBrano.enabled() || t.TimerBandiera.enabled()) && !m.suoni.lblTitolo.Caption.empty();
+            m.sounds.lblTitolo.Visible =
+                valore == "Si" && (t.TimerFermaBrano.enabled() || t.TimerBandiera.enabled()) && !m.sounds.lblTitolo.Caption.empty();
             break;
         case opz::ConclusionePartita: layoutGiochiVinti(); break;
         case opz::MostraCarte: {
             const bool scoperte = valore == "Si";
             for (int k = 2; k <= 18; ++k)
-                m.dati.lblDati[dati::pescataPC(k)].Visible = m.dati.lblDati[dati::pescataH(k)].Visible = scoperte;
-            m.dati.intestazioniPescateVisibili = scoperte;
-            if (scoperte && m.gioco.lblPartitaInCorso) m.gioco.lblSbirciata = true;
+                m.data.lblDati[cells::pcDraw(k)].Visible = m.data.lblDati[cells::humanDraw(k)].Visible = scoperte;
+            m.data.intestazioniPescateVisibili = scoperte;
+            if (scoperte && m.game.lblPartitaInCorso) m.game.lblSbirciata = true;
             for (int s = 1; s <= 3; ++s) {
                 // Only the cards still in the computer's hand: a card in the trick keeps its face.
-                if (m.carte.lblCarta[s].empty() || m.finestra.ShpCarta[s].Top == posto::TOP_TAVOLO - posto::CORNICE)
+                if (m.cards.lblCarta[s].empty() || m.window.ShpCarta[s].Top == place::TOP_TRICK - place::FRAME)
                     continue;
                 if (scoperte) {
                     mostraFaccia(s);
                 } else {
-                    m.finestra.ImgCarta[s].BorderStyle = 0;
-                    m.finestra.ShpCarta[s].BackColor = m.finestra.coloreRetro;
+                    m.window.ImgCarta[s].BorderStyle = 0;
+                    m.window.ShpCarta[s].BackColor = m.window.coloreRetro;
                     mostraRetro(s);
                 }
             }
@@ -362,12 +362,12 @@ void FinestraRoutine::lblVoce_Click(int i) {
     }
 }
 
-void FinestraRoutine::ApriAnalisi() {
+void WindowRoutines::ApriAnalisi() {
     Model& m = w_.m;
-    Finestra& f = m.finestra;
-    f.comandoAbilitato[menu::Albo] = f.comandoAbilitato[menu::Opzioni] = false;
-    const std::string& audio = m.opzioni[opz::AudioAnalisi];
-    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") w_.musica.FermaBrano();
+    Window& f = m.window;
+    f.comandoAbilitato[menu::Albo] = f.comandoAbilitato[menu::Options] = false;
+    const std::string& audio = m.options[opz::AudioAnalisi];
+    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") w_.music.FermaBrano();
     f.lblComandi[menu::Partita] = colour::WHITE;
     f.fraPannello[1].Visible = false;
     f.comandoAbilitato[menu::Partita] = false;
@@ -375,42 +375,42 @@ void FinestraRoutine::ApriAnalisi() {
     f.fraPannello[0] = {true, 110, 30};
     f.comandoAbilitato[menu::Dati] = false;
     f.lblSpiegaPannelloDati = false;
-    for (Pulsante* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco})
+    for (Button* b : {&f.cmdSave, &f.cmdLoad, &f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco})
         b->Visible = true;
     f.cmdContinuaOIniziaPartita.Enabled = false;
     f.fraFineGioco.Visible = false;
-    daiFuoco(f, f.cmdScegliManche);
+    giveFocus(f, f.cmdScegliManche);
     f.lblIstruzionePannelloDati = true;
-    w_.registri.PreparaAnalisi();
+    w_.records.PreparaAnalisi();
 }
 
-void FinestraRoutine::sceltaFineGioco() {
+void WindowRoutines::sceltaFineGioco() {
     Model& m = w_.m;
-    const std::string& audio = m.opzioni[opz::AudioAnalisi];
-    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") m.suoni.lblMusicaInterrotta = true;
-    w_.musica.ChiudiInno();
+    const std::string& audio = m.options[opz::AudioAnalisi];
+    if (audio == "Silenzio assoluto" || audio == "Interrompi la Musica") m.sounds.lblMusicaInterrotta = true;
+    w_.music.ChiudiInno();
 }
 
-void FinestraRoutine::lblApri_Click() {
+void WindowRoutines::lblApri_Click() {
     sceltaFineGioco();
     ApriAnalisi();
-    daiFuoco(w_.m.finestra, w_.m.finestra.cmdLoad);
-    w_.registri.cmdLoad();
+    giveFocus(w_.m.window, w_.m.window.cmdLoad);
+    w_.records.cmdLoad();
 }
 
-void FinestraRoutine::lblRivedi_Click() {
+void WindowRoutines::lblRivedi_Click() {
     sceltaFineGioco();
     ApriAnalisi();
 }
 
-void FinestraRoutine::lblSalva_Click() {
+void WindowRoutines::lblSalva_Click() {
     sceltaFineGioco();
-    w_.registri.SalvaGioco();
+    w_.records.SalvaGioco();
 }
 
-void FinestraRoutine::evidenzia(bool pc, bool h) {
-    w_.m.finestra.lblPC.opaca = pc;
-    w_.m.finestra.lblH.opaca = h;
+void WindowRoutines::evidenzia(bool pc, bool h) {
+    w_.m.window.lblPC.opaca = pc;
+    w_.m.window.lblH.opaca = h;
 }
 
 }  // namespace zelvo

@@ -8,9 +8,9 @@ namespace zelvo {
 
 class Principale;
 
-class FinestraRoutine {
+class WindowRoutines {
 public:
-    explicit FinestraRoutine(Principale& w) : w_(w) {}
+    explicit WindowRoutines(Principale& w) : w_(w) {}
 
     // Draw a slot: its face, or a back.
     void cmdVisualizzaCarte(int slot);

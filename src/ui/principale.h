@@ -11,7 +11,7 @@
 #include "platform/platform.h"
 #include "records/registri.h"
 #include "ui/finestra.h"
-#include "ui/model.h"
+#include "model/model.h"
 #include "ui/timers.h"
 
 namespace zelvo {
@@ -40,12 +40,12 @@ public:
     Model m;
     Timers t;
     ClockPick pick;
-    FinestraRoutine finestra;
-    Gioco gioco;
-    Commento commento;
-    Rumori rumori;
-    Musica musica;
-    Registri registri;
+    WindowRoutines routines;
+    Flow flow;
+    Commentary commentary;
+    Noises noises;
+    Music music;
+    Records records;
 };
 
 }  // namespace zelvo

@@ -60,7 +60,7 @@ std::string fileSimbolo(int q) {
 // The Napoletane symbols (odd numbers) are narrower than the Piacentine ones.
 int larghezzaSimbolo(int q) { return q % 2 == 1 ? 1680 : 2325; }
 
-FinestraTitolo::FinestraTitolo(Piattaforma& p,
+TitleWindow::TitleWindow(Piattaforma& p,
                                std::function<void(const std::string&, const std::string&)> passaAlTavolo)
     : piattaforma(p),
       TimerInserisci(p.scheduler, "TimerInserisci", 450),
@@ -74,7 +74,7 @@ FinestraTitolo::FinestraTitolo(Piattaforma& p,
     }
 }
 
-void FinestraTitolo::Form_Load() {
+void TitleWindow::Form_Load() {
     if (FileSystem* fs = piattaforma.files) {
         if (auto byte = fs->leggi(fs->reale(FILE_NOME))) {
             const std::vector<testo::Riga> righe = testo::righe(*byte);
@@ -92,27 +92,27 @@ void FinestraTitolo::Form_Load() {
     TimerInserisci.enable();
 }
 
-void FinestraTitolo::suonaSigla() {
+void TitleWindow::suonaSigla() {
     if (MediaPlayers* media = piattaforma.media)
         for (const char* c : {"Open", "Prev", "Play"}) media->Command(Lettore::mmcSigla, c);
 }
 
-void FinestraTitolo::Form_KeyPress(int codice) {
+void TitleWindow::Form_KeyPress(int codice) {
     if (codice == 13) cmdOk_Click();
 }
 
-void FinestraTitolo::txtNome_KeyPress() {
+void TitleWindow::txtNome_KeyPress() {
     if (!m.txtNome.empty() && m.txtNome[0] == ' ') m.txtNome.clear();
 }
 
-void FinestraTitolo::cmdOk_Click() {
+void TitleWindow::cmdOk_Click() {
     if (m.passatoAlTavolo) return;
     const std::string& t = m.txtNome;
     if (t.empty() || t == " ") {
-        m.lblInserisci = ModelloTitolo::ANONIMO;
+        m.lblInserisci = TitleModel::ANONIMO;
         m.lblInserisciColore = colour::BLACK;
     } else if (caratteri(t) < 3) {
-        m.lblInserisci = ModelloTitolo::SIGLA;
+        m.lblInserisci = TitleModel::SIGLA;
         m.lblInserisciColore = colour::BLACK;
     } else {
         m.lblNomeConcorrente = t;
@@ -121,7 +121,7 @@ void FinestraTitolo::cmdOk_Click() {
     }
 }
 
-void FinestraTitolo::SalvaNome() {
+void TitleWindow::SalvaNome() {
     // The name is kept as the files will give it back, so the ranking finds it again next time.
     m.lblNomeConcorrente = testo::testoRiletto(senzaBlankEsterni(m.lblNomeConcorrente));
     if (FileSystem* fs = piattaforma.files) {
@@ -133,7 +133,7 @@ void FinestraTitolo::SalvaNome() {
     m.lblSesso = sessoDalNome(m.lblNomeConcorrente, m.lblSesso);
 }
 
-void FinestraTitolo::PassaAlTavolo() {
+void TitleWindow::PassaAlTavolo() {
     // The title window's life ends here: its tune and its animation stop.
     m.passatoAlTavolo = true;
     TimerInserisci.disable();
@@ -142,7 +142,7 @@ void FinestraTitolo::PassaAlTavolo() {
     if (passaAlTavolo_) passaAlTavolo_(m.lblNomeConcorrente, m.lblSesso);
 }
 
-void FinestraTitolo::TimerInserisci_Timer() {
+void TitleWindow::TimerInserisci_Timer() {
     ++m.lblContatoreInserisci;
     if (m.lblContatoreInserisci == 1) {
         m.lblInserisciVisible = m.lblScritta2Visible = true;
@@ -153,21 +153,21 @@ void FinestraTitolo::TimerInserisci_Timer() {
     cmdScegliImage();
 }
 
-void FinestraTitolo::TimerSigla_Timer() {
+void TitleWindow::TimerSigla_Timer() {
     if (++m.lblSigla < 2) return;
     m.lblSigla = 0;
     if (MediaPlayers* media = piattaforma.media) media->Command(Lettore::mmcSigla, "Close");
     suonaSigla();
 }
 
-int FinestraTitolo::estrazione(int n) {
+int TitleWindow::estrazione(int n) {
     const float r = piattaforma.random.rnd();
     int minuto = 0, secondo = 0;
     piattaforma.clock.minutoSecondo(minuto, secondo);
     return numeroCasuale(n, r, minuto, secondo);
 }
 
-void FinestraTitolo::cmdScegliImage() {
+void TitleWindow::cmdScegliImage() {
     if (m.lblImmaginiIniziali < 5) {
         // The first fill goes round the four positions in a fixed order.
         static constexpr int ORDINE[5] = {0, 1, 3, 2, 4};
@@ -183,7 +183,7 @@ void FinestraTitolo::cmdScegliImage() {
     cmdScegliSeme(p);
 }
 
-void FinestraTitolo::cmdScegliSeme(int p) {
+void TitleWindow::cmdScegliSeme(int p) {
     if (p < 1 || p > 4) return;
     int q = estrazione(8);
     for (int tentativi = 0; q == m.lblNumeroImmagine[p] && tentativi < 1000; ++tentativi) q = estrazione(8);

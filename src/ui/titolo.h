@@ -12,7 +12,7 @@
 
 namespace zelvo {
 
-struct ModelloTitolo {
+struct TitleModel {
     static constexpr const char* INSERISCI = "Inserisci il tuo Nome e poi premi INVIO";
     static constexpr const char* ANONIMO =
         "Niente Giocatori anonimi, please! Inserisci il tuo Nome e poi premi INVIO";
@@ -35,13 +35,13 @@ struct ModelloTitolo {
     bool passatoAlTavolo = false;
 };
 
-class FinestraTitolo {
+class TitleWindow {
 public:
     // `passaAlTavolo` receives the accepted name and "M" or "F"; the main window is
     // shown there.
-    FinestraTitolo(Piattaforma& p, std::function<void(const std::string&, const std::string&)> passaAlTavolo);
-    FinestraTitolo(const FinestraTitolo&) = delete;
-    FinestraTitolo& operator=(const FinestraTitolo&) = delete;
+    TitleWindow(Piattaforma& p, std::function<void(const std::string&, const std::string&)> passaAlTavolo);
+    TitleWindow(const TitleWindow&) = delete;
+    TitleWindow& operator=(const TitleWindow&) = delete;
 
     // The load step: the last name into the entry, the theme, the two timers.
     void Form_Load();
@@ -60,7 +60,7 @@ public:
     void cmdScegliSeme(int p);
 
     Piattaforma& piattaforma;
-    ModelloTitolo m;
+    TitleModel m;
     Timer TimerInserisci, TimerSigla;
 
 private:

@@ -51,24 +51,24 @@ struct Banco {
     // The next NumeroCasuale(N) gives k.
     void estrai(int k, int N) { casuale.coda.push_back((k - 0.5f) / N); }
     Model& m() { return w.m; }
-    void opzione(int i, const std::string& v) { w.m.opzioni.lblOpzione[i] = v; }
+    void opzione(int i, const std::string& v) { w.m.options.lblOpzione[i] = v; }
 
     // A card in a table slot.
     void carta(int slot, const std::string& codice) {
         const int c = cards::cellOf(codice);
-        w.m.carte.lblCarta[slot] = codice;
-        w.m.carte.lblValore[slot] = cards::valueOf(c);
-        w.m.carte.lblSeme[slot] = cards::suitOf(c);
+        w.m.cards.lblCarta[slot] = codice;
+        w.m.cards.lblValore[slot] = cards::valueOf(c);
+        w.m.cards.lblSeme[slot] = cards::suitOf(c);
     }
     // A trick on the table: the computer's card in slot 1, the human's in slot 4, the trump card in slot 7.
-    void presa(const std::string& pc, const std::string& h, const std::string& briscola, Chi inizia) {
+    void presa(const std::string& pc, const std::string& h, const std::string& briscola, Who inizia) {
         carta(1, pc);
         carta(4, h);
         carta(7, briscola);
-        w.m.gioco.lblNumeroCartaGiocataDaPC = 1;
-        w.m.gioco.lblNumeroCartaGiocataDaH = 4;
-        w.m.gioco.lblTurnoDiGioco = inizia;
-        w.m.gioco.lblNumeroCarteRimaste = 20;
+        w.m.game.lblNumeroCartaGiocataDaPC = 1;
+        w.m.game.lblNumeroCartaGiocataDaH = 4;
+        w.m.game.lblTurnoDiGioco = inizia;
+        w.m.game.lblNumeroCarteRimaste = 20;
     }
 
     std::vector<std::string> suonati(Lettore l = Lettore::mmcRumori) const { return media.suonati(l); }

@@ -19,7 +19,7 @@ void liberaSuoni(Banco& b) {
     for (Timer* t : {&b.w.t.TimerFinisciCommento, &b.w.t.TimerInterdiciSuoni, &b.w.t.TimerFineRumoreCarte,
                      &b.w.t.TimerDurataCommentoFinale, &b.w.t.TimerFineImpazienza})
         t->disable();
-    b.m().suoni.lblInterdiciSuoni = false;
+    b.m().sounds.lblInterdiciSuoni = false;
 }
 
 // Each file of the list `volte` times in a row.
@@ -37,30 +37,30 @@ TEST(TrickRemark, ChoiceByWinnerLeaderTrumpAndPoints) {
     struct Caso {
         const char* pc;
         const char* h;
-        Chi inizia;
+        Who inizia;
         int r, lati;       // the routine's draw, 1..lati
         std::string file;  // what it plays
     } casi[] = {
         // The computer led and took: by the human's card.
-        {"Ad", "2d", Chi::PC, 13, 24, commento("1v", 25)},
-        {"Ad", "Fd", Chi::PC, 19, 24, commento("1v", 19)},
-        {"Ad", "3d", Chi::PC, 1, 24, commento("1v", 13)},
+        {"Ad", "2d", Who::PC, 13, 24, commento("1v", 25)},
+        {"Ad", "Fd", Who::PC, 19, 24, commento("1v", 19)},
+        {"Ad", "3d", Who::PC, 1, 24, commento("1v", 13)},
         // The computer led and lost: a Tre taken by the Asso sums 84.
-        {"3d", "Ad", Chi::PC, 1, 18, commento("1p", 19)},
-        {"2d", "4s", Chi::PC, 18, 18, commento("1p", 6)},
+        {"3d", "Ad", Who::PC, 1, 18, commento("1p", 19)},
+        {"2d", "4s", Who::PC, 18, 18, commento("1p", 6)},
         // The human led and the computer answered with a trump: 11 points is light, 12 heavy.
-        {"2s", "Ad", Chi::H, 1, 10, commento("2v", 17)},
-        {"Fs", "3d", Chi::H, 1, 12, commento("2v", 11)},
-        {"2s", "Fd", Chi::H, 5, 10, commento("2v", 21)},
-        {"2s", "Fb", Chi::H, 6, 10, commento("2v", 27)},
+        {"2s", "Ad", Who::H, 1, 10, commento("2v", 17)},
+        {"Fs", "3d", Who::H, 1, 12, commento("2v", 11)},
+        {"2s", "Fd", Who::H, 5, 10, commento("2v", 21)},
+        {"2s", "Fb", Who::H, 6, 10, commento("2v", 27)},
         // The computer took by the suit: below 8 points, or 8 and more.
-        {"Rd", "Cd", Chi::H, 10, 10, commento("2v", 7)},
-        {"Rc", "5c", Chi::H, 5, 10, commento("2v", 23)},
-        {"3d", "Rd", Chi::H, 12, 12, commento("2v", 6)},
+        {"Rd", "Cd", Who::H, 10, 10, commento("2v", 7)},
+        {"Rc", "5c", Who::H, 5, 10, commento("2v", 23)},
+        {"3d", "Rd", Who::H, 12, 12, commento("2v", 6)},
         // The human led and took.
-        {"2c", "Ad", Chi::H, 13, 24, commento("2p", 19)},
-        {"Rc", "Ad", Chi::H, 1, 24, commento("2p", 7)},
-        {"3c", "Ad", Chi::H, 24, 24, commento("2p", 18)},
+        {"2c", "Ad", Who::H, 13, 24, commento("2p", 19)},
+        {"Rc", "Ad", Who::H, 1, 24, commento("2p", 7)},
+        {"3c", "Ad", Who::H, 24, 24, commento("2p", 18)},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.pc) + " " + c.h);
@@ -69,7 +69,7 @@ TEST(TrickRemark, ChoiceByWinnerLeaderTrumpAndPoints) {
         b.presa(c.pc, c.h, "4s", c.inizia);
         b.estrai(1, 48);  // CommentaPresa's draw: Pettegolo always speaks
         b.estrai(c.r, c.lati);
-        b.w.commento.CommentaPresa();
+        b.w.commentary.CommentaPresa();
         EXPECT_EQ(b.ultimo(), c.file);
     }
 }
@@ -78,23 +78,23 @@ TEST(TrickRemark, ChoiceByWinnerLeaderTrumpAndPoints) {
 // lock for that file's length (the drawn-game deal remark is a 2800 ms cut).
 TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
     using Prepara = std::function<void(Banco&)>;
-    auto presa = [](const char* pc, const char* h, void (Commento::*f)()) -> Prepara {
+    auto presa = [](const char* pc, const char* h, void (Commentary::*f)()) -> Prepara {
         return [=](Banco& b) {
-            b.presa(pc, h, "4s", Chi::PC);
-            (b.w.commento.*f)();
+            b.presa(pc, h, "4s", Who::PC);
+            (b.w.commentary.*f)();
         };
     };
-    auto apertura = [](bool primo, Chi ultimo) -> Prepara {
+    auto apertura = [](bool primo, Who ultimo) -> Prepara {
         return [=](Banco& b) {
-            b.m().suoni.lblEtichettaAperturaGioco = !primo;
-            b.m().gioco.lblUltimoVincitore = ultimo;
-            b.w.commento.CommentoApertura();
+            b.m().sounds.lblEtichettaAperturaGioco = !primo;
+            b.m().game.lblUltimoVincitore = ultimo;
+            b.w.commentary.CommentoApertura();
         };
     };
-    auto finale = [](Chi vincitore) -> Prepara {
+    auto finale = [](Who vincitore) -> Prepara {
         return [=](Banco& b) {
-            b.m().gioco.lblUltimoVincitore = vincitore;
-            b.w.commento.AvviaCommentiFinali();
+            b.m().game.lblUltimoVincitore = vincitore;
+            b.w.commentary.AvviaCommentiFinali();
             b.s.advance(900);
         };
     };
@@ -102,7 +102,7 @@ TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
     const auto basso = ripeti(2, {1, 2, 3, 4, 5, 6, 25, 26, 27, 28, 29, 30});
     auto figura = [](int a, int b) { return ripeti(3, {7, 8, 9, 10, 11, 12, a, b}); };
     auto poco = [](int b, int r5, int r6) { return std::vector<int>{b, b + 1, b + 2, b + 3, r5, r6, b + 3, b + 2, b + 1, b}; };
-    using C = Commento;
+    using C = Commentary;
     using T = Timers;
     struct Caso {
         Prepara prepara;
@@ -149,22 +149,22 @@ TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
         {presa("2s", "Fc", &C::CommentoBriscolaLeggera), "2v", poco(17, 23, 24), &T::TimerFinisciCommento},
         {presa("2s", "Fb", &C::CommentoBriscolaLeggera), "2v", poco(17, 28, 27), &T::TimerFinisciCommento},
         // The deal: the first of all, then by the previous winner.
-        {apertura(true, Chi::PC), "Inizio",
+        {apertura(true, Who::PC), "Inizio",
          {1, 12, 2, 11, 3, 10, 4, 9, 5, 8, 6, 7, 7, 6, 8, 5, 9, 4, 10, 3, 11, 2, 12, 1}, &T::TimerInterdiciSuoni},
-        {apertura(false, Chi::PC), "Inizio", alto, &T::TimerInterdiciSuoni},
-        {apertura(false, Chi::H), "Inizio", ripeti(4, {19, 20, 21, 22, 23, 24}), &T::TimerInterdiciSuoni},
-        {apertura(false, Chi::Nessuno), "Inizio", ripeti(24, {5}), &T::TimerInterdiciSuoni, 2800},
+        {apertura(false, Who::PC), "Inizio", alto, &T::TimerInterdiciSuoni},
+        {apertura(false, Who::H), "Inizio", ripeti(4, {19, 20, 21, 22, 23, 24}), &T::TimerInterdiciSuoni},
+        {apertura(false, Who::Nobody), "Inizio", ripeti(24, {5}), &T::TimerInterdiciSuoni, 2800},
         // The end of a game, by the winner.
-        {finale(Chi::PC), "Fine", {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 6, 5, 4, 3, 2, 1}, &T::TimerDurataCommentoFinale},
-        {finale(Chi::H), "Fine", {7, 8, 9, 10, 11, 12, 12, 11, 10, 9, 8, 7, 12, 11, 10, 9, 8, 7},
+        {finale(Who::PC), "Fine", {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 6, 5, 4, 3, 2, 1}, &T::TimerDurataCommentoFinale},
+        {finale(Who::H), "Fine", {7, 8, 9, 10, 11, 12, 12, 11, 10, 9, 8, 7, 12, 11, 10, 9, 8, 7},
          &T::TimerDurataCommentoFinale},
-        {finale(Chi::Nessuno), "Fine", ripeti(18, {13}), &T::TimerDurataCommentoFinale},
+        {finale(Who::Nobody), "Fine", ripeti(18, {13}), &T::TimerDurataCommentoFinale},
         // Impatience and staying in the game.
-        {[](Banco& b) { b.w.commento.CommentoImpazienza(); }, "Impaz",
+        {[](Banco& b) { b.w.commentary.CommentoImpazienza(); }, "Impaz",
          {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
           24, 23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9,  8,  7,  6,  5,  4,  3,  2,  1},
          &T::TimerFineImpazienza},
-        {[](Banco& b) { b.w.commento.CommentoRestaInGioco(); }, "Esci", {7, 8, 9, 7, 8, 9}, &T::TimerInterdiciSuoni},
+        {[](Banco& b) { b.w.commentary.CommentoRestaInGioco(); }, "Esci", {7, 8, 9, 7, 8, 9}, &T::TimerInterdiciSuoni},
     };
     for (size_t i = 0; i < std::size(casi); ++i) {
         const Caso& c = casi[i];
@@ -186,10 +186,10 @@ TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
 TEST(TrickRemark, FollowsTheClipSequence) {
     Banco b;
     b.opzione(opz::Loquacita, "Pettegolo");
-    b.presa("Ad", "2d", "4s", Chi::PC);
+    b.presa("Ad", "2d", "4s", Who::PC);
     b.estrai(1, 48);
     b.estrai(1, 24);
-    b.w.commento.CommentaPresa();
+    b.w.commentary.CommentaPresa();
     using V = RegistroMedia::Voce;
     const Lettore R = Lettore::mmcRumori;
     EXPECT_EQ(b.media.voci(), (std::vector<V>{{0, R, false, ""},
@@ -222,15 +222,15 @@ TEST(TrickRemark, RemarkNoiseOrSilence) {
         SCOPED_TRACE(testing::Message() << c.personalita << " r " << c.r << " cards " << c.rimaste);
         Banco b;
         b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Rumori, c.rumori);
-        b.presa("Ad", "2d", "4s", Chi::PC);
-        b.m().gioco.lblUltimaCartaGiocata = 12;
-        b.m().gioco.lblNumeroCarteRimaste = c.rimaste;
+        b.opzione(opz::Noises, c.rumori);
+        b.presa("Ad", "2d", "4s", Who::PC);
+        b.m().game.lblUltimaCartaGiocata = 12;
+        b.m().game.lblNumeroCarteRimaste = c.rimaste;
         b.estrai(c.r, 48);
         if (c.esito == Parla) b.estrai(1, 24);
-        b.w.commento.CommentaPresa();
+        b.w.commentary.CommentaPresa();
         EXPECT_EQ(b.ultimo(), c.esito == Parla ? commento("1v", 1) : c.esito == Rumore ? rumore("cavallo.wav") : "");
-        EXPECT_EQ(b.m().suoni.lblInterdiciSuoni, c.esito != Niente);
+        EXPECT_EQ(b.m().sounds.lblInterdiciSuoni, c.esito != Niente);
         EXPECT_TRUE(b.casuale.coda.empty());
     }
 }
@@ -240,11 +240,11 @@ TEST(TrickRemark, ATrickEndingWhileARemarkPlaysGetsNeitherRemarkNorNoise) {
         for (int r = 1; r <= 48; ++r) {
             Banco b;
             b.opzione(opz::Loquacita, p);
-            b.opzione(opz::Rumori, "Si");
-            b.presa("Ad", "2d", "4s", Chi::PC);
-            b.m().suoni.lblInterdiciSuoni = true;
+            b.opzione(opz::Noises, "Si");
+            b.presa("Ad", "2d", "4s", Who::PC);
+            b.m().sounds.lblInterdiciSuoni = true;
             b.estrai(r, 48);
-            b.w.commento.CommentaPresa();
+            b.w.commentary.CommentaPresa();
             EXPECT_TRUE(b.media.voci().empty()) << p << " r " << r;
             EXPECT_TRUE(b.casuale.coda.empty());
         }
@@ -259,27 +259,27 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
         int ms;
     } casi[] = {
         {[](Banco& b) {  // a trick remark, 1v19: 3894 ms
-             b.presa("Ad", "Fd", "4s", Chi::PC);
+             b.presa("Ad", "Fd", "4s", Who::PC);
              b.estrai(19, 24);
-             b.w.commento.CommentoVinceDiMano();
+             b.w.commentary.CommentoVinceDiMano();
          },
          3894},
         {[](Banco& b) {  // the deal remark for a drawn previous game: Inizio05 cut to 2800 ms
-             b.m().suoni.lblEtichettaAperturaGioco = true;
-             b.m().gioco.lblUltimoVincitore = Chi::Nessuno;
+             b.m().sounds.lblEtichettaAperturaGioco = true;
+             b.m().game.lblUltimoVincitore = Who::Nobody;
              b.estrai(7, 24);
-             b.w.commento.CommentoApertura();
+             b.w.commentary.CommentoApertura();
          },
          2800},
         {[](Banco& b) {  // a card noise: the Re, 376 ms
-             b.m().gioco.lblUltimaCartaGiocata = 16;
-             b.w.rumori.SuonaCarta();
+             b.m().game.lblUltimaCartaGiocata = 16;
+             b.w.noises.SuonaCarta();
          },
          376},
         {[](Banco& b) {  // the end-of-game remark, Fine12: 3722 ms
-             b.m().gioco.lblUltimoVincitore = Chi::H;
+             b.m().game.lblUltimoVincitore = Who::H;
              b.estrai(6, 18);
-             b.w.commento.AvviaCommentiFinali();
+             b.w.commentary.AvviaCommentiFinali();
              b.s.advance(900);
          },
          3722},
@@ -291,11 +291,11 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
         b.opzione(opz::Loquacita, "Gentleman");
         casi[i].prepara(b);
         const int64_t inizio = b.media.suonatiConTempo(Lettore::mmcRumori).back().first;
-        ASSERT_TRUE(b.m().suoni.lblInterdiciSuoni);
+        ASSERT_TRUE(b.m().sounds.lblInterdiciSuoni);
         b.s.advance(inizio + casi[i].ms - 1 - b.s.nowMs());
-        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
+        EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
         b.s.advance(1);
-        EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
+        EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
     }
 }
 
@@ -323,15 +323,15 @@ TEST(DealRemark, RemarkAtTheFirstStepOrTheDealingNoise) {
         SCOPED_TRACE(testing::Message() << c.personalita << " step " << c.passo << " r " << c.r);
         Banco b;
         b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Rumori, c.rumori);
-        b.m().gioco.lblContatoreDistribuisciCarte = c.passo;
-        b.m().suoni.lblInterdiciSuoni = c.bloccato;
+        b.opzione(opz::Noises, c.rumori);
+        b.m().game.lblContatoreDistribuisciCarte = c.passo;
+        b.m().sounds.lblInterdiciSuoni = c.bloccato;
         if (c.r) b.estrai(c.r, 24);
         if (c.esito != Niente) b.estrai(3, c.esito == Parla ? 24 : 4);
-        b.w.commento.DistribuzioneCarte();
+        b.w.commentary.DistribuzioneCarte();
         // The first deal since the start: r 3 is Inizio02.
         EXPECT_EQ(b.ultimo(), c.esito == Parla ? commento("Inizio", 2) : c.esito == Rumore ? rumore("carta3.wav") : "");
-        EXPECT_EQ(b.m().suoni.lblCommentoIniziale, c.esito == Parla);
+        EXPECT_EQ(b.m().sounds.lblCommentoIniziale, c.esito == Parla);
         EXPECT_EQ(b.w.t.TimerInterdiciSuoni.enabled(), c.esito == Parla);
         EXPECT_EQ(b.w.t.TimerFineRumoreCarte.enabled(), c.esito == Rumore);
         EXPECT_TRUE(b.casuale.coda.empty());
@@ -341,9 +341,9 @@ TEST(DealRemark, RemarkAtTheFirstStepOrTheDealingNoise) {
 TEST(DealRemark, StopsALingeringEndOfGameTimer) {
     Banco b;
     b.opzione(opz::Loquacita, "Taciturno");
-    b.opzione(opz::Rumori, "No");
-    b.w.commento.AvviaCommentiFinali();
-    b.w.commento.DistribuzioneCarte();
+    b.opzione(opz::Noises, "No");
+    b.w.commentary.AvviaCommentiFinali();
+    b.w.commentary.DistribuzioneCarte();
     EXPECT_FALSE(b.w.t.TimerCommentiFinali.enabled());
 }
 
@@ -356,29 +356,29 @@ TEST(Impatience, FirstRemarkAfterTwelveTicksAtThePersonalityOdds) {
         Banco b;
         b.opzione(opz::Loquacita, "Loquace");
         b.opzione(opz::Carattere, "Assai nervoso");
-        b.m().gioco.lblAChiTocca = Chi::H;
-        b.w.commento.AvviaImpazienza();
+        b.m().game.lblAChiTocca = Who::H;
+        b.w.commentary.AvviaImpazienza();
         b.s.advance(2999);
-        EXPECT_EQ(b.m().suoni.lblContaImpaz, 11);
+        EXPECT_EQ(b.m().sounds.lblContaImpaz, 11);
         b.estrai(r, 12);
         if (parla) b.estrai(30, 48);  // Impaz19
         b.s.advance(1);
-        EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
+        EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
         if (parla) {
             EXPECT_EQ(b.ultimo(), commento("Impaz", 19));
             EXPECT_FALSE(b.w.t.TimerImpazienza.enabled());
-            EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
+            EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
             EXPECT_EQ(b.w.t.TimerFineImpazienza.interval(), 876);
         } else {
             EXPECT_TRUE(b.media.voci().empty());
             EXPECT_TRUE(b.w.t.TimerImpazienza.enabled());
-            EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
+            EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
             // The next chance comes 3 s later.
             b.estrai(2, 12);
             b.s.advance(2999);
-            EXPECT_EQ(b.m().suoni.lblContaImpaz, 11);
+            EXPECT_EQ(b.m().sounds.lblContaImpaz, 11);
             b.s.advance(1);
-            EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
+            EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
         }
         EXPECT_TRUE(b.casuale.coda.empty());
     }
@@ -386,32 +386,32 @@ TEST(Impatience, FirstRemarkAfterTwelveTicksAtThePersonalityOdds) {
 
 TEST(Impatience, ReArmedAfterTheRemarkOnlyWhileTheHumanIsToPlayAndNoPanelIsOpen) {
     struct Caso {
-        Chi tocca;
+        Who tocca;
         int pannello;  // -1 none
         bool riarma;
         bool giocoFinito = false;  // the remark ends after the game did
-    } casi[] = {{Chi::H, -1, true},  {Chi::PC, -1, false}, {Chi::H, 2, false},
-                {Chi::H, 3, false},  {Chi::H, 1, true},    {Chi::H, -1, false, true}};
+    } casi[] = {{Who::H, -1, true},  {Who::PC, -1, false}, {Who::H, 2, false},
+                {Who::H, 3, false},  {Who::H, 1, true},    {Who::H, -1, false, true}};
     for (auto& c : casi) {
         Banco b;
         b.opzione(opz::Loquacita, "Pettegolo");
         b.opzione(opz::Carattere, "Impaziente");
-        b.m().gioco.lblAChiTocca = Chi::H;
-        b.w.commento.AvviaImpazienza();
+        b.m().game.lblAChiTocca = Who::H;
+        b.w.commentary.AvviaImpazienza();
         b.estrai(1, 12);
         b.estrai(17, 48);  // Impaz17: 602 ms
         b.s.advance(6000);
         ASSERT_EQ(b.ultimo(), commento("Impaz", 17));
-        b.m().gioco.lblAChiTocca = c.tocca;
-        b.m().gioco.lblGiocoInCorso = !c.giocoFinito;
-        b.m().gioco.lblPuoiGiocare = !c.giocoFinito;
-        if (c.pannello >= 0) b.m().finestra.fraPannello[c.pannello].Visible = true;
-        b.m().suoni.lblContaImpaz = 5;
+        b.m().game.lblAChiTocca = c.tocca;
+        b.m().game.lblGiocoInCorso = !c.giocoFinito;
+        b.m().game.lblPuoiGiocare = !c.giocoFinito;
+        if (c.pannello >= 0) b.m().window.fraPannello[c.pannello].Visible = true;
+        b.m().sounds.lblContaImpaz = 5;
         b.s.advance(601);
-        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
+        EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
         b.s.advance(1);
-        EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
-        EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
+        EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
+        EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
         EXPECT_FALSE(b.w.t.TimerFineImpazienza.enabled());
         EXPECT_EQ(b.w.t.TimerImpazienza.enabled(), c.riarma);
     }
@@ -421,10 +421,10 @@ TEST(Impatience, WhileALockIsHeldTheClockRunsOn) {
     Banco b;
     b.opzione(opz::Loquacita, "Pettegolo");
     b.opzione(opz::Carattere, "Nervosetto");
-    b.w.commento.AvviaImpazienza();
-    b.m().suoni.lblInterdiciSuoni = true;
+    b.w.commentary.AvviaImpazienza();
+    b.m().sounds.lblInterdiciSuoni = true;
     b.s.advance(12 * 334);
-    EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
+    EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
     EXPECT_TRUE(b.w.t.TimerImpazienza.enabled());
     EXPECT_TRUE(b.media.voci().empty());
 }
@@ -445,14 +445,14 @@ TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
         Banco b;
         b.opzione(opz::Carattere, c.carattere);
         b.opzione(opz::Loquacita, c.loquacita);
-        if (c.pannello >= 0) b.m().finestra.fraPannello[c.pannello].Visible = true;
-        b.m().suoni.lblContaImpaz = 7;
-        if (c.dopoPesca) b.w.commento.AvviaImpazienzaDopoPesca();
-        else b.w.commento.AvviaImpazienza();
+        if (c.pannello >= 0) b.m().window.fraPannello[c.pannello].Visible = true;
+        b.m().sounds.lblContaImpaz = 7;
+        if (c.dopoPesca) b.w.commentary.AvviaImpazienzaDopoPesca();
+        else b.w.commentary.AvviaImpazienza();
         EXPECT_EQ(b.w.t.TimerImpazienza.enabled(), c.ms > 0) << c.carattere << " " << c.loquacita;
         if (c.ms > 0) {
             EXPECT_EQ(b.w.t.TimerImpazienza.interval(), c.ms);
-            EXPECT_EQ(b.m().suoni.lblContaImpaz, 0);
+            EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
         }
     }
 }
@@ -477,19 +477,19 @@ TEST(EndOfGame, FinalRemarkAfterNineHundredMs) {
         SCOPED_TRACE(c.personalita);
         Banco b;
         b.opzione(opz::Loquacita, c.personalita);
-        b.m().gioco.lblUltimoVincitore = Chi::H;
+        b.m().game.lblUltimoVincitore = Who::H;
         if (c.suona) {
-            b.m().suoni.lblInterdiciSuoni = true;
+            b.m().sounds.lblInterdiciSuoni = true;
             (b.w.t.*c.suona).setInterval(5000);
             (b.w.t.*c.suona).enable();
         }
-        b.w.commento.AvviaCommentiFinali();
+        b.w.commentary.AvviaCommentiFinali();
         b.s.advance(899);
         EXPECT_TRUE(b.media.voci().empty());
         if (!c.file.empty()) b.estrai(9, 18);
         b.s.advance(1);
         EXPECT_EQ(b.ultimo(), c.file);
-        EXPECT_EQ(b.m().suoni.lblInterdiciSuoni, c.bloccato);
+        EXPECT_EQ(b.m().sounds.lblInterdiciSuoni, c.bloccato);
         EXPECT_FALSE(b.w.t.TimerCommentiFinali.enabled());
     }
 }
@@ -508,7 +508,7 @@ TEST(Leaving, StayRemarkAtThePersonalityOdds) {
         b.opzione(opz::Loquacita, c.p);
         b.estrai(c.r, 6);
         if (c.parla) b.estrai(5, 6);  // Esci08
-        b.w.commento.RestaInGioco();
+        b.w.commentary.RestaInGioco();
         EXPECT_EQ(b.ultimo(), c.parla ? commento("Esci", 8) : "") << c.p << c.r;
         if (c.parla) {
             EXPECT_EQ(b.w.t.TimerInterdiciSuoni.interval(), 938);
@@ -516,11 +516,11 @@ TEST(Leaving, StayRemarkAtThePersonalityOdds) {
     }
     Banco b;  // Taciturno draws nothing and says nothing; a held lock keeps the others quiet
     b.opzione(opz::Loquacita, "Taciturno");
-    b.w.commento.RestaInGioco();
+    b.w.commentary.RestaInGioco();
     b.opzione(opz::Loquacita, "Pettegolo");
-    b.m().suoni.lblInterdiciSuoni = true;
+    b.m().sounds.lblInterdiciSuoni = true;
     b.estrai(1, 6);
-    b.w.commento.RestaInGioco();
+    b.w.commentary.RestaInGioco();
     EXPECT_TRUE(b.media.voci().empty());
 }
 
@@ -540,28 +540,28 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
     for (auto& c : casi) {
         Banco b;
         b.opzione(opz::Loquacita, c.p);
-        const bool commentato = b.w.commento.PreparaUscita(c.r);
+        const bool commentato = b.w.commentary.PreparaUscita(c.r);
         const auto& v = b.media.voci();
         ASSERT_EQ(v.size(), 1u);
         EXPECT_EQ(v[0].lettore, Lettore::mmcUscita);
         EXPECT_EQ(v[0].valore, c.file);
         EXPECT_EQ(commentato, c.file.find("Esci") != std::string::npos);
         EXPECT_EQ(b.w.t.TimerEsci.interval(), commentato ? 1500 : 2200);
-        EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
+        EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
     }
 }
 
 // ---------------------------------------------------------------- whole games
 
 TEST(WholeGames, TaciturnoNeverSpeaksButTheCardsStillSound) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 11;
     imp.opzioni[opz::Loquacita] = "Taciturno";
     imp.opzioni[opz::Carattere] = "Assai nervoso";
-    imp.opzioni[opz::Rumori] = "Si";
+    imp.opzioni[opz::Noises] = "Si";
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
     imp.ritardoMassimoMs = 9000;  // slow enough for the impatience clock
-    Simulazione sim(imp);
+    Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
     for (int g = 0; g < 6; ++g) sim.giocaUnGioco();
@@ -576,14 +576,14 @@ TEST(WholeGames, TaciturnoNeverSpeaksButTheCardsStillSound) {
 }
 
 TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 3;
     imp.opzioni[opz::Loquacita] = "Pettegolo";
     imp.opzioni[opz::Carattere] = "Impaziente";
-    imp.opzioni[opz::Rumori] = "Si";
+    imp.opzioni[opz::Noises] = "Si";
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
     imp.ritardoMassimoMs = 8000;
-    Simulazione sim(imp);
+    Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
     for (int g = 0; g < 4; ++g) sim.giocaUnGioco();
@@ -620,18 +620,18 @@ TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
 // ---------------------------------------------------------------- subtitles
 
 TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 3;
     imp.opzioni[opz::Loquacita] = "Pettegolo";
     imp.opzioni[opz::Carattere] = "Impaziente";
     imp.ritardoMassimoMs = 8000;
-    Simulazione sim(imp);
+    Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
-    const StatoSuoni& s = sim.w.m.suoni;
+    const SoundState& s = sim.w.m.sounds;
     size_t visti = 0;
     int commenti = 0;
-    for (int passi = 0; passi < 100000 && !sim.w.m.finestra.fraFineGioco.Visible && sim.passo(); ++passi) {
+    for (int passi = 0; passi < 100000 && !sim.w.m.window.fraFineGioco.Visible && sim.passo(); ++passi) {
         const auto clip = reg.suonatiConTempo(Lettore::mmcRumori);
         for (; visti < clip.size(); ++visti) {
             const std::string& file = clip[visti].second;
@@ -649,7 +649,7 @@ TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
     // The farewell is subtitled too, for the time the window stays open.
     Banco b;
     b.opzione(opz::Loquacita, "Pettegolo");
-    ASSERT_TRUE(b.w.commento.PreparaUscita(5));
-    EXPECT_EQ(b.m().suoni.sottotitolo, testoCommento(commento("Esci", 5)));
-    EXPECT_EQ(b.m().suoni.sottotitoloFinoA, b.s.nowMs() + 2000);
+    ASSERT_TRUE(b.w.commentary.PreparaUscita(5));
+    EXPECT_EQ(b.m().sounds.sottotitolo, testoCommento(commento("Esci", 5)));
+    EXPECT_EQ(b.m().sounds.sottotitoloFinoA, b.s.nowMs() + 2000);
 }

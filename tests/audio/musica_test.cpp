@@ -20,8 +20,8 @@ TEST(Melodies, StartingAMelody) {
     Banco b;
     b.opzione(opz::Titoli, "Si");
     b.estrai(6, 21);
-    b.w.musica.cmdSCegliBrano();
-    const StatoSuoni& s = b.m().suoni;
+    b.w.music.cmdSCegliBrano();
+    const SoundState& s = b.m().sounds;
     EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
     EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(6));
     EXPECT_EQ(s.lblBranoInCorso, 6);
@@ -35,14 +35,14 @@ TEST(Melodies, StartingAMelody) {
     EXPECT_EQ(s.lblTitoloInMemoria, s.lblTitolo.Caption);
     EXPECT_TRUE(b.w.t.TimerFermaBrano.enabled());
     EXPECT_EQ(b.w.t.TimerFermaBrano.interval(), 60500);
-    EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);  // music never takes the lock
+    EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);  // music never takes the lock
 
     Banco senza;  // without option 13 the title stays hidden
     senza.opzione(opz::Titoli, "No");
     senza.estrai(1, 21);
-    senza.w.musica.cmdSCegliBrano();
-    EXPECT_FALSE(senza.m().suoni.lblTitolo.Visible);
-    EXPECT_EQ(senza.m().suoni.lblTitolo.Top, 1550);
+    senza.w.music.cmdSCegliBrano();
+    EXPECT_FALSE(senza.m().sounds.lblTitolo.Visible);
+    EXPECT_EQ(senza.m().sounds.lblTitolo.Top, 1550);
 }
 
 TEST(Melodies, MelodySixStopsAfterTwiceItsIntervalAndTheNextFollowsByTheFrequency) {
@@ -57,15 +57,15 @@ TEST(Melodies, MelodySixStopsAfterTwiceItsIntervalAndTheNextFollowsByTheFrequenc
         b.opzione(opz::CambioBrano, "Dopo il brano precedente");
         b.opzione(opz::Titoli, "Si");
         b.estrai(6, 21);
-        b.w.musica.cmdSCegliBrano();
+        b.w.music.cmdSCegliBrano();
         b.s.advance(121000 - 1);
         EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).size(), 4u);
-        EXPECT_EQ(b.m().suoni.lblContatoreBrano, 1);
+        EXPECT_EQ(b.m().sounds.lblContatoreBrano, 1);
         b.s.advance(1);  // 121 s: stopped
         EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
-        EXPECT_TRUE(b.m().suoni.lblBranoTerminato);
-        EXPECT_FALSE(b.m().suoni.lblTitolo.Visible);
-        EXPECT_EQ(b.m().suoni.lblTitolo.Caption, "");
+        EXPECT_TRUE(b.m().sounds.lblBranoTerminato);
+        EXPECT_FALSE(b.m().sounds.lblTitolo.Visible);
+        EXPECT_EQ(b.m().sounds.lblTitolo.Caption, "");
         EXPECT_EQ(b.w.t.TimerFrequenzaMusica.enabled(), c.pausa > 0);
         if (c.pausa == 0) {
             b.s.advance(200000);
@@ -86,34 +86,34 @@ TEST(Melodies, ACycleOfTwentyOneWithoutRepeatsThenANewCycle) {
     b.casuale.libere = true;  // a seeded generator decides
     std::vector<int> ordine;
     for (int k = 0; k < 21; ++k) {
-        b.w.musica.cmdSCegliBrano();
-        ordine.push_back(b.m().suoni.lblBranoInCorso);
-        EXPECT_EQ(b.m().suoni.lblNumeroBraniAscoltati, k + 1);
+        b.w.music.cmdSCegliBrano();
+        ordine.push_back(b.m().sounds.lblBranoInCorso);
+        EXPECT_EQ(b.m().sounds.lblNumeroBraniAscoltati, k + 1);
     }
     EXPECT_EQ(std::set<int>(ordine.begin(), ordine.end()).size(), 21u);
     EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 21u);
-    for (int n = 1; n <= 21; ++n) EXPECT_TRUE(b.m().suoni.branoAscoltato[n]);
+    for (int n = 1; n <= 21; ++n) EXPECT_TRUE(b.m().sounds.branoAscoltato[n]);
 
     // The 22nd: the marks are cleared and a new cycle starts, never with the melody just heard.
-    b.w.musica.cmdSCegliBrano();
-    const int primo = b.m().suoni.lblBranoInCorso;
+    b.w.music.cmdSCegliBrano();
+    const int primo = b.m().sounds.lblBranoInCorso;
     EXPECT_NE(primo, ordine.back());
-    EXPECT_EQ(b.m().suoni.lblNumeroBraniAscoltati, 1);
+    EXPECT_EQ(b.m().sounds.lblNumeroBraniAscoltati, 1);
     int marcati = 0;
-    for (int n = 1; n <= 21; ++n) marcati += b.m().suoni.branoAscoltato[n];
+    for (int n = 1; n <= 21; ++n) marcati += b.m().sounds.branoAscoltato[n];
     EXPECT_EQ(marcati, 1);
 }
 
 TEST(Melodies, TheDrawAfterANewCycleSkipsTheMelodyJustHeard) {
     Banco b;
-    auto& s = b.m().suoni;
+    auto& s = b.m().sounds;
     s.branoAscoltato.fill(true);
     s.lblNumeroBraniAscoltati = 21;
     s.lblBranoInCorso = 4;
     b.estrai(17, 21);  // wasted: the cycle is over
     b.estrai(4, 21);   // the melody just heard: drawn again
     b.estrai(11, 21);
-    b.w.musica.cmdSCegliBrano();
+    b.w.music.cmdSCegliBrano();
     EXPECT_EQ(b.media.suonati(Lettore::mmcBrano), (std::vector<std::string>{melodia(11)}));
     EXPECT_EQ(s.lblNumeroBraniAscoltati, 1);
     EXPECT_TRUE(b.casuale.coda.empty());
@@ -121,14 +121,14 @@ TEST(Melodies, TheDrawAfterANewCycleSkipsTheMelodyJustHeard) {
 
 TEST(Melodies, HeardMelodiesAreDrawnAgain) {
     Banco b;
-    auto& s = b.m().suoni;
+    auto& s = b.m().sounds;
     s.branoAscoltato[3] = s.branoAscoltato[8] = true;
     s.lblNumeroBraniAscoltati = 2;
     s.lblBranoInCorso = 8;
     b.estrai(3, 21);
     b.estrai(8, 21);
     b.estrai(20, 21);
-    b.w.musica.cmdSCegliBrano();
+    b.w.music.cmdSCegliBrano();
     EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(20));
     EXPECT_EQ(s.lblNumeroBraniAscoltati, 3);
 }
@@ -138,28 +138,28 @@ TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
     b.opzione(opz::FrequenzaMusica, "Sempre");
     b.opzione(opz::CambioBrano, "Dopo un nuovo Gioco");
     b.opzione(opz::Titoli, "Si");
-    b.m().gioco.lblNumeroGioco = 1;
+    b.m().game.lblNumeroGioco = 1;
     b.estrai(9, 21);  // 'Maddalena', stop interval 30600
-    b.w.musica.cmdSCegliBrano();
+    b.w.music.cmdSCegliBrano();
     b.estrai(14, 21);  // the first pause: the game number differs from the mark, so a new melody
     b.s.advance(2 * 30600 + 10);
     EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
-    EXPECT_EQ(b.m().suoni.lblConfrontaGiocoPerIlCambioDelBrano, 1);
+    EXPECT_EQ(b.m().sounds.lblConfrontaGiocoPerIlCambioDelBrano, 1);
     // Same game: melody 14 again and again, with no draw.
     const int intervallo = suoni::brano(14).intervalloStop;
     for (int volta = 0; volta < 3; ++volta) {
         b.s.advance(2 * intervallo + 10);
         EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
-        EXPECT_EQ(b.m().suoni.lblTitolo.Caption, suoni::brano(14).titolo);
-        EXPECT_TRUE(b.m().suoni.lblTitolo.Visible);
-        EXPECT_FALSE(b.m().suoni.lblBranoTerminato);
+        EXPECT_EQ(b.m().sounds.lblTitolo.Caption, suoni::brano(14).titolo);
+        EXPECT_TRUE(b.m().sounds.lblTitolo.Visible);
+        EXPECT_FALSE(b.m().sounds.lblBranoTerminato);
     }
     const auto cmd = b.media.comandi(Lettore::mmcBrano);
     EXPECT_EQ(std::vector<std::string>(cmd.end() - 5, cmd.end()),
               (std::vector<std::string>{"Close", "Close", "Open", "Prev", "Play"}));
     EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 5u);
     // A new game: the next pause changes the melody.
-    b.m().gioco.lblNumeroGioco = 2;
+    b.m().game.lblNumeroGioco = 2;
     b.estrai(2, 21);
     b.s.advance(2 * intervallo + 10);
     EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(2));
@@ -169,7 +169,7 @@ TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
 TEST(Melodies, InterruptedMusicWaitsForTheNextDeal) {
     Banco b;
     b.opzione(opz::FrequenzaMusica, "Sempre");
-    b.m().suoni.lblMusicaInterrotta = true;
+    b.m().sounds.lblMusicaInterrotta = true;
     b.w.t.TimerFrequenzaMusica.setInterval(10);
     b.w.t.TimerFrequenzaMusica.enable();
     b.s.advance(10);
@@ -184,8 +184,8 @@ TEST(MusicAtTheDeal, FirstDealStartsTheMusicUnlessMai) {
         Banco b;
         b.opzione(opz::FrequenzaMusica, f);
         if (std::string(f) != "Mai") b.estrai(5, 21);
-        b.w.musica.MusicaDistribuzione();
-        EXPECT_TRUE(b.m().suoni.lblEtichettaAperturaGioco);
+        b.w.music.MusicaDistribuzione();
+        EXPECT_TRUE(b.m().sounds.lblEtichettaAperturaGioco);
         EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), std::string(f) == "Mai" ? 0u : 1u) << f;
     }
 }
@@ -207,7 +207,7 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
         b.opzione(opz::FrequenzaMusica, "Spesso");
         b.opzione(opz::CambioBrano, c.cambio);
         b.opzione(opz::Titoli, "Si");
-        auto& s = b.m().suoni;
+        auto& s = b.m().sounds;
         s.lblEtichettaAperturaGioco = true;
         s.lblMusicaInterrotta = c.interrotta;
         s.lblBranoTerminato = c.terminato;
@@ -218,7 +218,7 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
         b.w.t.TimerFermaBrano.setInterval(suoni::brano(12).intervalloStop);
         const std::string atteso = c.atteso;
         if (atteso == "nuovo") b.estrai(7, 21);
-        b.w.musica.MusicaDistribuzione();
+        b.w.music.MusicaDistribuzione();
         if (atteso == "niente") {
             EXPECT_TRUE(b.media.voci().empty());
         } else if (atteso == "nuovo") {
@@ -250,12 +250,12 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         b.opzione(opz::Titoli, "Si");
         b.opzione(opz::FrequenzaMusica, "Sempre");
         b.estrai(10, 21);  // title at 1440
-        b.w.musica.cmdSCegliBrano();
+        b.w.music.cmdSCegliBrano();
         b.s.advance(5000);
-        b.m().gioco.lblVincitore = c.vincitore;
-        if (c.inglese) b.w.musica.InnoInglese();
-        else b.w.musica.InnoItaliano();
-        const StatoSuoni& s = b.m().suoni;
+        b.m().game.lblVincitore = c.vincitore;
+        if (c.inglese) b.w.music.InnoInglese();
+        else b.w.music.InnoItaliano();
+        const SoundState& s = b.m().sounds;
         EXPECT_EQ(s.lblTitoloInMemoria, suoni::brano(10).titolo);
         EXPECT_EQ(s.lblPosizioneTitolo, 1440);
         EXPECT_EQ(s.lblTitolo.Caption, c.titolo);
@@ -267,7 +267,7 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
         EXPECT_FALSE(b.w.t.TimerFrequenzaMusica.enabled());
         EXPECT_TRUE(b.w.t.TimerBandiera.enabled());
-        EXPECT_TRUE(b.m().finestra.ImgBandiera[c.vincitore].Visible);
+        EXPECT_TRUE(b.m().window.ImgBandiera[c.vincitore].Visible);
         EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
         b.w.t.TimerBandiera.disable();  // the flag animation belongs to the game flow
         b.s.advance(9);
@@ -279,12 +279,12 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         EXPECT_FALSE(b.w.t.TimerIniziaInno.enabled());
 
         // The flag animation ends: the melody's title and place come back, hidden.
-        b.w.musica.RipristinaTitolo();
+        b.w.music.RipristinaTitolo();
         EXPECT_EQ(s.lblTitolo.Caption, suoni::brano(10).titolo);
         EXPECT_EQ(s.lblTitolo.Top, 1440);
         EXPECT_FALSE(s.lblTitolo.Visible);
         // Leaving the end panel closes the anthem.
-        b.w.musica.ChiudiInno();
+        b.w.music.ChiudiInno();
         EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera).back(), "Close");
     }
 }
@@ -293,14 +293,14 @@ TEST(Anthems, StoppingTheMelodyForTheReview) {
     Banco b;
     b.opzione(opz::Titoli, "Si");
     b.estrai(2, 21);
-    b.w.musica.cmdSCegliBrano();
+    b.w.music.cmdSCegliBrano();
     b.s.advance(40000);
-    EXPECT_EQ(b.m().suoni.lblContatoreBrano, 1);
-    b.w.musica.FermaBrano();
+    EXPECT_EQ(b.m().sounds.lblContatoreBrano, 1);
+    b.w.music.FermaBrano();
     EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
-    EXPECT_EQ(b.m().suoni.lblContatoreBrano, 0);
+    EXPECT_EQ(b.m().sounds.lblContatoreBrano, 0);
     EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
-    EXPECT_FALSE(b.m().suoni.lblTitolo.Visible);
+    EXPECT_FALSE(b.m().sounds.lblTitolo.Visible);
 }
 
 // ---------------------------------------------------------------- noises
@@ -314,28 +314,28 @@ TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
     } casi[] = {{2, "liscio.wav", 338}, {4, "liscio.wav", 338}, {7, "liscio.wav", 338}, {8, "fante.wav", 338},
                 {12, "cavallo.wav", 360}, {16, "re.wav", 376}, {40, "tre.wav", 262}, {44, "asso.wav", 356}};
     for (auto& c : casi) {
-        b.m().suoni.lblInterdiciSuoni = false;
-        b.m().gioco.lblUltimaCartaGiocata = c.v;
-        b.w.rumori.SuonaCarta();
+        b.m().sounds.lblInterdiciSuoni = false;
+        b.m().game.lblUltimaCartaGiocata = c.v;
+        b.w.noises.SuonaCarta();
         EXPECT_EQ(b.ultimo(), rumore(c.file));
         EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), c.ms);
-        EXPECT_TRUE(b.m().suoni.lblInterdiciSuoni);
+        EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
     }
-    b.m().suoni.lblInterdiciSuoni = false;
+    b.m().sounds.lblInterdiciSuoni = false;
     for (int r = 1; r <= 4; ++r) {
-        b.m().suoni.lblInterdiciSuoni = false;
+        b.m().sounds.lblInterdiciSuoni = false;
         b.estrai(r, 4);
-        b.w.rumori.SuonaDistribuzione();
+        b.w.noises.SuonaDistribuzione();
         EXPECT_EQ(b.ultimo(), rumore("carta" + std::to_string(r) + ".wav"));
     }
     // A second card dealt while the lock is held stays silent.
     const size_t prima = b.media.voci().size();
-    b.w.rumori.SuonaDistribuzione();
+    b.w.noises.SuonaDistribuzione();
     EXPECT_EQ(b.media.voci().size(), prima);
     for (int r = 1; r <= 2; ++r) {
-        b.m().suoni.lblInterdiciSuoni = false;
+        b.m().sounds.lblInterdiciSuoni = false;
         b.estrai(r, 2);
-        b.w.rumori.SuonaPresa();
+        b.w.noises.SuonaPresa();
         EXPECT_EQ(b.ultimo(), rumore("Presa" + std::to_string(r) + ".wav"));
         EXPECT_EQ(b.w.t.TimerFineRumoreCarte.interval(), 568);
     }
@@ -343,24 +343,24 @@ TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
 
 TEST(Noises, ReviewNoiseTakesNoLock) {
     Banco b;
-    b.m().finestra.lblPC.ForeColor = b.m().finestra.lblH.ForeColor = colour::WHITE;
-    b.m().gioco.lblManche = 5;
+    b.m().window.lblPC.ForeColor = b.m().window.lblH.ForeColor = colour::WHITE;
+    b.m().game.lblManche = 5;
     b.estrai(3, 4);
-    b.w.rumori.SuonaAnalisi(1);
+    b.w.noises.SuonaAnalisi(1);
     EXPECT_EQ(b.ultimo(), rumore("Carta3.wav"));
-    EXPECT_FALSE(b.m().suoni.lblInterdiciSuoni);
+    EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
     EXPECT_FALSE(b.w.t.TimerFineRumoreCarte.enabled());
     // Phase 3 after trick 18: the player is closed and nothing plays.
-    b.m().gioco.lblManche = 19;
+    b.m().game.lblManche = 19;
     b.estrai(1, 4);
-    b.w.rumori.SuonaAnalisi(3);
+    b.w.noises.SuonaAnalisi(3);
     EXPECT_EQ(b.media.suonati(Lettore::mmcRumori).size(), 1u);
     EXPECT_EQ(b.media.comandi(Lettore::mmcRumori).back(), "Close");
     // The end sound with the names marked and the computer above 60.
-    b.m().finestra.lblPC.ForeColor = colour::RED;
-    b.m().gioco.lblManche = 10;
-    b.m().gioco.lblPuntiPC = 75;
+    b.m().window.lblPC.ForeColor = colour::RED;
+    b.m().game.lblManche = 10;
+    b.m().game.lblPuntiPC = 75;
     b.estrai(2, 4);
-    b.w.rumori.SuonaAnalisi(4);
+    b.w.noises.SuonaAnalisi(4);
     EXPECT_EQ(b.ultimo(), rumore("GodSave.wav"));
 }

@@ -67,7 +67,7 @@ TEST(NumeroCasuale, ReadsTheInjectedGeneratorAndClock) {
 TEST(Shuffle, MakesAPermutationAndLeavesTheGridsClean) {
     Headless h(7);
     ClockPick pick(h.random, h.clock);
-    Carte c;
+    CardTable c;
     for (int round = 0; round < 50; ++round) {
         cmdMescolaCarte(c, pick);
         std::set<std::string> codes;
@@ -80,7 +80,7 @@ TEST(Shuffle, MakesAPermutationAndLeavesTheGridsClean) {
 TEST(Draw, FillsTheSlotAndMarksEveryPositionOnce) {
     Headless h(3);
     ClockPick pick(h.random, h.clock);
-    Carte c;
+    CardTable c;
     cmdMescolaCarte(c, pick);
     std::set<std::string> drawn;
     for (int k = 0; k < 40; ++k) {
@@ -99,14 +99,14 @@ TEST(Draw, FillsTheSlotAndMarksEveryPositionOnce) {
 }
 
 TEST(SegnaCartaGiocata, MarksByWhoPlayedAndIgnoresTextsThatAreNoCard) {
-    Carte c;
+    CardTable c;
     EXPECT_EQ(SegnaCartaGiocata(c, "Rs", false), 18);
     EXPECT_EQ(c.lblCarteGiocate[18].BackColor, colour::RED);
     EXPECT_EQ(c.lblCarteGiocate[18].ForeColor, colour::BLUE);
     EXPECT_TRUE(c.played[18]);
     EXPECT_EQ(SegnaCartaGiocata(c, "2d", true), 1);
     EXPECT_EQ(c.lblCarteGiocate[1].BackColor, colour::PINK);
-    const Carte before = c;
+    const CardTable before = c;
     EXPECT_EQ(SegnaCartaGiocata(c, "zz", true), 0);
     for (int k = 1; k <= 40; ++k) {
         EXPECT_EQ(c.lblCarteGiocate[k].BackColor, before.lblCarteGiocate[k].BackColor);

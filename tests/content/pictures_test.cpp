@@ -28,7 +28,7 @@ unsigned le16(const std::string& b, size_t i) { return byte(b, i) | byte(b, i + 
 uint32_t le32(const std::string& b, size_t i) { return le16(b, i) | le16(b, i + 2) << 16; }
 unsigned be16(const std::string& b, size_t i) { return byte(b, i) << 8 | byte(b, i + 1); }
 
-struct Immagine {
+struct Picture {
     std::string formato;  // "JPEG", "GIF", "BMP", or empty when the bytes are none of these
     int larghezza = 0, altezza = 0;
     bool trasparente = false;  // a GIF whose first frame has a transparent colour
@@ -36,7 +36,7 @@ struct Immagine {
 };
 
 // Reads the size from a baseline or progressive JPEG's frame header.
-void jpeg(const std::string& b, Immagine& im) {
+void jpeg(const std::string& b, Picture& im) {
     if (byte(b, 0) != 0xFF || byte(b, 1) != 0xD8 || byte(b, 2) != 0xFF) return;
     if (byte(b, b.size() - 2) != 0xFF || byte(b, b.size() - 1) != 0xD9) return;  // cut short
     for (size_t i = 2; i + 9 < b.size();) {
@@ -54,7 +54,7 @@ void jpeg(const std::string& b, Immagine& im) {
     }
 }
 
-void gif(const std::string& b, Immagine& im) {
+void gif(const std::string& b, Picture& im) {
     if (b.compare(0, 6, "GIF87a") != 0 && b.compare(0, 6, "GIF89a") != 0) return;
     if (byte(b, b.size() - 1) != 0x3B) return;  // the trailer
     im.formato = "GIF";
@@ -71,7 +71,7 @@ void gif(const std::string& b, Immagine& im) {
     }
 }
 
-void bmp(const std::string& b, Immagine& im) {
+void bmp(const std::string& b, Picture& im) {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || le32(b, 2) != b.size()) return;
     im.formato = "BMP";
     im.larghezza = int(le32(b, 18));
@@ -79,10 +79,10 @@ void bmp(const std::string& b, Immagine& im) {
     im.bitPerPixel = int(le16(b, 28));
 }
 
-std::optional<Immagine> apri(const std::string& relativo) {
+std::optional<Picture> apri(const std::string& relativo) {
     auto b = leggi(relativo);
     if (!b) return std::nullopt;
-    Immagine im;
+    Picture im;
     jpeg(*b, im);
     if (im.formato.empty()) gif(*b, im);
     if (im.formato.empty()) bmp(*b, im);
@@ -90,7 +90,7 @@ std::optional<Immagine> apri(const std::string& relativo) {
 }
 
 // w : h as the twip measures `tw` : `th`, to within one pixel of height.
-bool inProporzione(const Immagine& im, int tw, int th) {
+bool inProporzione(const Picture& im, int tw, int th) {
     const double attesa = double(im.larghezza) * th / tw;
     return im.altezza >= attesa - 1.0 && im.altezza <= attesa + 1.0;
 }
@@ -216,14 +216,14 @@ TEST(OptionalDeckFile, InstallsTheThirdDeckUnderItsName) {
 // The readers above must themselves tell a picture from a damaged one.
 TEST(PictureReaders, RecogniseSignaturesAndRejectDamage) {
     std::string gif89 = std::string("GIF89a") + std::string("\x10\x00\x20\x00\x00\x00\x00", 7) + "\x3B";
-    Immagine im;
+    Picture im;
     gif(gif89, im);
     EXPECT_EQ(im.formato, "GIF");
     EXPECT_EQ(im.larghezza, 16);
     EXPECT_EQ(im.altezza, 32);
     EXPECT_FALSE(im.trasparente);
 
-    Immagine corta;
+    Picture corta;
     gif(gif89.substr(0, gif89.size() - 1), corta);  // no trailer
     EXPECT_EQ(corta.formato, "");
 
@@ -231,28 +231,28 @@ TEST(PictureReaders, RecogniseSignaturesAndRejectDamage) {
     const std::string jpg = std::string("\xFF\xD8\xFF\xE0\x00\x04\x00\x00", 8) +
                             std::string("\xFF\xC0\x00\x11\x08\x01\xE3\x00\xED\x03", 10) + std::string(14, '\0') +
                             std::string("\xFF\xD9", 2);
-    Immagine j;
+    Picture j;
     jpeg(jpg, j);
     EXPECT_EQ(j.formato, "JPEG");
     EXPECT_EQ(j.larghezza, 237);
     EXPECT_EQ(j.altezza, 483);
     EXPECT_TRUE(inProporzione(j, 1185, 2415));
-    Immagine troncato;
+    Picture troncato;
     jpeg(jpg.substr(0, jpg.size() - 2), troncato);
     EXPECT_EQ(troncato.formato, "");
 
-    Immagine storta{"JPEG", 237, 490};
+    Picture storta{"JPEG", 237, 490};
     EXPECT_FALSE(inProporzione(storta, 1185, 2415));
 
     std::string bm(58, '\0');
     bm[0] = 'B', bm[1] = 'M', bm[2] = 58, bm[18] = 20, bm[22] = 10, bm[28] = 24;
-    Immagine b;
+    Picture b;
     bmp(bm, b);
     EXPECT_EQ(b.formato, "BMP");
     EXPECT_EQ(b.larghezza, 20);
     EXPECT_EQ(b.bitPerPixel, 24);
     bm[2] = 60;  // the header claims more bytes than the file holds
-    Immagine rotta;
+    Picture rotta;
     bmp(bm, rotta);
     EXPECT_EQ(rotta.formato, "");
 }

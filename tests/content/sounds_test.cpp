@@ -1,4 +1,4 @@
-// The noises in Rumori and ZELVO's remarks in Commenti: every file the game
+// The noises in Noises and ZELVO's remarks in Commenti: every file the game
 // plays is there, is a PCM WAV file, is not silent, and lasts no longer than the
 // sound lock it holds (a remark at least 60% of it, so that the lock does not
 // leave a long silence); the text table has the words of every remark.
@@ -222,7 +222,7 @@ const Rumore kRumori[] = {
     {"Mameli.wav", 1.5, 8.0},    {"GodSave.wav", 1.5, 8.0},
 };
 
-TEST(Rumori, EveryNoiseIsAnAudibleWavNoLongerThanItsLock) {
+TEST(Noises, EveryNoiseIsAnAudibleWavNoLongerThanItsLock) {
     for (const Rumore& r : kRumori) {
         const auto p = kDatiSuoni / "Rumori" / r.file;
         const auto w = leggiWav(p);
@@ -233,7 +233,7 @@ TEST(Rumori, EveryNoiseIsAnAudibleWavNoLongerThanItsLock) {
     }
 }
 
-TEST(Rumori, HeavierCardsLandLouder) {
+TEST(Noises, HeavierCardsLandLouder) {
     const char* perPeso[] = {"liscio.wav", "fante.wav", "cavallo.wav", "re.wav", "tre.wav", "asso.wav"};
     double prima = 0;
     for (const char* f : perPeso) {
@@ -244,7 +244,7 @@ TEST(Rumori, HeavierCardsLandLouder) {
     }
 }
 
-TEST(Rumori, TheDealAndTrickNoisesDiffer) {
+TEST(Noises, TheDealAndTrickNoisesDiffer) {
     // Four dealing noises and two sweeps, so that a game does not repeat one sound.
     const std::vector<std::vector<const char*>> gruppi = {
         {"carta1.wav", "carta2.wav", "carta3.wav", "carta4.wav"}, {"Presa1.wav", "Presa2.wav"}};

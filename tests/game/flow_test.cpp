@@ -20,7 +20,7 @@ std::vector<int> ordineDistribuzione(Tavolo& t) {
     auto shown = [&] {
         std::set<int> s;
         for (int k = 1; k <= 8; ++k)
-            if (t.w.m.finestra.ImgCarta[k].Visible) s.insert(k);
+            if (t.w.m.window.ImgCarta[k].Visible) s.insert(k);
         return s;
     };
     while (order.size() < 8 && t.h.scheduler.nextDue() >= 0) {
@@ -39,25 +39,25 @@ TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
     // Ticks of the deal run every 450 ms; other timers may tick in between, so watch the deal timer itself.
     EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
 
-    const Finestra& f = t.w.m.finestra;
+    const Window& f = t.w.m.window;
     for (int s = 1; s <= 8; ++s) EXPECT_TRUE(f.ImgCarta[s].Visible) << s;
     for (int s : {1, 2, 3, 8}) EXPECT_NE(f.ShpCarta[s].BackColor, colour::WHITE) << "back on slot " << s;
     for (int s : {4, 5, 6, 7}) {
         EXPECT_EQ(f.ShpCarta[s].BackColor, colour::WHITE);
-        EXPECT_NE(f.ImgCarta[s].Picture.find(t.w.m.carte.lblCarta[s] + "2.jpg"), std::string::npos);
+        EXPECT_NE(f.ImgCarta[s].Picture.find(t.w.m.cards.lblCarta[s] + "2.jpg"), std::string::npos);
     }
-    EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
-    EXPECT_FALSE(t.w.m.gioco.lblSbirciata);
+    EXPECT_EQ(t.w.m.game.lblNumeroCarteRimaste, 34);
+    EXPECT_FALSE(t.w.m.game.lblSbirciata);
     // The trump suit is marked in the played-cards grid and in the computer's own marks.
-    EXPECT_TRUE(t.w.m.carte.trumpMarked);
-    int primoTrump = cards::suitBlockStart(t.w.m.carte.lblSeme[7]);
+    EXPECT_TRUE(t.w.m.cards.trumpMarked);
+    int primoTrump = cards::suitBlockStart(t.w.m.cards.lblSeme[7]);
     for (int c = 1; c <= 40; ++c) {
         bool trump = c >= primoTrump && c < primoTrump + 10;
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, trump ? colour::TRUMP_YELLOW : colour::WHITE);
+        EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].BackColor, trump ? colour::TRUMP_YELLOW : colour::WHITE);
     }
     // The record of the deal: cells 2..8, the trump cell marks who leads.
-    for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.dati.lblDati[k + 1].Caption, t.w.m.carte.lblCarta[k]);
-    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colour::PINK);
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.data.lblDati[k + 1].Caption, t.w.m.cards.lblCarta[k]);
+    EXPECT_EQ(t.w.m.data.lblDati[8].BackColor, colour::PINK);
     EXPECT_TRUE(t.turnoUmano());
 }
 
@@ -65,92 +65,92 @@ TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
     Tavolo t(9, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::MostraCarte, "Si"}});
     ASSERT_TRUE(t.giocaFinoAllaFine());
     ASSERT_TRUE(t.continua());
-    EXPECT_EQ(t.w.m.gioco.lblGiocoIniziatoDa, Chi::PC);
+    EXPECT_EQ(t.w.m.game.lblGiocoIniziatoDa, Who::PC);
     EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     // Shown face up with option 18, and the peek is recorded.
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, colour::WHITE);
-    EXPECT_NE(t.w.m.finestra.ShpCarta[8].BackColor, colour::WHITE);
-    EXPECT_TRUE(t.w.m.gioco.lblSbirciata);
-    EXPECT_EQ(t.w.m.dati.lblDati[8].BackColor, colour::RED);
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(t.w.m.window.ShpCarta[s].BackColor, colour::WHITE);
+    EXPECT_NE(t.w.m.window.ShpCarta[8].BackColor, colour::WHITE);
+    EXPECT_TRUE(t.w.m.game.lblSbirciata);
+    EXPECT_EQ(t.w.m.data.lblDati[8].BackColor, colour::RED);
 }
 
 TEST(Match, StarterAlternatesAcrossGamesAndMatches) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 11;
     imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
-    Simulazione sim(imp);
-    Chi atteso = Chi::H;
+    Simulation sim(imp);
+    Who atteso = Who::H;
     int partiteFinite = 0;
     for (int g = 0; g < 14; ++g) {
         sim.giocaUnGioco();
-        EXPECT_EQ(sim.w.m.gioco.lblGiocoIniziatoDa, atteso) << "game " << g;
+        EXPECT_EQ(sim.w.m.game.lblGiocoIniziatoDa, atteso) << "game " << g;
         atteso = altro(atteso);
-        partiteFinite += !sim.w.m.gioco.lblPartitaInCorso;
+        partiteFinite += !sim.w.m.game.lblPartitaInCorso;
     }
     EXPECT_GE(partiteFinite, 2);  // the alternation crossed match boundaries
 }
 
 TEST(Match, EndsWhenASideWinsTheGamesTheOptionAsks) {
     for (int n : {3, 4, 5}) {
-        Impostazioni imp;
+        SimulationSettings imp;
         imp.seme = 100 + n;
         imp.opzioni[opz::ConclusionePartita] = "Al meglio di " + std::to_string(n) + " Giochi";
-        Simulazione sim(imp);
+        Simulation sim(imp);
         for (int partita = 0; partita < 3; ++partita) {
             int giochi = 0;
             do {
                 sim.giocaUnGioco();
                 ++giochi;
-                const StatoGioco& g = sim.w.m.gioco;
+                const GameAndMatch& g = sim.w.m.game;
                 EXPECT_EQ(g.lblNumeroGioco, giochi);
                 EXPECT_LE(std::max(g.lblPartiteH, g.lblPartitePC), n);
                 ASSERT_LT(giochi, 40);
-            } while (sim.w.m.gioco.lblPartitaInCorso);
-            const StatoGioco& g = sim.w.m.gioco;
+            } while (sim.w.m.game.lblPartitaInCorso);
+            const GameAndMatch& g = sim.w.m.game;
             EXPECT_EQ(std::max(g.lblPartiteH, g.lblPartitePC), n);
             EXPECT_LT(std::min(g.lblPartiteH, g.lblPartitePC), n);
-            EXPECT_EQ(sim.w.m.finestra.lblFineGioco1,
+            EXPECT_EQ(sim.w.m.window.lblFineGioco1,
                       "Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, altrimenti clicca su una delle "
                       "seguenti opzioni:");
             // The options locked during the match are free again.
             for (int i : {opz::Abilita, opz::ConclusioneGioco, opz::ConclusionePartita})
-                EXPECT_EQ(sim.w.m.opzioni.lblVoceColore[i], colour::LIGHT_GREEN);
+                EXPECT_EQ(sim.w.m.options.lblVoceColore[i], colour::LIGHT_GREEN);
         }
     }
 }
 
 TEST(Match, ANewMatchStartsFromNothing) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 3;
     imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
-    Simulazione sim(imp);
+    Simulation sim(imp);
     do sim.giocaUnGioco();
-    while (sim.w.m.gioco.lblPartitaInCorso);
+    while (sim.w.m.game.lblPartitaInCorso);
     // Enter is taken once no remark is playing.
     sim.headless.scheduler.advance(10000);
     sim.w.tastoInvio();
-    ASSERT_FALSE(sim.w.m.finestra.fraFineGioco.Visible);
-    const StatoGioco& g = sim.w.m.gioco;
+    ASSERT_FALSE(sim.w.m.window.fraFineGioco.Visible);
+    const GameAndMatch& g = sim.w.m.game;
     EXPECT_EQ(g.lblPartiteH, 0);
     EXPECT_EQ(g.lblPartitePC, 0);
     EXPECT_EQ(g.lblNumeroGioco, 1);
-    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(sim.w.m.finestra.shpPuntiH[k] || sim.w.m.finestra.shpPuntiPC[k]);
-    EXPECT_NE(sim.w.m.dati.lblIndicazioniPannellodati1.find(" - Gioco n. 1"), std::string::npos);
+    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(sim.w.m.window.shpPuntiH[k] || sim.w.m.window.shpPuntiPC[k]);
+    EXPECT_NE(sim.w.m.data.lblIndicazioniPannellodati1.find(" - Gioco n. 1"), std::string::npos);
 }
 
 TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
     Tavolo t(21, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
-    std::vector<int> valori{t.w.m.gioco.lblNumeroCarteRimaste};
+    std::vector<int> valori{t.w.m.game.lblNumeroCarteRimaste};
     for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
         if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
         else ASSERT_TRUE(t.h.scheduler.step());
-        if (t.w.m.gioco.lblNumeroCarteRimaste != valori.back()) valori.push_back(t.w.m.gioco.lblNumeroCarteRimaste);
+        if (t.w.m.game.lblNumeroCarteRimaste != valori.back()) valori.push_back(t.w.m.game.lblNumeroCarteRimaste);
     }
     ASSERT_TRUE(t.fineVisibile());
     std::vector<int> atteso;
     for (int d = 34; d >= -6; --d) atteso.push_back(d);
     EXPECT_EQ(valori, atteso);
-    EXPECT_EQ(t.w.m.gioco.lblPuntiH + t.w.m.gioco.lblPuntiPC, 120);
+    EXPECT_EQ(t.w.m.game.lblPuntiH + t.w.m.game.lblPuntiPC, 120);
 }
 
 TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
@@ -160,22 +160,22 @@ TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
             if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
             return t.w.t.TimerPescaUltimeDue.enabled();
         }));
-        const Carte& c = t.w.m.carte;
+        const CardTable& c = t.w.m.cards;
         const std::string mazzo = c.lblCarta[8], briscola = c.lblCarta[7];
         const char seme = c.lblSeme[7];
-        const Chi vincitore = t.w.m.gioco.lblTurnoDiGioco;
-        const int slotPC = t.w.m.gioco.lblNumeroCartaGiocataDaPC, slotH = t.w.m.gioco.lblNumeroCartaGiocataDaH;
+        const Who vincitore = t.w.m.game.lblTurnoDiGioco;
+        const int slotPC = t.w.m.game.lblNumeroCartaGiocataDaPC, slotH = t.w.m.game.lblNumeroCartaGiocataDaH;
         ASSERT_TRUE(t.finche([&] { return !t.w.t.TimerPescaUltimeDue.enabled(); }));
-        EXPECT_EQ(c.lblCarta[vincitore == Chi::PC ? slotPC : slotH], mazzo);
-        EXPECT_EQ(c.lblCarta[vincitore == Chi::PC ? slotH : slotPC], briscola);
-        EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 0);
-        EXPECT_FALSE(t.w.m.finestra.ImgCarta[7].Visible);
-        EXPECT_FALSE(t.w.m.finestra.ImgCarta[8].Visible);
-        EXPECT_FALSE(t.w.m.finestra.lblCarteRimaste.Visible);
+        EXPECT_EQ(c.lblCarta[vincitore == Who::PC ? slotPC : slotH], mazzo);
+        EXPECT_EQ(c.lblCarta[vincitore == Who::PC ? slotH : slotPC], briscola);
+        EXPECT_EQ(t.w.m.game.lblNumeroCarteRimaste, 0);
+        EXPECT_FALSE(t.w.m.window.ImgCarta[7].Visible);
+        EXPECT_FALSE(t.w.m.window.ImgCarta[8].Visible);
+        EXPECT_FALSE(t.w.m.window.lblCarteRimaste.Visible);
         EXPECT_EQ(c.lblSeme[7], seme);  // the trump suit stays readable
         // The trump card, drawn by the computer, is shown face up all the same.
-        if (vincitore == Chi::H) {
-            EXPECT_EQ(t.w.m.finestra.ShpCarta[slotPC].BackColor, colour::WHITE);
+        if (vincitore == Who::H) {
+            EXPECT_EQ(t.w.m.window.ShpCarta[slotPC].BackColor, colour::WHITE);
         }
     }
 }
@@ -183,19 +183,19 @@ TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
 namespace {
 
 // A trick set up by hand just before the taking: the computer's card in slot 1, the human's in slot 4.
-void preparaPresa(Tavolo& t, const char* pc, const char* h, Chi leader, int puntiPC, int puntiH) {
-    Carte& c = t.w.m.carte;
+void preparaPresa(Tavolo& t, const char* pc, const char* h, Who leader, int puntiPC, int puntiH) {
+    CardTable& c = t.w.m.cards;
     for (auto [slot, code] : {std::pair{1, pc}, std::pair{4, h}}) {
         int cell = cards::cellOf(code);
         c.lblCarta[slot] = code;
         c.lblValore[slot] = cards::valueOf(cell);
         c.lblSeme[slot] = cards::suitOf(cell);
     }
-    StatoGioco& g = t.w.m.gioco;
+    GameAndMatch& g = t.w.m.game;
     g.lblNumeroCartaGiocataDaPC = 1;
     g.lblNumeroCartaGiocataDaH = 4;
     g.lblTurnoDiGioco = leader;
-    g.lblAChiTocca = Chi::Nessuno;
+    g.lblAChiTocca = Who::Nobody;
     g.lblPuntiPC = puntiPC;
     g.lblPuntiH = puntiH;
 }
@@ -207,44 +207,44 @@ TEST(Taking, TheTrickRule) {
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     struct Caso {
         const char *pc, *h, *trump;
-        Chi leader, vince;
+        Who leader, vince;
     } casi[] = {
-        {"Ad", "7c", "b", Chi::H, Chi::H},    // different suits, no trump: the leader
-        {"Ad", "7c", "b", Chi::PC, Chi::PC},
-        {"2b", "As", "b", Chi::PC, Chi::PC},  // the computer's trump beats an Asso
-        {"2b", "As", "b", Chi::H, Chi::PC},
-        {"Rb", "3b", "b", Chi::PC, Chi::H},   // two trumps: Tre over Re
-        {"3b", "Rb", "b", Chi::H, Chi::PC},
-        {"Ac", "2b", "b", Chi::PC, Chi::H},   // the human's trump
-        {"4s", "5s", "d", Chi::PC, Chi::H},   // same suit: the higher value
-        {"Fs", "7s", "d", Chi::H, Chi::PC},
+        {"Ad", "7c", "b", Who::H, Who::H},    // different suits, no trump: the leader
+        {"Ad", "7c", "b", Who::PC, Who::PC},
+        {"2b", "As", "b", Who::PC, Who::PC},  // the computer's trump beats an Asso
+        {"2b", "As", "b", Who::H, Who::PC},
+        {"Rb", "3b", "b", Who::PC, Who::H},   // two trumps: Tre over Re
+        {"3b", "Rb", "b", Who::H, Who::PC},
+        {"Ac", "2b", "b", Who::PC, Who::H},   // the human's trump
+        {"4s", "5s", "d", Who::PC, Who::H},   // same suit: the higher value
+        {"Fs", "7s", "d", Who::H, Who::PC},
     };
     for (const Caso& c : casi) {
         preparaPresa(t, c.pc, c.h, c.leader, 0, 0);
-        t.w.m.carte.lblSeme[7] = c.trump[0];
-        EXPECT_EQ(t.w.gioco.vincitorePresa(1, 4), c.vince) << c.pc << " " << c.h;
+        t.w.m.cards.lblSeme[7] = c.trump[0];
+        EXPECT_EQ(t.w.flow.vincitorePresa(1, 4), c.vince) << c.pc << " " << c.h;
     }
 }
 
 TEST(Taking, PointsGoToTheWinnerAndTheTrickIsRecorded) {
     Tavolo t(1);
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-    t.w.m.carte.lblSeme[7] = 'b';
-    preparaPresa(t, "Ad", "7c", Chi::H, 10, 20);
-    t.w.m.gioco.lblManche = 3;
-    t.w.gioco.TimerEffettuaLaPresa_Timer();
-    EXPECT_EQ(t.w.m.gioco.lblPuntiH, 31);
-    EXPECT_EQ(t.w.m.gioco.lblPuntiPC, 10);
-    EXPECT_EQ(t.w.m.gioco.lblTurnoDiGioco, Chi::H);
-    EXPECT_EQ(t.w.m.gioco.lblAChiTocca, Chi::H);
-    const auto& d = t.w.m.dati.lblDati;
+    t.w.m.cards.lblSeme[7] = 'b';
+    preparaPresa(t, "Ad", "7c", Who::H, 10, 20);
+    t.w.m.game.lblManche = 3;
+    t.w.flow.TimerEffettuaLaPresa_Timer();
+    EXPECT_EQ(t.w.m.game.lblPuntiH, 31);
+    EXPECT_EQ(t.w.m.game.lblPuntiPC, 10);
+    EXPECT_EQ(t.w.m.game.lblTurnoDiGioco, Who::H);
+    EXPECT_EQ(t.w.m.game.lblAChiTocca, Who::H);
+    const auto& d = t.w.m.data.lblDati;
     EXPECT_EQ(d[27].Caption, "Ad");
     EXPECT_EQ(d[28].Caption, "7c");
     EXPECT_EQ(d[29].Caption, "10");
     EXPECT_EQ(d[30].Caption, "31");
     EXPECT_EQ(d[30].BackColor, colour::PINK);
     EXPECT_EQ(d[29].BackColor, colour::WHITE);
-    EXPECT_EQ(t.w.m.gioco.lblManche, 4);
+    EXPECT_EQ(t.w.m.game.lblManche, 4);
     EXPECT_TRUE(t.w.t.TimerPesca.enabled());
 }
 
@@ -252,18 +252,18 @@ TEST(Taking, AGameEndsAtSixtyOnePointsNotAtSixty) {
     for (int prima : {57, 58}) {  // + 3 points of a Cavallo
         Tavolo t(1);
         ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-        t.w.m.carte.lblSeme[7] = 'b';
-        preparaPresa(t, "Cd", "2d", Chi::PC, prima, 0);
-        t.w.gioco.TimerEffettuaLaPresa_Timer();
-        EXPECT_EQ(t.w.m.gioco.lblPuntiPC, prima + 3);
+        t.w.m.cards.lblSeme[7] = 'b';
+        preparaPresa(t, "Cd", "2d", Who::PC, prima, 0);
+        t.w.flow.TimerEffettuaLaPresa_Timer();
+        EXPECT_EQ(t.w.m.game.lblPuntiPC, prima + 3);
         if (prima + 3 > 60) {
             EXPECT_TRUE(t.fineVisibile());
-            EXPECT_EQ(t.w.m.gioco.lblPartitePC, 1);
-            EXPECT_EQ(t.w.m.gioco.lblUltimoVincitore, Chi::PC);
-            EXPECT_FALSE(t.w.m.gioco.lblGiocoInCorso);
+            EXPECT_EQ(t.w.m.game.lblPartitePC, 1);
+            EXPECT_EQ(t.w.m.game.lblUltimoVincitore, Who::PC);
+            EXPECT_FALSE(t.w.m.game.lblGiocoInCorso);
         } else {
             EXPECT_FALSE(t.fineVisibile());
-            EXPECT_EQ(t.w.m.gioco.lblVincitore, 0);
+            EXPECT_EQ(t.w.m.game.lblVincitore, 0);
             EXPECT_TRUE(t.w.t.TimerPesca.enabled());
         }
     }
@@ -272,36 +272,36 @@ TEST(Taking, AGameEndsAtSixtyOnePointsNotAtSixty) {
 TEST(Taking, PlayedToTheLastTrickTheWinnerIsNotedWhenHePassesSixty) {
     Tavolo t(1, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-    t.w.m.carte.lblSeme[7] = 'b';
-    preparaPresa(t, "2d", "Ad", Chi::H, 0, 55);
-    t.w.gioco.TimerEffettuaLaPresa_Timer();
-    EXPECT_EQ(t.w.m.gioco.lblVincitore, 2);
+    t.w.m.cards.lblSeme[7] = 'b';
+    preparaPresa(t, "2d", "Ad", Who::H, 0, 55);
+    t.w.flow.TimerEffettuaLaPresa_Timer();
+    EXPECT_EQ(t.w.m.game.lblVincitore, 2);
     EXPECT_FALSE(t.fineVisibile());
     EXPECT_TRUE(t.w.t.TimerPesca.enabled());
 }
 
 TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 77;
     imp.opzioni[opz::ConclusioneGioco] = FINO_ALLA_FINE;
     imp.opzioni[opz::Cerimonia] = "Al termine di ogni Gioco";
-    Simulazione sim(imp);
+    Simulation sim(imp);
     bool trovato = false;
     for (int g = 0; g < 800 && !trovato; ++g) {
-        const int h = sim.w.m.gioco.lblPartiteH, pc = sim.w.m.gioco.lblPartitePC;
-        const bool inCorso = sim.w.m.gioco.lblPartitaInCorso || g == 0;
-        RisultatoGioco r = sim.giocaUnGioco();
+        const int h = sim.w.m.game.lblPartiteH, pc = sim.w.m.game.lblPartitePC;
+        const bool inCorso = sim.w.m.game.lblPartitaInCorso || g == 0;
+        GameResult r = sim.giocaUnGioco();
         if (r.puntiH != 60) continue;
         trovato = true;
         EXPECT_EQ(r.puntiPC, 60);
-        EXPECT_EQ(r.vincitore, Chi::Nessuno);
+        EXPECT_EQ(r.vincitore, Who::Nobody);
         if (inCorso) {
-            EXPECT_EQ(sim.w.m.gioco.lblPartiteH, h);
-            EXPECT_EQ(sim.w.m.gioco.lblPartitePC, pc);
+            EXPECT_EQ(sim.w.m.game.lblPartiteH, h);
+            EXPECT_EQ(sim.w.m.game.lblPartitePC, pc);
         }
         EXPECT_FALSE(sim.w.t.TimerBandiera.enabled());
-        EXPECT_FALSE(sim.w.m.finestra.ImgBandiera[1].Visible || sim.w.m.finestra.ImgBandiera[2].Visible);
-        EXPECT_TRUE(sim.w.m.gioco.lblPartitaInCorso);
+        EXPECT_FALSE(sim.w.m.window.ImgBandiera[1].Visible || sim.w.m.window.ImgBandiera[2].Visible);
+        EXPECT_TRUE(sim.w.m.game.lblPartitaInCorso);
     }
     EXPECT_TRUE(trovato) << "no 60-60 game in 800";
 }
@@ -309,26 +309,26 @@ TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
 TEST(Game, TheCeremonyShowsTheWinnersFlagThenTheEndPanel) {
     Tavolo t(1, {{opz::Cerimonia, "Al termine di ogni Gioco"}});
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-    t.w.m.carte.lblSeme[7] = 'b';
-    preparaPresa(t, "2d", "Ad", Chi::H, 0, 55);
-    t.w.gioco.TimerEffettuaLaPresa_Timer();
+    t.w.m.cards.lblSeme[7] = 'b';
+    preparaPresa(t, "2d", "Ad", Who::H, 0, 55);
+    t.w.flow.TimerEffettuaLaPresa_Timer();
     EXPECT_FALSE(t.fineVisibile());
-    EXPECT_TRUE(t.w.m.finestra.ImgBandiera[2].Visible);
-    EXPECT_NE(t.w.m.finestra.ImgBandiera[2].Picture.find("Italia.bmp"), std::string::npos);
+    EXPECT_TRUE(t.w.m.window.ImgBandiera[2].Visible);
+    EXPECT_NE(t.w.m.window.ImgBandiera[2].Picture.find("Italia.bmp"), std::string::npos);
     EXPECT_TRUE(t.w.t.TimerBandiera.enabled());
     const int64_t inizio = t.h.scheduler.nowMs();
     ASSERT_TRUE(t.finche([&] { return t.fineVisibile(); }, 60000));
     EXPECT_EQ(t.h.scheduler.nowMs() - inizio, 45 * 700);
-    EXPECT_FALSE(t.w.m.finestra.ImgBandiera[2].Visible);
-    EXPECT_EQ(t.w.m.gioco.lblcontatorebandiera, 0);
-    EXPECT_EQ(t.w.m.gioco.lblVincitore, 0);
+    EXPECT_FALSE(t.w.m.window.ImgBandiera[2].Visible);
+    EXPECT_EQ(t.w.m.game.lblcontatorebandiera, 0);
+    EXPECT_EQ(t.w.m.game.lblVincitore, 0);
 }
 
 TEST(EndPanel, TextsWhileTheMatchGoesOn) {
     Tavolo t(2);
     ASSERT_TRUE(t.giocaFinoAllaFine());
-    const Finestra& f = t.w.m.finestra;
-    ASSERT_TRUE(t.w.m.gioco.lblPartitaInCorso);
+    const Window& f = t.w.m.window;
+    ASSERT_TRUE(t.w.m.game.lblPartitaInCorso);
     EXPECT_EQ(f.lblFineGioco1,
               "Se vuoi continuare subito la Partita con un nuovo Gioco premi il tasto INVIO, altrimenti clicca su una "
               "delle seguenti opzioni:");
@@ -340,9 +340,9 @@ TEST(EndPanel, TextsWhileTheMatchGoesOn) {
     EXPECT_TRUE(f.fraPannello[1].Visible);
     EXPECT_EQ(f.lblComandi[menu::Partita], colour::GREEN);
     // The end of a game frees the option of its end, but not those of the match.
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colour::LIGHT_GREEN);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusionePartita], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusioneGioco], colour::LIGHT_GREEN);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::Abilita], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusionePartita], colour::PINK);
     // The final score is shown whatever the points option says.
     EXPECT_TRUE(f.lblPuntiHVista.Visible && f.lblPuntiPCVista.Visible);
 }
@@ -350,21 +350,21 @@ TEST(EndPanel, TextsWhileTheMatchGoesOn) {
 TEST(EndPanel, EnterIsIgnoredWhileASoundMustNotBeCut) {
     Tavolo t(2);
     ASSERT_TRUE(t.giocaFinoAllaFine());
-    t.w.m.suoni.lblInterdiciSuoni = true;
+    t.w.m.sounds.lblInterdiciSuoni = true;
     t.w.tastoInvio();
     EXPECT_TRUE(t.fineVisibile());
-    EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, 1);
-    t.w.m.suoni.lblInterdiciSuoni = false;
+    EXPECT_EQ(t.w.m.game.lblNumeroGioco, 1);
+    t.w.m.sounds.lblInterdiciSuoni = false;
     t.w.tastoInvio();
     EXPECT_FALSE(t.fineVisibile());
-    EXPECT_EQ(t.w.m.gioco.lblNumeroGioco, 2);
+    EXPECT_EQ(t.w.m.game.lblNumeroGioco, 2);
     EXPECT_TRUE(t.w.t.TimerDistribuisciCarte.enabled());
-    EXPECT_EQ(t.w.m.gioco.lblNumeroCarteRimaste, 34);
-    EXPECT_EQ(t.w.m.gioco.lblPuntiH + t.w.m.gioco.lblPuntiPC, 0);
+    EXPECT_EQ(t.w.m.game.lblNumeroCarteRimaste, 34);
+    EXPECT_EQ(t.w.m.game.lblPuntiH + t.w.m.game.lblPuntiPC, 0);
     for (int c = 1; c <= 40; ++c) {
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].BackColor, colour::WHITE);
-        EXPECT_EQ(t.w.m.carte.lblCarteGiocate[c].ForeColor, colour::BLACK);
-        EXPECT_FALSE(t.w.m.carte.played[c]);
+        EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].BackColor, colour::WHITE);
+        EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].ForeColor, colour::BLACK);
+        EXPECT_FALSE(t.w.m.cards.played[c]);
     }
 }
 
@@ -373,24 +373,24 @@ TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     const Model prima = t.w.m;
     for (int i : {0, 1, 2, 3, 7, 8, 9, -1}) t.w.ImgCarta_Click(i);
-    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 0);
-    EXPECT_TRUE(t.w.m.gioco.lblPuoiGiocare);
+    EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 0);
+    EXPECT_TRUE(t.w.m.game.lblPuoiGiocare);
     EXPECT_FALSE(t.w.t.TimerAnimazionecarteH.enabled());
 
     t.w.ImgCarta_Click(5);
-    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 5);
     EXPECT_TRUE(t.w.t.TimerAnimazionecarteH.enabled());
     // The first card of a game locks the end-of-game option; the match options too.
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::ConclusioneGioco], colour::PINK);
-    EXPECT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusioneGioco], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::Abilita], colour::PINK);
     t.w.ImgCarta_Click(4);  // while the first card is moving
-    EXPECT_EQ(t.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 5);
     // Six steps of 80 ms bring the card to the table.
     t.h.scheduler.advance(6 * 80);
-    EXPECT_EQ(t.w.m.finestra.ImgCarta[5].Left, posto::LEFT_H);
-    EXPECT_EQ(t.w.m.finestra.ImgCarta[5].Top, posto::TOP_TAVOLO);
-    EXPECT_EQ(t.w.m.finestra.ShpCarta[5].Left, posto::LEFT_H - 180);
-    EXPECT_EQ(t.w.m.gioco.lblAChiTocca, Chi::PC);
+    EXPECT_EQ(t.w.m.window.ImgCarta[5].Left, place::LEFT_HUMAN);
+    EXPECT_EQ(t.w.m.window.ImgCarta[5].Top, place::TOP_TRICK);
+    EXPECT_EQ(t.w.m.window.ShpCarta[5].Left, place::LEFT_HUMAN - 180);
+    EXPECT_EQ(t.w.m.game.lblAChiTocca, Who::PC);
 }
 
 TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
@@ -423,8 +423,8 @@ TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
         for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
             if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
             else ASSERT_TRUE(t.h.scheduler.step());
-            const int d = t.w.m.gioco.lblNumeroCarteRimaste;
-            if (d == -5 && giocataPC < 0 && t.w.m.gioco.lblTurnoDiGioco == Chi::PC) giocataPC = t.h.scheduler.nowMs();
+            const int d = t.w.m.game.lblNumeroCarteRimaste;
+            if (d == -5 && giocataPC < 0 && t.w.m.game.lblTurnoDiGioco == Who::PC) giocataPC = t.h.scheduler.nowMs();
             if (d == -6 && giocataPC >= 0) {
                 EXPECT_EQ(t.h.scheduler.nowMs() - giocataPC, 550);
                 visto = true;
@@ -440,16 +440,16 @@ TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
     t.w.ImgCarta_Click(4);
-    ASSERT_TRUE(t.finche([&] { return t.w.m.finestra.cmdEffettuaLaPresa.Visible; }));
-    EXPECT_EQ(t.w.m.finestra.cmdEffettuaLaPresa.Caption,
+    ASSERT_TRUE(t.finche([&] { return t.w.m.window.cmdEffettuaLaPresa.Visible; }));
+    EXPECT_EQ(t.w.m.window.cmdEffettuaLaPresa.Caption,
               "Per effettuare la Presa delle due carte clicca qui o premi INVIO");
-    const int manche = t.w.m.gioco.lblManche;
+    const int manche = t.w.m.game.lblManche;
     t.h.scheduler.advance(10 * 60 * 1000);
-    EXPECT_EQ(t.w.m.gioco.lblManche, manche);
+    EXPECT_EQ(t.w.m.game.lblManche, manche);
     t.w.tastoInvio();
-    EXPECT_FALSE(t.w.m.finestra.cmdEffettuaLaPresa.Visible);
+    EXPECT_FALSE(t.w.m.window.cmdEffettuaLaPresa.Visible);
     t.h.scheduler.advance(10);
-    EXPECT_EQ(t.w.m.gioco.lblManche, manche + 1);
+    EXPECT_EQ(t.w.m.game.lblManche, manche + 1);
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);  // back to the option's value
 }
 
@@ -457,21 +457,21 @@ TEST(Deal, TheDeckAndTheComputersHandShowTheBackDesign) {
     Tavolo t(3, {{opz::MotivoRetro, "Rombi"}, {opz::GraficaCasuale, "No"}});
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     for (int s : {1, 2, 3, 8}) {
-        EXPECT_EQ(t.w.m.finestra.ImgCarta[s].Picture, "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
-        EXPECT_EQ(t.w.m.finestra.ShpCarta[s].BackColor, coloreRetro("Grigio cemento")) << s;
+        EXPECT_EQ(t.w.m.window.ImgCarta[s].Picture, "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
+        EXPECT_EQ(t.w.m.window.ShpCarta[s].BackColor, coloreRetro("Grigio cemento")) << s;
     }
 }
 
 TEST(StartUp, RandomGraphicsUnlessOptionZeroIsNo) {
     Tavolo fisso(4, {{opz::GraficaCasuale, "No"}});
-    EXPECT_EQ(fisso.w.m.opzioni[opz::ColoreTavolo], "Rosso mattone");
-    EXPECT_EQ(fisso.w.m.finestra.coloreTavolo, coloreTavolo("Rosso mattone"));
+    EXPECT_EQ(fisso.w.m.options[opz::ColoreTavolo], "Rosso mattone");
+    EXPECT_EQ(fisso.w.m.window.coloreTavolo, coloreTavolo("Rosso mattone"));
     // Drawn at random: over a few start-ups the table colour changes, and the window paints what the option says.
     std::set<std::string> visti;
     for (uint64_t seed = 1; seed <= 6; ++seed) {
         Tavolo t(seed, {{opz::GraficaCasuale, "All'inizio della Partita"}});
-        visti.insert(t.w.m.opzioni[opz::ColoreTavolo]);
-        EXPECT_EQ(t.w.m.finestra.coloreTavolo, coloreTavolo(t.w.m.opzioni[opz::ColoreTavolo]));
+        visti.insert(t.w.m.options[opz::ColoreTavolo]);
+        EXPECT_EQ(t.w.m.window.coloreTavolo, coloreTavolo(t.w.m.options[opz::ColoreTavolo]));
     }
     EXPECT_GT(visti.size(), 1u);
 }

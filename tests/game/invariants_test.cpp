@@ -20,12 +20,12 @@ int giochiDaProvare(int normale) {
 
 // The record of a finished game, checked against the cards and the points.
 void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
-    const auto& d = m.dati.lblDati;
+    const auto& d = m.data.lblDati;
     std::set<std::string> giocate, distribuite;
     int pcPrima = 0, hPrima = 0;
     for (int k = 1; k <= 20; ++k) {
-        const std::string& pc = d[dati::cartaPC(k)].Caption;
-        const std::string& h = d[dati::cartaH(k)].Caption;
+        const std::string& pc = d[cells::pcCard(k)].Caption;
+        const std::string& h = d[cells::humanCard(k)].Caption;
         if (k > prese) {
             ASSERT_TRUE(pc.empty() && h.empty()) << "row " << k << " of a game of " << prese;
             continue;
@@ -34,9 +34,9 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
         ASSERT_NE(cards::cellOf(h), 0) << "row " << k;
         giocate.insert(pc);
         giocate.insert(h);
-        const int pcDopo = std::stoi(d[dati::puntiPC(k)].Caption), hDopo = std::stoi(d[dati::puntiH(k)].Caption);
-        const bool vincePC = d[dati::puntiPC(k)].BackColor == colour::RED;
-        const bool vinceH = d[dati::puntiH(k)].BackColor == colour::PINK;
+        const int pcDopo = std::stoi(d[cells::pcPoints(k)].Caption), hDopo = std::stoi(d[cells::humanPoints(k)].Caption);
+        const bool vincePC = d[cells::pcPoints(k)].BackColor == colour::RED;
+        const bool vinceH = d[cells::humanPoints(k)].BackColor == colour::PINK;
         ASSERT_NE(vincePC, vinceH) << "row " << k << ": exactly one side takes a trick";
         const int valore = cards::pointsOf(cards::valueOf(cards::cellOf(pc))) + cards::pointsOf(cards::valueOf(cards::cellOf(h)));
         EXPECT_EQ(pcDopo - pcPrima, vincePC ? valore : 0) << "row " << k;
@@ -45,45 +45,45 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
         hPrima = hDopo;
     }
     EXPECT_EQ(giocate.size(), static_cast<size_t>(2 * prese));
-    EXPECT_EQ(pcPrima, m.gioco.lblPuntiPC);
-    EXPECT_EQ(hPrima, m.gioco.lblPuntiH);
+    EXPECT_EQ(pcPrima, m.game.lblPuntiPC);
+    EXPECT_EQ(hPrima, m.game.lblPuntiH);
 
     // Dealt and drawn cards: the deck slot's card and the trump come last, to the winner and the loser of trick 17.
     for (int c = 2; c <= 8; ++c) distribuite.insert(d[c].Caption);
     for (int k = 2; k <= 18 && k <= prese + 1; ++k) {
-        const std::string& pc = d[dati::pescataPC(k)].Caption;
-        const std::string& h = d[dati::pescataH(k)].Caption;
+        const std::string& pc = d[cells::pcDraw(k)].Caption;
+        const std::string& h = d[cells::humanDraw(k)].Caption;
         if (k > prese) break;
         ASSERT_NE(cards::cellOf(pc), 0) << "draw row " << k;
         ASSERT_NE(cards::cellOf(h), 0) << "draw row " << k;
         distribuite.insert(pc);
         distribuite.insert(h);
     }
-    for (int k = 19; k <= 20; ++k) EXPECT_TRUE(d[dati::pescataPC(k)].Caption.empty() && d[dati::pescataH(k)].Caption.empty());
+    for (int k = 19; k <= 20; ++k) EXPECT_TRUE(d[cells::pcDraw(k)].Caption.empty() && d[cells::humanDraw(k)].Caption.empty());
     if (finoAllaFine) {
         EXPECT_EQ(distribuite.size(), 40u) << "every card of the deck enters the table once";
         EXPECT_EQ(giocate, distribuite);
         const std::string briscola = d[8].Caption;
-        EXPECT_TRUE(d[dati::pescataPC(18)].Caption == briscola || d[dati::pescataH(18)].Caption == briscola);
-        for (int p = 1; p <= 40; ++p) EXPECT_EQ(m.carte.lblCartaDaEstrarre[p].BackColor, colour::RED);
+        EXPECT_TRUE(d[cells::pcDraw(18)].Caption == briscola || d[cells::humanDraw(18)].Caption == briscola);
+        for (int p = 1; p <= 40; ++p) EXPECT_EQ(m.cards.lblCartaDaEstrarre[p].BackColor, colour::RED);
     }
 }
 
 }  // namespace
 
 TEST(WholeGames, PlayedToTheLastTrick) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 2026;
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
-    Simulazione sim(imp);
+    Simulation sim(imp);
     const int n = giochiDaProvare(1500);
     long long totH = 0, totPC = 0;
     for (int g = 0; g < n; ++g) {
-        RisultatoGioco r = sim.giocaUnGioco();
+        GameResult r = sim.giocaUnGioco();
         ASSERT_EQ(r.prese, 20) << "game " << g;
         ASSERT_EQ(r.puntiH + r.puntiPC, 120) << "game " << g;
-        EXPECT_EQ(sim.w.m.gioco.lblNumeroCarteRimaste, -6);
-        EXPECT_EQ(r.vincitore, r.puntiPC > 60 ? Chi::PC : r.puntiH > 60 ? Chi::H : Chi::Nessuno);
+        EXPECT_EQ(sim.w.m.game.lblNumeroCarteRimaste, -6);
+        EXPECT_EQ(r.vincitore, r.puntiPC > 60 ? Who::PC : r.puntiH > 60 ? Who::H : Who::Nobody);
         controllaRegistro(sim.w.m, r.prese, true);
         if (HasFatalFailure()) return;
         totH += r.puntiH;
@@ -93,22 +93,22 @@ TEST(WholeGames, PlayedToTheLastTrick) {
 }
 
 TEST(WholeGames, EndingAsSoonAsASidePassesSixty) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = 61;
     imp.opzioni[opz::ConclusioneGioco] = "Appena uno supera 60 punti";
     imp.opzioni[opz::Animazione] = "Veloce";
-    Simulazione sim(imp);
+    Simulation sim(imp);
     const int n = giochiDaProvare(500);
     for (int g = 0; g < n; ++g) {
-        RisultatoGioco r = sim.giocaUnGioco();
+        GameResult r = sim.giocaUnGioco();
         ASSERT_GE(r.prese, 1);
         ASSERT_LE(r.prese, 20);
         if (r.prese < 20) {
             // It stopped early: exactly the trick that took a side past 60.
             EXPECT_TRUE(r.puntiPC > 60 || r.puntiH > 60) << "game " << g;
-            const auto& d = sim.w.m.dati.lblDati;
-            const int prima = r.prese == 1 ? 0 : std::max(std::stoi(d[dati::puntiPC(r.prese - 1)].Caption),
-                                                             std::stoi(d[dati::puntiH(r.prese - 1)].Caption));
+            const auto& d = sim.w.m.data.lblDati;
+            const int prima = r.prese == 1 ? 0 : std::max(std::stoi(d[cells::pcPoints(r.prese - 1)].Caption),
+                                                             std::stoi(d[cells::humanPoints(r.prese - 1)].Caption));
             EXPECT_LE(prima, 60) << "game " << g;
         }
         controllaRegistro(sim.w.m, r.prese, false);
@@ -127,11 +127,11 @@ TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
     for (int run = 0; run < partite; ++run) {
         Headless h(rng());
         Principale w(h.piattaforma);
-        w.m.opzioni.lblOpzione[opz::PresaAutomatica] = presa[run % 3];
-        w.m.opzioni.lblOpzione[opz::Animazione] = anim[(run / 3) % 3];
-        w.m.opzioni.lblOpzione[opz::ConclusioneGioco] = fine[run % 2];
-        w.m.opzioni.lblOpzione[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
-        w.m.opzioni.lblOpzione[opz::Cerimonia] = run % 4 == 0 ? "Al termine di ogni Gioco" : "No";
+        w.m.options.lblOpzione[opz::PresaAutomatica] = presa[run % 3];
+        w.m.options.lblOpzione[opz::Animazione] = anim[(run / 3) % 3];
+        w.m.options.lblOpzione[opz::ConclusioneGioco] = fine[run % 2];
+        w.m.options.lblOpzione[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
+        w.m.options.lblOpzione[opz::Cerimonia] = run % 4 == 0 ? "Al termine di ogni Gioco" : "No";
         w.Form_Load();
         int giochiFiniti = 0;
         int64_t inizioGioco = 0;
@@ -144,12 +144,12 @@ TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
                 case 3: w.cmdContinuaOIniziaPartita_Click(); break;
                 default: w.ImgCarta_Click(std::uniform_int_distribution<int>(0, 9)(rng)); break;
             }
-            const StatoGioco& g = w.m.gioco;
+            const GameAndMatch& g = w.m.game;
             ASSERT_GE(g.lblPuntiH, 0);
             ASSERT_LE(g.lblPuntiH + g.lblPuntiPC, 120);
             ASSERT_GE(g.lblNumeroCarteRimaste, -6);
             ASSERT_LE(g.lblNumeroCarteRimaste, 34);
-            const bool fine = w.m.finestra.fraFineGioco.Visible;
+            const bool fine = w.m.window.fraFineGioco.Visible;
             if (fine && !eraFine) {
                 ++giochiFiniti;
                 if (g.lblManche == 21) {

@@ -11,8 +11,8 @@ namespace zelvo::test {
 struct Tavolo {
     explicit Tavolo(uint64_t seed = 1, std::initializer_list<std::pair<int, const char*>> opzioni = {})
         : h(seed), w(h.piattaforma) {
-        for (auto [i, v] : opzioni) w.m.opzioni.lblOpzione[i] = v;
-        w.m.nomeGiocatore = "Anna";
+        for (auto [i, v] : opzioni) w.m.options.lblOpzione[i] = v;
+        w.m.playerName = "Anna";
         w.Form_Load();
     }
 
@@ -28,26 +28,26 @@ struct Tavolo {
     }
 
     bool turnoUmano() const {
-        const StatoGioco& g = w.m.gioco;
-        return g.lblAChiTocca == Chi::H && g.lblPuoiGiocare && g.lblGiocoInCorso &&
+        const GameAndMatch& g = w.m.game;
+        return g.lblAChiTocca == Who::H && g.lblPuoiGiocare && g.lblGiocoInCorso &&
                g.lblNumeroCarteRimaste > -4 && !w.t.TimerAnimazionecartePC.enabled();
     }
 
     int primaCartaUmana() const {
         for (int s = 4; s <= 6; ++s)
-            if (!w.m.carte.lblCarta[s].empty() && w.m.finestra.ImgCarta[s].Visible) return s;
+            if (!w.m.cards.lblCarta[s].empty() && w.m.window.ImgCarta[s].Visible) return s;
         return 0;
     }
 
     // Plays the current game to its end panel, the human always playing its first card.
     bool giocaFinoAllaFine() {
         for (int guard = 0; guard < 10000; ++guard) {
-            if (w.m.finestra.fraFineGioco.Visible) return true;
+            if (w.m.window.fraFineGioco.Visible) return true;
             if (turnoUmano()) {
                 w.ImgCarta_Click(primaCartaUmana());
                 continue;
             }
-            if (w.m.finestra.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
+            if (w.m.window.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
                 w.tastoInvio();
                 continue;
             }
@@ -56,7 +56,7 @@ struct Tavolo {
         return false;
     }
 
-    bool fineVisibile() const { return w.m.finestra.fraFineGioco.Visible; }
+    bool fineVisibile() const { return w.m.window.fraFineGioco.Visible; }
 
     // Enter on the end panel, as often as needed: while a remark that must not be cut plays, it is ignored.
     bool continua() {

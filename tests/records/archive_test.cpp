@@ -31,17 +31,17 @@ TEST(Archivio, TheProposedName) {
                 {99, 1, false, "099-01.txt"}};
     for (const auto& c : casi) {
         Banco b;
-        b.w->m.gioco.lblTotalePartite = c.totale;
-        b.w->m.gioco.lblNumeroGioco = c.gioco;
-        b.w->m.gioco.lblPartitaInCorso = c.inCorso;
-        EXPECT_EQ(b.w->registri.nomeProposto(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
+        b.w->m.game.lblTotalePartite = c.totale;
+        b.w->m.game.lblNumeroGioco = c.gioco;
+        b.w->m.game.lblPartitaInCorso = c.inCorso;
+        EXPECT_EQ(b.w->records.nomeProposto(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
     }
 }
 
 // Loads a game file through the open dialog.
 void apri(Banco& b, const std::string& file) {
     b.dialoghi.rispondi(file);
-    b.w->registri.cmdLoad();
+    b.w->records.cmdLoad();
 }
 
 TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
@@ -53,22 +53,22 @@ TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
     EXPECT_FALSE(b.dialoghi.richieste()[0].salva);
     EXPECT_EQ(b.dialoghi.richieste()[0].percorso, b.cartella.percorso + "/utente/Archivio");
     EXPECT_EQ(b.dialoghi.richieste()[0].filtro, "File di testo (*.txt)|*.txt");
-    EXPECT_EQ(w.m.dati.lblIndicazioniPannellodati1, "Partita n. 7 - Gioco n. 2");
-    EXPECT_EQ(w.m.dati.lblIndicazioniPannellodati2, "5/12/26 - 20:31");
-    EXPECT_EQ(w.m.dati.lblDati[0].Caption, "ZELVO B");
-    EXPECT_EQ(w.m.dati.lblDati[1].Caption, "Niccolò");
-    EXPECT_EQ(w.m.finestra.lblH.Caption, "Niccolò");
-    EXPECT_EQ(w.m.dati.lblDati[8].BackColor, colour::RED);
-    EXPECT_EQ(w.m.dati.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
-    EXPECT_EQ(w.m.dati.lblDati[2].BackColor, colour::WHITE);
-    EXPECT_TRUE(w.m.finestra.cmdScegliManche.focus);
+    EXPECT_EQ(w.m.data.lblIndicazioniPannellodati1, "Partita n. 7 - Gioco n. 2");
+    EXPECT_EQ(w.m.data.lblIndicazioniPannellodati2, "5/12/26 - 20:31");
+    EXPECT_EQ(w.m.data.lblDati[0].Caption, "ZELVO B");
+    EXPECT_EQ(w.m.data.lblDati[1].Caption, "Niccolò");
+    EXPECT_EQ(w.m.window.lblH.Caption, "Niccolò");
+    EXPECT_EQ(w.m.data.lblDati[8].BackColor, colour::RED);
+    EXPECT_EQ(w.m.data.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
+    EXPECT_EQ(w.m.data.lblDati[2].BackColor, colour::WHITE);
+    EXPECT_TRUE(w.m.window.cmdScegliManche.focus);
     EXPECT_TRUE(w.t.TimerCaricaPartita.enabled());
     b.h.scheduler.advance(50);
     EXPECT_FALSE(w.t.TimerCaricaPartita.enabled());
-    EXPECT_TRUE(w.m.finestra.lblIstruzionePannelloDati);
-    EXPECT_EQ(w.m.registri.lblContaDati, 1);
-    EXPECT_EQ(w.m.gioco.lblManche, 1);
-    EXPECT_EQ(w.m.dati.marcatoreTop, 1935);
+    EXPECT_TRUE(w.m.window.lblIstruzionePannelloDati);
+    EXPECT_EQ(w.m.records.lblContaDati, 1);
+    EXPECT_EQ(w.m.game.lblManche, 1);
+    EXPECT_EQ(w.m.data.marcatoreTop, 1935);
 }
 
 TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
@@ -77,7 +77,7 @@ TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
     apri(b, b.archivio(GOLDEN));
     b.h.scheduler.advance(50);
     b.dialoghi.rispondi(b.archivio("copia.txt"));
-    b.w->registri.SalvaGioco();
+    b.w->records.SalvaGioco();
     EXPECT_EQ(leggiFile(b.archivio("copia.txt")), golden(GOLDEN));
     const auto& r = b.dialoghi.richieste().back();
     EXPECT_TRUE(r.salva);
@@ -88,30 +88,30 @@ TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
 TEST(Archivio, AGamePlayedAndSavedComesBackCellForCell) {
     Banco b;
     Principale& w = *b.w;
-    w.m.nomeGiocatore = "Anna";
+    w.m.playerName = "Anna";
     w.Form_Load();
     ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b));
-    EXPECT_EQ(w.registri.nomeProposto(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
+    EXPECT_EQ(w.records.nomeProposto(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
     b.dialoghi.rispondi(b.archivio("001-01.txt"));
-    w.registri.SalvaGioco();
+    w.records.SalvaGioco();
     const std::string salvato = leggiFile(b.archivio("001-01.txt"));
     EXPECT_EQ(std::count(salvato.begin(), salvato.end(), '\n'), 268);
 
     Banco b2;
     apri(b2, b.archivio("001-01.txt"));
     for (int i = 0; i <= 132; ++i) {
-        EXPECT_EQ(b2.w->m.dati.lblDati[i].Caption, w.m.dati.lblDati[i].Caption) << i;
-        EXPECT_EQ(b2.w->m.dati.lblDati[i].BackColor, w.m.dati.lblDati[i].BackColor) << i;
+        EXPECT_EQ(b2.w->m.data.lblDati[i].Caption, w.m.data.lblDati[i].Caption) << i;
+        EXPECT_EQ(b2.w->m.data.lblDati[i].BackColor, w.m.data.lblDati[i].BackColor) << i;
     }
-    EXPECT_EQ(b2.w->m.dati.lblIndicazioniPannellodati1, w.m.dati.lblIndicazioniPannellodati1);
-    EXPECT_EQ(b2.w->m.finestra.lblH.Caption, "Anna");
+    EXPECT_EQ(b2.w->m.data.lblIndicazioniPannellodati1, w.m.data.lblIndicazioniPannellodati1);
+    EXPECT_EQ(b2.w->m.window.lblH.Caption, "Anna");
 }
 
 TEST(Archivio, ACancelledDialogChangesNothing) {
     Banco b;
-    b.w->m.dati.lblDati[20].Caption = "Ad";
-    b.w->registri.SalvaGioco();   // no answer queued: cancelled
-    b.w->registri.cmdLoad();
+    b.w->m.data.lblDati[20].Caption = "Ad";
+    b.w->records.SalvaGioco();   // no answer queued: cancelled
+    b.w->records.cmdLoad();
     ASSERT_EQ(b.dialoghi.richieste().size(), 2u);
     // Both dialogs open in a folder that is there, even on the first run; no file is written.
     EXPECT_EQ(std::filesystem::path(b.dialoghi.richieste()[0].percorso).parent_path(),
@@ -121,7 +121,7 @@ TEST(Archivio, ACancelledDialogChangesNothing) {
         EXPECT_TRUE(std::filesystem::is_directory(b.cartella.percorso + c)) << c;
         EXPECT_TRUE(b.elenco(b.cartella.percorso + c).empty()) << c;
     }
-    EXPECT_EQ(b.w->m.dati.lblDati[20].Caption, "Ad");
+    EXPECT_EQ(b.w->m.data.lblDati[20].Caption, "Ad");
     EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
 }
 
@@ -150,20 +150,20 @@ TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
     for (const auto& c : casi) {
         Banco b;
         for (int i = 0; i <= 132; ++i) {
-            b.w->m.dati.lblDati[i].Caption = etichetta(i);
-            b.w->m.dati.lblDati[i].BackColor = static_cast<Colour>(i);
+            b.w->m.data.lblDati[i].Caption = etichetta(i);
+            b.w->m.data.lblDati[i].BackColor = static_cast<Colour>(i);
         }
-        b.w->m.dati.lblDati[14].Caption.clear();
-        b.w->m.finestra.lblH.Caption = "Anna";
+        b.w->m.data.lblDati[14].Caption.clear();
+        b.w->m.window.lblH.Caption = "Anna";
         scriviFile(b.archivio("x.txt"), c.file);
         apri(b, b.archivio("x.txt"));
-        EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, c.messaggio);
+        EXPECT_EQ(b.w->m.data.lblDati[14].Caption, c.messaggio);
         for (int i = 0; i <= 132; ++i) {
             if (i == 14) continue;
-            EXPECT_EQ(b.w->m.dati.lblDati[i].Caption, etichetta(i));
-            EXPECT_EQ(b.w->m.dati.lblDati[i].BackColor, static_cast<Colour>(i));
+            EXPECT_EQ(b.w->m.data.lblDati[i].Caption, etichetta(i));
+            EXPECT_EQ(b.w->m.data.lblDati[i].BackColor, static_cast<Colour>(i));
         }
-        EXPECT_EQ(b.w->m.finestra.lblH.Caption, "Anna");
+        EXPECT_EQ(b.w->m.window.lblH.Caption, "Anna");
         EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
     }
 }
@@ -171,16 +171,16 @@ TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
 TEST(Archivio, AFileThatCannotBeReadIsReportedToo) {
     Banco b;
     apri(b, b.archivio("non-esiste.txt"));
-    EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, "Impossibile leggere il file scelto");
+    EXPECT_EQ(b.w->m.data.lblDati[14].Caption, "Impossibile leggere il file scelto");
 }
 
 TEST(Archivio, AFailedSaveLeavesTheOldFileWhole) {
     Banco b;
     scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
-    b.w->m.dati.lblDati[1].Caption = "Altro";
+    b.w->m.data.lblDati[1].Caption = "Altro";
     b.fs.guasta(FileSystemDiProva::Guasto::Scrittura);
     b.dialoghi.rispondi(b.archivio(GOLDEN));
-    b.w->registri.SalvaGioco();
+    b.w->records.SalvaGioco();
     EXPECT_EQ(leggiFile(b.archivio(GOLDEN)), golden(GOLDEN));
 }
 
@@ -196,7 +196,7 @@ TEST(FormatoGioco, TextAfterTheLastLineIsNoPartOfTheFile) {
 }
 
 TEST(FormatoGioco, SignedColoursOfTheWindowSystemSurvive) {
-    formati::Gioco g;
+    formati::GameFile g;
     g.colore.fill(0);
     g.colore[13] = 0x8000000F;  // a system colour
     auto letto = formati::leggiGioco(formati::scriviGioco(g));

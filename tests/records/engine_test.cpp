@@ -142,13 +142,13 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         prova::Banco b;
         if (cs.partite) scriviFile(b.dati("ZlvPart.txt"), *cs.partite);
         if (cs.albo) scriviFile(b.dati("ZlvAlbo.txt"), *cs.albo);
-        b.w->registri.CaricaAlbo();
-        ASSERT_EQ(b.w->m.gioco.lblTotalePartite, cs.partiteAttese);
+        b.w->records.CaricaAlbo();
+        ASSERT_EQ(b.w->m.game.lblTotalePartite, cs.partiteAttese);
         Esito e = esegui("records " + b.cartella.percorso + "/utente/Dati");
         ASSERT_EQ(e.codice, 0) << e.errori;
         auto j = nlohmann::json::parse(e.uscita);
         EXPECT_EQ(j["matches"], cs.partiteAttese);
-        EXPECT_EQ(j["register"], nlohmann::json(b.w->m.registri.LstAlbo));
+        EXPECT_EQ(j["register"], nlohmann::json(b.w->m.records.LstAlbo));
     }
 }
 

@@ -77,18 +77,18 @@ struct Banco {
 // each time (the last one when `dallUltima`).
 inline void giocaFinoAllaFine(Banco& b, bool dallUltima = false) {
     Principale& w = *b.w;
-    for (int passi = 0; passi < 200000 && !w.m.finestra.fraFineGioco.Visible; ++passi) {
-        if (w.m.gioco.lblPuoiGiocare && w.m.gioco.lblAChiTocca == Chi::H && !w.t.TimerDistribuisciCarte.enabled())
+    for (int passi = 0; passi < 200000 && !w.m.window.fraFineGioco.Visible; ++passi) {
+        if (w.m.game.lblPuoiGiocare && w.m.game.lblAChiTocca == Who::H && !w.t.TimerDistribuisciCarte.enabled())
             for (int k = 0; k < 3; ++k) {
                 const int s = dallUltima ? 6 - k : 4 + k;
-                if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP[s]) {
+                if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top == place::TOP[s]) {
                     w.ImgCarta_Click(s);
                     break;
                 }
             }
         b.h.scheduler.advance(10);
     }
-    ASSERT_TRUE(w.m.finestra.fraFineGioco.Visible);
+    ASSERT_TRUE(w.m.window.fraFineGioco.Visible);
 }
 
 }  // namespace zelvo::prova

@@ -15,14 +15,14 @@ using prova::scriviFile;
 // The end of a match as the game leaves it for the records.
 void fineMatch(Principale& w, const std::string& nome, bool vinceH, int gH, int gPC,
                const char* livello = "Alta (Livello B)", bool sbirciata = false) {
-    w.m.finestra.lblH.Caption = nome;
-    w.m.finestra.lblH.opaca = vinceH;
-    w.m.finestra.lblPC.opaca = !vinceH;
-    w.m.gioco.lblPartiteH = gH;
-    w.m.gioco.lblPartitePC = gPC;
-    w.m.opzioni.lblOpzione[opz::Abilita] = livello;
-    w.m.gioco.lblSbirciata = sbirciata;
-    w.registri.AggiornaClassifica();
+    w.m.window.lblH.Caption = nome;
+    w.m.window.lblH.opaca = vinceH;
+    w.m.window.lblPC.opaca = !vinceH;
+    w.m.game.lblPartiteH = gH;
+    w.m.game.lblPartitePC = gPC;
+    w.m.options.lblOpzione[opz::Abilita] = livello;
+    w.m.game.lblSbirciata = sbirciata;
+    w.records.AggiornaClassifica();
 }
 
 struct R {
@@ -30,7 +30,7 @@ struct R {
     int vinte, perse;
 };
 
-void metti(StatoRegistri& s, const std::vector<R>& righe) {
+void metti(RecordsState& s, const std::vector<R>& righe) {
     for (int i = 1; i <= 10; ++i) s.classifica[i] = {};
     for (size_t i = 0; i < righe.size(); ++i) {
         auto& r = s.classifica[i + 1];
@@ -42,7 +42,7 @@ void metti(StatoRegistri& s, const std::vector<R>& righe) {
     }
 }
 
-std::vector<R> leggi(const StatoRegistri& s) {
+std::vector<R> leggi(const RecordsState& s) {
     std::vector<R> v;
     for (int i = 1; i <= 10; ++i)
         if (!s.classifica[i].nome.empty())
@@ -60,16 +60,16 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
     Banco b;
     Principale& w = *b.w;
     fineMatch(w, "Anna", true, 3, 1);
-    EXPECT_EQ(testoDi(leggi(w.m.registri)), "Anna 1-0; ZELVO 0-1; ");
-    EXPECT_TRUE(w.m.registri.classifica[1].evidenziata);
-    EXPECT_FALSE(w.m.registri.classifica[2].evidenziata);
-    EXPECT_EQ(w.m.registri.lblSconfittePCVariLivelli[2], "1");
-    EXPECT_EQ(w.m.registri.lblNomeVincitorePartita, "Anna");
-    ASSERT_EQ(w.m.registri.LstAlbo.size(), 1u);
-    EXPECT_EQ(w.m.registri.LstAlbo[0].substr(0, 22), "1)  Anna - ZELVO B    ");
+    EXPECT_EQ(testoDi(leggi(w.m.records)), "Anna 1-0; ZELVO 0-1; ");
+    EXPECT_TRUE(w.m.records.classifica[1].evidenziata);
+    EXPECT_FALSE(w.m.records.classifica[2].evidenziata);
+    EXPECT_EQ(w.m.records.lblSconfittePCVariLivelli[2], "1");
+    EXPECT_EQ(w.m.records.lblNomeVincitorePartita, "Anna");
+    ASSERT_EQ(w.m.records.LstAlbo.size(), 1u);
+    EXPECT_EQ(w.m.records.LstAlbo[0].substr(0, 22), "1)  Anna - ZELVO B    ");
 
-    w.registri.SalvaAlbo();
-    EXPECT_EQ(w.m.gioco.lblTotalePartite, 1);
+    w.records.SalvaAlbo();
+    EXPECT_EQ(w.m.game.lblTotalePartite, 1);
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
         EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
 }
@@ -77,10 +77,10 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
 TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
     Banco b;
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
-    b.w->registri.CaricaAlbo();
-    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 1);
-    EXPECT_EQ(b.w->m.registri.classifica[1].nome, "Anna");
-    EXPECT_EQ(b.w->m.registri.lblSconfittePCVariLivelli[2], "1");
+    b.w->records.CaricaAlbo();
+    EXPECT_EQ(b.w->m.game.lblTotalePartite, 1);
+    EXPECT_EQ(b.w->m.records.classifica[1].nome, "Anna");
+    EXPECT_EQ(b.w->m.records.lblSconfittePCVariLivelli[2], "1");
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) std::filesystem::remove(b.dati(f));
     b.w->lblPuntiPC_Click();  // a click on the computer's point total writes them again
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
@@ -134,11 +134,11 @@ TEST(Classifica, RankingMoves) {
     };
     for (const auto& c : casi) {
         Banco b;
-        metti(b.w->m.registri, c.prima);
+        metti(b.w->m.records, c.prima);
         fineMatch(*b.w, c.nome, c.vinceH, c.vinceH ? 3 : 0, c.vinceH ? 0 : 3);
-        EXPECT_EQ(testoDi(leggi(b.w->m.registri)), testoDi(c.dopo)) << c.descrizione;
+        EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(c.dopo)) << c.descrizione;
         for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(b.w->m.registri.classifica[i].evidenziata, i == c.evidenziata) << c.descrizione << " row " << i;
+            EXPECT_EQ(b.w->m.records.classifica[i].evidenziata, i == c.evidenziata) << c.descrizione << " row " << i;
     }
 }
 
@@ -148,20 +148,20 @@ TEST(Classifica, AFullTableKeepsNewcomersOut) {
     {
         // Every row has at least 2 wins: a winning newcomer stays out, and so does ZELVO losing.
         Banco b;
-        metti(b.w->m.registri, piena);
+        metti(b.w->m.records, piena);
         fineMatch(*b.w, "Nuovo", true, 3, 0);
-        EXPECT_EQ(testoDi(leggi(b.w->m.registri)), testoDi(piena));
-        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.registri.classifica[i].evidenziata);
-        EXPECT_EQ(b.w->m.registri.LstAlbo.size(), 1u);
+        EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(piena));
+        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.records.classifica[i].evidenziata);
+        EXPECT_EQ(b.w->m.records.LstAlbo.size(), 1u);
     }
     {
         // Every row has at least 1 win: a losing newcomer stays out; the winner ZELVO enters.
         std::vector<R> righe = piena;
         for (auto& r : righe) r.vinte = 1;
         Banco b;
-        metti(b.w->m.registri, righe);
+        metti(b.w->m.records, righe);
         fineMatch(*b.w, "Nuovo", false, 0, 3);
-        auto dopo = leggi(b.w->m.registri);
+        auto dopo = leggi(b.w->m.records);
         ASSERT_EQ(dopo.size(), 10u);
         EXPECT_EQ(dopo[0].nome, "ZELVO");
         EXPECT_EQ(dopo[9].nome, "P8");  // the last row dropped out
@@ -171,9 +171,9 @@ TEST(Classifica, AFullTableKeepsNewcomersOut) {
 
 TEST(Classifica, NamesAreComparedExactly) {
     Banco b;
-    metti(b.w->m.registri, {{"anna", 2, 0}});
+    metti(b.w->m.records, {{"anna", 2, 0}});
     fineMatch(*b.w, "Anna", true, 3, 0);
-    auto dopo = leggi(b.w->m.registri);
+    auto dopo = leggi(b.w->m.records);
     ASSERT_EQ(dopo.size(), 3u);
     EXPECT_EQ(dopo[0].nome, "anna");
     EXPECT_EQ(dopo[1].nome, "Anna");
@@ -187,7 +187,7 @@ TEST(Statistiche, EachLevelCountsTheComputersMatches) {
     } casi[] = {{"Massima (Livello A)", false}, {"Massima (Livello A)", true}, {"Minima (Livello E)", true},
                 {"Media (Livello C)", false},   {"Sconosciuto", false}};
     for (const auto& c : casi) fineMatch(*b.w, "Anna", c.vinceH, 3, 3, c.livello);
-    const StatoRegistri& r = b.w->m.registri;
+    const RecordsState& r = b.w->m.records;
     EXPECT_EQ(r.lblVittoriePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "1", "0", "0"}));
     EXPECT_EQ(r.lblSconfittePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "0", "0", "1"}));
 }
@@ -214,29 +214,29 @@ TEST(Albo, MinutesUnderTenHaveTwoDigitsInTheEntryAndTheHeading) {
         Banco b(1, {2026, 12, 5, 21, minuto, 0});
         fineMatch(*b.w, "Anna", true, 3, 0);
         std::string mm = "0" + std::to_string(minuto);
-        EXPECT_EQ(b.w->m.registri.LstAlbo.back(), "1)  Anna - ZELVO B    3-0   5/12/26  21:" + mm);
-        EXPECT_EQ(b.w->m.dati.lblIndicazioniPannellodati2, "5/12/26 - 21:" + mm);
+        EXPECT_EQ(b.w->m.records.LstAlbo.back(), "1)  Anna - ZELVO B    3-0   5/12/26  21:" + mm);
+        EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati2, "5/12/26 - 21:" + mm);
     }
 }
 
 TEST(Albo, EntriesAreNumberedAfterTheLastOne) {
     Banco b;
     for (int i = 0; i < 3; ++i) fineMatch(*b.w, "Anna", i % 2 == 0, 3, 2);
-    auto& l = b.w->m.registri.LstAlbo;
+    auto& l = b.w->m.records.LstAlbo;
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0].substr(0, 3), "1) ");
     EXPECT_EQ(l[1].substr(0, 14), "2)  ZELVO B - ");
     EXPECT_EQ(l[2].substr(0, 3), "3) ");
-    b.w->registri.SalvaAlbo();
+    b.w->records.SalvaAlbo();
     EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), "3\r\n");
-    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 3);
+    EXPECT_EQ(b.w->m.game.lblTotalePartite, 3);
 }
 
 TEST(AlboAffidabile, MissingFilesStartEmpty) {
     Banco b;
-    b.w->registri.CaricaAlbo();
-    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 0);
-    EXPECT_TRUE(b.w->m.registri.LstAlbo.empty());
+    b.w->records.CaricaAlbo();
+    EXPECT_EQ(b.w->m.game.lblTotalePartite, 0);
+    EXPECT_TRUE(b.w->m.records.LstAlbo.empty());
     EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Dati").size(), 0u);
 }
 
@@ -260,20 +260,20 @@ TEST(AlboAffidabile, ADamagedFileIsPutAsideAndOnlyItsRecordsStartEmpty) {
         Banco b(1, {2026, 12, 5, 20, 30, 15});
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
         scriviFile(b.dati(c.file), c.contenuto);
-        b.w->registri.CaricaAlbo();
-        EXPECT_EQ(b.w->m.registri.LstAlbo.size(), classifica ? 1u : 0u);
-        EXPECT_EQ(b.w->m.gioco.lblTotalePartite, classifica ? 1 : 0);
-        EXPECT_EQ(b.w->m.registri.classifica[1].nome, classifica ? "" : "Anna");
-        EXPECT_EQ(b.w->m.registri.lblSconfittePCVariLivelli[2], classifica ? "0" : "1");
+        b.w->records.CaricaAlbo();
+        EXPECT_EQ(b.w->m.records.LstAlbo.size(), classifica ? 1u : 0u);
+        EXPECT_EQ(b.w->m.game.lblTotalePartite, classifica ? 1 : 0);
+        EXPECT_EQ(b.w->m.records.classifica[1].nome, classifica ? "" : "Anna");
+        EXPECT_EQ(b.w->m.records.lblSconfittePCVariLivelli[2], classifica ? "0" : "1");
         std::vector<std::string> nomi = {"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.txt"};
         if (classifica) nomi.insert(nomi.begin() + 2, "ZlvClass.txt" + stamp);
         else nomi = {"ZlvAlbo.txt", "ZlvAlbo.txt" + stamp, "ZlvClass.txt", "ZlvPart.txt", "ZlvPart.txt" + stamp};
         EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Dati"), nomi);
         EXPECT_EQ(leggiFile(b.dati(std::string(c.file) + stamp)), c.contenuto);
-        EXPECT_FALSE(b.w->m.registri.alboNonSalvabile);
+        EXPECT_FALSE(b.w->m.records.alboNonSalvabile);
         // The next save may now replace the damaged file.
         fineMatch(*b.w, "Anna", true, 3, 1);
-        b.w->registri.SalvaAlbo();
+        b.w->records.SalvaAlbo();
         if (classifica) {
             EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), golden("ZlvClass.txt"));
             EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), "2\r\n");
@@ -293,10 +293,10 @@ TEST(AlboAffidabile, ARecordFileThatCannotBeReadIsNeverOverwritten) {
         for (const char* g : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
             if (std::string(g) != f) scriviFile(b.dati(g), golden(g));
         std::filesystem::create_directories(b.dati(f));  // there, but no file that can be read
-        b.w->registri.CaricaAlbo();
-        EXPECT_TRUE(b.w->m.registri.alboNonSalvabile);
+        b.w->records.CaricaAlbo();
+        EXPECT_TRUE(b.w->m.records.alboNonSalvabile);
         fineMatch(*b.w, "Bruno", true, 3, 0);
-        b.w->registri.SalvaAlbo();
+        b.w->records.SalvaAlbo();
         EXPECT_TRUE(std::filesystem::is_directory(b.dati(f)));
         for (const char* g : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) {
             if (std::string(g) != f) {
@@ -310,13 +310,13 @@ TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
     Banco b;
     scriviFile(b.dati("ZlvClass.txt"), "rotto\r\n");
     b.fs.guasta(FileSystemDiProva::Guasto::Apertura, 100);
-    b.w->registri.CaricaAlbo();
+    b.w->records.CaricaAlbo();
     b.fs.guasta(FileSystemDiProva::Guasto::Nessuno);
     fineMatch(*b.w, "Anna", true, 3, 1);
-    b.w->registri.SalvaAlbo();
+    b.w->records.SalvaAlbo();
     EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), "rotto\r\n");
     EXPECT_FALSE(std::filesystem::exists(b.dati("ZlvAlbo.txt")));
-    EXPECT_EQ(b.w->m.gioco.lblTotalePartite, 1);
+    EXPECT_EQ(b.w->m.game.lblTotalePartite, 1);
 }
 
 TEST(AlboAffidabile, ASaveCutShortLosesNoMatch) {
@@ -325,16 +325,16 @@ TEST(AlboAffidabile, ASaveCutShortLosesNoMatch) {
     for (int taglio = 0; taglio < 3; ++taglio) {
         Banco b;
         fineMatch(*b.w, "Anna", true, 3, 1);
-        b.w->registri.SalvaAlbo();
+        b.w->records.SalvaAlbo();
         fineMatch(*b.w, "Bruno", false, 0, 3);
         b.fs.guasta(G::PrimaDelRinomina, 1, taglio);
-        b.w->registri.SalvaAlbo();
+        b.w->records.SalvaAlbo();
 
         Banco dopo;
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
             scriviFile(dopo.dati(f), leggiFile(b.dati(f)));
-        dopo.w->registri.CaricaAlbo();
-        const auto& l = dopo.w->m.registri.LstAlbo;
+        dopo.w->records.CaricaAlbo();
+        const auto& l = dopo.w->m.records.LstAlbo;
         ASSERT_EQ(l.size(), taglio == 2 ? 2u : 1u) << taglio;
         EXPECT_EQ(l[0].substr(0, 8), "1)  Anna") << taglio;
         EXPECT_EQ(dopo.elenco(dopo.cartella.percorso + "/utente/Dati").size(), 3u) << "no file put aside";
@@ -345,15 +345,15 @@ TEST(AlboAffidabile, ARegisterSavedWithoutItsNewCountStillHoldsTheNewestMatch) {
     Banco b;
     fineMatch(*b.w, "Anna", true, 3, 1);
     fineMatch(*b.w, "Bruno", false, 0, 3);
-    b.w->registri.SalvaAlbo();
+    b.w->records.SalvaAlbo();
     // As if the count had not been written after the register: it still says 1.
     scriviFile(b.dati("ZlvPart.txt"), "1\r\n");
     Banco dopo;
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dopo.dati(f), leggiFile(b.dati(f)));
-    dopo.w->registri.CaricaAlbo();
-    ASSERT_EQ(dopo.w->m.registri.LstAlbo.size(), 2u);
-    EXPECT_EQ(dopo.w->m.gioco.lblTotalePartite, 2);
-    dopo.w->registri.SalvaAlbo();
+    dopo.w->records.CaricaAlbo();
+    ASSERT_EQ(dopo.w->m.records.LstAlbo.size(), 2u);
+    EXPECT_EQ(dopo.w->m.game.lblTotalePartite, 2);
+    dopo.w->records.SalvaAlbo();
     EXPECT_EQ(leggiFile(dopo.dati("ZlvPart.txt")), "2\r\n");
 }
 
@@ -375,10 +375,10 @@ TEST(AlboAffidabile, ARegisterWithoutItsCountCountsItsOwnEntries) {
         Banco b(1, {2026, 12, 5, 20, 30, 15});
         scriviFile(b.dati("ZlvClass.txt"), golden("ZlvClass.txt"));
         scriviFile(b.dati("ZlvAlbo.txt"), c.albo);
-        b.w->registri.CaricaAlbo();
-        EXPECT_EQ(b.w->m.registri.LstAlbo.size(), c.voci);
-        EXPECT_EQ(b.w->m.gioco.lblTotalePartite, static_cast<int>(c.voci));
-        EXPECT_EQ(b.w->m.registri.classifica[1].nome, "Anna");
+        b.w->records.CaricaAlbo();
+        EXPECT_EQ(b.w->m.records.LstAlbo.size(), c.voci);
+        EXPECT_EQ(b.w->m.game.lblTotalePartite, static_cast<int>(c.voci));
+        EXPECT_EQ(b.w->m.records.classifica[1].nome, "Anna");
         EXPECT_EQ(std::filesystem::exists(b.dati("ZlvAlbo.txt.20261205-203015.bak")), c.daParte);
         EXPECT_FALSE(std::filesystem::exists(b.dati("ZlvClass.txt.20261205-203015.bak")));
     }
@@ -389,10 +389,10 @@ TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
     scriviFile(b.contenuto("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
     b.w->Form_Load();
-    EXPECT_EQ(b.w->m.dati.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
-    EXPECT_EQ(b.w->m.registri.classifica[1].nome, "Anna");
-    EXPECT_FALSE(b.w->m.registri.classifica[1].evidenziata);
-    EXPECT_EQ(b.w->m.registri.lblNomeCarteOpzionali, "Toscane");
+    EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
+    EXPECT_EQ(b.w->m.records.classifica[1].nome, "Anna");
+    EXPECT_FALSE(b.w->m.records.classifica[1].evidenziata);
+    EXPECT_EQ(b.w->m.records.lblNomeCarteOpzionali, "Toscane");
 }
 
 TEST(FormatoAlbo, TheLineAtFaultIsNamed) {

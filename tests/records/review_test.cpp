@@ -14,8 +14,8 @@ using prova::scriviFile;
 std::string alCentro(const Principale& w, bool pc) {
     const int primo = pc ? 1 : 4;
     for (int s = primo; s < primo + 3; ++s)
-        if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top == posto::TOP_TAVOLO)
-            return w.m.carte.lblCarta[s];
+        if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top == place::TOP_TRICK)
+            return w.m.cards.lblCarta[s];
     return "";
 }
 
@@ -23,8 +23,8 @@ std::vector<std::string> mano(const Principale& w, bool pc) {
     std::vector<std::string> v;
     const int primo = pc ? 1 : 4;
     for (int s = primo; s < primo + 3; ++s)
-        if (w.m.finestra.ImgCarta[s].Visible && w.m.finestra.ImgCarta[s].Top != posto::TOP_TAVOLO)
-            v.push_back(w.m.carte.lblCarta[s]);
+        if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top != place::TOP_TRICK)
+            v.push_back(w.m.cards.lblCarta[s]);
     std::sort(v.begin(), v.end());
     return v;
 }
@@ -32,59 +32,59 @@ std::vector<std::string> mano(const Principale& w, bool pc) {
 // The whole review, press by press, checked against the grid it replays.
 void rivediTutto(Banco& b, int presePreviste) {
     Principale& w = *b.w;
-    const auto& d = w.m.dati.lblDati;
+    const auto& d = w.m.data.lblDati;
     bool pcInizia = d[8].BackColor == colour::RED;
     int pressioni = 0;
     for (int k = 1; k <= presePreviste; ++k) {
         SCOPED_TRACE("trick " + std::to_string(k));
-        const std::string cartaPC = d[dati::cartaPC(k)].Caption, cartaH = d[dati::cartaH(k)].Caption;
-        ASSERT_EQ(w.m.gioco.lblManche, k);
+        const std::string cartaPC = d[cells::pcCard(k)].Caption, cartaH = d[cells::humanCard(k)].Caption;
+        ASSERT_EQ(w.m.game.lblManche, k);
         // The leader, then the follower.
-        w.registri.cmdScegliManche();
+        w.records.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, pcInizia), pcInizia ? cartaPC : cartaH);
         EXPECT_EQ(alCentro(w, !pcInizia), "");
-        EXPECT_EQ(d[pcInizia ? dati::cartaPC(k) : dati::cartaH(k)].ForeColor, colour::RED);
+        EXPECT_EQ(d[pcInizia ? cells::pcCard(k) : cells::humanCard(k)].ForeColor, colour::RED);
         EXPECT_EQ(d[10].BackColor, colour::WHITE);
-        w.registri.cmdScegliManche();
+        w.records.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, !pcInizia), pcInizia ? cartaH : cartaPC);
         EXPECT_EQ(d[10].BackColor, colour::YELLOW);
         // The taking.
-        w.registri.cmdScegliManche();
+        w.records.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, true), "");
         EXPECT_EQ(alCentro(w, false), "");
-        EXPECT_EQ(w.m.gioco.lblPuntiPC, std::stoi(d[dati::puntiPC(k)].Caption));
-        EXPECT_EQ(w.m.gioco.lblPuntiH, std::stoi(d[dati::puntiH(k)].Caption));
-        const bool pcPrende = d[dati::puntiPC(k)].BackColor == colour::RED;
+        EXPECT_EQ(w.m.game.lblPuntiPC, std::stoi(d[cells::pcPoints(k)].Caption));
+        EXPECT_EQ(w.m.game.lblPuntiH, std::stoi(d[cells::humanPoints(k)].Caption));
+        const bool pcPrende = d[cells::pcPoints(k)].BackColor == colour::RED;
         if (k < presePreviste) {
-            EXPECT_EQ(w.m.finestra.lblPC.opaca, pcPrende);
-            EXPECT_EQ(w.m.finestra.lblH.opaca, !pcPrende);
-            EXPECT_EQ(w.m.dati.marcatoreTop, 1935 + 270 * k);
+            EXPECT_EQ(w.m.window.lblPC.opaca, pcPrende);
+            EXPECT_EQ(w.m.window.lblH.opaca, !pcPrende);
+            EXPECT_EQ(w.m.data.marcatoreTop, 1935 + 270 * k);
         }
         pcInizia = pcPrende;
         // The draw, while the stock lasts.
         if (k + 1 <= 18 && k < presePreviste) {
-            EXPECT_EQ(w.m.registri.lblContaDati, 4);
-            const int prima = w.m.gioco.lblNumeroCarteRimaste;
-            w.registri.cmdScegliManche();
+            EXPECT_EQ(w.m.records.lblContaDati, 4);
+            const int prima = w.m.game.lblNumeroCarteRimaste;
+            w.records.cmdScegliManche();
             ++pressioni;
             auto hPC = mano(w, true), hH = mano(w, false);
-            EXPECT_NE(std::find(hPC.begin(), hPC.end(), d[dati::pescataPC(k + 1)].Caption), hPC.end());
-            EXPECT_NE(std::find(hH.begin(), hH.end(), d[dati::pescataH(k + 1)].Caption), hH.end());
-            EXPECT_EQ(w.m.gioco.lblNumeroCarteRimaste, prima - 2);
-            EXPECT_EQ(w.m.finestra.lblCarteRimaste.Visible, prima - 2 > 0);
+            EXPECT_NE(std::find(hPC.begin(), hPC.end(), d[cells::pcDraw(k + 1)].Caption), hPC.end());
+            EXPECT_NE(std::find(hH.begin(), hH.end(), d[cells::humanDraw(k + 1)].Caption), hH.end());
+            EXPECT_EQ(w.m.game.lblNumeroCarteRimaste, prima - 2);
+            EXPECT_EQ(w.m.window.lblCarteRimaste.Visible, prima - 2 > 0);
         }
         if (k < presePreviste) {
-            EXPECT_EQ(w.m.registri.lblContaDati, 1);
+            EXPECT_EQ(w.m.records.lblContaDati, 1);
             EXPECT_TRUE(d[14].Caption.empty());
             EXPECT_EQ(mano(w, true).size(), static_cast<size_t>(k + 1 <= 18 ? 3 : 20 - k));
         }
     }
     EXPECT_EQ(d[14].Caption, "Fine Analisi");
-    EXPECT_FALSE(w.m.dati.marcatoreVisibile);
-    EXPECT_TRUE(w.m.finestra.cmdInizioAnalisi.focus);
+    EXPECT_FALSE(w.m.data.marcatoreVisibile);
+    EXPECT_TRUE(w.m.window.cmdInizioAnalisi.focus);
     if (presePreviste == 20) {
         EXPECT_EQ(pressioni, 20 * 3 + 17);
     }
@@ -93,7 +93,7 @@ void rivediTutto(Banco& b, int presePreviste) {
 void carica(Banco& b) {
     scriviFile(b.archivio("007-02.txt"), golden("007-02.txt"));
     b.dialoghi.rispondi(b.archivio("007-02.txt"));
-    b.w->registri.cmdLoad();
+    b.w->records.cmdLoad();
     b.h.scheduler.advance(50);
 }
 
@@ -101,7 +101,7 @@ TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
     Banco b;
     carica(b);
     const Principale& w = *b.w;
-    const Finestra& f = w.m.finestra;
+    const Window& f = w.m.window;
     const int left[] = {0, 3600, 5400, 7200, 3600, 5400, 7200};
     for (int s = 1; s <= 6; ++s) {
         EXPECT_EQ(f.ImgCarta[s].Left, left[s]);
@@ -110,9 +110,9 @@ TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
         EXPECT_EQ(f.ShpCarta[s].BackColor, colour::WHITE);
         EXPECT_FALSE(f.ImgCarta[s].Picture.empty());
     }
-    EXPECT_EQ(w.m.carte.lblCarta[7], "2b");
+    EXPECT_EQ(w.m.cards.lblCarta[7], "2b");
     EXPECT_TRUE(f.ImgCarta[8].Visible);
-    EXPECT_EQ(w.m.gioco.lblPuntiPC, 0);
+    EXPECT_EQ(w.m.game.lblPuntiPC, 0);
     EXPECT_TRUE(f.lblPC.opaca);   // cell 8 red: the computer leads
     EXPECT_FALSE(f.lblH.opaca);
     EXPECT_EQ(f.lblPC.ForeColor, colour::WHITE);
@@ -125,61 +125,61 @@ TEST(Analisi, AGameFilePlaysToFineAnalisiThenPressesDoNothingUntilItStartsAgain)
     carica(b);
     rivediTutto(b, 20);
     // 64 to 56: the computer's name is marked.
-    EXPECT_TRUE(b.w->m.finestra.lblPC.opaca);
-    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colour::YELLOW);
-    EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
-    const auto prima = b.w->m.finestra.ImgCarta;
-    const int punti = b.w->m.gioco.lblPuntiPC;
-    for (int i = 0; i < 5; ++i) b.w->registri.cmdScegliManche();
-    EXPECT_EQ(b.w->m.gioco.lblPuntiPC, punti);
-    for (int s = 1; s <= 8; ++s) EXPECT_EQ(b.w->m.finestra.ImgCarta[s].Visible, prima[s].Visible);
-    b.w->registri.cmdInizioAnalisi();
-    EXPECT_TRUE(b.w->m.finestra.cmdScegliManche.focus);
-    EXPECT_TRUE(b.w->m.dati.lblDati[14].Caption.empty());
+    EXPECT_TRUE(b.w->m.window.lblPC.opaca);
+    EXPECT_EQ(b.w->m.window.lblPC.ForeColor, colour::YELLOW);
+    EXPECT_FALSE(b.w->m.window.lblH.opaca);
+    const auto prima = b.w->m.window.ImgCarta;
+    const int punti = b.w->m.game.lblPuntiPC;
+    for (int i = 0; i < 5; ++i) b.w->records.cmdScegliManche();
+    EXPECT_EQ(b.w->m.game.lblPuntiPC, punti);
+    for (int s = 1; s <= 8; ++s) EXPECT_EQ(b.w->m.window.ImgCarta[s].Visible, prima[s].Visible);
+    b.w->records.cmdInizioAnalisi();
+    EXPECT_TRUE(b.w->m.window.cmdScegliManche.focus);
+    EXPECT_TRUE(b.w->m.data.lblDati[14].Caption.empty());
     rivediTutto(b, 20);
 }
 
 TEST(Analisi, WhenTheComputerLedTheFirstPressMovesOneOfItsCards) {
     Banco b;
     carica(b);
-    b.w->registri.cmdScegliManche();
+    b.w->records.cmdScegliManche();
     EXPECT_EQ(alCentro(*b.w, true), "Fd");
-    EXPECT_EQ(b.w->m.dati.lblDati[11].BackColor, colour::RED);
-    EXPECT_EQ(b.w->m.dati.lblDati[9].Caption, "1");
-    EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Left, 4320);
-    EXPECT_EQ(b.w->m.finestra.ShpCarta[1].Top, 3150);
-    EXPECT_FALSE(b.w->m.finestra.lblIstruzionePannelloDati);
+    EXPECT_EQ(b.w->m.data.lblDati[11].BackColor, colour::RED);
+    EXPECT_EQ(b.w->m.data.lblDati[9].Caption, "1");
+    EXPECT_EQ(b.w->m.window.ShpCarta[1].Left, 4320);
+    EXPECT_EQ(b.w->m.window.ShpCarta[1].Top, 3150);
+    EXPECT_FALSE(b.w->m.window.lblIstruzionePannelloDati);
 }
 
 TEST(Analisi, WhenTheHumanLedTheFirstPressMovesOneOfTheHumansCards) {
     Banco b;
     carica(b);
-    b.w->m.dati.lblDati[8].BackColor = colour::PINK;
-    b.w->registri.cmdInizioAnalisi();
-    b.w->registri.cmdScegliManche();
-    EXPECT_EQ(b.w->m.dati.lblDati[12].BackColor, colour::PINK);
+    b.w->m.data.lblDati[8].BackColor = colour::PINK;
+    b.w->records.cmdInizioAnalisi();
+    b.w->records.cmdScegliManche();
+    EXPECT_EQ(b.w->m.data.lblDati[12].BackColor, colour::PINK);
     EXPECT_EQ(alCentro(*b.w, false), "As");
-    EXPECT_EQ(b.w->m.dati.lblDati[10].Caption, "4");
-    EXPECT_EQ(b.w->m.finestra.ShpCarta[4].Left, 6120);
+    EXPECT_EQ(b.w->m.data.lblDati[10].Caption, "4");
+    EXPECT_EQ(b.w->m.window.ShpCarta[4].Left, 6120);
 }
 
 TEST(Analisi, AGameThatEndsSixtyToSixtyMarksNeitherName) {
     Banco b;
     carica(b);
-    b.w->m.dati.lblDati[dati::puntiPC(20)].Caption = "60";
-    b.w->m.dati.lblDati[dati::puntiH(20)].Caption = "60";
+    b.w->m.data.lblDati[cells::pcPoints(20)].Caption = "60";
+    b.w->m.data.lblDati[cells::humanPoints(20)].Caption = "60";
     rivediTutto(b, 20);
-    EXPECT_FALSE(b.w->m.finestra.lblPC.opaca);
-    EXPECT_FALSE(b.w->m.finestra.lblH.opaca);
-    EXPECT_EQ(b.w->m.finestra.lblPC.ForeColor, colour::WHITE);
-    EXPECT_EQ(b.w->m.finestra.lblH.ForeColor, colour::WHITE);
+    EXPECT_FALSE(b.w->m.window.lblPC.opaca);
+    EXPECT_FALSE(b.w->m.window.lblH.opaca);
+    EXPECT_EQ(b.w->m.window.lblPC.ForeColor, colour::WHITE);
+    EXPECT_EQ(b.w->m.window.lblH.ForeColor, colour::WHITE);
 }
 
 TEST(Analisi, AGameThatEndedEarlyEndsItsReviewEarly) {
     Banco b;
     carica(b);
-    auto& d = b.w->m.dati.lblDati;
-    for (int c = dati::pescataPC(15); c <= 132; ++c) d[c].Caption.clear();
+    auto& d = b.w->m.data.lblDati;
+    for (int c = cells::pcDraw(15); c <= 132; ++c) d[c].Caption.clear();
     rivediTutto(b, 14);
 }
 
@@ -190,8 +190,8 @@ TEST(Analisi, TheGameJustPlayedIsReviewedCardForCard) {
         w.Form_Load();
         ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b, true));
         int prese = 0;
-        while (prese < 20 && !w.m.dati.lblDati[dati::cartaPC(prese + 1)].Caption.empty()) ++prese;
-        w.registri.cmdInizioAnalisi();
+        while (prese < 20 && !w.m.data.lblDati[cells::pcCard(prese + 1)].Caption.empty()) ++prese;
+        w.records.cmdInizioAnalisi();
         rivediTutto(b, prese);
     }
 }
@@ -199,10 +199,10 @@ TEST(Analisi, TheGameJustPlayedIsReviewedCardForCard) {
 TEST(Analisi, ADamagedGridStopsTheReviewWithAMessage) {
     Banco b;
     carica(b);
-    b.w->m.dati.lblDati[dati::cartaPC(1)].Caption = "Xx";
-    b.w->registri.cmdScegliManche();
-    EXPECT_EQ(b.w->m.dati.lblDati[14].Caption, "Analisi interrotta: carta non trovata nella mano");
-    b.w->registri.cmdScegliManche();
+    b.w->m.data.lblDati[cells::pcCard(1)].Caption = "Xx";
+    b.w->records.cmdScegliManche();
+    EXPECT_EQ(b.w->m.data.lblDati[14].Caption, "Analisi interrotta: carta non trovata nella mano");
+    b.w->records.cmdScegliManche();
     EXPECT_EQ(alCentro(*b.w, false), "");
 }
 
@@ -234,19 +234,19 @@ TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
         Banco b;
         carica(b);
         Principale& w = *b.w;
-        auto& d = w.m.dati.lblDati;
+        auto& d = w.m.data.lblDati;
         if (c.prese == 20 && std::string(c.fine) == "presa")
-            d[dati::puntiPC(20)].Caption = d[dati::puntiH(20)].Caption = "60";
+            d[cells::pcPoints(20)].Caption = d[cells::humanPoints(20)].Caption = "60";
         if (c.prese < 20) {
             for (int k = c.prese + 1; k <= 20; ++k)
-                for (int cella : {dati::cartaPC(k), dati::cartaH(k), dati::puntiPC(k), dati::puntiH(k)})
+                for (int cella : {cells::pcCard(k), cells::humanCard(k), cells::pcPoints(k), cells::humanPoints(k)})
                     d[cella].Caption.clear();
-            for (int k = c.prese + 1; k <= 18; ++k) d[dati::pescataPC(k)].Caption = d[dati::pescataH(k)].Caption = "";
-            d[dati::puntiPC(c.prese)].Caption = "40";
-            d[dati::puntiH(c.prese)].Caption = "61";
+            for (int k = c.prese + 1; k <= 18; ++k) d[cells::pcDraw(k)].Caption = d[cells::humanDraw(k)].Caption = "";
+            d[cells::pcPoints(c.prese)].Caption = "40";
+            d[cells::humanPoints(c.prese)].Caption = "61";
         }
-        w.m.opzioni.lblOpzione[opz::Rumori] = "Si";
-        w.m.opzioni.lblOpzione[opz::AudioAnalisi] = "Come nel Gioco";
+        w.m.options.lblOpzione[opz::Noises] = "Si";
+        w.m.options.lblOpzione[opz::AudioAnalisi] = "Come nel Gioco";
         // One line per trick: its presses' noises.
         std::string atteso, suonati;
         for (int k = 1; k <= c.prese; ++k) {
@@ -259,7 +259,7 @@ TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
             const int pressioni = k + 1 <= 18 && k < c.prese ? 4 : 3;
             for (int i = 0; i < pressioni; ++i) {
                 const size_t prima = b.media.suonati(Lettore::mmcRumori).size();
-                w.registri.cmdScegliManche();
+                w.records.cmdScegliManche();
                 const auto dopo = b.media.suonati(Lettore::mmcRumori);
                 suonati += " " + (dopo.size() == prima + 1 ? genere(dopo.back()) : std::string("silence"));
             }
@@ -273,11 +273,11 @@ TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
 TEST(Analisi, LeavingTheReviewStartsTheNextGame) {
     Banco b;
     carica(b);
-    b.w->m.suoni.lblInterdiciSuoni = true;
-    b.w->registri.cmdTornaAlGioco();
-    EXPECT_FALSE(b.w->m.suoni.lblInterdiciSuoni);
+    b.w->m.sounds.lblInterdiciSuoni = true;
+    b.w->records.cmdTornaAlGioco();
+    EXPECT_FALSE(b.w->m.sounds.lblInterdiciSuoni);
     EXPECT_TRUE(b.w->t.TimerDistribuisciCarte.enabled());
-    EXPECT_TRUE(b.w->m.dati.lblDati[dati::cartaPC(1)].Caption.empty());
+    EXPECT_TRUE(b.w->m.data.lblDati[cells::pcCard(1)].Caption.empty());
 }
 
 }  // namespace

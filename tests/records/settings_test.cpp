@@ -13,12 +13,12 @@ using prova::scriviFile;
 
 const char* const IMPO = "ZlvImpo.txt";
 
-TEST(Impostazioni, AGoldenFileLoadsIntoEveryTarget) {
+TEST(SimulationSettings, AGoldenFileLoadsIntoEveryTarget) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
     Principale& w = *b.w;
-    w.registri.CaricaImpostazioni();
-    const Opzioni& o = w.m.opzioni;
+    w.records.CaricaImpostazioni();
+    const Options& o = w.m.options;
     struct Caso {
         int opzione;
         const char* valore;
@@ -32,33 +32,33 @@ TEST(Impostazioni, AGoldenFileLoadsIntoEveryTarget) {
     EXPECT_EQ(w.t.TimerEffettuaLaPresa.interval(), 1550);
     EXPECT_EQ(w.t.TimerAnimazionecartePC.interval(), 45);
     EXPECT_EQ(w.t.TimerAnimazionecarteH.interval(), 45);
-    EXPECT_TRUE(w.m.gioco.lblSbirciata);
-    const StatoRegistri& r = w.m.registri;
+    EXPECT_TRUE(w.m.game.lblSbirciata);
+    const RecordsState& r = w.m.records;
     EXPECT_EQ(r.ShpLineaVLeft[2], 1095.f);
     EXPECT_EQ(r.ShpLineaVLeft[4], 1575.f);
     EXPECT_TRUE(r.ShpLineaVVisible[2]);
     EXPECT_FALSE(r.ShpLineaVVisible[3]);
     EXPECT_EQ(r.shpPuntiPCLeft[3], 1455.f);
     EXPECT_EQ(r.shpPuntiHLeft[4], 1935.f);
-    EXPECT_TRUE(w.m.finestra.lblPuntiPCVista.Visible);
-    EXPECT_FALSE(w.m.finestra.lblPuntiHVista.Visible);
-    EXPECT_FALSE(w.m.finestra.lblPuntiHScritta.Visible);
+    EXPECT_TRUE(w.m.window.lblPuntiPCVista.Visible);
+    EXPECT_FALSE(w.m.window.lblPuntiHVista.Visible);
+    EXPECT_FALSE(w.m.window.lblPuntiHScritta.Visible);
     EXPECT_EQ(r.lblPannelloVisualizzato, "Dati");
     EXPECT_EQ(r.lblContinuaregole, "Clicca qui per continuare > 3");
 }
 
-TEST(Impostazioni, LoadThenSaveGivesTheSameBytes) {
+TEST(SimulationSettings, LoadThenSaveGivesTheSameBytes) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
-    b.w->registri.CaricaImpostazioni();
+    b.w->records.CaricaImpostazioni();
     std::filesystem::remove(b.dati(IMPO));
-    b.w->registri.SalvaImpostazioni();
+    b.w->records.SalvaImpostazioni();
     EXPECT_EQ(leggiFile(b.dati(IMPO)), golden(IMPO));
 }
 
-TEST(Impostazioni, TheInitialValuesMakeTheDesignFile) {
+TEST(SimulationSettings, TheInitialValuesMakeTheDesignFile) {
     Banco b;
-    b.w->registri.SalvaImpostazioni();
+    b.w->records.SalvaImpostazioni();
     std::string atteso =
         "\"Massima (Livello A)\"\r\n\"Molto Veloce\"\r\n500\r\n\"No\"\r\n\"No\"\r\n\"Molto Veloce\"\r\n750\r\n"
         "\"Appena uno supera 60 punti\"\r\n\"Al meglio di 4 Giochi\"\r\n1095\r\n1575\r\n#TRUE#\r\n#FALSE#\r\n#TRUE#\r\n"
@@ -70,16 +70,16 @@ TEST(Impostazioni, TheInitialValuesMakeTheDesignFile) {
     EXPECT_EQ(leggiFile(b.dati(IMPO)), atteso);
 }
 
-TEST(Impostazioni, AMissingFileLeavesEveryInitialValue) {
+TEST(SimulationSettings, AMissingFileLeavesEveryInitialValue) {
     Banco b;
     Banco riferimento;
-    b.w->registri.CaricaImpostazioni();
-    EXPECT_EQ(b.w->m.opzioni.lblOpzione, riferimento.w->m.opzioni.lblOpzione);
+    b.w->records.CaricaImpostazioni();
+    EXPECT_EQ(b.w->m.options.lblOpzione, riferimento.w->m.options.lblOpzione);
     EXPECT_EQ(b.w->t.TimerEffettuaLaPresa.interval(), riferimento.w->t.TimerEffettuaLaPresa.interval());
-    EXPECT_EQ(b.w->m.registri.lblPannelloVisualizzato, "Nessuno");
+    EXPECT_EQ(b.w->m.records.lblPannelloVisualizzato, "Nessuno");
 }
 
-TEST(Impostazioni, LinesThatCannotBeConvertedKeepTheirInitialValue) {
+TEST(SimulationSettings, LinesThatCannotBeConvertedKeepTheirInitialValue) {
     // Line 3 not a number, line 10 not a number, line 12 not a truth value, line 23
     // not Windows-1252 text, and the file ends after line 30.
     std::string righe[] = {"\"Alta (Livello B)\"", "\"Media\"", "mille", "\"No\"", "\"No\"", "\"Lenta\"", "1550",
@@ -92,52 +92,52 @@ TEST(Impostazioni, LinesThatCannotBeConvertedKeepTheirInitialValue) {
     Banco b;
     scriviFile(b.dati(IMPO), file);
     Principale& w = *b.w;
-    w.registri.CaricaImpostazioni();
-    EXPECT_EQ(w.m.opzioni[12], "Alta (Livello B)");
+    w.records.CaricaImpostazioni();
+    EXPECT_EQ(w.m.options[12], "Alta (Livello B)");
     EXPECT_EQ(w.t.TimerAttesaDelPCaMuovere.interval(), 500);  // "mille"
     EXPECT_EQ(w.t.TimerEffettuaLaPresa.interval(), 1550);
-    EXPECT_EQ(w.m.registri.ShpLineaVLeft[2], 1095.f);          // "abc"
-    EXPECT_EQ(w.m.registri.ShpLineaVLeft[4], 1600.f);
-    EXPECT_TRUE(w.m.registri.ShpLineaVVisible[2]);             // "forse"
-    EXPECT_TRUE(w.m.registri.ShpLineaVVisible[3]);
-    EXPECT_EQ(w.m.registri.shpPuntiPCLeft[2], 900.f);
-    EXPECT_EQ(w.m.opzioni[1], "Rosso mattone");                 // not Windows-1252
-    EXPECT_EQ(w.m.opzioni[4], "Lavanda");
+    EXPECT_EQ(w.m.records.ShpLineaVLeft[2], 1095.f);          // "abc"
+    EXPECT_EQ(w.m.records.ShpLineaVLeft[4], 1600.f);
+    EXPECT_TRUE(w.m.records.ShpLineaVVisible[2]);             // "forse"
+    EXPECT_TRUE(w.m.records.ShpLineaVVisible[3]);
+    EXPECT_EQ(w.m.records.shpPuntiPCLeft[2], 900.f);
+    EXPECT_EQ(w.m.options[1], "Rosso mattone");                 // not Windows-1252
+    EXPECT_EQ(w.m.options[4], "Lavanda");
     // An unknown caption is kept as it stands.
-    EXPECT_EQ(w.m.opzioni[3], "Opzionali");
+    EXPECT_EQ(w.m.options[3], "Opzionali");
     EXPECT_EQ(w.t.TimerAnimazionecarteH.interval(), 30);
-    EXPECT_EQ(w.m.opzioni[7], "Solo Zelvo");
+    EXPECT_EQ(w.m.options[7], "Solo Zelvo");
     // Lines 31 to 43 are missing.
-    EXPECT_EQ(w.m.opzioni[13], "Si");
-    EXPECT_EQ(w.m.opzioni[11], "Assai nervoso");
-    EXPECT_EQ(w.m.registri.lblPannelloVisualizzato, "Nessuno");
+    EXPECT_EQ(w.m.options[13], "Si");
+    EXPECT_EQ(w.m.options[11], "Assai nervoso");
+    EXPECT_EQ(w.m.records.lblPannelloVisualizzato, "Nessuno");
 }
 
-TEST(Impostazioni, ThePeekFlagStartsAsTheComputersCardsWereShown) {
+TEST(SimulationSettings, ThePeekFlagStartsAsTheComputersCardsWereShown) {
     for (const char* valore : {"Si", "No"}) {
         Banco b;
-        b.w->m.opzioni.lblOpzione[opz::MostraCarte] = valore;
-        b.w->registri.SalvaImpostazioni();
+        b.w->m.options.lblOpzione[opz::MostraCarte] = valore;
+        b.w->records.SalvaImpostazioni();
         Banco b2;
         scriviFile(b2.dati(IMPO), leggiFile(b.dati(IMPO)));
-        b2.w->registri.CaricaImpostazioni();
-        EXPECT_EQ(b2.w->m.gioco.lblSbirciata, std::string(valore) == "Si") << valore;
+        b2.w->records.CaricaImpostazioni();
+        EXPECT_EQ(b2.w->m.game.lblSbirciata, std::string(valore) == "Si") << valore;
     }
 }
 
-TEST(Impostazioni, TheOpenPanelIsRestoredAtStartUp) {
+TEST(SimulationSettings, TheOpenPanelIsRestoredAtStartUp) {
     struct Caso {
         const char* pannello;
         bool dati, partita;
     } casi[] = {{"Nessuno", false, false}, {"Dati", true, false}, {"Partita", false, true}};
     for (const auto& c : casi) {
         Banco b;
-        b.w->m.registri.lblPannelloVisualizzato = c.pannello;
-        b.w->registri.SalvaImpostazioni();
+        b.w->m.records.lblPannelloVisualizzato = c.pannello;
+        b.w->records.SalvaImpostazioni();
         Banco b2;
         scriviFile(b2.dati(IMPO), leggiFile(b.dati(IMPO)));
         b2.w->Form_Load();
-        const Finestra& f = b2.w->m.finestra;
+        const Window& f = b2.w->m.window;
         EXPECT_EQ(f.fraPannello[0].Visible, c.dati) << c.pannello;
         EXPECT_EQ(f.fraPannello[1].Visible, c.partita) << c.pannello;
         if (c.dati) {
@@ -150,11 +150,11 @@ TEST(Impostazioni, TheOpenPanelIsRestoredAtStartUp) {
     }
 }
 
-TEST(Impostazioni, StartUpReadsTheSettingsBeforeNamingTheLevelAndKeepsTheSavedIntervals) {
+TEST(SimulationSettings, StartUpReadsTheSettingsBeforeNamingTheLevelAndKeepsTheSavedIntervals) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
     b.w->Form_Load();
-    EXPECT_EQ(b.w->m.dati.lblDati[0].Caption, "ZELVO B");
+    EXPECT_EQ(b.w->m.data.lblDati[0].Caption, "ZELVO B");
     // Saved intervals are put back as they are, not derived again from the options.
     EXPECT_EQ(b.w->t.TimerAttesaDelPCaMuovere.interval(), 1000);
     EXPECT_EQ(b.w->t.TimerEffettuaLaPresa.interval(), 1550);
@@ -177,23 +177,23 @@ TEST(CarteOpzionali, TheThreeValuesOfTheOptionalDeckFile) {
     for (const auto& c : casi) {
         Banco b;
         scriviFile(b.contenuto("ZlvOpzio.txt"), c.file);
-        b.w->registri.CaricaCarteOpzionali();
-        EXPECT_EQ(b.w->m.registri.lblCarteOpzionali, c.carte) << c.file;
-        EXPECT_EQ(b.w->m.finestra.lblBordoCarteOpzionali, c.bordo) << c.file;
-        EXPECT_EQ(b.w->m.registri.lblNomeCarteOpzionali, c.nome) << c.file;
+        b.w->records.CaricaCarteOpzionali();
+        EXPECT_EQ(b.w->m.records.lblCarteOpzionali, c.carte) << c.file;
+        EXPECT_EQ(b.w->m.window.lblBordoCarteOpzionali, c.bordo) << c.file;
+        EXPECT_EQ(b.w->m.records.lblNomeCarteOpzionali, c.nome) << c.file;
     }
 }
 
-TEST(Impostazioni, WithoutAFileSystemNothingIsReadOrWritten) {
+TEST(SimulationSettings, WithoutAFileSystemNothingIsReadOrWritten) {
     Headless h;
     Principale w(h.piattaforma);
-    w.registri.CaricaImpostazioni();
-    w.registri.SalvaImpostazioni();
-    w.registri.CaricaAlbo();
-    w.registri.SalvaAlbo();
-    w.registri.SalvaGioco();
-    w.registri.cmdLoad();
-    EXPECT_EQ(w.m.opzioni[12], "Massima (Livello A)");
+    w.records.CaricaImpostazioni();
+    w.records.SalvaImpostazioni();
+    w.records.CaricaAlbo();
+    w.records.SalvaAlbo();
+    w.records.SalvaGioco();
+    w.records.cmdLoad();
+    EXPECT_EQ(w.m.options[12], "Massima (Livello A)");
     EXPECT_FALSE(w.t.TimerCaricaPartita.enabled());
 }
 

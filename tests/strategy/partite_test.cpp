@@ -14,18 +14,18 @@ struct Conteggio {
 // Plays `giochi` games stepping the clock one tick at a time, checking the
 // choice each time the pause timer has just been started.
 Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.seme = seme;
     imp.opzioni[opz::Abilita] = livello;
     imp.opzioni[opz::ConclusioneGioco] = fine;
     imp.ritardoMinimoMs = imp.ritardoMassimoMs = 50;
-    Simulazione sim(imp);
+    Simulation sim(imp);
     Principale& w = sim.w;
     Conteggio n;
     for (int g = 0; g < giochi; ++g) {
         sim.avviaProssimo();
         bool attesa = false;
-        for (int passi = 0; !w.m.finestra.fraFineGioco.Visible; ++passi) {
+        for (int passi = 0; !w.m.window.fraFineGioco.Visible; ++passi) {
             if (passi > 200000) {
                 ADD_FAILURE() << "game " << g << " does not end";
                 return n;
@@ -33,9 +33,9 @@ Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme
             const bool ora = w.t.TimerAttesaDelPCaMuovere.enabled();
             if (ora && !attesa) {
                 ++n.decisioni;
-                const int slot = w.m.gioco.lblCartaPCDaGiocare;
-                EXPECT_TRUE(slot >= 1 && slot <= 3 && !w.m.carte.lblCarta[slot].empty())
-                    << "game " << g << " deck " << w.m.gioco.lblNumeroCarteRimaste << " slot " << slot;
+                const int slot = w.m.game.lblCartaPCDaGiocare;
+                EXPECT_TRUE(slot >= 1 && slot <= 3 && !w.m.cards.lblCarta[slot].empty())
+                    << "game " << g << " deck " << w.m.game.lblNumeroCarteRimaste << " slot " << slot;
             }
             attesa = ora;
             if (!sim.passo()) {
@@ -44,7 +44,7 @@ Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme
             }
         }
         ++n.partite;
-        if (w.m.gioco.lblUltimoVincitore == Chi::PC) ++n.vintePC;
+        if (w.m.game.lblUltimoVincitore == Who::PC) ++n.vintePC;
     }
     return n;
 }

@@ -25,7 +25,7 @@ TEST(OptionCycle, NextValues) {
         {opz::StileCarte, "Vecchio mazzo", "Napoletane"},
         {opz::ConclusioneGioco, "???", "Appena uno supera 60 punti"},
         {opz::MostraCarte, "forse", "Si"},
-        {opz::Rumori, "Boh", "Si"},
+        {opz::Noises, "Boh", "Si"},
         {opz::Titoli, "", "Si"},
         {opz::Abilita, "Livello Z", "Livello Z"},
         {opz::ColoreRetro, "Fucsia", "Fucsia"},
@@ -37,29 +37,29 @@ TEST(OptionsPanel, FiveClicksOnTheLevelGoRoundAndTheHeadingFollows) {
     Tavolo t(1);
     const char* const attesi[] = {"ZELVO B", "ZELVO C", "ZELVO D", "ZELVO E", "ZELVO A"};
     for (const char* atteso : attesi) {
-        t.w.finestra.lblVoce_Click(opz::Abilita);
-        EXPECT_EQ(t.w.m.dati.lblDati[0].Caption, atteso);
+        t.w.routines.lblVoce_Click(opz::Abilita);
+        EXPECT_EQ(t.w.m.data.lblDati[0].Caption, atteso);
     }
-    EXPECT_EQ(t.w.m.opzioni[opz::Abilita], "Massima (Livello A)");
+    EXPECT_EQ(t.w.m.options[opz::Abilita], "Massima (Livello A)");
 }
 
 TEST(OptionsPanel, ALockedCaptionChangesNothing) {
     Tavolo t(1);
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     t.w.ImgCarta_Click(4);  // the first card locks the level
-    ASSERT_EQ(t.w.m.opzioni.lblVoceColore[opz::Abilita], colour::PINK);
-    t.w.finestra.lblVoce_Click(opz::Abilita);
-    EXPECT_EQ(t.w.m.opzioni[opz::Abilita], "Massima (Livello A)");
-    for (int i : {-1, 21, 99}) t.w.finestra.lblVoce_Click(i);  // no such option
+    ASSERT_EQ(t.w.m.options.lblVoceColore[opz::Abilita], colour::PINK);
+    t.w.routines.lblVoce_Click(opz::Abilita);
+    EXPECT_EQ(t.w.m.options[opz::Abilita], "Massima (Livello A)");
+    for (int i : {-1, 21, 99}) t.w.routines.lblVoce_Click(i);  // no such option
 }
 
 TEST(OptionsPanel, IntervalsFollowTheirOptions) {
     Tavolo t(1);
-    t.w.finestra.lblVoce_Click(opz::PresaAutomatica);  // "Molto Veloce" -> "No"
+    t.w.routines.lblVoce_Click(opz::PresaAutomatica);  // "Molto Veloce" -> "No"
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
-    t.w.finestra.lblVoce_Click(opz::VelocitaRisposta);  // -> "Molto Lenta"
+    t.w.routines.lblVoce_Click(opz::VelocitaRisposta);  // -> "Molto Lenta"
     EXPECT_EQ(t.w.t.TimerAttesaDelPCaMuovere.interval(), 1500);
-    t.w.finestra.lblVoce_Click(opz::Animazione);  // "No" -> "Veloce"
+    t.w.routines.lblVoce_Click(opz::Animazione);  // "No" -> "Veloce"
     EXPECT_EQ(t.w.t.TimerAnimazionecarteH.interval(), 30);
     EXPECT_EQ(t.w.t.TimerAnimazionecartePC.interval(), 30);
 }
@@ -68,28 +68,28 @@ TEST(OptionsPanel, ShowingTheComputersCardsTurnsThemAndRecordsThePeek) {
     Tavolo t(2);
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
     Model& m = t.w.m;
-    for (int s = 1; s <= 3; ++s) ASSERT_NE(m.finestra.ShpCarta[s].BackColor, colour::WHITE);
-    t.w.finestra.lblVoce_Click(opz::MostraCarte);  // -> "Si"
-    EXPECT_TRUE(m.gioco.lblSbirciata);
+    for (int s = 1; s <= 3; ++s) ASSERT_NE(m.window.ShpCarta[s].BackColor, colour::WHITE);
+    t.w.routines.lblVoce_Click(opz::MostraCarte);  // -> "Si"
+    EXPECT_TRUE(m.game.lblSbirciata);
     for (int s = 1; s <= 3; ++s) {
-        EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, colour::WHITE);
-        EXPECT_NE(m.finestra.ImgCarta[s].Picture.find(m.carte.lblCarta[s]), std::string::npos);
+        EXPECT_EQ(m.window.ShpCarta[s].BackColor, colour::WHITE);
+        EXPECT_NE(m.window.ImgCarta[s].Picture.find(m.cards.lblCarta[s]), std::string::npos);
     }
-    EXPECT_TRUE(m.dati.lblDati[dati::pescataPC(2)].Visible);
-    t.w.finestra.lblVoce_Click(opz::MostraCarte);  // -> "No"
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(m.finestra.ShpCarta[s].BackColor, m.finestra.coloreRetro);
-    EXPECT_FALSE(m.dati.lblDati[dati::pescataPC(2)].Visible);
+    EXPECT_TRUE(m.data.lblDati[cells::pcDraw(2)].Visible);
+    t.w.routines.lblVoce_Click(opz::MostraCarte);  // -> "No"
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(m.window.ShpCarta[s].BackColor, m.window.coloreRetro);
+    EXPECT_FALSE(m.data.lblDati[cells::pcDraw(2)].Visible);
 }
 
 TEST(OptionsPanel, MatchLengthLaysOutTheGamesWonTable) {
     Tavolo t(1);
-    StatoRegistri& r = t.w.m.registri;
-    t.w.finestra.lblVoce_Click(opz::ConclusionePartita);  // "Al meglio di 4" -> 5
+    RecordsState& r = t.w.m.records;
+    t.w.routines.lblVoce_Click(opz::ConclusionePartita);  // "Al meglio di 4" -> 5
     EXPECT_EQ(r.ShpLineaVVisible, (std::array<bool, 5>{false, false, true, true, true}));
     EXPECT_EQ(r.ShpLineaVLeft[2], 975);
     EXPECT_EQ(r.ShpLineaVLeft[4], 1695);
     EXPECT_EQ(r.shpPuntiPCLeft[2], 855);
-    t.w.finestra.lblVoce_Click(opz::ConclusionePartita);  // -> 3
+    t.w.routines.lblVoce_Click(opz::ConclusionePartita);  // -> 3
     EXPECT_EQ(r.ShpLineaVVisible, (std::array<bool, 5>{false, false, false, true, false}));
     EXPECT_EQ(r.shpPuntiHLeft[2], 1215);
     EXPECT_EQ(r.shpPuntiHLeft[3], 1935);
@@ -98,55 +98,55 @@ TEST(OptionsPanel, MatchLengthLaysOutTheGamesWonTable) {
 TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
     Tavolo t(1, {{opz::Carattere, "Impaziente"}});
     ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-    Finestra& f = t.w.m.finestra;
+    Window& f = t.w.m.window;
     ASSERT_TRUE(t.w.t.TimerImpazienza.enabled());
-    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    t.w.routines.lblComandi_Click(menu::Options);
     EXPECT_TRUE(f.fraPannello[2].Visible);
     EXPECT_FALSE(t.w.t.TimerImpazienza.enabled());
-    t.w.finestra.lblComandi_Click(menu::Albo);
+    t.w.routines.lblComandi_Click(menu::Albo);
     EXPECT_TRUE(f.fraPannello[3].Visible);
     EXPECT_FALSE(f.fraPannello[2].Visible);
-    EXPECT_EQ(f.lblComandi[menu::Opzioni], colour::WHITE);
-    t.w.finestra.lblComandi_Click(menu::Albo);  // closed while the human is to play: the clock again
+    EXPECT_EQ(f.lblComandi[menu::Options], colour::WHITE);
+    t.w.routines.lblComandi_Click(menu::Albo);  // closed while the human is to play: the clock again
     EXPECT_FALSE(f.fraPannello[3].Visible);
     EXPECT_TRUE(t.w.t.TimerImpazienza.enabled());
 }
 
 TEST(OptionsPanel, HoverHighlightsTheValueOfAFreeOptionOnly) {
     Tavolo t(1);
-    Opzioni& o = t.w.m.opzioni;
+    Options& o = t.w.m.options;
     auto evidenziate = [&o] {
         std::vector<int> v;
         for (int i = 0; i < opz::NUMERO; ++i)
             if (o.lblOpzioneEvidenziata[i]) v.push_back(i);
         return v;
     };
-    t.w.finestra.lblComandi_Click(menu::Opzioni);
-    t.w.finestra.lblVoce_MouseMove(opz::Abilita);
+    t.w.routines.lblComandi_Click(menu::Options);
+    t.w.routines.lblVoce_MouseMove(opz::Abilita);
     EXPECT_EQ(evidenziate(), std::vector<int>{opz::Abilita});
     EXPECT_EQ(o.lblOpzioneMouse, opz::Abilita);
     // The background forgets the option under the mouse but keeps the highlight.
-    t.w.finestra.fraOpzioni_MouseMove();
-    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+    t.w.routines.fraOpzioni_MouseMove();
+    EXPECT_EQ(o.lblOpzioneMouse, Options::NESSUNA);
     EXPECT_EQ(evidenziate(), std::vector<int>{opz::Abilita});
     // A locked option takes the mouse but no highlight.
     o.lblVoceColore[opz::ConclusionePartita] = colour::PINK;
-    t.w.finestra.lblVoce_MouseMove(opz::ConclusionePartita);
+    t.w.routines.lblVoce_MouseMove(opz::ConclusionePartita);
     EXPECT_TRUE(evidenziate().empty());
     EXPECT_EQ(o.lblOpzioneMouse, opz::ConclusionePartita);
-    t.w.finestra.lblVoce_MouseMove(opz::Rumori);
-    t.w.finestra.lblOpzione_MouseMove();  // onto a value: all off
+    t.w.routines.lblVoce_MouseMove(opz::Noises);
+    t.w.routines.lblOpzione_MouseMove();  // onto a value: all off
     EXPECT_TRUE(evidenziate().empty());
-    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+    EXPECT_EQ(o.lblOpzioneMouse, Options::NESSUNA);
     // Closing the panel, or opening the hall of fame over it, takes the highlight away.
-    t.w.finestra.lblVoce_MouseMove(opz::Titoli);
-    t.w.finestra.lblComandi_Click(menu::Albo);
+    t.w.routines.lblVoce_MouseMove(opz::Titoli);
+    t.w.routines.lblComandi_Click(menu::Albo);
     EXPECT_TRUE(evidenziate().empty());
-    t.w.finestra.lblComandi_Click(menu::Opzioni);
-    t.w.finestra.lblVoce_MouseMove(opz::Cerimonia);
-    t.w.finestra.lblComandi_Click(menu::Opzioni);
+    t.w.routines.lblComandi_Click(menu::Options);
+    t.w.routines.lblVoce_MouseMove(opz::Cerimonia);
+    t.w.routines.lblComandi_Click(menu::Options);
     EXPECT_TRUE(evidenziate().empty());
-    EXPECT_EQ(o.lblOpzioneMouse, Opzioni::NESSUNA);
+    EXPECT_EQ(o.lblOpzioneMouse, Options::NESSUNA);
 }
 
 TEST(OptionsPanel, EveryValueHasItsOwnToolTip) {

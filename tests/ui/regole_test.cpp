@@ -10,8 +10,8 @@ using test::Tavolo;
 
 TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
     Tavolo t(1);
-    const Finestra& f = t.w.m.finestra;
-    std::string& caption = t.w.m.registri.lblContinuaregole;
+    const Window& f = t.w.m.window;
+    std::string& caption = t.w.m.records.lblContinuaregole;
     EXPECT_EQ(caption, "Clicca qui per continuare > 1");
     EXPECT_EQ(f.lblRegoleDelGioco, " REGOLE DEL GIOCO DELLA BRISCOLA");
     EXPECT_EQ(f.lblRegole, regole::corpo(1));
@@ -30,7 +30,7 @@ TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
     };
     std::set<std::string> corpi;
     for (const Passo& p : passi) {
-        t.w.finestra.lblContinuaregole_Click();
+        t.w.routines.lblContinuaregole_Click();
         EXPECT_EQ(caption, p.caption);
         EXPECT_EQ(f.lblRegoleDelGioco, p.titolo) << p.caption;
         EXPECT_EQ(f.lblRegoleTop, p.top) << p.caption;
@@ -69,13 +69,13 @@ TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
     EXPECT_EQ(regole::pagina("vai > 3"), 3);
 
     Tavolo t(1);
-    Finestra& f = t.w.m.finestra;
-    t.w.m.registri.lblContinuaregole = "Clicca qui per ritornare > 5";
-    t.w.finestra.MostraPaginaRegole();
+    Window& f = t.w.m.window;
+    t.w.m.records.lblContinuaregole = "Clicca qui per ritornare > 5";
+    t.w.routines.MostraPaginaRegole();
     const std::string corpo5 = f.lblRegole;
-    t.w.m.registri.lblContinuaregole = "Pagina sei";
-    t.w.finestra.lblContinuaregole_Click();
-    EXPECT_EQ(t.w.m.registri.lblContinuaregole, "Pagina sei");
+    t.w.m.records.lblContinuaregole = "Pagina sei";
+    t.w.routines.lblContinuaregole_Click();
+    EXPECT_EQ(t.w.m.records.lblContinuaregole, "Pagina sei");
     EXPECT_EQ(f.lblRegole, corpo5);
     EXPECT_TRUE(f.ImgAutoreVisible);
 }
@@ -83,25 +83,25 @@ TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
 TEST(Rules, TheWindowOpensOnThePageItWasLeftOn) {
     prova::Banco b;
     b.w->Form_Load();
-    for (int k = 0; k < 2; ++k) b.w->finestra.lblContinuaregole_Click();
-    b.w->registri.SalvaImpostazioni();
+    for (int k = 0; k < 2; ++k) b.w->routines.lblContinuaregole_Click();
+    b.w->records.SalvaImpostazioni();
     prova::Banco dopo;
     prova::scriviFile(dopo.dati("ZlvImpo.txt"), prova::leggiFile(b.dati("ZlvImpo.txt")));
     dopo.w->Form_Load();
-    EXPECT_EQ(dopo.w->m.registri.lblContinuaregole, "Clicca qui per continuare > 3");
-    EXPECT_EQ(dopo.w->m.finestra.lblRegoleDelGioco, regole::TITOLO_PRESENTAZIONE);
-    EXPECT_EQ(dopo.w->m.finestra.lblRegole, regole::corpo(3));
+    EXPECT_EQ(dopo.w->m.records.lblContinuaregole, "Clicca qui per continuare > 3");
+    EXPECT_EQ(dopo.w->m.window.lblRegoleDelGioco, regole::TITOLO_PRESENTAZIONE);
+    EXPECT_EQ(dopo.w->m.window.lblRegole, regole::corpo(3));
 
     // An older "> 5" caption opens on nothing new; the next click shows page 1.
     prova::Banco vecchio;
     vecchio.w->Form_Load();
-    vecchio.w->m.registri.lblContinuaregole = "Clicca qui per continuare > 5";
-    vecchio.w->registri.SalvaImpostazioni();
+    vecchio.w->m.records.lblContinuaregole = "Clicca qui per continuare > 5";
+    vecchio.w->records.SalvaImpostazioni();
     prova::Banco ancora;
     prova::scriviFile(ancora.dati("ZlvImpo.txt"), prova::leggiFile(vecchio.dati("ZlvImpo.txt")));
     ancora.w->Form_Load();
-    EXPECT_EQ(ancora.w->m.finestra.lblRegole, regole::corpo(1));
-    EXPECT_FALSE(ancora.w->m.finestra.ImgAutoreVisible);
-    ancora.w->finestra.lblContinuaregole_Click();
-    EXPECT_EQ(ancora.w->m.registri.lblContinuaregole, "Clicca qui per continuare > 1");
+    EXPECT_EQ(ancora.w->m.window.lblRegole, regole::corpo(1));
+    EXPECT_FALSE(ancora.w->m.window.ImgAutoreVisible);
+    ancora.w->routines.lblContinuaregole_Click();
+    EXPECT_EQ(ancora.w->m.records.lblContinuaregole, "Clicca qui per continuare > 1");
 }

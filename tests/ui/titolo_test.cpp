@@ -26,7 +26,7 @@ struct Titolo {
         apri();
     }
     void apri() {
-        w = std::make_unique<FinestraTitolo>(*piattaforma, [this](const std::string& n, const std::string& s) {
+        w = std::make_unique<TitleWindow>(*piattaforma, [this](const std::string& n, const std::string& s) {
             nome = n;
             sesso = s;
             ++consegne;
@@ -46,7 +46,7 @@ struct Titolo {
     FileSystemDiProva fs;
     RegistroMedia media{[this] { return scheduler.nowMs(); }};
     std::unique_ptr<Piattaforma> piattaforma;
-    std::unique_ptr<FinestraTitolo> w;
+    std::unique_ptr<TitleWindow> w;
     std::string nome, sesso;
     int consegne = 0;
 };
@@ -58,11 +58,11 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     struct Caso {
         const char* testo;
         const char* prompt;
-    } casi[] = {{"", ModelloTitolo::ANONIMO}, {"Al", ModelloTitolo::SIGLA},
+    } casi[] = {{"", TitleModel::ANONIMO}, {"Al", TitleModel::SIGLA},
                 // Two letters, three bytes: characters are counted, not bytes.
-                {"Zé", ModelloTitolo::SIGLA}};
+                {"Zé", TitleModel::SIGLA}};
     for (const Caso& c : casi) {
-        t.w->m.lblInserisci = ModelloTitolo::INSERISCI;
+        t.w->m.lblInserisci = TitleModel::INSERISCI;
         t.scrivi(c.testo);
         t.w->cmdOk_Click();
         EXPECT_EQ(t.w->m.lblInserisci, c.prompt) << c.testo;
@@ -75,7 +75,7 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     // The single blank is anonymous too, should it ever reach the button.
     t.w->m.txtNome = " ";
     t.w->cmdOk_Click();
-    EXPECT_EQ(t.w->m.lblInserisci, ModelloTitolo::ANONIMO);
+    EXPECT_EQ(t.w->m.lblInserisci, TitleModel::ANONIMO);
     EXPECT_FALSE(std::filesystem::exists(t.fileNome()));
     // Enter is the OK button; other keys are not.
     t.scrivi("Ugo");

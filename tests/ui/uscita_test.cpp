@@ -9,18 +9,18 @@ using test::Tavolo;
 
 TEST(Exit, TheMenuEntryOpensAndClosesTheFrameAndNotYetKeepsPlaying) {
     Tavolo t(1);
-    Finestra& f = t.w.m.finestra;
-    t.w.finestra.lblComandi_Click(menu::Opzioni);
-    t.w.finestra.lblComandi_Click(menu::Esci);
+    Window& f = t.w.m.window;
+    t.w.routines.lblComandi_Click(menu::Options);
+    t.w.routines.lblComandi_Click(menu::Esci);
     EXPECT_TRUE(f.fraEsci.Visible);
     EXPECT_EQ(f.fraEsci.Left, 3420);
     EXPECT_EQ(f.fraEsci.Top, 3030);
     EXPECT_FALSE(f.fraPannello[2].Visible);  // the options panel gives way
     EXPECT_EQ(f.lblComandi[menu::Esci], colour::GREEN);
-    t.w.finestra.lblComandi_Click(menu::Esci);
+    t.w.routines.lblComandi_Click(menu::Esci);
     EXPECT_FALSE(f.fraEsci.Visible);
-    t.w.finestra.lblComandi_Click(menu::Esci);
-    t.w.finestra.lblNo_Click();
+    t.w.routines.lblComandi_Click(menu::Esci);
+    t.w.routines.lblNo_Click();
     EXPECT_FALSE(f.fraEsci.Visible);
     EXPECT_EQ(f.lblComandi[menu::Esci], colour::WHITE);
 }
@@ -36,11 +36,11 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
         RegistroMedia registro([&t] { return t.h.scheduler.nowMs(); });
         t.h.piattaforma.media = &registro;
         bool chiusa = false;
-        t.w.finestra.uscita = [&] { chiusa = true; };
-        t.w.finestra.lblComandi_Click(menu::Esci);
-        t.w.finestra.lblSi_Click();
-        const Finestra& f = t.w.m.finestra;
-        EXPECT_TRUE(t.w.m.suoni.lblInterdiciSuoni);
+        t.w.routines.uscita = [&] { chiusa = true; };
+        t.w.routines.lblComandi_Click(menu::Esci);
+        t.w.routines.lblSi_Click();
+        const Window& f = t.w.m.window;
+        EXPECT_TRUE(t.w.m.sounds.lblInterdiciSuoni);
         EXPECT_FALSE(f.fraEsci.Visible);
         EXPECT_TRUE(f.ImgBandiera[1].Visible);
         EXPECT_EQ(f.ImgBandiera[1].Top, 3150);
@@ -51,7 +51,7 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
         if (c.tema) EXPECT_EQ(suonati[0], "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid");
         else EXPECT_NE(suonati[0].find("\\Commenti\\Esci\\Esci0"), std::string::npos) << suonati[0];
         // Once the farewell has started the menu ignores the exit.
-        t.w.finestra.lblComandi_Click(menu::Esci);
+        t.w.routines.lblComandi_Click(menu::Esci);
         EXPECT_FALSE(f.fraEsci.Visible);
         t.h.scheduler.advance(c.intervallo - 1);
         EXPECT_FALSE(chiusa);

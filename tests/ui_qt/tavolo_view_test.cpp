@@ -18,14 +18,14 @@ namespace {
 
 struct Schermo {
     Schermo() : w(h.piattaforma), view(w, [](const std::string&) { return QString(); }) {
-        w.m.nomeGiocatore = "Anna";
+        w.m.playerName = "Anna";
         w.Form_Load();
         h.scheduler.advance(8 * 450);  // the deal
         view.resize(TavoloView::LARGHEZZA / 15, TavoloView::ALTEZZA / 15);
         view.show();
     }
     QPoint centro(int slot) const {
-        const auto& img = w.m.finestra.ImgCarta[slot];
+        const auto& img = w.m.window.ImgCarta[slot];
         return QPoint((img.Left + 1185 / 2) / 15, (img.Top + 2415 / 2) / 15);
     }
     Headless h;
@@ -37,24 +37,24 @@ struct Schermo {
 
 TEST(TavoloView, AClickOnAHandCardPlaysItAndEnterTakesTheTrick) {
     Schermo f;
-    f.w.m.opzioni.lblOpzione[opz::PresaAutomatica] = "No";
-    ASSERT_EQ(f.w.m.gioco.lblAChiTocca, Chi::H);
+    f.w.m.options.lblOpzione[opz::PresaAutomatica] = "No";
+    ASSERT_EQ(f.w.m.game.lblAChiTocca, Who::H);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(2));  // the computer's card: nothing
-    EXPECT_EQ(f.w.m.gioco.lblNumeroCartaGiocataDaH, 0);
+    EXPECT_EQ(f.w.m.game.lblNumeroCartaGiocataDaH, 0);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(5));
-    EXPECT_EQ(f.w.m.gioco.lblNumeroCartaGiocataDaH, 5);
-    EXPECT_EQ(f.w.m.finestra.ImgCarta[5].Top, posto::TOP_TAVOLO);
+    EXPECT_EQ(f.w.m.game.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_EQ(f.w.m.window.ImgCarta[5].Top, place::TOP_TRICK);
     f.h.scheduler.advance(3000);  // the computer answers
-    ASSERT_TRUE(f.w.m.finestra.cmdEffettuaLaPresa.Visible);
+    ASSERT_TRUE(f.w.m.window.cmdEffettuaLaPresa.Visible);
     QTest::keyClick(&f.view, Qt::Key_Return);
     f.h.scheduler.advance(20);
-    EXPECT_EQ(f.w.m.gioco.lblManche, 2);
+    EXPECT_EQ(f.w.m.game.lblManche, 2);
 }
 
 TEST(TavoloView, DrawsTheTableColourAndTheFaceUpCards) {
     Schermo f;
     QImage img = f.view.grab().toImage();
-    const Colour c = f.w.m.finestra.coloreTavolo;
+    const Colour c = f.w.m.window.coloreTavolo;
     EXPECT_EQ(img.pixelColor(5, 5), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
     // Without picture files a face-up card is drawn white with its code.
     EXPECT_EQ(img.pixelColor(f.centro(4) + QPoint(0, -60)), QColor(Qt::white));
@@ -63,69 +63,69 @@ TEST(TavoloView, DrawsTheTableColourAndTheFaceUpCards) {
 TEST(TavoloView, TheMenuOpensTheMatchPanel) {
     Schermo f;
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3510 / 15 + 10));
-    EXPECT_TRUE(f.w.m.finestra.fraPannello[1].Visible);
-    EXPECT_EQ(f.w.m.registri.lblPannelloVisualizzato, "Partita");
+    EXPECT_TRUE(f.w.m.window.fraPannello[1].Visible);
+    EXPECT_EQ(f.w.m.records.lblPannelloVisualizzato, "Partita");
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3915 / 15 + 10));
-    EXPECT_FALSE(f.w.m.finestra.fraPannello[1].Visible);
-    EXPECT_TRUE(f.w.m.finestra.fraPannello[0].Visible);
+    EXPECT_FALSE(f.w.m.window.fraPannello[1].Visible);
+    EXPECT_TRUE(f.w.m.window.fraPannello[0].Visible);
 }
 
 TEST(TavoloView, TheRulesCaptionTurnsThePageUnlessAPanelCoversIt) {
     Schermo f;
     const QPoint caption(1750 / 15, 8660 / 15);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
-    EXPECT_EQ(f.w.m.registri.lblContinuaregole, "Clicca qui per continuare > 2");
-    f.w.finestra.lblComandi_Click(menu::Dati);
+    EXPECT_EQ(f.w.m.records.lblContinuaregole, "Clicca qui per continuare > 2");
+    f.w.routines.lblComandi_Click(menu::Dati);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
-    EXPECT_EQ(f.w.m.registri.lblContinuaregole, "Clicca qui per continuare > 2");
+    EXPECT_EQ(f.w.m.records.lblContinuaregole, "Clicca qui per continuare > 2");
 }
 
 TEST(TavoloView, TheMouseOverAnOptionCaptionHighlightsItsValueAndOnlyTheCaptionSteps) {
     Schermo f;
-    f.w.finestra.lblComandi_Click(menu::Opzioni);
-    const int rigaTop = 560 + opz::Rumori * 385 + 190;
+    f.w.routines.lblComandi_Click(menu::Options);
+    const int rigaTop = 560 + opz::Noises * 385 + 190;
     QTest::mouseMove(&f.view, QPoint((2925 + 1000) / 15, rigaTop / 15));
-    EXPECT_TRUE(f.w.m.opzioni.lblOpzioneEvidenziata[opz::Rumori]);
-    EXPECT_EQ(f.w.m.opzioni.lblOpzioneMouse, opz::Rumori);
+    EXPECT_TRUE(f.w.m.options.lblOpzioneEvidenziata[opz::Noises]);
+    EXPECT_EQ(f.w.m.options.lblOpzioneMouse, opz::Noises);
     // A click on the value changes nothing; a click on the caption steps the option.
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 4500) / 15, rigaTop / 15));
-    EXPECT_EQ(f.w.m.opzioni[opz::Rumori], "Si");
+    EXPECT_EQ(f.w.m.options[opz::Noises], "Si");
     QTest::mouseMove(&f.view, QPoint((2925 + 4500) / 15, rigaTop / 15));
-    EXPECT_FALSE(f.w.m.opzioni.lblOpzioneEvidenziata[opz::Rumori]);
+    EXPECT_FALSE(f.w.m.options.lblOpzioneEvidenziata[opz::Noises]);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 1000) / 15, rigaTop / 15));
-    EXPECT_EQ(f.w.m.opzioni[opz::Rumori], "No");
+    EXPECT_EQ(f.w.m.options[opz::Noises], "No");
 }
 
 TEST(TavoloView, ToolTipsExplainTheOptionValuesAndTheNamesUnlessAPanelCoversThem) {
     Schermo f;
     auto suggerimento = [&](int x, int y) { return f.view.suggerimentoIn(QPointF(x, y)); };
     EXPECT_TRUE(suggerimento(9600, 8480).contains("sfondo rosso"));  // the human's name
-    f.w.finestra.lblComandi_Click(menu::Opzioni);
+    f.w.routines.lblComandi_Click(menu::Options);
     const QString tip = suggerimento(2925 + 4500, 560 + opz::Cerimonia * 385 + 190);
     EXPECT_TRUE(tip.contains("Simpatica routine grafico-musicale")) << tip.toStdString();
-    f.w.finestra.lblComandi_Click(menu::Albo);
+    f.w.routines.lblComandi_Click(menu::Albo);
     EXPECT_EQ(suggerimento(9600, 540), "");  // ZELVO's name lies under the hall of fame
     EXPECT_EQ(suggerimento(2925 + 4500, 560 + opz::Cerimonia * 385 + 190), "");
 }
 
 TEST(TavoloView, AClickOnTheMatchRegisterHandsTheFocusToItsHiddenButton) {
     Schermo f;
-    f.w.finestra.lblComandi_Click(menu::Albo);
+    f.w.routines.lblComandi_Click(menu::Albo);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 7000 / 15));
-    EXPECT_TRUE(f.w.m.finestra.cmdSetFocusAlbo.focus);
+    EXPECT_TRUE(f.w.m.window.cmdSetFocusAlbo.focus);
     // Above the list, on the ranking, nothing is taken.
-    f.w.finestra.lblComandi_Click(menu::Albo);
-    f.w.finestra.lblComandi_Click(menu::Albo);
-    daiFuoco(f.w.m.finestra, f.w.m.finestra.cmdEffettuaLaPresa);
+    f.w.routines.lblComandi_Click(menu::Albo);
+    f.w.routines.lblComandi_Click(menu::Albo);
+    giveFocus(f.w.m.window, f.w.m.window.cmdEffettuaLaPresa);
     QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 2000 / 15));
-    EXPECT_FALSE(f.w.m.finestra.cmdSetFocusAlbo.focus);
+    EXPECT_FALSE(f.w.m.window.cmdSetFocusAlbo.focus);
 }
 
 TEST(TitoloView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHandsOver) {
     Headless h;
     std::string nome;
     int consegne = 0;
-    FinestraTitolo titolo(h.piattaforma, [&](const std::string& n, const std::string&) {
+    TitleWindow titolo(h.piattaforma, [&](const std::string& n, const std::string&) {
         nome = n;
         ++consegne;
     });

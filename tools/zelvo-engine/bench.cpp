@@ -39,8 +39,8 @@ private:
 struct BenchRun {
     uint64_t seed;
     const char* level;       // "Abilità di Zelvo:"
-    const char* end;         // "Conclusione del Gioco:"
-    const char* animation;   // "Animazione Carte:"
+    const char* end;         // "Conclusione del Flow:"
+    const char* animation;   // "Animazione CardTable:"
     const char* taking;      // "Presa automatica:"
     const char* match;       // "Conclusione della Partita:"
     const char* ceremony;    // "Cerimonia di Premiazione:"
@@ -78,10 +78,10 @@ public:
     explicit Observer(const Model& m) : m_(m) { remember(); }
 
     void look() {
-        const auto& grid = m_.dati.lblDati;
-        for (int c = 0; c < dati::CELLE; ++c) {
-            const CellaDati& now = grid[c];
-            const CellaDati& was = grid_[c];
+        const auto& grid = m_.data.lblDati;
+        for (int c = 0; c < cells::COUNT; ++c) {
+            const DataCell& now = grid[c];
+            const DataCell& was = grid_[c];
             if (now.Caption == was.Caption && now.BackColor == was.BackColor && now.ForeColor == was.ForeColor &&
                 now.Visible == was.Visible)
                 continue;
@@ -95,16 +95,16 @@ public:
         }
         // A card the computer has just played turns red in the played-cards grid.
         for (int c = 1; c <= 40; ++c) {
-            const bool red = m_.carte.lblCarteGiocate[c].BackColor == colour::RED;
+            const bool red = m_.cards.lblCarteGiocate[c].BackColor == colour::RED;
             if (red && !playedRed_[c]) {
                 ++decisions;
                 hash.number(2);
                 hash.number(c);
-                hash.number(m_.gioco.lblNumeroCartaGiocataDaPC);
+                hash.number(m_.game.lblNumeroCartaGiocataDaPC);
             }
             playedRed_[c] = red;
         }
-        const int pc = m_.gioco.lblPuntiPC, h = m_.gioco.lblPuntiH;
+        const int pc = m_.game.lblPuntiPC, h = m_.game.lblPuntiH;
         if (pc != pointsPC_ || h != pointsH_) {
             hash.number(3);
             hash.number(pc);
@@ -119,13 +119,13 @@ public:
 
 private:
     void remember() {
-        grid_ = m_.dati.lblDati;
-        for (int c = 1; c <= 40; ++c) playedRed_[c] = m_.carte.lblCarteGiocate[c].BackColor == colour::RED;
-        pointsPC_ = m_.gioco.lblPuntiPC;
-        pointsH_ = m_.gioco.lblPuntiH;
+        grid_ = m_.data.lblDati;
+        for (int c = 1; c <= 40; ++c) playedRed_[c] = m_.cards.lblCarteGiocate[c].BackColor == colour::RED;
+        pointsPC_ = m_.game.lblPuntiPC;
+        pointsH_ = m_.game.lblPuntiH;
     }
     const Model& m_;
-    std::array<CellaDati, dati::CELLE> grid_{};
+    std::array<DataCell, cells::COUNT> grid_{};
     std::array<bool, 41> playedRed_{};
     int pointsPC_ = 0, pointsH_ = 0;
 };
@@ -142,7 +142,7 @@ int bench(const std::vector<std::string>& args) {
     const auto start = std::chrono::steady_clock::now();
     try {
         for (const BenchRun& run : RUNS) {
-            Impostazioni imp;
+            SimulationSettings imp;
             imp.seme = run.seed;
             imp.opzioni[opz::Abilita] = run.level;
             imp.opzioni[opz::ConclusioneGioco] = run.end;
@@ -152,12 +152,12 @@ int bench(const std::vector<std::string>& args) {
             imp.opzioni[opz::Cerimonia] = run.ceremony;
             imp.opzioni[opz::Loquacita] = run.talk;
             imp.opzioni[opz::MostraCarte] = run.showCards;
-            Simulazione sim(imp);
+            Simulation sim(imp);
             Observer watch(sim.w.m);
             sim.headless.scheduler.afterTick = [&watch] { watch.look(); };
             sim.dopoMossa = [&watch] { watch.look(); };
             for (int g = 0; g < run.games; ++g) {
-                const RisultatoGioco r = sim.giocaUnGioco();
+                const GameResult r = sim.giocaUnGioco();
                 watch.hash.number(4);
                 watch.hash.number(r.puntiPC);
                 watch.hash.number(r.puntiH);
@@ -168,7 +168,7 @@ int bench(const std::vector<std::string>& args) {
             decisions += watch.decisions;
             total.number(static_cast<int64_t>(watch.hash.value()));
         }
-    } catch (const PartitaBloccata& e) {
+    } catch (const StuckGame& e) {
         std::cerr << "zelvo-engine bench: " << e.what() << "\n";
         return 1;
     }

@@ -6,7 +6,7 @@
 
 #include "commands.h"
 #include "platform/files.h"
-#include "records/data_panel.h"
+#include "model/data_panel.h"
 #include "records/formati.h"
 #include "records/text_file.h"
 
@@ -23,7 +23,7 @@ struct Fallito {
     std::string motivo;
 };
 
-int punti(const formati::Gioco& g, int cella) {
+int punti(const formati::GameFile& g, int cella) {
     auto n = testo::intero(g.testo[cella]);
     if (!n || *n < 0 || *n > 120) throw Fallito{rigaTesto(cella), "expected the points after the trick"};
     return static_cast<int>(*n);
@@ -60,22 +60,22 @@ int game(const std::vector<std::string>& args) {
         j["dealt"] = {{"pc", {g->testo[2], g->testo[3], g->testo[4]}}, {"h", {g->testo[5], g->testo[6], g->testo[7]}}};
         auto prese = nlohmann::ordered_json::array();
         for (int k = 1; k <= 20; ++k) {
-            const std::string& pc = g->testo[dati::cartaPC(k)];
-            const std::string& h = g->testo[dati::cartaH(k)];
+            const std::string& pc = g->testo[cells::pcCard(k)];
+            const std::string& h = g->testo[cells::humanCard(k)];
             if (pc.empty() && h.empty()) break;  // a game that ended early
             if (pc.empty() || h.empty())
-                throw Fallito{rigaTesto(pc.empty() ? dati::cartaPC(k) : dati::cartaH(k)), "half a trick recorded"};
+                throw Fallito{rigaTesto(pc.empty() ? cells::pcCard(k) : cells::humanCard(k)), "half a trick recorded"};
             nlohmann::ordered_json t;
             t["pc"] = pc;
             t["h"] = h;
-            if (g->colore[dati::puntiPC(k)] == colour::RED) t["taker"] = "PC";
-            else if (g->colore[dati::puntiH(k)] == colour::PINK) t["taker"] = "H";
-            else throw Fallito{rigaColore(dati::puntiPC(k)), "no mark of who took the trick"};
-            t["pointsPC"] = punti(*g, dati::puntiPC(k));
-            t["pointsH"] = punti(*g, dati::puntiH(k));
+            if (g->colore[cells::pcPoints(k)] == colour::RED) t["taker"] = "PC";
+            else if (g->colore[cells::humanPoints(k)] == colour::PINK) t["taker"] = "H";
+            else throw Fallito{rigaColore(cells::pcPoints(k)), "no mark of who took the trick"};
+            t["pointsPC"] = punti(*g, cells::pcPoints(k));
+            t["pointsH"] = punti(*g, cells::humanPoints(k));
             if (k >= 2 && k <= 18) {
-                const std::string& dpc = g->testo[dati::pescataPC(k)];
-                const std::string& dh = g->testo[dati::pescataH(k)];
+                const std::string& dpc = g->testo[cells::pcDraw(k)];
+                const std::string& dh = g->testo[cells::humanDraw(k)];
                 if (!dpc.empty() || !dh.empty()) t["drawn"] = {{"pc", dpc}, {"h", dh}};
             }
             prese.push_back(std::move(t));

@@ -17,7 +17,7 @@
 namespace zelvo::engine {
 
 int match(const std::vector<std::string>& args) {
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
     long long games = 1;
 #ifdef ZELVO_HAVE_MEDIA
@@ -58,7 +58,7 @@ int match(const std::vector<std::string>& args) {
             }
             continue;
         }
-        if (!opzioneDaParola(imp.opzioni, key, value)) {
+        if (!optionFromWord(imp.opzioni, key, value)) {
             std::cerr << "zelvo-engine match: --" << key << " does not take '" << value << "'\n";
             return 2;
         }
@@ -68,7 +68,7 @@ int match(const std::vector<std::string>& args) {
     long long pcWins = 0, hWins = 0, draws = 0, tricks = 0, sumPC = 0, sumH = 0;
     const auto start = std::chrono::steady_clock::now();
     try {
-        Simulazione sim(imp);
+        Simulation sim(imp);
 #ifdef ZELVO_HAVE_MEDIA
         std::unique_ptr<media::Mixer> mixer;
         std::unique_ptr<media::SinkWav> sink;
@@ -91,9 +91,9 @@ int match(const std::vector<std::string>& args) {
         }
 #endif
         for (long long g = 0; g < games; ++g) {
-            RisultatoGioco r = sim.giocaUnGioco();
-            if (r.vincitore == Chi::PC) ++pcWins;
-            else if (r.vincitore == Chi::H) ++hWins;
+            GameResult r = sim.giocaUnGioco();
+            if (r.vincitore == Who::PC) ++pcWins;
+            else if (r.vincitore == Who::H) ++hWins;
             else ++draws;
             tricks += r.prese;
             sumPC += r.puntiPC;
@@ -121,7 +121,7 @@ int match(const std::vector<std::string>& args) {
             audioInfo["clips"] = clips;
         }
 #endif
-    } catch (const PartitaBloccata& e) {
+    } catch (const StuckGame& e) {
         std::cerr << "zelvo-engine match: " << e.what() << "\n";
         return 1;
     }

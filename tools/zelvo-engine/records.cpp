@@ -82,7 +82,7 @@ int records(const std::vector<std::string>& args) {
     nlohmann::ordered_json j;
     auto classifica = nlohmann::ordered_json::array();
     for (int i = 1; i <= 10; ++i) {
-        const RigaClassifica& r = c.righe[i];
+        const RankingRow& r = c.righe[i];
         if (r.nome.empty()) continue;
         nlohmann::ordered_json o;
         o["position"] = i;

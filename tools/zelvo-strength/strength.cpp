@@ -25,11 +25,11 @@ int puntiDi(int valore) { return cards::pointsOf(valore); }
 //    Asso or a Tre on the table) and the led card is not a trump, the
 //    weakest trump; otherwise the card that costs least, as when leading.
 int politicaGolosa(const Model& m, std::mt19937_64&) {
-    const Carte& c = m.carte;
+    const CardTable& c = m.cards;
     const char t = c.lblSeme[7];
     int mano[3], n = 0;
     for (int s = 4; s <= 6; ++s)
-        if (!c.lblCarta[s].empty() && m.finestra.ImgCarta[s].Visible) mano[n++] = s;
+        if (!c.lblCarta[s].empty() && m.window.ImgCarta[s].Visible) mano[n++] = s;
     if (n == 0) return 0;
     auto costo = [&](int s) { return (c.lblSeme[s] == t ? 1000 : 0) + puntiDi(c.lblValore[s]) * 50 + c.lblValore[s]; };
     auto piuEconomica = [&] {
@@ -38,8 +38,8 @@ int politicaGolosa(const Model& m, std::mt19937_64&) {
             if (costo(mano[k]) < costo(best)) best = mano[k];
         return best;
     };
-    const int p = m.gioco.lblNumeroCartaGiocataDaPC;
-    const bool risponde = m.gioco.lblTurnoDiGioco == Chi::PC && p >= 1 && p <= 3 && !c.lblCarta[p].empty();
+    const int p = m.game.lblNumeroCartaGiocataDaPC;
+    const bool risponde = m.game.lblTurnoDiGioco == Who::PC && p >= 1 && p <= 3 && !c.lblCarta[p].empty();
     if (!risponde) return piuEconomica();
     const char sp = c.lblSeme[p];
     const int vp = c.lblValore[p];
@@ -72,7 +72,7 @@ int usa(const char* msg) {
 
 int main(int argc, char** argv) {
     using namespace zelvo;
-    Impostazioni imp;
+    SimulationSettings imp;
     imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
     std::string livello = "A", umano = "random";
     long long giochi = 1000;
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
                 imp.seme = std::stoull(v);
             } else if (a == "--level") {
                 livello = v;
-                if (!opzioneDaParola(imp.opzioni, "level", v)) return usa("--level takes A, B, C, D or E");
+                if (!optionFromWord(imp.opzioni, "level", v)) return usa("--level takes A, B, C, D or E");
             } else if (a == "--human") {
                 umano = v;
                 if (v == "greedy") imp.politica = politicaGolosa;
@@ -109,11 +109,11 @@ int main(int argc, char** argv) {
     long long vintePC = 0, vinteH = 0, pari = 0, puntiPC = 0, puntiH = 0;
     const auto inizio = std::chrono::steady_clock::now();
     try {
-        Simulazione sim(imp);
+        Simulation sim(imp);
         for (long long g = 0; g < giochi; ++g) {
-            const RisultatoGioco r = sim.giocaUnGioco();
-            if (r.vincitore == Chi::PC) ++vintePC;
-            else if (r.vincitore == Chi::H) ++vinteH;
+            const GameResult r = sim.giocaUnGioco();
+            if (r.vincitore == Who::PC) ++vintePC;
+            else if (r.vincitore == Who::H) ++vinteH;
             else ++pari;
             puntiPC += r.puntiPC;
             puntiH += r.puntiH;

@@ -71,23 +71,23 @@ void TavoloView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), QColor(30, 30, 30));
-    p.fillRect(twips(0, 0, LARGHEZZA, ALTEZZA), qcolore(w_.m.finestra.coloreTavolo));
+    p.fillRect(twips(0, 0, LARGHEZZA, ALTEZZA), qcolore(w_.m.window.coloreTavolo));
     if (regoleScoperte()) disegnaRegole(p);
     disegnaCarte(p);
     disegnaEtichette(p);
     disegnaTitoloBrano(p);
     disegnaSottotitolo(p);
     disegnaMenu(p);
-    if (w_.m.finestra.fraPannello[1].Visible) disegnaPannelloPartita(p);
-    if (w_.m.finestra.fraPannello[0].Visible) disegnaPannelloDati(p);
+    if (w_.m.window.fraPannello[1].Visible) disegnaPannelloPartita(p);
+    if (w_.m.window.fraPannello[0].Visible) disegnaPannelloDati(p);
     disegnaFineGioco(p);
-    if (w_.m.finestra.fraPannello[2].Visible) disegnaOpzioni(p);
-    if (w_.m.finestra.fraPannello[3].Visible) disegnaAlbo(p);
-    const Pannello& esci = w_.m.finestra.fraEsci;
+    if (w_.m.window.fraPannello[2].Visible) disegnaOpzioni(p);
+    if (w_.m.window.fraPannello[3].Visible) disegnaAlbo(p);
+    const Panel& esci = w_.m.window.fraEsci;
     if (esci.Visible) {
         QRectF r = twips(esci.Left, esci.Top, 4200, 1500);
         p.setPen(QPen(Qt::white, 2));
-        p.setBrush(qcolore(w_.m.finestra.coloreTavolo));
+        p.setBrush(qcolore(w_.m.window.coloreTavolo));
         p.drawRoundedRect(r, 6, 6);
         testo(p, twips(esci.Left, esci.Top + 150, 4200, 400), "Vuoi davvero lasciarmi?", 220, Qt::white,
               Qt::AlignCenter, true);
@@ -115,41 +115,41 @@ int riga(const QPointF& t) {
 }  // namespace
 
 int TavoloView::voceSotto(const QPointF& t) const {
-    if (!w_.m.finestra.fraPannello[2].Visible || t.x() < VOCE_LEFT || t.x() >= VOCE_LEFT + VOCE_L) return -1;
+    if (!w_.m.window.fraPannello[2].Visible || t.x() < VOCE_LEFT || t.x() >= VOCE_LEFT + VOCE_L) return -1;
     return riga(t);
 }
 
 int TavoloView::valoreSotto(const QPointF& t) const {
-    if (!w_.m.finestra.fraPannello[2].Visible || t.x() < VALORE_LEFT || t.x() >= VALORE_LEFT + VALORE_L) return -1;
+    if (!w_.m.window.fraPannello[2].Visible || t.x() < VALORE_LEFT || t.x() >= VALORE_LEFT + VALORE_L) return -1;
     return riga(t);
 }
 
 void TavoloView::disegnaOpzioni(QPainter& p) {
     const Model& m = w_.m;
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(135));
+    p.setBrush(qcolore(m.window.coloreTavolo).darker(135));
     p.drawRect(twips(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A));
     testo(p, twips(DESTRA_LEFT, 120, DESTRA_L, 360), "Opzioni di ZELVO", 260, Qt::white, Qt::AlignCenter, true);
     for (int i = 0; i < opz::NUMERO; ++i) {
         const double top = OPZIONI_TOP + i * OPZIONI_RIGA;
-        testo(p, twips(VOCE_LEFT, top, VOCE_L, OPZIONI_RIGA), QString::fromStdString(m.opzioni.lblVoce[i]), 175,
-              qcolore(m.opzioni.lblVoceColore[i]), Qt::AlignLeft | Qt::AlignVCenter, true);
+        testo(p, twips(VOCE_LEFT, top, VOCE_L, OPZIONI_RIGA), QString::fromStdString(m.options.lblVoce[i]), 175,
+              qcolore(m.options.lblVoceColore[i]), Qt::AlignLeft | Qt::AlignVCenter, true);
         const QRectF valore = twips(VALORE_LEFT, top, VALORE_L, OPZIONI_RIGA);
-        if (m.opzioni.lblOpzioneEvidenziata[i]) {
+        if (m.options.lblOpzioneEvidenziata[i]) {
             p.setPen(Qt::NoPen);
-            p.setBrush(qcolore(m.finestra.coloreTavolo).lighter(135));
+            p.setBrush(qcolore(m.window.coloreTavolo).lighter(135));
             p.drawRoundedRect(valore.adjusted(-3, 1, 0, -1), 3, 3);
         }
-        testo(p, valore, QString::fromStdString(m.opzioni.lblOpzione[i]), 175, Qt::white,
+        testo(p, valore, QString::fromStdString(m.options.lblOpzione[i]), 175, Qt::white,
               Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
 void TavoloView::disegnaAlbo(QPainter& p) {
     const Model& m = w_.m;
-    const StatoRegistri& r = m.registri;
+    const RecordsState& r = m.records;
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(135));
+    p.setBrush(qcolore(m.window.coloreTavolo).darker(135));
     p.drawRect(twips(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A));
     testo(p, twips(DESTRA_LEFT, 100, DESTRA_L, 360), "Classifica", 240, Qt::white, Qt::AlignCenter, true);
     if (r.lblDieciMigliori)
@@ -157,11 +157,11 @@ void TavoloView::disegnaAlbo(QPainter& p) {
               Qt::AlignCenter);
     // The ranking: each label shows as its own visibility says; the winner's row is opaque.
     for (int i = 1; i <= 10; ++i) {
-        const RigaClassifica& riga = r.classifica[i];
+        const RankingRow& riga = r.classifica[i];
         const double top = 800 + (i - 1) * 320;
         if (riga.evidenziata) {
             p.setPen(Qt::NoPen);
-            p.setBrush(qcolore(m.finestra.coloreTavolo).lighter(150));
+            p.setBrush(qcolore(m.window.coloreTavolo).lighter(150));
             p.drawRoundedRect(twips(DESTRA_LEFT + 250, top + 10, DESTRA_L - 500, 300), 3, 3);
         }
         if (riga.posizioneVisibile) testo(p, twips(DESTRA_LEFT + 300, top, 600, 320), QString::number(i) + ")", 175, Qt::white);
@@ -186,7 +186,7 @@ void TavoloView::disegnaAlbo(QPainter& p) {
                   .arg(QString::fromStdString(r.lblSconfittePCVariLivelli[k])),
               165, Qt::white, Qt::AlignCenter);
     testo(p, twips(DESTRA_LEFT, 4800, DESTRA_L, 320),
-          QString("Albo Partite (%1)").arg(m.gioco.lblTotalePartite), 200, Qt::white, Qt::AlignCenter, true);
+          QString("Albo Partite (%1)").arg(m.game.lblTotalePartite), 200, Qt::white, Qt::AlignCenter, true);
     testo(p, twips(DESTRA_LEFT + 300, 5130, DESTRA_L - 600, 300),
           QString::fromUtf8("N° Partita - Vincitore - Perdente - Punteggio - Data - Ora"), 160, Qt::white);
     // The register as a list, oldest first, scrolled by the wheel; it opens on the latest matches.
@@ -203,7 +203,7 @@ void TavoloView::disegnaAlbo(QPainter& p) {
 
 std::vector<std::string> TavoloView::vociAlbo() const {
     std::vector<std::string> v;
-    for (const std::string& voce : w_.m.registri.LstAlbo) {
+    for (const std::string& voce : w_.m.records.LstAlbo) {
         if (voce.empty()) break;  // the empty entry ends the register
         v.push_back(voce);
     }
@@ -217,7 +217,7 @@ int TavoloView::primaVoceAlbo(int voci) const {
 
 void TavoloView::wheelEvent(QWheelEvent* e) {
     const QPointF t = e->position() / scala();
-    if (!w_.m.finestra.fraPannello[3].Visible || !ALBO_LISTA.contains(t)) return;
+    if (!w_.m.window.fraPannello[3].Visible || !ALBO_LISTA.contains(t)) return;
     const int voci = static_cast<int>(vociAlbo().size());
     // A wheel notch is 120; a touchpad sends smaller steps, which add up to a line.
     rotellaAlbo_ += e->angleDelta().y();
@@ -228,19 +228,19 @@ void TavoloView::wheelEvent(QWheelEvent* e) {
 }
 
 bool TavoloView::coperto(const QPointF& t) const {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     const bool destra = f.fraPannello[2].Visible || f.fraPannello[3].Visible;
     return destra && QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t);
 }
 
 bool TavoloView::regoleScoperte() const {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     return !f.fraPannello[0].Visible && !f.fraPannello[1].Visible;
 }
 
 void TavoloView::disegnaRegole(QPainter& p) {
     const Model& m = w_.m;
-    const Finestra& f = m.finestra;
+    const Window& f = m.window;
     p.setPen(QPen(QColor(255, 255, 255, 90), 1));
     p.setBrush(qcolore(f.coloreTavolo).darker(115));
     p.drawRect(twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A));
@@ -262,18 +262,18 @@ void TavoloView::disegnaRegole(QPainter& p) {
     p.setFont(sottolineato);
     p.setPen(QColor(255, 255, 160));
     p.drawText(twips(REGOLE_CAPTION.left(), REGOLE_CAPTION.top(), REGOLE_CAPTION.width(), REGOLE_CAPTION.height()),
-               Qt::AlignCenter, QString::fromStdString(m.registri.lblContinuaregole));
+               Qt::AlignCenter, QString::fromStdString(m.records.lblContinuaregole));
 }
 
 void TavoloView::disegnaTitoloBrano(QPainter& p) {
-    const Etichetta& t = w_.m.suoni.lblTitolo;
+    const Label& t = w_.m.sounds.lblTitolo;
     if (!t.Visible || t.Caption.empty()) return;
     testo(p, twips(8500, t.Top, 3500, 520), QString::fromStdString(t.Caption), 145, QColor(255, 255, 190),
           Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void TavoloView::disegnaSottotitolo(QPainter& p) {
-    const StatoSuoni& s = w_.m.suoni;
+    const SoundState& s = w_.m.sounds;
     const int64_t resto = s.sottotitoloFinoA - w_.piattaforma.scheduler.nowMs();
     if (s.sottotitolo.empty() || resto <= 0) return;
     // No tick may come when the subtitle's time is up: the table repaints itself then.
@@ -296,12 +296,12 @@ void TavoloView::disegnaSottotitolo(QPainter& p) {
 }
 
 void TavoloView::disegnaCarte(QPainter& p) {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     for (int s = 1; s <= 8; ++s) {
-        const Cornice& shp = f.ShpCarta[s];
-        const Immagine& img = f.ImgCarta[s];
+        const Frame& shp = f.ShpCarta[s];
+        const Picture& img = f.ImgCarta[s];
         if (shp.Visible) {
-            QRectF r = twips(shp.Left, shp.Top, CARTA_L + 2 * posto::CORNICE, CARTA_A + 2 * posto::CORNICE);
+            QRectF r = twips(shp.Left, shp.Top, CARTA_L + 2 * place::FRAME, CARTA_A + 2 * place::FRAME);
             p.setPen(QPen(QColor(0, 0, 0, 90), 1));
             p.setBrush(qcolore(shp.BackColor));
             p.drawRoundedRect(r, r.width() * 0.06, r.width() * 0.06);
@@ -310,11 +310,11 @@ void TavoloView::disegnaCarte(QPainter& p) {
         QRectF r = twips(img.Left, img.Top, CARTA_L, CARTA_A);
         if (const QPixmap* pm = immagine(img.Picture)) {
             p.drawPixmap(r, *pm, pm->rect());
-        } else if (shp.BackColor == colour::WHITE && !w_.m.carte.lblCarta[s].empty()) {
+        } else if (shp.BackColor == colour::WHITE && !w_.m.cards.lblCarta[s].empty()) {
             // No picture file: the code itself, so the game stays playable.
             p.setBrush(Qt::white);
             p.drawRect(r);
-            testo(p, r, QString::fromStdString(w_.m.carte.lblCarta[s]), 500, Qt::black, Qt::AlignCenter, true);
+            testo(p, r, QString::fromStdString(w_.m.cards.lblCarta[s]), 500, Qt::black, Qt::AlignCenter, true);
         }
         if (img.BorderStyle == 1) {
             p.setPen(QPen(Qt::black, 1));
@@ -326,8 +326,8 @@ void TavoloView::disegnaCarte(QPainter& p) {
 
 void TavoloView::disegnaEtichette(QPainter& p) {
     const Model& m = w_.m;
-    const Finestra& f = m.finestra;
-    auto nome = [&](const Etichetta& e, const QRectF& t) {
+    const Window& f = m.window;
+    auto nome = [&](const Label& e, const QRectF& t) {
         QRectF r = twips(t.left(), t.top(), t.width(), t.height());
         if (e.opaca) {
             p.setPen(Qt::NoPen);
@@ -344,10 +344,10 @@ void TavoloView::disegnaEtichette(QPainter& p) {
         if (!visibile) return;
         testo(p, twips(8600, top, 2000, 300), QString("Punti %1").arg(valore), 220, Qt::white, Qt::AlignCenter);
     };
-    punti(f.lblPuntiPCVista.Visible, m.gioco.lblPuntiPC, static_cast<int>(PUNTI_PC.top()));
-    punti(f.lblPuntiHVista.Visible, m.gioco.lblPuntiH, 7950);
+    punti(f.lblPuntiPCVista.Visible, m.game.lblPuntiPC, static_cast<int>(PUNTI_PC.top()));
+    punti(f.lblPuntiHVista.Visible, m.game.lblPuntiH, 7950);
     if (f.lblCarteRimaste.Visible)
-        testo(p, twips(8700, 5900, 2000, 300), QString("Carte rimaste: %1").arg(m.gioco.lblNumeroCarteRimaste), 200,
+        testo(p, twips(8700, 5900, 2000, 300), QString("Carte rimaste: %1").arg(m.game.lblNumeroCarteRimaste), 200,
               Qt::white, Qt::AlignCenter);
     if (f.lblIstruzioneIniziale.Visible)
         testo(p, twips(3400, 2950, 5400, 500), QString::fromStdString(f.lblIstruzioneIniziale.Caption), 180,
@@ -360,7 +360,7 @@ void TavoloView::disegnaEtichette(QPainter& p) {
         testo(p, r, QString::fromStdString(f.cmdEffettuaLaPresa.Caption), 170, Qt::black, Qt::AlignCenter);
     }
     for (int v = 1; v <= 2; ++v) {
-        const Immagine& b = f.ImgBandiera[v];
+        const Picture& b = f.ImgBandiera[v];
         if (!b.Visible) continue;
         if (const QPixmap* pm = immagine(b.Picture)) p.drawPixmap(twips(b.Left, b.Top, b.Width, b.Height), *pm, pm->rect());
     }
@@ -369,8 +369,8 @@ void TavoloView::disegnaEtichette(QPainter& p) {
 void TavoloView::disegnaMenu(QPainter& p) {
     for (int i = 1; i <= 5; ++i) {
         // A disabled entry (during a review) is greyed, as a disabled label is.
-        QColor c = qcolore(w_.m.finestra.lblComandi[i]);
-        if (!w_.m.finestra.comandoAbilitato[i]) c = QColor(150, 150, 150);
+        QColor c = qcolore(w_.m.window.lblComandi[i]);
+        if (!w_.m.window.comandoAbilitato[i]) c = QColor(150, 150, 150);
         testo(p, twips(MENU_LEFT, MENU_TOPS[i], 1185, 330), MENU[i], 230, c, Qt::AlignLeft | Qt::AlignVCenter, true);
     }
 }
@@ -379,11 +379,11 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
     const Model& m = w_.m;
     QRectF pannello = twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A);
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(qcolore(m.finestra.coloreTavolo).darker(125));
+    p.setBrush(qcolore(m.window.coloreTavolo).darker(125));
     p.drawRect(pannello);
     testo(p, twips(200, 100, 2600, 300), "TABELLA GIOCHI VINTI", 180, Qt::white, Qt::AlignCenter, true);
     // One column a game the match needs, split by thin lines; a won game fills its marker.
-    const int colonne = std::clamp(giochiPerPartita(m.opzioni[opz::ConclusionePartita]), 3, 5);
+    const int colonne = std::clamp(giochiPerPartita(m.options[opz::ConclusionePartita]), 3, 5);
     const double passo = 1250.0 / colonne;
     auto riga = [&](const QString& nome, const std::array<bool, 6>& segni, int top) {
         testo(p, twips(200, top, 1000, 300), ridotto(nome, 980, 170, false), 170, Qt::white);
@@ -391,14 +391,14 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
             const double centro = 1250 + (k - 0.5) * passo;
             QRectF c = twips(centro - 120, top + 40, 240, 240);
             p.setPen(QPen(Qt::white, 1));
-            p.setBrush(segni[k] ? QBrush(qcolore(m.finestra.coloreRetro)) : Qt::NoBrush);
+            p.setBrush(segni[k] ? QBrush(qcolore(m.window.coloreRetro)) : Qt::NoBrush);
             p.drawEllipse(c);
         }
     };
-    riga("ZELVO", m.finestra.shpPuntiPC, 500);
-    riga(QString::fromStdString(m.finestra.lblH.Caption), m.finestra.shpPuntiH, 850);
-    testo(p, twips(2550, 500, 300, 300), QString::number(m.gioco.lblPartitePC), 190, Qt::white, Qt::AlignCenter, true);
-    testo(p, twips(2550, 850, 300, 300), QString::number(m.gioco.lblPartiteH), 190, Qt::white, Qt::AlignCenter, true);
+    riga("ZELVO", m.window.shpPuntiPC, 500);
+    riga(QString::fromStdString(m.window.lblH.Caption), m.window.shpPuntiH, 850);
+    testo(p, twips(2550, 500, 300, 300), QString::number(m.game.lblPartitePC), 190, Qt::white, Qt::AlignCenter, true);
+    testo(p, twips(2550, 850, 300, 300), QString::number(m.game.lblPartiteH), 190, Qt::white, Qt::AlignCenter, true);
     p.setPen(QPen(QColor(255, 255, 255, 110), 1));
     for (int k = 1; k < colonne; ++k) {
         const double x = 1250 + k * passo;
@@ -409,13 +409,13 @@ void TavoloView::disegnaPannelloPartita(QPainter& p) {
         const int riga = (c - 1) / 10, colonna = (c - 1) % 10;
         QRectF r = twips(200 + colonna * 255, 1800 + riga * 420, 240, 380);
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(qcolore(m.carte.lblCarteGiocate[c].BackColor));
+        p.setBrush(qcolore(m.cards.lblCarteGiocate[c].BackColor));
         p.drawRect(r);
-        testo(p, r, QString::fromStdString(cards::codeOf(c)), 150, qcolore(m.carte.lblCarteGiocate[c].ForeColor),
+        testo(p, r, QString::fromStdString(cards::codeOf(c)), 150, qcolore(m.cards.lblCarteGiocate[c].ForeColor),
               Qt::AlignCenter, true);
     }
     // The legend: who took a card is its text colour, who played it its background.
-    const QString nome = QString::fromStdString(m.nomeGiocatore);
+    const QString nome = QString::fromStdString(m.playerName);
     struct Voce {
         Colour sfondo, scritta;
         QString testo;
@@ -458,17 +458,17 @@ constexpr int FONDO_TOP = 7880;            // below the grid: the hint, or the r
 
 void TavoloView::disegnaPannelloDati(QPainter& p) {
     const Model& m = w_.m;
-    const auto& d = m.dati.lblDati;
-    const Finestra& f = m.finestra;
+    const auto& d = m.data.lblDati;
+    const Window& f = m.window;
     const double x0 = PANNELLO_LEFT;
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(qcolore(f.coloreTavolo).darker(125));
     p.drawRect(twips(PANNELLO_LEFT, PANNELLO_TOP, PANNELLO_L, PANNELLO_A));
     const double largo = PANNELLO_L - 170;
     testo(p, twips(x0 + 85, 60, largo, 240), "PANNELLO DATI", 190, Qt::white, Qt::AlignCenter, true);
-    testo(p, twips(x0 + 85, 300, largo, 200), QString::fromStdString(m.dati.lblIndicazioniPannellodati1), 140,
+    testo(p, twips(x0 + 85, 300, largo, 200), QString::fromStdString(m.data.lblIndicazioniPannellodati1), 140,
           Qt::white, Qt::AlignCenter);
-    testo(p, twips(x0 + 85, 500, largo, 200), QString::fromStdString(m.dati.lblIndicazioniPannellodati2), 140,
+    testo(p, twips(x0 + 85, 500, largo, 200), QString::fromStdString(m.data.lblIndicazioniPannellodati2), 140,
           Qt::white, Qt::AlignCenter);
 
     auto cella = [&](int i, double left, double top, double w) {
@@ -487,14 +487,14 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
     auto intestazione = [&](const Colonna& c, const char* t) {
         testo(p, twips(x0 + c.left, 1060, c.width, 220), t, 140, Qt::white, Qt::AlignCenter, true);
     };
-    if (m.dati.intestazioniPescateVisibili) {
+    if (m.data.intestazioniPescateVisibili) {
         intestazione(P_PC, "P");
         intestazione(P_H, "P");
     }
     intestazione(G_PC, "G");
     intestazione(G_H, "G");
-    if (d[dati::puntiPC(1)].Visible) intestazione(PTI_PC, "P.ti");
-    if (d[dati::puntiH(1)].Visible) intestazione(PTI_H, "P.ti");
+    if (d[cells::pcPoints(1)].Visible) intestazione(PTI_PC, "P.ti");
+    if (d[cells::humanPoints(1)].Visible) intestazione(PTI_H, "P.ti");
 
     // The deal: three cards a side and the trump card between them; then the side markers.
     for (int i = 0; i < 3; ++i) {
@@ -508,26 +508,26 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
     in(10, P_H, 1630);
 
     // The trick marker lies behind the row of the trick in play.
-    if (m.dati.marcatoreVisibile) {
-        const bool largo = m.opzioni.is(opz::MostraCarte, "Si");
+    if (m.data.marcatoreVisibile) {
+        const bool largo = m.options.is(opz::MostraCarte, "Si");
         const double left = largo ? 180 : 495, w = largo ? 2445 : 1815;
-        QRectF r = twips(x0 + left - 85, m.dati.marcatoreTop - 10, w, RIGA_A + 20);
+        QRectF r = twips(x0 + left - 85, m.data.marcatoreTop - 10, w, RIGA_A + 20);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 230, 120, 150));
         p.drawRoundedRect(r, 3, 3);
-        testo(p, twips(x0 + MEZZO.left, m.dati.marcatoreTop, MEZZO.width, RIGA_A), QString::number(m.gioco.lblManche),
+        testo(p, twips(x0 + MEZZO.left, m.data.marcatoreTop, MEZZO.width, RIGA_A), QString::number(m.game.lblManche),
               140, Qt::black, Qt::AlignCenter, true);
     }
     for (int k = 1; k <= 20; ++k) {
         const double top = PRIMA_PRESA + (k - 1) * PASSO_PRESA;
         if (k >= 2) {
-            in(dati::pescataPC(k), P_PC, top);
-            in(dati::pescataH(k), P_H, top);
+            in(cells::pcDraw(k), P_PC, top);
+            in(cells::humanDraw(k), P_H, top);
         }
-        in(dati::cartaPC(k), G_PC, top);
-        in(dati::puntiPC(k), PTI_PC, top);
-        in(dati::puntiH(k), PTI_H, top);
-        in(dati::cartaH(k), G_H, top);
+        in(cells::pcCard(k), G_PC, top);
+        in(cells::pcPoints(k), PTI_PC, top);
+        in(cells::humanPoints(k), PTI_H, top);
+        in(cells::humanCard(k), G_H, top);
     }
     // The two note lines; the second is the review's message line.
     for (int i : {13, 14})
@@ -540,7 +540,7 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
               "Al termine di ciascun Gioco potrai azionare i pulsanti (di caricamento e salvataggio dati) che "
               "appariranno su questo Pannello",
               140, QColor(235, 235, 235), Qt::AlignHCenter | Qt::AlignTop);
-    const Pulsante* bottoni[5] = {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave};
+    const Button* bottoni[5] = {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave};
     for (const Zona& z : pulsantiAnalisi())
         pulsante(p, z.rect, QString::fromStdString(bottoni[z.quale]->Caption), bottoni[z.quale]->focus);
     // Until the first step of a review, how it works, over the lower rows of the grid.
@@ -559,7 +559,7 @@ void TavoloView::disegnaPannelloDati(QPainter& p) {
 }
 
 std::vector<TavoloView::Zona> TavoloView::pulsantiAnalisi() const {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     if (!f.fraPannello[0].Visible || !f.cmdScegliManche.Visible) return {};
     const double x = PANNELLO_LEFT + 85, a = 300, riga1 = FONDO_TOP + 60, riga2 = FONDO_TOP + 430;
     return {{QRectF(x, riga1, 1040, a), 0},         {QRectF(x + 1085, riga1, 440, a), 1},
@@ -568,7 +568,7 @@ std::vector<TavoloView::Zona> TavoloView::pulsantiAnalisi() const {
 }
 
 std::vector<TavoloView::Zona> TavoloView::scelteFineGioco() const {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     if (!f.fraFineGioco.Visible) return {};
     std::vector<Zona> z;
     for (int i = 0; i < 3; ++i) z.push_back({QRectF(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 1500 + i * 300, 4900, 280), i});
@@ -584,14 +584,14 @@ void TavoloView::pulsante(QPainter& p, const QRectF& r, const QString& s, bool f
 }
 
 void TavoloView::disegnaFineGioco(QPainter& p) {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     if (!f.fraFineGioco.Visible) return;
     QRectF r = twips(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 2500);
     p.setPen(QPen(Qt::white, 2));
     p.setBrush(qcolore(f.coloreTavolo).darker(150));
     p.drawRoundedRect(r, 6, 6);
     // The continue button carries the two texts; it shows whether it can be pressed and has the focus.
-    const Pulsante& continua = f.cmdContinuaOIniziaPartita;
+    const Button& continua = f.cmdContinuaOIniziaPartita;
     const QRectF bottone = twips(f.fraFineGioco.Left + 120, f.fraFineGioco.Top + 80, 5160, 1350);
     p.setPen(QPen(continua.focus ? QColor(255, 255, 160) : QColor(255, 255, 255, 120), continua.focus ? 2 : 1));
     p.setBrush(QColor(255, 255, 255, continua.Enabled ? 28 : 8));
@@ -601,7 +601,7 @@ void TavoloView::disegnaFineGioco(QPainter& p) {
           QString::fromStdString(f.lblFineGioco1), 180, scritta, Qt::AlignLeft | Qt::AlignTop, true);
     testo(p, twips(f.fraFineGioco.Left + 250, f.fraFineGioco.Top + 800, 4900, 650),
           QString::fromStdString(f.lblFineGioco2), 160, scritta, Qt::AlignLeft | Qt::AlignTop);
-    const char* const scelte[3] = {Finestra::lblApri, Finestra::lblRivedi, Finestra::lblSalva};
+    const char* const scelte[3] = {Window::lblApri, Window::lblRivedi, Window::lblSalva};
     for (const Zona& z : scelteFineGioco())
         testo(p, twips(z.rect.left(), z.rect.top(), z.rect.width(), z.rect.height()), QString::fromUtf8(scelte[z.quale]),
               180, QColor(255, 255, 160), Qt::AlignLeft | Qt::AlignVCenter, true);
@@ -610,10 +610,10 @@ void TavoloView::disegnaFineGioco(QPainter& p) {
 void TavoloView::mousePressEvent(QMouseEvent* e) {
     const double s = scala();
     const QPointF t = e->position() / s;
-    const Finestra& f = w_.m.finestra;
-    if (const Pannello& esci = f.fraEsci; esci.Visible) {
-        if (QRectF(esci.Left + 400, esci.Top + 650, 3400, 330).contains(t)) w_.finestra.lblSi_Click();
-        else if (QRectF(esci.Left + 400, esci.Top + 1000, 3400, 330).contains(t)) w_.finestra.lblNo_Click();
+    const Window& f = w_.m.window;
+    if (const Panel& esci = f.fraEsci; esci.Visible) {
+        if (QRectF(esci.Left + 400, esci.Top + 650, 3400, 330).contains(t)) w_.routines.lblSi_Click();
+        else if (QRectF(esci.Left + 400, esci.Top + 1000, 3400, 330).contains(t)) w_.routines.lblNo_Click();
         else if (!QRectF(MENU_LEFT, MENU_TOPS[5], 1185, 330).contains(t)) return;  // the frame waits for an answer
         if (!QRectF(MENU_LEFT, MENU_TOPS[5], 1185, 330).contains(t)) {
             update();
@@ -621,12 +621,12 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
         }
     }
     if (int i = voceSotto(t); i >= 0) {
-        w_.finestra.lblVoce_Click(i);
+        w_.routines.lblVoce_Click(i);
         update();
         return;
     }
     if (f.fraPannello[3].Visible && ALBO_LISTA.contains(t)) {
-        w_.finestra.LstAlbo_Click();
+        w_.routines.LstAlbo_Click();
         update();
         return;
     }
@@ -638,24 +638,24 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
     }
     for (const Zona& z : scelteFineGioco())
         if (z.rect.contains(t)) {
-            if (z.quale == 0) w_.finestra.lblApri_Click();
-            else if (z.quale == 1) w_.finestra.lblRivedi_Click();
-            else w_.finestra.lblSalva_Click();
+            if (z.quale == 0) w_.routines.lblApri_Click();
+            else if (z.quale == 1) w_.routines.lblRivedi_Click();
+            else w_.routines.lblSalva_Click();
             update();
             return;
         }
     for (const Zona& z : pulsantiAnalisi())
         if (z.rect.contains(t)) {
-            if (z.quale == 0) w_.registri.cmdInizioAnalisi();
-            else if (z.quale == 1) w_.registri.cmdScegliManche();
-            else if (z.quale == 2) w_.registri.cmdTornaAlGioco();
-            else if (z.quale == 3) w_.registri.cmdLoad();
-            else w_.registri.SalvaGioco();
+            if (z.quale == 0) w_.records.cmdInizioAnalisi();
+            else if (z.quale == 1) w_.records.cmdScegliManche();
+            else if (z.quale == 2) w_.records.cmdTornaAlGioco();
+            else if (z.quale == 3) w_.records.cmdLoad();
+            else w_.records.SalvaGioco();
             update();
             return;
         }
     if (regoleScoperte() && QRectF(REGOLE_CAPTION).contains(t)) {
-        w_.finestra.lblContinuaregole_Click();
+        w_.routines.lblContinuaregole_Click();
     } else if (f.cmdEffettuaLaPresa.Visible && QRectF(PRESA_LEFT, PRESA_TOP, PRESA_L, PRESA_A).contains(t)) {
         w_.cmdEffettuaLaPresa_Click();
     } else if (f.fraFineGioco.Visible && QRectF(f.fraFineGioco.Left, f.fraFineGioco.Top, 5400, 1450).contains(t)) {
@@ -663,13 +663,13 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
     } else {
         for (int i = 1; i <= 5; ++i)
             if (QRectF(MENU_LEFT, MENU_TOPS[i], 1185, 330).contains(t)) {
-                w_.finestra.lblComandi_Click(i);
+                w_.routines.lblComandi_Click(i);
                 update();
                 return;
             }
         // The top-most picture under the mouse: slots are drawn in order, so look from the last.
         for (int i = 8; i >= 1; --i) {
-            const Immagine& img = f.ImgCarta[i];
+            const Picture& img = f.ImgCarta[i];
             if (img.Visible && QRectF(img.Left, img.Top, CARTA_L, CARTA_A).contains(t)) {
                 w_.ImgCarta_Click(i);
                 break;
@@ -680,12 +680,12 @@ void TavoloView::mousePressEvent(QMouseEvent* e) {
 }
 
 void TavoloView::mouseMoveEvent(QMouseEvent* e) {
-    const Finestra& f = w_.m.finestra;
+    const Window& f = w_.m.window;
     if (!f.fraPannello[2].Visible) return;
     const QPointF t = e->position() / scala();
-    if (int i = voceSotto(t); i >= 0) w_.finestra.lblVoce_MouseMove(i);
-    else if (valoreSotto(t) >= 0) w_.finestra.lblOpzione_MouseMove();
-    else if (QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t)) w_.finestra.fraOpzioni_MouseMove();
+    if (int i = voceSotto(t); i >= 0) w_.routines.lblVoce_MouseMove(i);
+    else if (valoreSotto(t) >= 0) w_.routines.lblOpzione_MouseMove();
+    else if (QRectF(DESTRA_LEFT, DESTRA_TOP, DESTRA_L, DESTRA_A).contains(t)) w_.routines.fraOpzioni_MouseMove();
     else return;
     update();
 }

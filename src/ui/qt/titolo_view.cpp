@@ -40,7 +40,7 @@ public:
 
 }  // namespace
 
-TitoloView::TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
+TitoloView::TitoloView(TitleWindow& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent)
     : QWidget(parent), w_(w), immagini_(std::move(percorsoReale)) {
     setWindowTitle("Zelvo");
     setFocusPolicy(Qt::StrongFocus);
@@ -98,7 +98,7 @@ void TitoloView::keyPressEvent(QKeyEvent* e) {
 }
 
 void TitoloView::paintEvent(QPaintEvent*) {
-    const ModelloTitolo& m = w_.m;
+    const TitleModel& m = w_.m;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -11,11 +11,11 @@ class QPushButton;
 
 namespace zelvo {
 
-class FinestraTitolo;
+class TitleWindow;
 
 class TitoloView final : public QWidget {
 public:
-    TitoloView(FinestraTitolo& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent = nullptr);
+    TitoloView(TitleWindow& w, std::function<QString(const std::string&)> percorsoReale, QWidget* parent = nullptr);
 
     // The window's design size in twips.
     static constexpr int LARGHEZZA = 12000, ALTEZZA = 7500;
@@ -36,7 +36,7 @@ private:
     const QPixmap* immagine(const std::string& percorso) { return immagini_(percorso); }
     void modificato(const QString& testo);
 
-    FinestraTitolo& w_;
+    TitleWindow& w_;
     Immagini immagini_;
     QLineEdit* txtNome_;
     QPushButton* cmdOk_;

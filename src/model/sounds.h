@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/window.h"
+#include "model/window.h"
 
 namespace zelvo {
 
-struct StatoSuoni {
+struct SoundState {
     bool lblInterdiciSuoni = false;       // the sound lock: "Si" while a clip plays
     int lblContaImpaz = 0;                // the impatience counter, 0..12
     bool lblCommentoIniziale = false;     // the opening remark of a deal is under way
@@ -26,7 +26,7 @@ struct StatoSuoni {
     bool lblBranoTerminato = true;        // the last melody ended by itself
     int lblConfrontaGiocoPerIlCambioDelBrano = 0;  // the game number of the last melody change
     // The title of the music on the table; shown only with option 13 "Si".
-    Etichetta lblTitolo{"", false};
+    Label lblTitolo{"", false};
     std::string lblTitoloInMemoria;       // the melody title, kept while an anthem title is shown
     int lblPosizioneTitolo = 0;           // and its vertical position
     // Melody n already heard in this cycle (the blue text of lblCartaDaEstrarre(n)), 1..21.

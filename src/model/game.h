@@ -8,16 +8,16 @@
 namespace zelvo {
 
 // Who: "H", "PC", or nobody (an empty move, a drawn game: "Nessuno").
-enum class Chi { Nessuno, H, PC };
+enum class Who { Nobody, H, PC };
 
-inline const char* testoChi(Chi c) { return c == Chi::H ? "H" : c == Chi::PC ? "PC" : ""; }
-inline Chi altro(Chi c) { return c == Chi::H ? Chi::PC : c == Chi::PC ? Chi::H : Chi::Nessuno; }
+inline const char* whoText(Who c) { return c == Who::H ? "H" : c == Who::PC ? "PC" : ""; }
+inline Who altro(Who c) { return c == Who::H ? Who::PC : c == Who::PC ? Who::H : Who::Nobody; }
 
-struct StatoGioco {
+struct GameAndMatch {
     // Who and whose turn.
-    Chi lblGiocoIniziatoDa = Chi::H;
-    Chi lblTurnoDiGioco = Chi::H;
-    Chi lblAChiTocca = Chi::H;
+    Who lblGiocoIniziatoDa = Who::H;
+    Who lblTurnoDiGioco = Who::H;
+    Who lblAChiTocca = Who::H;
     bool lblPuoiGiocare = false;
     bool lblGiocoInCorso = false;
     bool lblPartitaInCorso = false;
@@ -44,7 +44,7 @@ struct StatoGioco {
     int lblPartiteH = 0;
     int lblPartitePC = 0;
     int lblNumeroGioco = 1;
-    Chi lblUltimoVincitore = Chi::Nessuno;
+    Who lblUltimoVincitore = Who::Nobody;
     bool lblSbirciata = false;
     int lblTotalePartite = 0;
 

@@ -11,7 +11,7 @@ namespace zelvo {
 // One row of the ranking: the labels lblNomeVincitore(i), lblNumeroPartiteVinte(i),
 // lblNumeroPartitePerse(i), lblDataPartitaVinta(i) and the visibility of
 // lblPosizioneClassifica(i) and of the two counts.
-struct RigaClassifica {
+struct RankingRow {
     std::string nome;          // compared as exact, case-sensitive text; "" for an empty row
     std::string vinte = "0";   // decimal text
     std::string perse = "0";
@@ -20,14 +20,14 @@ struct RigaClassifica {
     bool vinteVisibile = false;
     bool perseVisibile = false;
     bool evidenziata = false;  // an opaque background: the winner of the last match
-    bool operator==(const RigaClassifica&) const = default;
+    bool operator==(const RankingRow&) const = default;
 };
 
-struct StatoRegistri {
+struct RecordsState {
     bool lblDieciMigliori = true;  // the sub-title "dei 10 migliori Giocatori di Briscola"
 
     // Rows 1..10; 0 and 11 are hidden scratch rows.
-    std::array<RigaClassifica, 12> classifica{};
+    std::array<RankingRow, 12> classifica{};
     // Index 1..5 for levels A..E: the computer's matches won and lost, decimal text.
     std::array<std::string, 6> lblVittoriePCVariLivelli{"0", "0", "0", "0", "0", "0"};
     std::array<std::string, 6> lblSconfittePCVariLivelli{"0", "0", "0", "0", "0", "0"};

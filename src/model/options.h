@@ -11,14 +11,14 @@ namespace zelvo {
 
 namespace opz {
 constexpr int GraficaCasuale = 0, ColoreTavolo = 1, CambioBrano = 2, StileCarte = 3, ColoreRetro = 4,
-              MotivoRetro = 5, Animazione = 6, Punteggio = 7, FrequenzaMusica = 8, Rumori = 9,
+              MotivoRetro = 5, Animazione = 6, Punteggio = 7, FrequenzaMusica = 8, Noises = 9,
               Loquacita = 10, Carattere = 11, Abilita = 12, Titoli = 13, PresaAutomatica = 14,
               ConclusioneGioco = 15, ConclusionePartita = 16, Cerimonia = 17, MostraCarte = 18,
               VelocitaRisposta = 19, AudioAnalisi = 20;
 constexpr int NUMERO = 21;
 }  // namespace opz
 
-struct Opzioni {
+struct Options {
     std::array<std::string, opz::NUMERO> lblOpzione;
     std::array<std::string, opz::NUMERO> lblVoce;
     // Text colour of the captions: VERDE_CHIARO free, ROSA_H locked.
@@ -28,7 +28,7 @@ struct Opzioni {
     static constexpr int NESSUNA = 21;
     std::array<bool, opz::NUMERO> lblOpzioneEvidenziata{};
     int lblOpzioneMouse = NESSUNA;
-    Opzioni();
+    Options();
 
     const std::string& operator[](int i) const { return lblOpzione[i]; }
     bool is(int i, const char* value) const { return lblOpzione[i] == value; }

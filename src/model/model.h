@@ -3,28 +3,28 @@
 // by the subsystem that owns it. The view repaints from it; tests inspect it.
 #include <string>
 
-#include "audio/state.h"
+#include "model/sounds.h"
 #include "cards/table.h"
-#include "game/state.h"
-#include "records/data_panel.h"
-#include "records/state.h"
-#include "ui/options.h"
-#include "ui/window.h"
+#include "model/game.h"
+#include "model/data_panel.h"
+#include "model/records.h"
+#include "model/options.h"
+#include "model/window.h"
 
 namespace zelvo {
 
 struct Model {
-    Carte carte;
-    StatoGioco gioco;
-    Opzioni opzioni;
-    Finestra finestra;
-    PannelloDati dati;
-    StatoSuoni suoni;
-    StatoRegistri registri;
+    CardTable cards;
+    GameAndMatch game;
+    Options options;
+    Window window;
+    DataPanel data;
+    SoundState sounds;
+    RecordsState records;
 
     // The human's name and sex ("M", "F") from the title window; a new game puts the
     // name back on the table after a review has shown another player's.
-    std::string nomeGiocatore = "Giocatore";
+    std::string playerName = "Giocatore";
     std::string lblSessoGiocatore = "M";
 };
 

@@ -1,4 +1,4 @@
-#include "ui/options.h"
+#include "model/options.h"
 
 namespace zelvo {
 
@@ -82,7 +82,7 @@ Colour coloreTavolo(const std::string& nome) { return TAVOLO[indiceColore(nome)]
 Colour coloreRetro(const std::string& nome) { return RETRO[indiceColore(nome)]; }
 const std::string& nomeColore(int indice) { return COLORI[(indice - 1) % 24]; }
 
-Opzioni::Opzioni() {
+Options::Options() {
     for (int i = 0; i < opz::NUMERO; ++i) {
         lblOpzione[i] = valoreIniziale(i);
         lblVoce[i] = voce(i);
@@ -136,7 +136,7 @@ std::string valoreSeguente(int i, const std::string& attuale, const std::string&
         case opz::StileCarte: return "Napoletane";
         case opz::ConclusioneGioco: return "Appena uno supera 60 punti";
         case opz::MostraCarte:
-        case opz::Rumori:
+        case opz::Noises:
         case opz::Titoli: return "Si";
         default: return attuale;
     }
