@@ -465,7 +465,7 @@ Arm signArm(Hold h, QPointF shoulder, Seme seme) {
         case Hold::Chest: return {o, o + QPointF(5, 22), o + QPointF(-8, 22)};
         case Hold::Low: return {o, o + QPointF(6, 21), isLong(seme) ? QPointF(o + QPointF(9, 38)) : QPointF(o + QPointF(10, 42))};
         case Hold::Shoulder: return {o, o + QPointF(10, 22), o + QPointF(7, 8)};
-        case Hold::Forward: return {o, o + QPointF(13, 12), o + QPointF(22, 4)};
+        case Hold::Forward: return {o, o + QPointF(12, 12), o + QPointF(18, 2)};
     }
     return {o, o, o};
 }
@@ -478,7 +478,7 @@ double signAngle(Hold h, Seme seme) {
         case Hold::Chest: return -28;
         case Hold::Low: return 176;
         case Hold::Shoulder: return 20;
-        case Hold::Forward: return 30;
+        case Hold::Forward: return 16;
     }
     return 0;
 }
@@ -497,7 +497,7 @@ Arm otherArm(Other o, QPointF shoulder) {
         case Other::Orb: return {q, q + QPointF(-10, 20), q + QPointF(-4, 26)};
         case Other::Cloak: return {q, q + QPointF(-6, 22), q + QPointF(6, 38)};
         case Other::Flower: return {q, q + QPointF(-2, 22), q + QPointF(8, 16)};
-        case Other::Reins: return {q, q + QPointF(8, 16), q + QPointF(20, 24)};
+        case Other::Reins: return {q, q + QPointF(6, 18), q + QPointF(20, 26)};
     }
     return {q, q, q};
 }
@@ -869,7 +869,7 @@ void cavallo(QPainter& p, const Stile& s, Seme seme, const Court& f) {
     garment(p, s, body, f.dress, f.trim, f.pattern);
     fill(p, s, rect(QRectF(37, 94, 23, 4.5)), s.oro, 0.8);
     fill(p, s, rect(QRectF(44, 52, 7, 11)), s.pelle, 0.8);
-    const Arm reins{{42, 66}, {48, 84}, {62, 92}};
+    const Arm reins = otherArm(Other::Reins, {42, 66});
     arm(p, s, reins, f.sleeve, 6.5);
     p.setPen(QPen(s.inchiostro, 0.9));
     p.drawLine(QPointF(63, 92), QPointF(90, 104));

@@ -95,14 +95,14 @@ void sword(QPainter& p, const Stile& s, double k) {
     const QPen pen = penna(s, k, 1.3);
     p.setPen(pen);
     QPainterPath blade;
-    blade.moveTo(-4.5, 18);
-    blade.cubicTo(-5, -10, -2, -34, 9, -50);
-    blade.cubicTo(7, -32, 4.5, -8, 4.5, 18);
+    blade.moveTo(-5.5, 18);
+    blade.cubicTo(-6, -10, -2.5, -34, 9, -50);
+    blade.cubicTo(7.5, -32, 5.5, -8, 5.5, 18);
     blade.closeSubpath();
-    QLinearGradient g(-6, 0, 8, 0);
-    g.setColorAt(0, s.acciaio.darker(120));
-    g.setColorAt(0.5, s.bianco);
-    g.setColorAt(1, s.acciaio);
+    QLinearGradient g(-7, 0, 8, 0);
+    g.setColorAt(0, s.acciaio.darker(135));
+    g.setColorAt(0.5, s.acciaio.lighter(118));
+    g.setColorAt(1, s.acciaio.darker(110));
     p.setBrush(g);
     p.drawPath(blade);
     p.setBrush(QColor(0x7A, 0x1E, 0x18));
@@ -344,7 +344,7 @@ Court figure(const Stile& s, char rank, Seme seme) {
          Pattern::Stripes, Cut::Coat},
         {Rank::Cavallo, true, false, Hair::Short, black, Beard::Short, Headgear::Helmet, s.acciaio, R, teal, Y, teal, none,
          none, R, R, Pattern::Plain, Hold::Forward, Other::Reins, Gait::Rearing, grey, W, orange, Pattern::Checks},
-        {Rank::Cavallo, true, false, Hair::Long, blond, Beard::None, Headgear::Beret, G, Y, orange, B, G, none, none, G, G,
+        {Rank::Cavallo, true, true, Hair::Long, blond, Beard::None, Headgear::Beret, G, Y, orange, B, G, none, none, G, G,
          Pattern::Chevrons, Hold::Shoulder, Other::Reins, Gait::Trot, QColor(0x4A, 0x34, 0x28), black, purple,
          Pattern::Plain, Cut::Coat},
     };

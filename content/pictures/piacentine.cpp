@@ -302,9 +302,9 @@ Court figure(const Stile& s, char rank, Seme seme) {
          Pattern::Plain, Hold::Chest, Other::Reins, Gait::Square, W, K, R, Pattern::Dots},
         {Rank::Cavallo, false, true, Hair::Curls, black, Beard::Moustache, Headgear::BrimHat, R, Y, G, Y, R, none, none, G, G,
          Pattern::Stripes, Hold::Forward, Other::Reins, Gait::Step, QColor(0xA8, 0x62, 0x2C), K, B, Pattern::Chevrons, Cut::Coat},
-        {Rank::Cavallo, false, false, Hair::Short, brown, Beard::Short, Headgear::Helmet, s.acciaio, R, R, Y, R, none, none,
+        {Rank::Cavallo, false, true, Hair::Short, brown, Beard::Short, Headgear::Helmet, s.acciaio, R, R, Y, R, none, none,
          B, B, Pattern::Plain, Hold::Raised, Other::Reins, Gait::Trot, QColor(0x58, 0x58, 0x5C), K, Y, Pattern::Checks},
-        {Rank::Cavallo, false, true, Hair::Long, blond, Beard::None, Headgear::TallHat, G, R, Y, R, G, none, none, R, R,
+        {Rank::Cavallo, false, false, Hair::Long, blond, Beard::None, Headgear::TallHat, G, R, Y, R, G, none, none, R, R,
          Pattern::Chevrons, Hold::Shoulder, Other::Reins, Gait::Square, grey, W, G, Pattern::Stripes, Cut::Coat},
     };
     // Re: bearded kings in long robes and mantles.
