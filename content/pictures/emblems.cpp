@@ -12,8 +12,12 @@ namespace {
 // 2400 twips tall, drawn at twice their 96-dpi size.
 constexpr int kSimboloNapLarghezza = 1680 * 2 / 15, kSimboloPiaLarghezza = 2325 * 2 / 15,
               kSimboloAltezza = 2400 * 2 / 15;
-// Flags: 4335 x 2760 twips, at twice their 96-dpi size.
-constexpr int kBandieraLarghezza = 4335 * 2 / 15, kBandieraAltezza = 2760 * 2 / 15;
+// Flags in their own proportions (Italy 3:2, the Union Flag 2:1), each as large as
+// fits the window's 4335 x 2760 twip flag frame, at twice the 96-dpi size; the
+// window centres them in the frame.
+constexpr int kCorniceLarghezza = 4335 * 2 / 15, kCorniceAltezza = 2760 * 2 / 15;
+constexpr int kItaliaAltezza = kCorniceAltezza, kItaliaLarghezza = kItaliaAltezza * 3 / 2;
+constexpr int kUnioneLarghezza = kCorniceLarghezza, kUnioneAltezza = kUnioneLarghezza / 2;
 // Portrait: 1800 x 2160 twips, at twice the 96-dpi size.
 constexpr int kRitrattoLarghezza = 1800 * 2 / 15, kRitrattoAltezza = 2160 * 2 / 15;
 
@@ -71,24 +75,24 @@ QImage disegnaSimbolo(Seme seme, Maniera m) {
 }
 
 QImage disegnaBandieraItalia() {
-    QImage img(kBandieraLarghezza, kBandieraAltezza, QImage::Format_RGB32);
+    QImage img(kItaliaLarghezza, kItaliaAltezza, QImage::Format_RGB32);
     QPainter p(&img);
     const QColor verde(0x00, 0x92, 0x46), bianco(0xF4, 0xF5, 0xF0), rosso(0xCE, 0x2B, 0x37);
-    const int terzo = kBandieraLarghezza / 3;
-    p.fillRect(0, 0, terzo, kBandieraAltezza, verde);
-    p.fillRect(terzo, 0, kBandieraLarghezza - 2 * terzo, kBandieraAltezza, bianco);
-    p.fillRect(kBandieraLarghezza - terzo, 0, terzo, kBandieraAltezza, rosso);
+    const int terzo = kItaliaLarghezza / 3;
+    p.fillRect(0, 0, terzo, kItaliaAltezza, verde);
+    p.fillRect(terzo, 0, kItaliaLarghezza - 2 * terzo, kItaliaAltezza, bianco);
+    p.fillRect(kItaliaLarghezza - terzo, 0, terzo, kItaliaAltezza, rosso);
     return img;
 }
 
 QImage disegnaBandieraInghilterra() {
-    // The Union flag, drawn on a 60 x 30 grid stretched to the picture.
-    QImage img(kBandieraLarghezza, kBandieraAltezza, QImage::Format_RGB32);
+    // The Union Flag, drawn on its 60 x 30 grid.
+    QImage img(kUnioneLarghezza, kUnioneAltezza, QImage::Format_RGB32);
     const QColor blu(0x01, 0x21, 0x69), bianco(0xFF, 0xFF, 0xFF), rosso(0xC8, 0x10, 0x2E);
     img.fill(blu);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kBandieraLarghezza / 60.0, kBandieraAltezza / 30.0);
+    p.scale(kUnioneLarghezza / 60.0, kUnioneAltezza / 30.0);
     // White saltire, then the red one shifted anticlockwise as the flag has it.
     p.setPen(QPen(bianco, 6, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(0, 0), QPointF(60, 30));

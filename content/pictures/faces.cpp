@@ -1,9 +1,7 @@
-// A whole card face: ground, frame or corner marks, and the pips, the ace or
-// the figure in the middle.
-#include <QFont>
+// A whole card face. The two regional decks draw their own (piacentine.cpp,
+// napoletane.cpp); this file draws the high-contrast deck: a heavy border, two
+// bands with a large rank letter and suit mark, and the pips, ace or figure.
 #include <QImage>
-#include <QTransform>
-#include <QtMath>
 #include <vector>
 
 #include "look.h"
@@ -42,56 +40,6 @@ int quantePip(char rango) { return rango == 'A' ? 1 : rango - '0'; }
 
 bool figura(char rango) { return rango == 'F' || rango == 'C' || rango == 'R'; }
 
-// The numeral a Neapolitan card prints in its corners: ace 1, page 8, knight 9, king 10.
-QString numerale(char rango) {
-    switch (rango) {
-        case 'A': return "1";
-        case 'F': return "8";
-        case 'C': return "9";
-        case 'R': return "10";
-        default: return QString(QChar(rango));
-    }
-}
-
-// Text as a path `altezza` card units tall (cap height), its left or centre at `punto` on the baseline.
-QPainterPath testo(const QString& t, const QString& famiglia, bool grassetto, double altezza, QPointF punto,
-                   bool centrato) {
-    QFont f(famiglia);
-    f.setPixelSize(100);
-    f.setBold(grassetto);
-    QPainterPath path;
-    path.addText(0, 0, f, t);
-    const QRectF r = path.boundingRect();
-    const double k = altezza / -r.top();
-    QTransform tr;
-    tr.translate(punto.x() - (centrato ? r.center().x() * k : r.left() * k), punto.y());
-    tr.scale(k, k);
-    return tr.map(path);
-}
-
-// Frame of the Piacenza manner: a firm black line with a red line inside.
-void cornicePiacentina(QPainter& p, const Stile& s) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(s.inchiostro, 1.1));
-    p.drawRect(QRectF(2.5, 2.5, kLarghezzaCarta - 5, kAltezzaCarta - 5));
-    p.setPen(QPen(s.rosso, 0.6));
-    p.drawRect(QRectF(4.6, 4.6, kLarghezzaCarta - 9.2, kAltezzaCarta - 9.2));
-}
-
-// Small numerals in two corners, the Neapolitan way; both stand upright, as the
-// figures do, so that a 6 is never read as a 9.
-void numeriNapoletani(QPainter& p, const Stile& s, char rango) {
-    constexpr double kAltezzaNumero = 8.5, kDalBordo = 9;
-    p.setPen(Qt::NoPen);
-    p.setBrush(s.inchiostro);
-    p.drawPath(testo(numerale(rango), "DejaVu Serif", false, kAltezzaNumero, {kDalBordo, 5 + kAltezzaNumero}, true));
-    p.drawPath(testo(numerale(rango), "DejaVu Serif", false, kAltezzaNumero,
-                     {kLarghezzaCarta - kDalBordo, kAltezzaCarta - 5}, true));
-}
-
-// Letters of the high-contrast deck's corners.
-QString letteraGrande(char rango) { return QString(QChar(rango)); }
-
 // For weak sight: a heavy border and two bands, across the top and the bottom,
 // each with a large rank letter and a large suit mark, all upright: the letter
 // top left and bottom right, the mark top right and bottom left.
@@ -99,15 +47,7 @@ constexpr double kAltezzaLettera = 26, kFasciaContrasto = 38, kDalBordoContrasto
 constexpr double kRiduzioneContrasto = 0.8;  // the middle of the card shrinks to leave room for the bands
 constexpr double kAllargamentoLunghi = 1.45;
 
-double altezzaSegnoFascia(Seme seme) {
-    switch (seme) {
-        case Seme::Denari: return 25;
-        case Seme::Coppe: return 30;
-        case Seme::Spade: return 30;
-        case Seme::Bastoni: return 30;
-    }
-    return 25;
-}
+double altezzaSegnoFascia(Seme seme) { return seme == Seme::Denari ? 25 : 30; }
 
 void segnoFascia(QPainter& p, const Stile& s, Seme seme, QPointF centro) {
     // Swords and clubs are slim; in the bands they are drawn broader so they read at a glance.
@@ -126,7 +66,7 @@ void fasceContrasto(QPainter& p, const Stile& s, char rango, Seme seme) {
     const double mezzaFascia = kFasciaContrasto / 2;
     p.setPen(Qt::NoPen);
     p.setBrush(s.nero);
-    const QString lettera = letteraGrande(rango);
+    const QString lettera(QChar::fromLatin1(rango));
     p.drawPath(testo(lettera, "DejaVu Sans", true, kAltezzaLettera, {kDalBordoContrasto, mezzaFascia + kAltezzaLettera / 2}, false));
     QPainterPath inBasso = testo(lettera, "DejaVu Sans", true, kAltezzaLettera, {0, 0}, false);
     inBasso.translate(kLarghezzaCarta - kDalBordoContrasto - inBasso.boundingRect().right(),
@@ -136,87 +76,24 @@ void fasceContrasto(QPainter& p, const Stile& s, char rango, Seme seme) {
     segnoFascia(p, s, seme, {22, kAltezzaCarta - mezzaFascia - 1});
 }
 
-// A laurel wreath of two leafy arcs around the ace.
-void ghirlanda(QPainter& p, const Stile& s, QPointF c, double r) {
-    const QColor foglia = s.maniera == Maniera::Piacentine ? s.verde : s.verde.darker(105);
-    constexpr double kPrimaFoglia = 20, kPassoFoglie = 17;  // degrees from the bottom
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(s.maniera == Maniera::Piacentine ? s.inchiostro : s.legnoScuro, 1.0));
-    const QRectF giro(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    p.drawArc(giro, int(-90 * 16 - 8 * kPassoFoglie * 16 - kPrimaFoglia * 16), int((8 * kPassoFoglie + kPrimaFoglia) * 16));
-    p.drawArc(giro, -90 * 16, int((8 * kPassoFoglie + kPrimaFoglia) * 16));
-    for (int lato = -1; lato <= 1; lato += 2) {
-        for (int k = 0; k < 9; ++k) {
-            const double a = qDegreesToRadians(90.0 + lato * (kPrimaFoglia + k * kPassoFoglie));
-            const QPointF q(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-            p.save();
-            p.translate(q);
-            p.rotate(qRadiansToDegrees(a) + 90 + lato * 35);
-            QPainterPath f;
-            f.moveTo(0, 0);
-            f.quadTo(3.5, -5, 0, -10.5);
-            f.quadTo(-3.5, -5, 0, 0);
-            campisci(p, s, f, foglia, 0.7);
-            p.restore();
-        }
-    }
-    p.setPen(penna(s, 1.0, 0.8));
-    p.setBrush(s.rosso);
-    p.drawEllipse(QPointF(c.x(), c.y() + r), 3, 3);
-}
-
-// A ribbon with the deck's name under the ace of coins.
-void cartiglio(QPainter& p, const Stile& s, QPointF c) {
-    QPainterPath nastro;
-    nastro.moveTo(c + QPointF(-34, -6));
-    nastro.quadTo(c + QPointF(0, -12), c + QPointF(34, -6));
-    nastro.lineTo(c + QPointF(40, 4));
-    nastro.lineTo(c + QPointF(34, 6));
-    nastro.quadTo(c + QPointF(0, 0), c + QPointF(-34, 6));
-    nastro.lineTo(c + QPointF(-40, 4));
-    nastro.closeSubpath();
-    campisci(p, s, nastro, s.maniera == Maniera::Piacentine ? s.rosso : s.bianco);
-    const QPainterPath scritta = testo("ZELVO", "DejaVu Serif", true, 6, c + QPointF(0, 2), true);
-    p.setPen(Qt::NoPen);
-    p.setBrush(s.maniera == Maniera::Piacentine ? s.bianco : s.rosso.darker(120));
-    p.drawPath(scritta);
-}
-
 void asso(QPainter& p, const Stile& s, Seme seme) {
     const QPointF centro(50, kAltezzaCarta / 2);
-    const bool contrasto = s.maniera == Maniera::Contrasto;
-    if (!contrasto) ghirlanda(p, s, centro, seme == Seme::Denari ? 37 : 36);
     switch (seme) {
-        case Seme::Denari:
-            disegnaSeme(p, s, seme, centro - QPointF(0, contrasto ? 0 : 4), contrasto ? 50 : 58);
-            if (!contrasto) cartiglio(p, s, {50, 158});
-            break;
-        case Seme::Coppe: disegnaSeme(p, s, seme, centro, contrasto ? 80 : 92); break;
-        case Seme::Spade: disegnaSeme(p, s, seme, centro, contrasto ? 118 : 164); break;
-        case Seme::Bastoni: disegnaSeme(p, s, seme, centro, contrasto ? 118 : 164); break;
+        case Seme::Denari: disegnaSeme(p, s, seme, centro, 50); break;
+        case Seme::Coppe: disegnaSeme(p, s, seme, centro, 80); break;
+        case Seme::Spade: disegnaSeme(p, s, seme, centro, 118); break;
+        case Seme::Bastoni: disegnaSeme(p, s, seme, centro, 118); break;
     }
 }
 
 void pips(QPainter& p, const Stile& s, char rango, Seme seme) {
-    const bool lunghi = seme == Seme::Spade || seme == Seme::Bastoni;
-    const bool contrasto = s.maniera == Maniera::Contrasto;
-    for (QPointF q : disposizione(quantePip(rango))) {
-        double angolo = 0, h = altezzaPip(seme);
-        // The Neapolitan swords and clubs lean towards each other.
-        if (lunghi && s.maniera == Maniera::Napoletane && q.x() != 50) angolo = q.x() < 50 ? 10 : -10;
-        if (contrasto) {
-            const QPointF c(kLarghezzaCarta / 2, kAltezzaCarta / 2);
-            q = c + (q - c) * kRiduzioneContrasto;
-            h *= kRiduzioneContrasto;
-        }
-        disegnaSeme(p, s, seme, q, h, angolo);
-    }
+    const QPointF c(kLarghezzaCarta / 2, kAltezzaCarta / 2);
+    for (QPointF q : disposizione(quantePip(rango)))
+        disegnaSeme(p, s, seme, c + (q - c) * kRiduzioneContrasto, altezzaPip(seme) * kRiduzioneContrasto);
 }
 
 void corte(QPainter& p, const Stile& s, char rango, Seme seme) {
-    double scala = 0.88;
-    if (s.maniera == Maniera::Napoletane) scala = 0.84;
-    if (s.maniera == Maniera::Contrasto) scala = 0.68;
+    constexpr double scala = 0.68;
     p.save();
     p.translate((kLarghezzaCarta - kLarghezzaFigura * scala) / 2, (kAltezzaCarta - kAltezzaFigura * scala) / 2 + 2);
     p.scale(scala, scala);
@@ -224,6 +101,13 @@ void corte(QPainter& p, const Stile& s, char rango, Seme seme) {
     if (rango == 'C') disegnaCavallo(p, s, seme);
     if (rango == 'R') disegnaRe(p, s, seme);
     p.restore();
+}
+
+void facciaContrasto(QPainter& p, const Stile& s, char rango, Seme seme) {
+    if (figura(rango)) corte(p, s, rango, seme);
+    else if (rango == 'A') asso(p, s, seme);
+    else pips(p, s, rango, seme);
+    fasceContrasto(p, s, rango, seme);
 }
 
 }  // namespace
@@ -234,13 +118,10 @@ QImage disegnaFaccia(const Stile& s, char rango, Seme seme) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(kPixelLarghezza / kLarghezzaCarta, kPixelAltezza / kAltezzaCarta);
-    if (figura(rango)) corte(p, s, rango, seme);
-    else if (rango == 'A') asso(p, s, seme);
-    else pips(p, s, rango, seme);
     switch (s.maniera) {
-        case Maniera::Piacentine: cornicePiacentina(p, s); break;
-        case Maniera::Napoletane: numeriNapoletani(p, s, rango); break;
-        case Maniera::Contrasto: fasceContrasto(p, s, rango, seme); break;
+        case Maniera::Piacentine: drawPiacentineFace(p, s, rango, seme); break;
+        case Maniera::Napoletane: drawNapoletaneFace(p, s, rango, seme); break;
+        case Maniera::Contrasto: facciaContrasto(p, s, rango, seme); break;
     }
     p.end();
     return img;

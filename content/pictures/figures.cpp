@@ -1,6 +1,6 @@
-// The court cards: Fante (the page), Cavallo (the knight on horseback) and Re
-// (the king). Each is built from simple outlined shapes in a 100 x 180 box;
-// the manner decides colours, line weight and shading.
+// The high-contrast deck's court cards: Fante (the page), Cavallo (the knight on
+// horseback) and Re (the king), one simple drawing a rank built from outlined
+// shapes in a 100 x 180 box, the suit told by the clothes' colour and the mark held.
 #include "look.h"
 
 namespace zelvo::pictures {
@@ -23,7 +23,7 @@ double misuraOggetto(Seme seme) {
 // Draws the suit object so that its grip lies in the hand.
 void oggettoInMano(QPainter& p, const Stile& s, Seme seme, QPointF mano, double inclinazione = 0) {
     const double h = misuraOggetto(seme);
-    const QPointF presa = presaSeme(seme) * h;
+    const QPointF presa = presaSeme(s, seme) * h;
     disegnaSeme(p, s, seme, mano - presa, h, inclinazione);
 }
 
@@ -43,12 +43,6 @@ enum class Barba { Nessuna, Baffi, Piena };
 // Face with eyes, nose and mouth; the beard is drawn over the chin.
 void viso(QPainter& p, const Stile& s, QPointF c, double r, Barba barba, const QColor& peli) {
     campisci(p, s, ellisse(c, r, r * 1.08), s.pelle);
-    if (s.maniera == Maniera::Napoletane) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xF0, 0x9C, 0x94, 120));
-        p.drawEllipse(c + QPointF(-r * 0.5, r * 0.3), r * 0.22, r * 0.15);
-        p.drawEllipse(c + QPointF(r * 0.5, r * 0.3), r * 0.22, r * 0.15);
-    }
     p.setPen(Qt::NoPen);
     p.setBrush(s.inchiostro);
     p.drawEllipse(c + QPointF(-r * 0.38, -r * 0.08), r * 0.12, r * 0.14);
@@ -112,16 +106,8 @@ void corona(QPainter& p, const Stile& s, QPointF testa, double r) {
 void fregio(QPainter& p, const Stile& s, QRectF r) {
     campisci(p, s, [&] { QPainterPath f; f.addRect(r); return f; }(), s.oro, 0.8);
     p.setPen(Qt::NoPen);
-    p.setBrush(s.maniera == Maniera::Contrasto ? s.nero : s.rosso);
+    p.setBrush(s.nero);
     for (double y = r.top() + 4; y < r.bottom() - 2; y += 7) p.drawEllipse(QPointF(r.center().x(), y), 1.4, 1.4);
-}
-
-void terreno(QPainter& p, const Stile& s) {
-    // The Neapolitan figures stand on a little patch of grass.
-    if (s.maniera != Maniera::Napoletane) return;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xB8, 0xD8, 0x9C));
-    p.drawEllipse(QPointF(50, 174), 42, 5);
 }
 
 }  // namespace
@@ -129,7 +115,6 @@ void terreno(QPainter& p, const Stile& s) {
 void disegnaRe(QPainter& p, const Stile& s, Seme seme) {
     const int i = indice(seme);
     const QColor veste = s.veste[i], manto = s.mantello[i];
-    terreno(p, s);
     // Cloak behind everything.
     QPainterPath mantello;
     mantello.moveTo(36, kYSpalleRe - 2);
@@ -178,11 +163,9 @@ constexpr double kRaggioTestaFante = 10.5, kYSpalleFante = 60, kYOrloFante = 124
 void disegnaFante(QPainter& p, const Stile& s, Seme seme) {
     const int i = indice(seme);
     const QColor veste = s.veste[i], manto = s.mantello[i];
-    terreno(p, s);
     // Parti-coloured hose and shoes.
     tubo(p, s, {44, kYOrloFante - 6}, {43, kYPiediFante - 2}, 8, manto);
-    // The Neapolitan page rests his weight on one leg, the other foot turned out.
-    const double piedeDestro = s.maniera == Maniera::Napoletane ? 64 : 57;
+    const double piedeDestro = 57;
     tubo(p, s, {56, kYOrloFante - 6}, {piedeDestro, kYPiediFante - 2}, 8, veste);
     campisci(p, s, ellisse({40, kYPiediFante + 1}, 7, 3.5), s.nero, 0.8);
     campisci(p, s, ellisse({piedeDestro + 3, kYPiediFante + 1}, 7, 3.5), s.nero, 0.8);
@@ -219,7 +202,7 @@ void disegnaFante(QPainter& p, const Stile& s, Seme seme) {
     piuma.cubicTo(60, 20, 68, 14, 76, 12);
     piuma.cubicTo(72, 20, 66, 26, 58, 33);
     piuma.closeSubpath();
-    campisci(p, s, piuma, s.maniera == Maniera::Contrasto ? s.bianco : s.bianco.darker(104), 0.8);
+    campisci(p, s, piuma, s.bianco, 0.8);
     p.save();
     p.translate(48, 32);
     p.rotate(-10);
@@ -237,22 +220,18 @@ constexpr QPointF kTestaCavaliere(50, 68);
 void disegnaCavallo(QPainter& p, const Stile& s, Seme seme) {
     const int i = indice(seme);
     const QColor veste = s.veste[i], manto = s.mantello[i];
-    const QColor mantoCavallo = s.maniera == Maniera::Napoletane ? QColor(0xE2, 0xC0, 0x98) : s.bianco;
-    const QColor criniera = s.maniera == Maniera::Napoletane ? QColor(0x8A, 0x5A, 0x32) : s.nero;
-    terreno(p, s);
+    const QColor mantoCavallo = s.bianco;
+    const QColor criniera = s.nero;
     // Tail and legs behind the body.
     QPainterPath coda;
     coda.moveTo(22, 122);
     coda.cubicTo(12, 130, 10, 148, 16, 162);
     tratto(p, s, coda, 5, criniera);
-    // Legs as hip, knee, hoof. The Piacentine horse stands square; the Neapolitan one
-    // lifts a foreleg, a livelier step.
-    const bool passo = s.maniera == Maniera::Napoletane;
+    // Legs as hip, knee, hoof; the horse stands square.
     const QPointF zampe[][3] = {{{28, 136}, {26, 154}, {25, kYZoccoli}},
                                 {{36, 138}, {38, 155}, {39, kYZoccoli}},
                                 {{64, 138}, {63, 155}, {62, kYZoccoli}},
-                                {{71, 135}, passo ? QPointF(83, 147) : QPointF(74, 153),
-                                 passo ? QPointF(81, 160) : QPointF(77, kYZoccoli - 2)}};
+                                {{71, 135}, {74, 153}, {77, kYZoccoli - 2}}};
     for (const auto& z : zampe) {
         tubo(p, s, z[0], z[1], 6.5, mantoCavallo);
         tubo(p, s, z[1], z[2], 6, mantoCavallo);
@@ -296,7 +275,7 @@ void disegnaCavallo(QPainter& p, const Stile& s, Seme seme) {
     gualdrappa.quadTo(50, 147, 31, 141);
     gualdrappa.closeSubpath();
     campisci(p, s, gualdrappa, manto);
-    p.setPen(QPen(s.maniera == Maniera::Contrasto ? s.nero : s.oro, 2.2));
+    p.setPen(QPen(s.nero, 2.2));
     p.drawLine(QPointF(33, 137), QPointF(68, 137));
     // The rider: leg, body, arms, head and a brimmed hat.
     tubo(p, s, {50, 110}, {52, 136}, 7, veste);

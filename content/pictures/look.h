@@ -46,22 +46,45 @@ void campisci(QPainter& p, const Stile& s, const QPainterPath& path, const QColo
 void tubo(QPainter& p, const Stile& s, QPointF a, QPointF b, double larghezza, const QColor& c);
 QPainterPath ellisse(QPointF centro, double rx, double ry);
 
-// One suit mark centred on `centro`, `altezza` card units tall, turned by `angolo` degrees.
+// One suit mark centred on `centro`, `altezza` card units tall, turned by `angolo` degrees,
+// in the shape of the style's own deck.
 void disegnaSeme(QPainter& p, const Stile& s, Seme seme, QPointF centro, double altezza, double angolo = 0);
-// Width of a suit mark relative to its height.
-double proporzioneSeme(Seme seme);
 // The point of a suit mark (relative to its centre, for height 1) where a hand holds it.
-QPointF presaSeme(Seme seme);
+QPointF presaSeme(const Stile& s, Seme seme);
 
-// The three court cards, drawn into a figure box 100 x 180 units with its origin top left.
+// Each regional deck draws its own suit signs in a frame 100 units tall centred on
+// the origin; `k` turns a card-unit line width into that frame.
+void drawPiacentineSign(QPainter& p, const Stile& s, Seme seme, double k);
+void drawNapoletaneSign(QPainter& p, const Stile& s, Seme seme, double k);
+QPointF piacentineGrip(Seme seme);
+QPointF napoletaneGrip(Seme seme);
+
+// The whole of a regional face, in card units: pips, ace or figure, and the deck's
+// frame or corner numbers.
+void drawPiacentineFace(QPainter& p, const Stile& s, char rank, Seme seme);
+void drawNapoletaneFace(QPainter& p, const Stile& s, char rank, Seme seme);
+
+// The high-contrast deck's three court cards, drawn into a figure box 100 x 180
+// units with its origin top left.
 void disegnaFante(QPainter& p, const Stile& s, Seme seme);
 void disegnaCavallo(QPainter& p, const Stile& s, Seme seme);
 void disegnaRe(QPainter& p, const Stile& s, Seme seme);
 constexpr double kLarghezzaFigura = 100.0;
 constexpr double kAltezzaFigura = 180.0;
 
+// Text as a path `altezza` card units tall (cap height), its left or centre at `punto` on the baseline.
+QPainterPath testo(const QString& t, const QString& famiglia, bool grassetto, double altezza, QPointF punto,
+                   bool centrato);
+
 // A whole face of rank letter `rango` (2 4 5 6 7 F C R 3 A) at the face's pixel size.
 QImage disegnaFaccia(const Stile& s, char rango, Seme seme);
+
+// The 40 faces of a deck side by side as the table shows them, with the upper part of
+// each as it shows when the card lies as the trump under the deck.
+QImage drawContactSheet(const Stile& s);
+// The application's icon, `size` pixels square, and as a drawing for a scalable file.
+QImage drawIcon(int size);
+void paintIcon(QPainter& p, int size);
 
 // Backs, emblems, flags, portrait.
 QImage disegnaRetro(const QString& nome);

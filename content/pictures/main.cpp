@@ -1,7 +1,10 @@
-// Makes every picture of the game, and the optional-deck file, from code.
+// Makes every picture of the game, and the optional-deck file, from code; beside
+// them, the decks' contact sheets and the application icon.
 // Usage: zelvo-pictures <data folder> <folder for the PNGs that become GIFs>
+//                       <folder for the contact sheets> <hicolor icon folder>
 #include <QDir>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -53,19 +56,52 @@ bool scriviFileOpzionale(const QString& file) {
     return f.write(byte.data(), qint64(byte.size())) == qint64(byte.size()) && f.commit();
 }
 
+// The icon in the usual hicolor sizes, and once as a drawing any size can be made from.
+constexpr int kMisureIcona[] = {16, 32, 48, 64, 128, 256};
+
+bool scriviIcone(const QDir& radice) {
+    bool ok = true;
+    for (int misura : kMisureIcona) {
+        const QString cartella = QString("%1x%1/apps").arg(misura);
+        radice.mkpath(cartella);
+        ok &= salva(drawIcon(misura), radice.filePath(cartella + "/zelvo.png"), "PNG");
+    }
+    radice.mkpath("scalable/apps");
+    const QString svg = radice.filePath("scalable/apps/zelvo.svg");
+    QSvgGenerator generatore;
+    generatore.setFileName(svg + ".part");
+    generatore.setSize(QSize(256, 256));
+    generatore.setViewBox(QRect(0, 0, 256, 256));
+    generatore.setTitle("Zelvo");
+    QPainter p;
+    if (!p.begin(&generatore)) return false;
+    paintIcon(p, 256);
+    p.end();
+    // Written aside and moved into place, so a failed run leaves no half drawing.
+    QFile::remove(svg);
+    if (!QFile::rename(svg + ".part", svg)) {
+        std::fprintf(stderr, "zelvo-pictures: cannot write %s\n", qPrintable(svg));
+        ok = false;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zelvo-pictures <data folder> <png folder>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: zelvo-pictures <data folder> <png folder> <sheet folder> <icon folder>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir dati(QString::fromLocal8Bit(argv[1]));
     const QDir png(QString::fromLocal8Bit(argv[2]));
+    const QDir fogli(QString::fromLocal8Bit(argv[3]));
+    const QDir icone(QString::fromLocal8Bit(argv[4]));
     for (const char* sotto : {"Piacenti", "Napoleta", "Opzional", "Grafica"}) dati.mkpath(sotto);
     png.mkpath(".");
+    fogli.mkpath(".");
     bool ok = true;
 
     for (const Mazzo& m : kMazzi) {
@@ -87,6 +123,10 @@ int main(int argc, char** argv) {
     ok &= salva(disegnaBandieraItalia(), dati.filePath("Grafica/Italia.bmp"), "BMP");
     ok &= salva(disegnaBandieraInghilterra(), dati.filePath("Grafica/Inghil.bmp"), "BMP");
     ok &= salva(disegnaRitratto(), dati.filePath("Grafica/Autore.jpg"), "JPEG", kQualitaJpeg);
+    ok &= salva(drawContactSheet(stile(Maniera::Piacentine)), fogli.filePath("Piacentine.png"), "PNG");
+    ok &= salva(drawContactSheet(stile(Maniera::Napoletane)), fogli.filePath("Napoletane.png"), "PNG");
+    ok &= salva(drawContactSheet(stile(Maniera::Contrasto)), fogli.filePath("AltoContrasto.png"), "PNG");
+    ok &= scriviIcone(icone);
     if (!scriviFileOpzionale(dati.filePath("ZlvOpzio.txt"))) {
         std::fprintf(stderr, "zelvo-pictures: cannot write ZlvOpzio.txt\n");
         ok = false;

@@ -1,6 +1,8 @@
-// The three manners and the four suit marks: coins, cups, swords and clubs.
+// The three manners, the shared drawing helpers and the high-contrast deck's four
+// suit marks; the regional decks draw their own (piacentine.cpp, napoletane.cpp).
+#include <QFont>
 #include <QLinearGradient>
-#include <QRadialGradient>
+#include <QTransform>
 #include <QtMath>
 
 #include "look.h"
@@ -10,12 +12,12 @@ namespace zelvo::pictures {
 namespace {
 
 Stile piacentine() {
-    // Bold, flat, heavily outlined: primary colours as on a woodcut deck.
+    // Woodcut manner: heavy black outlines and flat primary colours.
     Stile s{};
     s.maniera = Maniera::Piacentine;
     s.carta = QColor(0xFB, 0xF7, 0xEC);
     s.inchiostro = QColor(0x10, 0x10, 0x10);
-    s.tratto = 1.3;
+    s.tratto = 1.4;
     s.sfumature = false;
     s.oro = QColor(0xF5, 0xC2, 0x00);
     s.oroScuro = QColor(0xC8, 0x7A, 0x00);
@@ -23,43 +25,36 @@ Stile piacentine() {
     s.blu = QColor(0x1E, 0x4F, 0xC8);
     s.verde = QColor(0x1E, 0x8A, 0x2E);
     s.acciaio = QColor(0x2F, 0x6C, 0xD8);
-    s.legno = QColor(0x3D, 0x9A, 0x3A);
-    s.legnoScuro = QColor(0x1F, 0x5E, 0x1F);
+    s.legno = QColor(0xC0, 0x7A, 0x2A);
+    s.legnoScuro = QColor(0x7A, 0x46, 0x14);
     s.pelle = QColor(0xF7, 0xD2, 0xB0);
     s.capelli = QColor(0x5A, 0x32, 0x14);
     s.bianco = QColor(0xFF, 0xFF, 0xFF);
     s.nero = QColor(0x10, 0x10, 0x10);
-    const QColor veste[4] = {s.rosso, s.blu, s.verde, s.oro};
-    const QColor mantello[4] = {s.blu, s.rosso, s.oro, s.rosso};
-    for (int i = 0; i < 4; ++i) s.veste[i] = veste[i], s.mantello[i] = mantello[i];
     return s;
 }
 
 Stile napoletane() {
-    // Lighter and softer: thin brown lines, pastel colours, gentle shading.
+    // Finer dark-brown lines, warmer colours with a little shading, still strong
+    // enough to stand out from the white card at table size.
     Stile s{};
     s.maniera = Maniera::Napoletane;
-    s.carta = QColor(0xFF, 0xFD, 0xF7);
-    s.inchiostro = QColor(0x4A, 0x32, 0x22);
-    s.tratto = 0.6;
+    s.carta = QColor(0xFF, 0xFD, 0xF6);
+    s.inchiostro = QColor(0x2E, 0x1B, 0x10);
+    s.tratto = 0.9;
     s.sfumature = true;
-    s.oro = QColor(0xF2, 0xCE, 0x6B);
-    s.oroScuro = QColor(0xB8, 0x86, 0x2B);
-    s.rosso = QColor(0xE0, 0x5A, 0x4E);
-    s.blu = QColor(0x6F, 0x9F, 0xD8);
-    s.verde = QColor(0x7B, 0xB6, 0x6A);
-    s.acciaio = QColor(0xA9, 0xC4, 0xDE);
-    s.legno = QColor(0xB0, 0x7A, 0x45);
-    s.legnoScuro = QColor(0x7A, 0x4E, 0x28);
-    s.pelle = QColor(0xFB, 0xE0, 0xC8);
-    s.capelli = QColor(0x8A, 0x5A, 0x32);
+    s.oro = QColor(0xF2, 0xB8, 0x22);
+    s.oroScuro = QColor(0xA8, 0x6E, 0x0C);
+    s.rosso = QColor(0xC8, 0x2E, 0x26);
+    s.blu = QColor(0x24, 0x58, 0xA8);
+    s.verde = QColor(0x35, 0x86, 0x34);
+    s.acciaio = QColor(0x8C, 0xAE, 0xD6);
+    s.legno = QColor(0xA0, 0x66, 0x30);
+    s.legnoScuro = QColor(0x5C, 0x36, 0x16);
+    s.pelle = QColor(0xF8, 0xD4, 0xB4);
+    s.capelli = QColor(0x4E, 0x2C, 0x14);
     s.bianco = QColor(0xFF, 0xFF, 0xFF);
-    s.nero = QColor(0x4A, 0x32, 0x22);
-    const QColor veste[4] = {QColor(0xE8, 0x8A, 0x80), QColor(0x86, 0xB4, 0xE2), QColor(0x9C, 0xC8, 0x8C),
-                             QColor(0xEE, 0xC8, 0x78)};
-    const QColor mantello[4] = {QColor(0x8C, 0xB0, 0xDC), QColor(0xE6, 0x96, 0x7E), QColor(0xEE, 0xD0, 0x80),
-                                QColor(0xD8, 0x86, 0x8A)};
-    for (int i = 0; i < 4; ++i) s.veste[i] = veste[i], s.mantello[i] = mantello[i];
+    s.nero = QColor(0x2E, 0x1B, 0x10);
     return s;
 }
 
@@ -136,56 +131,20 @@ QPainterPath ellisse(QPointF centro, double rx, double ry) {
 
 namespace {
 
-// Each mark is drawn in a local frame 100 units tall centred on the origin;
-// `k` converts a card-unit outline width into that frame.
+// The high-contrast deck's marks: flat strong colours and thick black lines.
+// Each is drawn in a local frame 100 units tall centred on the origin; `k`
+// converts a card-unit outline width into that frame.
 
-// Proportions of the coin.
-constexpr double kRaggioMoneta = 48, kRaggioAnello = 37, kRaggioRosone = 30;
+constexpr double kRaggioMoneta = 48, kRaggioAnello = 37;
 
 void moneta(QPainter& p, const Stile& s, double k) {
-    const QPen pen = penna(s, k);
-    p.setPen(pen);
-    if (s.sfumature) {
-        QRadialGradient g(QPointF(-14, -16), 70);
-        g.setColorAt(0, s.oro.lighter(130));
-        g.setColorAt(0.6, s.oro);
-        g.setColorAt(1, s.oroScuro);
-        p.setBrush(g);
-    } else {
-        p.setBrush(s.oro);
-    }
+    p.setPen(penna(s, k));
+    p.setBrush(s.oro);
     p.drawEllipse(QPointF(0, 0), kRaggioMoneta, kRaggioMoneta);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(0, 0), kRaggioAnello, kRaggioAnello);
-    if (s.maniera == Maniera::Contrasto) {
-        p.setBrush(s.nero);
-        p.drawEllipse(QPointF(0, 0), 12, 12);
-        return;
-    }
-    // Beads between the two rims.
-    const double rPerla = (kRaggioMoneta + kRaggioAnello) / 2;
-    p.setBrush(s.maniera == Maniera::Piacentine ? s.rosso : s.oroScuro);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 16; ++i) {
-        const double a = i * M_PI / 8;
-        p.drawEllipse(QPointF(rPerla * std::cos(a), rPerla * std::sin(a)), 2.6, 2.6);
-    }
-    // An eight-petal rosette in the middle.
-    p.setPen(pen);
-    const QColor petalo = s.maniera == Maniera::Piacentine ? s.rosso : QColor(0xE0, 0x78, 0x50);
-    for (int i = 0; i < 8; ++i) {
-        p.save();
-        p.rotate(i * 45.0);
-        QPainterPath foglia;
-        foglia.moveTo(0, 0);
-        foglia.cubicTo(9, -8, 7, -kRaggioRosone + 4, 0, -kRaggioRosone);
-        foglia.cubicTo(-7, -kRaggioRosone + 4, -9, -8, 0, 0);
-        p.setBrush(i % 2 ? petalo : (s.maniera == Maniera::Piacentine ? s.verde : s.verde.lighter(110)));
-        p.drawPath(foglia);
-        p.restore();
-    }
-    p.setBrush(s.oro);
-    p.drawEllipse(QPointF(0, 0), 7, 7);
+    p.setBrush(s.nero);
+    p.drawEllipse(QPointF(0, 0), 12, 12);
 }
 
 // Proportions of the cup: rim, bowl, knot and foot.
@@ -193,46 +152,27 @@ constexpr double kMezzaBocca = 30, kYBocca = -40, kYCollo = -4, kYNodo = 14, kYP
                  kMezzoPiede = 24;
 
 void coppa(QPainter& p, const Stile& s, double k) {
-    const QPen pen = penna(s, k);
-    p.setPen(pen);
-    const bool piac = s.maniera == Maniera::Piacentine;
-    const QColor coppaColore = s.maniera == Maniera::Napoletane ? s.oro : s.rosso;
-    const QColor metallo = s.maniera == Maniera::Napoletane ? s.blu : s.oro;
-    // Foot.
+    p.setPen(penna(s, k));
     QPainterPath piede;
     piede.moveTo(-5, kYPiede);
     piede.cubicTo(-8, kYBase - 8, -kMezzoPiede, kYBase - 6, -kMezzoPiede, kYBase);
     piede.lineTo(kMezzoPiede, kYBase);
     piede.cubicTo(kMezzoPiede, kYBase - 6, 8, kYBase - 8, 5, kYPiede);
     piede.closeSubpath();
-    p.setBrush(riempimento(s, coppaColore, piede.boundingRect()));
+    p.setBrush(s.rosso);
     p.drawPath(piede);
-    // Stem with its knot.
-    p.setBrush(riempimento(s, metallo, QRectF(-5, kYCollo, 10, kYPiede - kYCollo)));
+    p.setBrush(s.oro);
     p.drawRect(QRectF(-4.5, kYCollo, 9, kYPiede - kYCollo));
     p.drawEllipse(QPointF(0, kYNodo), 10, 6);
-    // Bowl.
     QPainterPath vaso;
     vaso.moveTo(-kMezzaBocca, kYBocca);
     vaso.cubicTo(-kMezzaBocca, kYBocca + 26, -16, kYCollo - 2, -4, kYCollo);
     vaso.lineTo(4, kYCollo);
     vaso.cubicTo(16, kYCollo - 2, kMezzaBocca, kYBocca + 26, kMezzaBocca, kYBocca);
     vaso.closeSubpath();
-    p.setBrush(riempimento(s, coppaColore, vaso.boundingRect()));
+    p.setBrush(s.rosso);
     p.drawPath(vaso);
-    // A band round the bowl.
-    if (s.maniera != Maniera::Contrasto) {
-        QPainterPath fascia;
-        fascia.moveTo(-kMezzaBocca + 1, kYBocca + 10);
-        fascia.quadTo(0, kYBocca + 16, kMezzaBocca - 1, kYBocca + 10);
-        fascia.lineTo(kMezzaBocca - 3.5, kYBocca + 18);
-        fascia.quadTo(0, kYBocca + 24, -kMezzaBocca + 3.5, kYBocca + 18);
-        fascia.closeSubpath();
-        p.setBrush(piac ? s.oro : s.blu);
-        p.drawPath(fascia);
-    }
-    // The rim seen from slightly above.
-    p.setBrush(s.maniera == Maniera::Contrasto ? s.nero : (piac ? s.oro : s.oroScuro));
+    p.setBrush(s.nero);
     p.drawEllipse(QPointF(0, kYBocca), kMezzaBocca, 5.5);
 }
 
@@ -241,28 +181,16 @@ constexpr double kPunta = -50, kYGuardia = 20, kMezzaLama = 6.5, kMezzaGuardia =
                  kYPomo = 42;
 
 void spada(QPainter& p, const Stile& s, double k) {
-    const QPen pen = penna(s, k);
-    p.setPen(pen);
+    p.setPen(penna(s, k));
     QPainterPath lama;
     lama.moveTo(0, kPunta);
     lama.cubicTo(kMezzaLama * 0.6, kPunta + 10, kMezzaLama, kPunta + 25, kMezzaLama, kYGuardia);
     lama.lineTo(-kMezzaLama, kYGuardia);
     lama.cubicTo(-kMezzaLama, kPunta + 25, -kMezzaLama * 0.6, kPunta + 10, 0, kPunta);
     lama.closeSubpath();
-    if (s.sfumature) {
-        QLinearGradient g(-kMezzaLama, 0, kMezzaLama, 0);
-        g.setColorAt(0, s.acciaio.lighter(125));
-        g.setColorAt(0.5, s.bianco);
-        g.setColorAt(1, s.acciaio.darker(115));
-        p.setBrush(g);
-    } else {
-        p.setBrush(s.acciaio);
-    }
+    p.setBrush(s.acciaio);
     p.drawPath(lama);
-    if (s.maniera != Maniera::Contrasto) p.drawLine(QPointF(0, kPunta + 12), QPointF(0, kYGuardia - 2));
-    const QColor elsa = s.maniera == Maniera::Piacentine ? s.oro : s.oroScuro;
-    // Grip, then the guard with its curled ends, then the pommel.
-    p.setBrush(s.maniera == Maniera::Napoletane ? s.rosso : (s.maniera == Maniera::Piacentine ? s.rosso : s.nero));
+    p.setBrush(s.nero);
     p.drawRect(QRectF(-3.5, kYImpugnatura, 7, kYPomo - kYImpugnatura - 3));
     QPainterPath guardia;
     guardia.moveTo(-kMezzaGuardia, kYGuardia - 3);
@@ -270,7 +198,7 @@ void spada(QPainter& p, const Stile& s, double k) {
     guardia.lineTo(kMezzaGuardia, kYImpugnatura - 1);
     guardia.quadTo(0, kYImpugnatura + 3, -kMezzaGuardia, kYImpugnatura - 1);
     guardia.closeSubpath();
-    p.setBrush(s.maniera == Maniera::Contrasto ? s.oro : elsa);
+    p.setBrush(s.oro);
     p.drawPath(guardia);
     p.drawEllipse(QPointF(0, kYPomo + 2), 5.5, 5.5);
 }
@@ -279,9 +207,7 @@ void spada(QPainter& p, const Stile& s, double k) {
 constexpr double kYCima = -48, kYFondo = 48, kMezzaCima = 10, kMezzoFondo = 5;
 
 void bastone(QPainter& p, const Stile& s, double k) {
-    const QPen pen = penna(s, k);
-    p.setPen(pen);
-    const QColor legno = s.legno, scuro = s.legnoScuro;
+    p.setPen(penna(s, k));
     // Cut side branches first, so the log covers their roots.
     struct Moncone { double y, lato, lunghezza; };
     const Moncone monconi[] = {{-30, 1, 9}, {-12, -1, 9}, {8, 1, 8}, {26, -1, 7}};
@@ -293,9 +219,9 @@ void bastone(QPainter& p, const Stile& s, double k) {
         ramo.lineTo(x0 + m.lato * (m.lunghezza - 1), m.y - 9);
         ramo.lineTo(x0, m.y - 5);
         ramo.closeSubpath();
-        p.setBrush(riempimento(s, legno, ramo.boundingRect()));
+        p.setBrush(s.legno);
         p.drawPath(ramo);
-        p.setBrush(s.maniera == Maniera::Contrasto ? s.bianco : s.oro);
+        p.setBrush(s.bianco);
         p.drawEllipse(QPointF(x0 + m.lato * (m.lunghezza - 0.5), m.y - 6.5), 2.4, 2.8);
     }
     QPainterPath tronco;
@@ -306,42 +232,17 @@ void bastone(QPainter& p, const Stile& s, double k) {
     tronco.cubicTo(kMezzaCima + 1, -20, kMezzoFondo + 1, 10, kMezzoFondo, kYFondo);
     tronco.quadTo(0, kYFondo + 3, -kMezzoFondo, kYFondo);
     tronco.closeSubpath();
-    if (s.sfumature) {
-        QLinearGradient g(-kMezzaCima, 0, kMezzaCima, 0);
-        g.setColorAt(0, legno.lighter(120));
-        g.setColorAt(1, scuro);
-        p.setBrush(g);
-    } else {
-        p.setBrush(legno);
-    }
+    p.setBrush(s.legno);
     p.drawPath(tronco);
-    // The cut top and a few bands of bark.
-    p.setBrush(s.maniera == Maniera::Contrasto ? s.bianco : s.oro);
+    p.setBrush(s.bianco);
     p.drawEllipse(QPointF(0, kYCima + 3), kMezzaCima - 2.5, 3.2);
-    if (s.maniera == Maniera::Contrasto) return;
-    QPen corteccia = pen;
-    corteccia.setColor(s.maniera == Maniera::Piacentine ? s.rosso : scuro);
-    corteccia.setWidthF(pen.widthF() * 1.3);
-    p.setPen(corteccia);
-    for (double y : {-22.0, 0.0, 20.0, 36.0}) {
-        const double h = kMezzoFondo + (kMezzaCima - kMezzoFondo) * (kYFondo - y) / (kYFondo - kYCima) - 0.8;
-        p.drawLine(QPointF(-h, y + 2), QPointF(h, y - 2));
-    }
 }
 
 }  // namespace
 
-double proporzioneSeme(Seme seme) {
-    switch (seme) {
-        case Seme::Denari: return 1.0;
-        case Seme::Coppe: return 0.64;
-        case Seme::Spade: return 0.36;
-        case Seme::Bastoni: return 0.3;
-    }
-    return 1.0;
-}
-
-QPointF presaSeme(Seme seme) {
+QPointF presaSeme(const Stile& s, Seme seme) {
+    if (s.maniera == Maniera::Piacentine) return piacentineGrip(seme);
+    if (s.maniera == Maniera::Napoletane) return napoletaneGrip(seme);
     switch (seme) {
         case Seme::Denari: return {0, 0.42};
         case Seme::Coppe: return {0, 0.16};
@@ -357,13 +258,34 @@ void disegnaSeme(QPainter& p, const Stile& s, Seme seme, QPointF centro, double 
     p.rotate(angolo);
     const double k = altezza / 100.0;
     p.scale(k, k);
-    switch (seme) {
-        case Seme::Denari: moneta(p, s, k); break;
-        case Seme::Coppe: coppa(p, s, k); break;
-        case Seme::Spade: spada(p, s, k); break;
-        case Seme::Bastoni: bastone(p, s, k); break;
+    if (s.maniera == Maniera::Piacentine) {
+        drawPiacentineSign(p, s, seme, k);
+    } else if (s.maniera == Maniera::Napoletane) {
+        drawNapoletaneSign(p, s, seme, k);
+    } else {
+        switch (seme) {
+            case Seme::Denari: moneta(p, s, k); break;
+            case Seme::Coppe: coppa(p, s, k); break;
+            case Seme::Spade: spada(p, s, k); break;
+            case Seme::Bastoni: bastone(p, s, k); break;
+        }
     }
     p.restore();
+}
+
+QPainterPath testo(const QString& t, const QString& famiglia, bool grassetto, double altezza, QPointF punto,
+                   bool centrato) {
+    QFont f(famiglia);
+    f.setPixelSize(100);
+    f.setBold(grassetto);
+    QPainterPath path;
+    path.addText(0, 0, f, t);
+    const QRectF r = path.boundingRect();
+    const double k = altezza / -r.top();
+    QTransform tr;
+    tr.translate(punto.x() - (centrato ? r.center().x() * k : r.left() * k), punto.y());
+    tr.scale(k, k);
+    return tr.map(path);
 }
 
 }  // namespace zelvo::pictures

@@ -1,11 +1,18 @@
 // The pictures below the data root: every file the game loads exists, has the
-// format its name promises and the size the table and the title window expect.
+// format its name promises and the size the table and the title window expect;
+// the two regional decks are drawn apart card by card; a Piacentine trump shows
+// its rank above the deck. Beside the data: the icon and the contact sheets.
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
-#include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -15,192 +22,283 @@
 
 namespace {
 
-const std::string kDati = ZELVO_BUILD_DATA_DIR;
+const std::string kData = ZELVO_BUILD_DATA_DIR;
+const std::string kShare = kData + "/..";  // the build's share folder, beside the data
 
-std::optional<std::string> leggi(const std::string& relativo) {
-    std::ifstream f(kDati + "/" + relativo, std::ios::binary);
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
     if (!f) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-unsigned byte(const std::string& b, size_t i) { return i < b.size() ? static_cast<unsigned char>(b[i]) : 0u; }
-unsigned le16(const std::string& b, size_t i) { return byte(b, i) | byte(b, i + 1) << 8; }
-uint32_t le32(const std::string& b, size_t i) { return le16(b, i) | le16(b, i + 2) << 16; }
-unsigned be16(const std::string& b, size_t i) { return byte(b, i) << 8 | byte(b, i + 1); }
-
 struct Picture {
-    std::string formato;  // "JPEG", "GIF", "BMP", or empty when the bytes are none of these
-    int larghezza = 0, altezza = 0;
-    bool trasparente = false;  // a GIF whose first frame has a transparent colour
-    int bitPerPixel = 0;       // BMP only
+    std::string format;  // as Qt names it ("jpeg", "gif", "bmp", "png"); empty when missing or unreadable
+    QImage image;
+    std::string bytes;
 };
 
-// Reads the size from a baseline or progressive JPEG's frame header.
-void jpeg(const std::string& b, Picture& im) {
-    if (byte(b, 0) != 0xFF || byte(b, 1) != 0xD8 || byte(b, 2) != 0xFF) return;
-    if (byte(b, b.size() - 2) != 0xFF || byte(b, b.size() - 1) != 0xD9) return;  // cut short
-    for (size_t i = 2; i + 9 < b.size();) {
-        if (byte(b, i) != 0xFF) return;
-        const unsigned marcatore = byte(b, i + 1);
-        const bool inizioFrame = marcatore >= 0xC0 && marcatore <= 0xCF && marcatore != 0xC4 && marcatore != 0xC8 &&
-                                 marcatore != 0xCC;
-        if (inizioFrame) {
-            im.formato = "JPEG";
-            im.altezza = int(be16(b, i + 5));
-            im.larghezza = int(be16(b, i + 7));
-            return;
-        }
-        i += 2 + be16(b, i + 2);
-    }
+Picture open(const std::string& relative, const std::string& root = kData) {
+    Picture p;
+    const auto b = readFile(root + "/" + relative);
+    if (!b) return p;
+    p.bytes = *b;
+    QByteArray data(b->data(), qsizetype(b->size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer);
+    p.format = reader.format().toStdString();
+    p.image = reader.read();
+    if (p.image.isNull()) p.format.clear();
+    return p;
 }
 
-void gif(const std::string& b, Picture& im) {
-    if (b.compare(0, 6, "GIF87a") != 0 && b.compare(0, 6, "GIF89a") != 0) return;
-    if (byte(b, b.size() - 1) != 0x3B) return;  // the trailer
-    im.formato = "GIF";
-    im.larghezza = int(le16(b, 6));
-    im.altezza = int(le16(b, 8));
-    size_t i = 13;
-    if (byte(b, 10) & 0x80) i += 3u * (2u << (byte(b, 10) & 7));
-    // The graphic control extension before the first image tells whether a colour is transparent.
-    while (i < b.size() && byte(b, i) == 0x21) {
-        if (byte(b, i + 1) == 0xF9) im.trasparente = byte(b, i + 3) & 1;
-        i += 2;
-        while (i < b.size() && byte(b, i) != 0) i += 1 + byte(b, i);
-        ++i;
-    }
+bool endsWith(const std::string& b, const std::string& tail) {
+    return b.size() >= tail.size() && b.compare(b.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-void bmp(const std::string& b, Picture& im) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || le32(b, 2) != b.size()) return;
-    im.formato = "BMP";
-    im.larghezza = int(le32(b, 18));
-    im.altezza = std::abs(int(le32(b, 22)));
-    im.bitPerPixel = int(le16(b, 28));
+// w : h as the measures `tw` : `th`, to within one pixel of height.
+bool inProportion(const QImage& im, double tw, double th) {
+    return std::abs(im.height() - im.width() * th / tw) <= 1.0;
 }
 
-std::optional<Picture> apri(const std::string& relativo) {
-    auto b = leggi(relativo);
-    if (!b) return std::nullopt;
-    Picture im;
-    jpeg(*b, im);
-    if (im.formato.empty()) gif(*b, im);
-    if (im.formato.empty()) bmp(*b, im);
-    return im;
-}
-
-// w : h as the twip measures `tw` : `th`, to within one pixel of height.
-bool inProporzione(const Picture& im, int tw, int th) {
-    const double attesa = double(im.larghezza) * th / tw;
-    return im.altezza >= attesa - 1.0 && im.altezza <= attesa + 1.0;
-}
-
-struct Mazzo {
-    const char* cartella;
-    char cifra;
+struct Deck {
+    const char* folder;
+    char digit;
 };
-constexpr Mazzo kMazzi[] = {{"Piacenti", '2'}, {"Napoleta", '1'}, {"Opzional", '3'}};
+constexpr Deck kPiacentine{"Piacenti", '2'}, kNapoletane{"Napoleta", '1'}, kContrast{"Opzional", '3'};
+constexpr Deck kDecks[] = {kPiacentine, kNapoletane, kContrast};
+constexpr char kRanks[] = "24567FCR3A";
 
-std::vector<std::string> codici() {
+std::vector<std::string> codes() {
     std::vector<std::string> c;
-    for (char seme : std::string("dscb"))
-        for (char rango : std::string("24567FCR3A")) c.push_back({rango, seme});
+    for (char suit : std::string("dscb"))
+        for (char rank : std::string(kRanks)) c.push_back({rank, suit});
     return c;
 }
 
-std::string faccia(const Mazzo& m, const std::string& codice) {
-    return std::string(m.cartella) + "/" + codice + m.cifra + ".jpg";
+std::string face(const Deck& d, const std::string& code) { return std::string(d.folder) + "/" + code + d.digit + ".jpg"; }
+
+// A face at twice the table's design size of 79 x 161 pixels, about what a
+// full-HD screen shows.
+constexpr int kViewW = 158, kViewH = 322;
+QImage view(const QImage& face) {
+    return face.scaled(kViewW, kViewH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The edge map of a face: grey, where the Sobel gradient is strong; a band
+// along the border, where a deck's frame would be, is left out.
+using EdgeMap = std::vector<bool>;
+EdgeMap edges(const QImage& face) {
+    const QImage g = view(face).convertToFormat(QImage::Format_Grayscale8);
+    constexpr int border = 10, strong = 160;
+    EdgeMap m(kViewW * kViewH, false);
+    auto at = [&](int x, int y) { return int(g.constScanLine(y)[x]); };
+    for (int y = border; y < kViewH - border; ++y)
+        for (int x = border; x < kViewW - border; ++x) {
+            const int gx = at(x + 1, y - 1) + 2 * at(x + 1, y) + at(x + 1, y + 1) - at(x - 1, y - 1) - 2 * at(x - 1, y) -
+                           at(x - 1, y + 1);
+            const int gy = at(x - 1, y + 1) + 2 * at(x, y + 1) + at(x + 1, y + 1) - at(x - 1, y - 1) - 2 * at(x, y - 1) -
+                           at(x + 1, y - 1);
+            m[y * kViewW + x] = std::hypot(gx, gy) >= strong;
+        }
+    return m;
+}
+
+// How far apart two drawings are: the share of the edge pixels of either map
+// that have no edge pixel of the other within one pixel. 0 for the same
+// drawing in any colours, near 1 for drawings with nothing in common.
+double edgeDistance(const EdgeMap& a, const EdgeMap& b) {
+    auto near = [](const EdgeMap& m, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int u = x + dx, v = y + dy;
+                if (u >= 0 && v >= 0 && u < kViewW && v < kViewH && m[v * kViewW + u]) return true;
+            }
+        return false;
+    };
+    int alone = 0, all = 0;
+    for (int y = 0; y < kViewH; ++y)
+        for (int x = 0; x < kViewW; ++x) {
+            if (a[y * kViewW + x]) ++all, alone += !near(b, x, y);
+            if (b[y * kViewW + x]) ++all, alone += !near(a, x, y);
+        }
+    return all ? double(alone) / all : 0.0;
+}
+
+// The pips of a plain face as separate shapes: each connected patch of
+// everything that is not the card's ground, inside the frame.
+struct Shape {
+    int area = 0, areaAbove = 0;  // in all, and above the line where the deck covers the trump
+    double yAbove = 0;            // mean height of the part above that line
+};
+
+std::vector<Shape> shapes(const QImage& face, int coverLine) {
+    const QImage im = view(face).convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> count;
+    for (int y = 0; y < kViewH; ++y)
+        for (int x = 0; x < kViewW; ++x) ++count[im.pixel(x, y) & 0xF0F0F0];
+    const QRgb ground = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    auto ink = [&](int x, int y) {
+        const QRgb c = im.pixel(x, y) & 0xF0F0F0;
+        return std::max({std::abs(qRed(c) - qRed(ground)), std::abs(qGreen(c) - qGreen(ground)),
+                         std::abs(qBlue(c) - qBlue(ground))}) > 48;
+    };
+    constexpr int frame = 12;
+    std::vector<int> label(kViewW * kViewH, -1);
+    std::vector<Shape> out;
+    for (int y0 = frame; y0 < kViewH - frame; ++y0)
+        for (int x0 = frame; x0 < kViewW - frame; ++x0) {
+            if (label[y0 * kViewW + x0] >= 0 || !ink(x0, y0)) continue;
+            Shape s;
+            std::vector<std::pair<int, int>> todo{{x0, y0}};
+            label[y0 * kViewW + x0] = int(out.size());
+            while (!todo.empty()) {
+                const auto [x, y] = todo.back();
+                todo.pop_back();
+                ++s.area;
+                if (y < coverLine) ++s.areaAbove, s.yAbove += y;
+                for (auto [u, v] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
+                    if (u >= frame && v >= frame && u < kViewW - frame && v < kViewH - frame &&
+                        label[v * kViewW + u] < 0 && ink(u, v)) {
+                        label[v * kViewW + u] = int(out.size());
+                        todo.push_back({u, v});
+                    }
+            }
+            if (s.areaAbove) s.yAbove /= s.areaAbove;
+            out.push_back(s);
+        }
+    // Specks of a pip's outline left over by the scaling are no pips.
+    const int largest = out.empty() ? 0 : std::max_element(out.begin(), out.end(), [](auto& a, auto& b) { return a.area < b.area; })->area;
+    std::erase_if(out, [&](const Shape& s) { return s.area < largest / 20; });
+    return out;
 }
 
 }  // namespace
 
-TEST(CardFaces, EveryCodeInEveryStyleIsAJpegOfCardProportions) {
-    ASSERT_EQ(codici().size(), 40u);
-    for (const Mazzo& m : kMazzi)
-        for (const std::string& c : codici()) {
-            const std::string file = faccia(m, c);
-            auto im = apri(file);
-            ASSERT_TRUE(im) << file << " is missing";
-            EXPECT_EQ(im->formato, "JPEG") << file;
-            EXPECT_GE(im->larghezza, 237) << file;
-            EXPECT_GE(im->altezza, 483) << file;
-            EXPECT_TRUE(inProporzione(*im, 1185, 2415)) << file << " " << im->larghezza << "x" << im->altezza;
+TEST(CardFaces, EveryCodeInEveryStyleIsACompleteJpegOfCardProportions) {
+    ASSERT_EQ(codes().size(), 40u);
+    for (const Deck& d : kDecks)
+        for (const std::string& c : codes()) {
+            const Picture p = open(face(d, c));
+            ASSERT_EQ(p.format, "jpeg") << face(d, c);
+            EXPECT_TRUE(endsWith(p.bytes, "\xFF\xD9")) << face(d, c) << " is cut short";
+            EXPECT_GE(p.image.width(), 237) << face(d, c);
+            EXPECT_TRUE(inProportion(p.image, 1185, 2415)) << face(d, c);
         }
 }
 
 TEST(CardFaces, NoTwoCardsOfADeckShareAPicture) {
-    for (const Mazzo& m : kMazzi) {
-        std::set<std::string> visti;
-        for (const std::string& c : codici()) {
-            auto b = leggi(faccia(m, c));
-            ASSERT_TRUE(b) << faccia(m, c);
-            EXPECT_TRUE(visti.insert(*b).second) << faccia(m, c) << " repeats another card of its deck";
+    for (const Deck& d : kDecks) {
+        std::set<std::string> seen;
+        for (const std::string& c : codes())
+            EXPECT_TRUE(seen.insert(readFile(kData + "/" + face(d, c)).value_or(c)).second) << face(d, c);
+    }
+}
+
+// Each deck is its own drawing, not another's in new colours: for every card
+// code, every two decks' edge maps lie far apart, while a card and the same
+// card recoloured lie close.
+TEST(CardFaces, EveryTwoDecksDrawEachCardApart) {
+    constexpr double kApart = 0.3, kRecoloured = 0.05;
+    const Deck pairs[][2] = {{kPiacentine, kNapoletane}, {kPiacentine, kContrast}, {kNapoletane, kContrast}};
+    for (const auto& pair : pairs) {
+        double smallest = 1;
+        std::string where;
+        for (const std::string& c : codes()) {
+            const QImage a = open(face(pair[0], c)).image, b = open(face(pair[1], c)).image;
+            ASSERT_FALSE(a.isNull() || b.isNull()) << c;
+            const double d = edgeDistance(edges(a), edges(b));
+            if (d < smallest) smallest = d, where = c;
+            EXPECT_LE(edgeDistance(edges(a), edges(a.rgbSwapped())), kRecoloured) << face(pair[0], c);
+        }
+        std::printf("%s / %s: smallest edge distance %.3f (%s)\n", pair[0].folder, pair[1].folder, smallest, where.c_str());
+        EXPECT_GE(smallest, kApart) << pair[0].folder << " and " << pair[1].folder << " at " << where;
+    }
+}
+
+// The trump card lies under the deck, which covers it from 1170 of its 2415
+// twips down. The Piacentine carry no numbers, so the pips above that line must
+// tell the rank: each pip that shows, shows at least half of itself, and the
+// rows of pips that show differ from rank to rank.
+TEST(PiacentineTrump, ThePipsAboveTheDeckTellTheRank) {
+    const int coverLine = kViewH * 1170 / 2415;
+    for (char suit : std::string("dscb")) {
+        std::set<std::vector<int>> seen;
+        for (char rank : std::string("234567")) {
+            const std::string file = face(kPiacentine, {rank, suit});
+            const std::vector<Shape> pips = shapes(open(file).image, coverLine);
+            EXPECT_EQ(int(pips.size()), rank - '0') << file;
+            std::vector<double> heights;
+            for (const Shape& s : pips) {
+                if (!s.areaAbove) continue;
+                EXPECT_GE(s.areaAbove * 2, s.area) << file << ": a pip cut to a sliver by the deck";
+                heights.push_back(s.yAbove);
+            }
+            // Pips whose visible parts lie at about one height make a row.
+            std::sort(heights.begin(), heights.end());
+            std::vector<int> rows;
+            for (size_t i = 0; i < heights.size(); ++i)
+                if (i && heights[i] - heights[i - 1] < 8) ++rows.back();
+                else rows.push_back(1);
+            EXPECT_TRUE(seen.insert(rows).second) << file << " shows the same rows as a lower card";
         }
     }
 }
 
-TEST(CardFaces, TheThreeStylesDrawEachCardDifferently) {
-    for (const char* c : {"Ad", "3s", "Rc", "Cb", "Fd", "2c"}) {
-        std::set<std::string> stili;
-        for (const Mazzo& m : kMazzi) stili.insert(leggi(faccia(m, c)).value_or(""));
-        EXPECT_EQ(stili.size(), 3u) << c;
-    }
-}
-
 TEST(CardBacks, TwelveTransparentGifsOfCardProportions) {
-    const char* nomi[] = {"Decoro",   "Rombi",  "Spirali",  "Intrecci", "Scacchie", "Ornament",
-                          "Arabesch", "Greche", "Asterisc", "Diagonal", "Arzigogo", "Stelle"};
-    std::set<std::string> visti;
-    for (const char* nome : nomi) {
-        const std::string file = std::string("Grafica/") + nome + ".gif";
-        auto im = apri(file);
-        ASSERT_TRUE(im) << file << " is missing";
-        EXPECT_EQ(im->formato, "GIF") << file;
-        EXPECT_LE(std::string(nome).size(), 8u);
-        EXPECT_GE(im->larghezza, 237) << file;
-        EXPECT_TRUE(inProporzione(*im, 1185, 2415)) << file;
+    const char* names[] = {"Decoro",   "Rombi",  "Spirali",  "Intrecci", "Scacchie", "Ornament",
+                           "Arabesch", "Greche", "Asterisc", "Diagonal", "Arzigogo", "Stelle"};
+    std::set<std::string> seen;
+    for (const char* name : names) {
+        const std::string file = std::string("Grafica/") + name + ".gif";
+        const Picture p = open(file);
+        ASSERT_EQ(p.format, "gif") << file;
+        EXPECT_LE(std::string(name).size(), 8u);
+        EXPECT_GE(p.image.width(), 237) << file;
+        EXPECT_TRUE(inProportion(p.image, 1185, 2415)) << file;
         // The back colour chosen in the options shows through the clear parts.
-        EXPECT_TRUE(im->trasparente) << file;
-        EXPECT_TRUE(visti.insert(*leggi(file)).second) << file << " repeats another design";
+        EXPECT_TRUE(p.image.hasAlphaChannel() && qAlpha(p.image.pixel(0, 0)) == 0) << file;
+        EXPECT_TRUE(seen.insert(p.bytes).second) << file << " repeats another design";
     }
 }
 
 TEST(SuitSymbols, EightTransparentGifsNeapolitanNarrowerThanPiacentine) {
-    for (const char* seme : {"Bas", "Spa", "Den", "Cop"}) {
-        auto nap = apri(std::string("Grafica/") + seme + "Nap.gif");
-        auto pia = apri(std::string("Grafica/") + seme + "Pia.gif");
-        ASSERT_TRUE(nap && pia) << seme;
-        EXPECT_EQ(nap->formato, "GIF") << seme;
-        EXPECT_EQ(pia->formato, "GIF") << seme;
-        EXPECT_TRUE(nap->trasparente && pia->trasparente) << seme;
+    for (const char* suit : {"Bas", "Spa", "Den", "Cop"}) {
+        const Picture nap = open(std::string("Grafica/") + suit + "Nap.gif");
+        const Picture pia = open(std::string("Grafica/") + suit + "Pia.gif");
+        ASSERT_EQ(nap.format, "gif") << suit;
+        ASSERT_EQ(pia.format, "gif") << suit;
+        EXPECT_TRUE(nap.image.hasAlphaChannel() && pia.image.hasAlphaChannel()) << suit;
         // Shown 1680 and 2325 twips wide at one height.
-        EXPECT_EQ(nap->altezza, pia->altezza) << seme;
-        EXPECT_NEAR(nap->larghezza * 2325.0 / 1680.0, pia->larghezza, 1.5) << seme;
-        EXPECT_NE(leggi(std::string("Grafica/") + seme + "Nap.gif"), leggi(std::string("Grafica/") + seme + "Pia.gif"));
+        EXPECT_EQ(nap.image.height(), pia.image.height()) << suit;
+        EXPECT_NEAR(nap.image.width() * 2325.0 / 1680.0, pia.image.width(), 1.5) << suit;
+        EXPECT_NE(nap.bytes, pia.bytes) << suit;
     }
 }
 
-TEST(Flags, ItalyAndBritainAreBitmapsOfTheFlagFrame) {
-    for (const char* file : {"Grafica/Italia.bmp", "Grafica/Inghil.bmp"}) {
-        auto im = apri(file);
-        ASSERT_TRUE(im) << file << " is missing";
-        EXPECT_EQ(im->formato, "BMP") << file;
-        EXPECT_EQ(im->bitPerPixel, 24) << file;
-        EXPECT_GE(im->larghezza, 289) << file;  // 4335 twips at 96 dpi
-        EXPECT_TRUE(inProporzione(*im, 4335, 2760)) << file;
+// The flags in their real proportions, each as large as fits the 4335 x 2760
+// twip flag frame at 96 dpi or more; the window centres them in it.
+TEST(Flags, ItalyAndBritainInTheirOwnProportions) {
+    const struct {
+        const char* file;
+        double w, h;
+    } flags[] = {{"Grafica/Italia.bmp", 3, 2}, {"Grafica/Inghil.bmp", 2, 1}};
+    for (const auto& f : flags) {
+        const Picture p = open(f.file);
+        ASSERT_EQ(p.format, "bmp") << f.file;
+        EXPECT_EQ(p.bytes.size() > 28 ? p.bytes[28] : 0, 24) << f.file << " is not a 24-bit bitmap";
+        EXPECT_TRUE(inProportion(p.image, f.w, f.h)) << f.file << " " << p.image.width() << "x" << p.image.height();
+        EXPECT_TRUE(p.image.width() >= 289 || p.image.height() >= 184) << f.file;
     }
-    EXPECT_NE(leggi("Grafica/Italia.bmp"), leggi("Grafica/Inghil.bmp"));
 }
 
 TEST(RulesPortrait, IsAJpeg) {
-    auto im = apri("Grafica/Autore.jpg");
-    ASSERT_TRUE(im) << "Grafica/Autore.jpg is missing";
-    EXPECT_EQ(im->formato, "JPEG");
-    EXPECT_GT(im->altezza, im->larghezza);  // a portrait stands upright
+    const Picture p = open("Grafica/Autore.jpg");
+    ASSERT_EQ(p.format, "jpeg");
+    EXPECT_GT(p.image.height(), p.image.width());  // a portrait stands upright
 }
 
 TEST(OptionalDeckFile, InstallsTheThirdDeckUnderItsName) {
-    auto b = leggi("ZlvOpzio.txt");
+    auto b = readFile(kData + "/ZlvOpzio.txt");
     ASSERT_TRUE(b) << "ZlvOpzio.txt is missing";
     EXPECT_EQ(*b, "\"Carte Opzionali inserite\"\r\n0\r\n\"Alto Contrasto\"\r\n");
     auto v = zelvo::formati::leggiCarteOpzionali(*b);
@@ -213,46 +311,33 @@ TEST(OptionalDeckFile, InstallsTheThirdDeckUnderItsName) {
     EXPECT_FALSE(v[2]->empty());
 }
 
-// The readers above must themselves tell a picture from a damaged one.
-TEST(PictureReaders, RecogniseSignaturesAndRejectDamage) {
-    std::string gif89 = std::string("GIF89a") + std::string("\x10\x00\x20\x00\x00\x00\x00", 7) + "\x3B";
-    Picture im;
-    gif(gif89, im);
-    EXPECT_EQ(im.formato, "GIF");
-    EXPECT_EQ(im.larghezza, 16);
-    EXPECT_EQ(im.altezza, 32);
-    EXPECT_FALSE(im.trasparente);
+// The icon in the hicolor sizes, drawn on a clear ground, and as a scalable
+// drawing; like the contact sheets it lies beside the data, not in it.
+TEST(AppIcon, EveryHicolorSizeAndAScalableDrawing) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string file = "icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/zelvo.png";
+        const Picture p = open(file, kShare);
+        ASSERT_EQ(p.format, "png") << file;
+        EXPECT_EQ(p.image.size(), QSize(size, size)) << file;
+        EXPECT_EQ(qAlpha(p.image.pixel(0, 0)), 0) << file;
+        int solid = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) solid += qAlpha(p.image.pixel(x, y)) == 255;
+        EXPECT_GT(solid, size * size / 4) << file << " is mostly empty";
+    }
+    const auto svg = readFile(kShare + "/icons/hicolor/scalable/apps/zelvo.svg");
+    ASSERT_TRUE(svg);
+    EXPECT_NE(svg->find("<svg"), std::string::npos);
+    EXPECT_NE(svg->find("</svg>"), std::string::npos);
+}
 
-    Picture corta;
-    gif(gif89.substr(0, gif89.size() - 1), corta);  // no trailer
-    EXPECT_EQ(corta.formato, "");
-
-    // SOI, an APP0 of length 4, SOF0 with height 483 and width 237, EOI.
-    const std::string jpg = std::string("\xFF\xD8\xFF\xE0\x00\x04\x00\x00", 8) +
-                            std::string("\xFF\xC0\x00\x11\x08\x01\xE3\x00\xED\x03", 10) + std::string(14, '\0') +
-                            std::string("\xFF\xD9", 2);
-    Picture j;
-    jpeg(jpg, j);
-    EXPECT_EQ(j.formato, "JPEG");
-    EXPECT_EQ(j.larghezza, 237);
-    EXPECT_EQ(j.altezza, 483);
-    EXPECT_TRUE(inProporzione(j, 1185, 2415));
-    Picture troncato;
-    jpeg(jpg.substr(0, jpg.size() - 2), troncato);
-    EXPECT_EQ(troncato.formato, "");
-
-    Picture storta{"JPEG", 237, 490};
-    EXPECT_FALSE(inProporzione(storta, 1185, 2415));
-
-    std::string bm(58, '\0');
-    bm[0] = 'B', bm[1] = 'M', bm[2] = 58, bm[18] = 20, bm[22] = 10, bm[28] = 24;
-    Picture b;
-    bmp(bm, b);
-    EXPECT_EQ(b.formato, "BMP");
-    EXPECT_EQ(b.larghezza, 20);
-    EXPECT_EQ(b.bitPerPixel, 24);
-    bm[2] = 60;  // the header claims more bytes than the file holds
-    Picture rotta;
-    bmp(bm, rotta);
-    EXPECT_EQ(rotta.formato, "");
+TEST(ContactSheets, OneForEachDeckWithItsFortyFacesAndTheirTrumpView) {
+    for (const char* name : {"Piacentine", "Napoletane", "AltoContrasto"}) {
+        const Picture p = open(std::string("zelvo-sheets/") + name + ".png", kShare);
+        ASSERT_EQ(p.format, "png") << name;
+        // Ten cards across, four suits down, twice: whole and as the trump.
+        EXPECT_GE(p.image.width(), 10 * 79) << name;
+        EXPECT_GE(p.image.height(), 4 * 161 + 4 * 78) << name;
+    }
+    EXPECT_FALSE(readFile(kData + "/zelvo-sheets/Piacentine.png"));
 }

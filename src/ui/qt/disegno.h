@@ -22,6 +22,22 @@ struct Scala {
     }
 };
 
+// Where a picture goes inside a frame at its own proportions: as large as fits, centred.
+inline QRectF fitted(const QRectF& frame, const QSizeF& picture) {
+    if (picture.isEmpty()) return frame;
+    const double k = std::min(frame.width() / picture.width(), frame.height() / picture.height());
+    const QSizeF d = picture * k;
+    return {frame.center().x() - d.width() / 2, frame.center().y() - d.height() / 2, d.width(), d.height()};
+}
+
+// The middle part of a picture that has a frame's proportions, for filling the frame without stretching.
+inline QRectF croppedTo(const QSizeF& picture, const QSizeF& frame) {
+    if (frame.isEmpty()) return {QPointF(0, 0), picture};
+    const double k = std::min(picture.width() / frame.width(), picture.height() / frame.height());
+    const QSizeF d = frame * k;
+    return {(picture.width() - d.width()) / 2, (picture.height() - d.height()) / 2, d.width(), d.height()};
+}
+
 // Wrapped text in a rectangle, in the widget's font at `altezzaPixel` pixels (never below 6).
 inline void scriviTesto(QPainter& p, const QWidget& w, const QRectF& r, const QString& s, double altezzaPixel,
                         const QColor& colore, int flags, bool grassetto) {

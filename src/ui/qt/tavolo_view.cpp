@@ -362,7 +362,9 @@ void TavoloView::disegnaEtichette(QPainter& p) {
     for (int v = 1; v <= 2; ++v) {
         const Picture& b = f.ImgBandiera[v];
         if (!b.Visible) continue;
-        if (const QPixmap* pm = immagine(b.Picture)) p.drawPixmap(twips(b.Left, b.Top, b.Width, b.Height), *pm, pm->rect());
+        // A flag keeps its own proportions, centred in its frame.
+        if (const QPixmap* pm = immagine(b.Picture))
+            p.drawPixmap(fitted(twips(b.Left, b.Top, b.Width, b.Height), pm->size()), *pm, pm->rect());
     }
 }
 

@@ -105,7 +105,7 @@ void TitoloView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(20, 20, 30));
     const QRectF tutto = twips(0, 0, LARGHEZZA, ALTEZZA);
     if (const QPixmap* sfondo = immagine("C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp"))
-        p.drawPixmap(tutto, *sfondo, sfondo->rect());
+        p.drawPixmap(tutto, *sfondo, croppedTo(sfondo->size(), tutto.size()));
     p.fillRect(tutto, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
 
     auto scrivi = [&](const QRectF& r, const QString& s, double altezza, const QColor& c, int flags, bool grassetto) {
@@ -131,7 +131,7 @@ void TitoloView::paintEvent(QPaintEvent*) {
         scrivi(twips(BOX_LEFT + 150, BOX_TOP + 80, BOX_L - 300, 600), QString::fromStdString(m.lblInserisci), 210,
                qcolore(m.lblInserisciColore), Qt::AlignCenter, true);
     if (const QPixmap* bandiera = immagine("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"))
-        p.drawPixmap(twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480), *bandiera, bandiera->rect());
+        p.drawPixmap(fitted(twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480), bandiera->size()), *bandiera, bandiera->rect());
 
     scrivi(twips(300, 6900, 8000, 400), DEDICA, 180, QColor(220, 220, 220), Qt::AlignLeft | Qt::AlignVCenter, false);
     scrivi(twips(LARGHEZZA - 2300, 6900, 2000, 400), VERSIONE, 180, QColor(220, 220, 220),
