@@ -138,7 +138,7 @@ TEST(RecordsUnit, AnInterruptionAtAnyStepLeavesTheThreeFilesInAgreement) {
 }
 
 // A save that counted but could not finish its renames (a full disk) is
-// finished by the next save of the same run.
+// finished by the next save of the same run, even when that one fails.
 TEST(RecordsUnit, ASaveThatCountedIsFinishedByTheNext) {
     Cartella c;
     FileSystemDiProva files(c.percorso);
@@ -146,6 +146,9 @@ TEST(RecordsUnit, ASaveThatCountedIsFinishedByTheNext) {
     files.faultAt(17, Fault::Fail);  // the second of the three renames
     ASSERT_TRUE(saveRecords(files, afterMatches(2)));
     EXPECT_TRUE(fs::exists(c.percorso + "/utente/Dati/" + std::string(JOURNAL_NAME)));
+    EXPECT_EQ(matchesDescribed(files), 2);
+    files.guasta(FileSystemDiProva::Guasto::Apertura);  // the next journal cannot be written
+    EXPECT_FALSE(saveRecords(files, afterMatches(3)));
     EXPECT_EQ(matchesDescribed(files), 2);
     ASSERT_TRUE(saveRecords(files, afterMatches(3)));
     EXPECT_EQ(namesIn(c.percorso + "/utente/Dati"), (std::vector<std::string>{"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.txt"}));
