@@ -148,9 +148,7 @@ FileSystem::ReadResult FileSystem::readFile(const std::string& path, size_t limi
     }
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        r.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
-                   : errno == ENXIO || errno == EISDIR ? ReadStatus::NotRegular
-                                                        : ReadStatus::Unreadable;
+        r.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
         return r;
     }
     if (::fstat(fd, &st) != 0) r.status = ReadStatus::Unreadable;

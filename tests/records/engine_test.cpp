@@ -100,7 +100,7 @@ void expectError(const Esito& e, const std::string& file, const std::string& rea
     EXPECT_EQ(std::count(e.uscita.begin(), e.uscita.end(), '\n'), 1);
 }
 
-TEST(GameView, AFileThatIsNoGameIsReported) {
+TEST(MotoreGioco, AFileThatIsNoGameIsReported) {
     Cartella c;
     const std::string good = golden("007-02.txt"), file = c.percorso + "/g.txt";
     struct Case {
@@ -150,6 +150,7 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         {"2\r\n", due, 2},
         {std::nullopt, due, 2},  // the count missing
         {"0\r\n", std::nullopt, 0},
+        {std::nullopt, std::nullopt, 0},  // an empty folder
     };
     for (const auto& cs : casi) {
         SCOPED_TRACE(cs.partiteAttese);
@@ -163,21 +164,13 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         auto j = nlohmann::json::parse(e.uscita);
         EXPECT_EQ(j["matches"], cs.partiteAttese);
         EXPECT_EQ(j["register"], nlohmann::json(b.w->m.registri.LstAlbo));
+        EXPECT_TRUE(j["ranking"].empty());
     }
-}
-
-TEST(MotoreAlbo, AnEmptyFolderHasEmptyRecords) {
-    Cartella c;
-    Esito e = esegui("records " + c.percorso);
-    ASSERT_EQ(e.codice, 0);
-    auto j = nlohmann::json::parse(e.uscita);
-    EXPECT_TRUE(j["ranking"].empty());
-    EXPECT_EQ(j["matches"], 0);
 }
 
 // A record file that is damaged, unreadable or not a file at all is reported
 // and left as it is.
-TEST(RecordsView, AFaultyFileIsReportedAndLeftAlone) {
+TEST(MotoreAlbo, AFaultyFileIsReportedAndLeftAlone) {
     using prova::Thing;
     struct Case {
         const char* file;

@@ -232,21 +232,34 @@ TEST(RecordsRecovery, AStartRemovesOnlyTheGamesOwnLeftovers) {
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) EXPECT_EQ(leggiFile(dati + f), golden(f));
 }
 
-// A journal the game did not write names nothing to rename: it goes aside with
-// the staged files, and the three files in place stand.
+// A journal the game did not write names nothing to rename: no save goes
+// past it, and a start puts it aside with the staged files; the three files
+// in place stand.
 TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
-    for (Thing t : {Thing::Bytes, Thing::Folder}) {
+    for (int variant = 0; variant < 3; ++variant) {
+        SCOPED_TRACE(variant);
         Cartella c;
         FileSystemDiProva files(c.percorso);
         saveRecords(files, afterMatches(1));
-        const std::string dati = c.percorso + "/utente/Dati/";
-        scriviFile(dati + "ZlvAlbo.txt.zelvo-staged", formati::scriviAlbo(afterMatches(2).entries));
-        put(dati + std::string(JOURNAL_NAME), t, "zelvo records unit\n12 0 ../../etc/passwd\n");
+        // A save of the second match that counted, stopped before its renames.
+        ASSERT_FALSE(ranToEnd([&] {
+            files.faultAt(16, Fault::Kill);
+            saveRecords(files, afterMatches(2));
+        }));
+        const std::string dati = c.percorso + "/utente/Dati/", journal = dati + std::string(JOURNAL_NAME);
+        std::string text = leggiFile(journal);
+        if (variant == 0) text.replace(text.find("ZlvClass.txt"), 12, "../../x.txt");
+        if (variant == 1) text.replace(text.find("ZlvClass.txt"), 12, "ZlvAlbo.txt");  // named twice
+        put(journal, variant == 2 ? Thing::Folder : Thing::Bytes, text);
+        EXPECT_EQ(matchesDescribed(files), 1);
+        EXPECT_FALSE(saveRecords(files, afterMatches(3)));
         EXPECT_EQ(matchesDescribed(files), 1);
         recoverRecords(files, NOW);
-        EXPECT_EQ(namesIn(dati), (std::vector<std::string>{"ZlvAlbo.txt", "ZlvAlbo.txt.zelvo-staged" + STAMP,
-                                                           "ZlvClass.txt", "ZlvPart.txt",
-                                                           std::string(JOURNAL_NAME) + STAMP}));
+        std::vector<std::string> expected = {"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.txt", std::string(JOURNAL_NAME) + STAMP};
+        for (const char* f : {"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.txt"})
+            expected.push_back(f + std::string(STAGED_MARK) + STAMP);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(namesIn(dati), expected);
         EXPECT_EQ(matchesDescribed(files), 1);
         EXPECT_TRUE(saveRecords(files, afterMatches(2)));
         EXPECT_EQ(matchesDescribed(files), 2);
