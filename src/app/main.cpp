@@ -1,13 +1,12 @@
 // Zelvo: the window, the real platform and the start-up.
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <memory>
 
 #include "app/qt_dialogs.h"
 #include "app/qt_scheduler.h"
+#include "app/single_instance.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -32,12 +31,8 @@ int main(int argc, char** argv) {
                                static_cast<uint64_t>(scheduler.nowMs()));
     zelvo::FileSystem files(zelvo::RadiciDati::diSistema());
 
-    // One game at a time: two windows would each write the records they loaded, and the
-    // matches of one would be lost.
-    QDir().mkpath(QString::fromStdString(files.radici().utente));
-    QLockFile blocco(QString::fromStdString(files.radici().utente + "/zelvo.lock"));
-    // Only another running game keeps this one out; a folder that cannot hold the lock does not.
-    if (!blocco.tryLock(200) && blocco.error() == QLockFile::LockFailedError) {
+    zelvo::SingleInstance instance;
+    if (instance.acquire(files.radici().utente) == zelvo::SingleInstance::Outcome::AlreadyRunning) {
         QMessageBox::information(nullptr, "Zelvo",
                                  QString::fromUtf8("Zelvo è già aperto: continua la partita in quella finestra."));
         return 0;

@@ -136,33 +136,78 @@ std::string FileSystem::realePerScrivere(std::string_view percorsoGioco) {
     return reale(percorsoGioco);
 }
 
-std::optional<std::string> FileSystem::leggi(const std::string& percorso) {
-    int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+FileSystem::ReadResult FileSystem::readFile(const std::string& path, size_t limit) {
+    ReadResult r;
+    // What the file is, is checked before it is opened (a device is never
+    // opened) and again once it is open, without blocking, so that a named pipe
+    // put there in between cannot hold the game either.
     struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        r.status = ReadStatus::NotRegular;
+        return r;
     }
-    std::string out;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        r.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return r;
+    }
+    if (::fstat(fd, &st) != 0) r.status = ReadStatus::Unreadable;
+    else if (!S_ISREG(st.st_mode)) r.status = ReadStatus::NotRegular;
+    else if (static_cast<unsigned long long>(st.st_size) > limit) r.status = ReadStatus::TooLarge;
+    else r.status = ReadStatus::Read;
+    if (r.status != ReadStatus::Read) {
+        ::close(fd);
+        return r;
+    }
+    r.bytes.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
+            r.status = ReadStatus::Unreadable;
+            break;
         }
         if (n == 0) break;
-        out.append(buf, static_cast<size_t>(n));
+        r.bytes.append(buf, static_cast<size_t>(n));
+        // A file that grows while it is read is held to the same limit.
+        if (r.bytes.size() > limit) {
+            r.status = ReadStatus::TooLarge;
+            break;
+        }
     }
     ::close(fd);
-    return out;
+    if (r.status != ReadStatus::Read) r.bytes.clear();
+    return r;
 }
 
+std::optional<std::string> FileSystem::leggi(const std::string& percorso, size_t limit) {
+    ReadResult r = readFile(percorso, limit);
+    if (r.status != ReadStatus::Read) return std::nullopt;
+    return std::move(r.bytes);
+}
+
+namespace {
+
+// Writes all of `bytes`; false on an error.
+bool writeAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
 bool FileSystem::scrivi(const std::string& percorso, std::string_view contenuto) {
-    std::string modello = percorso + ".tmpXXXXXX";
-    if (!permetti(Passo::Apri)) return false;
+    std::string modello = percorso + std::string(TEMPORARY_MARK) + "XXXXXX";
+    if (!allow(Step::Open, modello)) return false;
     int fd = ::mkstemp(modello.data());
     if (fd < 0) return false;
     auto fallisci = [&] {
@@ -170,43 +215,70 @@ bool FileSystem::scrivi(const std::string& percorso, std::string_view contenuto)
         ::unlink(modello.c_str());
         return false;
     };
-    size_t fatto = 0;
-    while (fatto < contenuto.size()) {
-        // A failing step leaves half a temporary file behind it, as a full disk would.
-        if (!permetti(Passo::Scrivi)) {
-            (void)!::write(fd, contenuto.data() + fatto, (contenuto.size() - fatto) / 2);
-            return fallisci();
-        }
-        ssize_t n = ::write(fd, contenuto.data() + fatto, contenuto.size() - fatto);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fallisci();
-        }
-        fatto += static_cast<size_t>(n);
-    }
-    if (!permetti(Passo::Svuota) || ::fsync(fd) != 0) return fallisci();
+    if (!allow(Step::Write, modello) || !writeAll(fd, contenuto)) return fallisci();
+    if (!allow(Step::Sync, modello) || ::fsync(fd) != 0) return fallisci();
     ::fchmod(fd, 0644);
     if (::close(fd) != 0) {
         ::unlink(modello.c_str());
         return false;
     }
-    // A crash here leaves the temporary file and the old file intact.
-    if (!permetti(Passo::Rinomina)) return false;
-    if (::rename(modello.c_str(), percorso.c_str()) != 0) {
+    // A crash before the rename leaves the temporary file and the old file intact.
+    if (!allow(Step::Rename, percorso) || ::rename(modello.c_str(), percorso.c_str()) != 0) {
         ::unlink(modello.c_str());
         return false;
     }
     // The new name is made durable with its folder.
-    int dfd = ::open(cartellaDi(percorso).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
+    syncFolder(cartellaDi(percorso));
     return true;
 }
 
-bool FileSystem::copia(const std::string& da, const std::string& a) {
-    auto c = leggi(da);
+bool FileSystem::writeSynced(const std::string& path, std::string_view bytes) {
+    if (!allow(Step::Open, path)) return false;
+    // Never through a link, and a named pipe in the way fails at once.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    struct stat st{};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && allow(Step::Write, path) && writeAll(fd, bytes) &&
+              allow(Step::Sync, path) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+bool FileSystem::renameFile(const std::string& from, const std::string& to) {
+    return allow(Step::Rename, to) && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool FileSystem::removeFile(const std::string& path) {
+    if (!isRegularFile(path)) return false;
+    return allow(Step::Remove, path) && ::unlink(path.c_str()) == 0;
+}
+
+bool FileSystem::syncFolder(const std::string& folder) {
+    if (!allow(Step::SyncFolder, folder)) return false;
+    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return false;
+    // A file system that keeps no separate record of a folder's names has nothing to flush.
+    bool ok = ::fsync(dfd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(dfd);
+    return ok;
+}
+
+bool FileSystem::isRegularFile(const std::string& path) {
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool isTemporaryName(std::string_view name) {
+    auto pos = name.rfind(TEMPORARY_MARK);
+    if (pos == std::string_view::npos || pos == 0) return false;
+    std::string_view tail = name.substr(pos + TEMPORARY_MARK.size());
+    if (tail.size() != 6) return false;
+    for (char c : tail)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    return true;
+}
+
+bool FileSystem::copia(const std::string& da, const std::string& a, size_t limit) {
+    auto c = leggi(da, limit);
     return c && scrivi(a, *c);
 }
 

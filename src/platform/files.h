@@ -2,6 +2,7 @@
 // Files as the game sees them: whole files read and written at once, every write
 // atomic, and the one mapping from the game's fixed data root
 // ("C:\Programmi\Zelvo\Dati\ZlvImpo.txt") to the real file on this machine.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,19 +27,43 @@ public:
     explicit FileSystem(RadiciDati radici) : radici_(std::move(radici)) {}
     virtual ~FileSystem() = default;
 
+    // No file the game writes comes near this size but the register, which
+    // grows by one line a match and has a limit of its own.
+    static constexpr size_t READ_LIMIT = 1 << 20;
+
+    // What reading a file found. Only a regular file is read: a folder, a named
+    // pipe or a device in its place is never opened for reading, so it cannot
+    // hang the game.
+    enum class ReadStatus { Read, Missing, NotRegular, TooLarge, Unreadable };
+    struct ReadResult {
+        ReadStatus status = ReadStatus::Missing;
+        std::string bytes;  // the whole file when Read
+    };
+    virtual ReadResult readFile(const std::string& path, size_t limit = READ_LIMIT);
     // The whole content of a real file; nothing when it is missing or unreadable.
-    virtual std::optional<std::string> leggi(const std::string& percorso);
+    std::optional<std::string> leggi(const std::string& percorso, size_t limit = READ_LIMIT);
     // Replaces the file with `contenuto`: a temporary file in the same folder is
     // written, flushed and renamed over the old one. On failure the old file is
     // left as it was and the result is false.
     virtual bool scrivi(const std::string& percorso, std::string_view contenuto);
     // A byte copy of a file (to put a damaged file aside); false on failure.
-    virtual bool copia(const std::string& da, const std::string& a);
+    virtual bool copia(const std::string& da, const std::string& a, size_t limit = READ_LIMIT);
     virtual bool esiste(const std::string& percorso);
     // The names in a folder (files and folders), empty when it cannot be listed.
     virtual std::vector<std::string> elenco(const std::string& cartella);
     // Creates a folder and its parents; true when it exists afterwards.
     virtual bool creaCartella(const std::string& cartella);
+
+    // The steps of a unit of several files, each of which the caller orders:
+    // `bytes` written to `path` itself and flushed to the disk (no rename),
+    // a rename, a removal of a regular file, and the flush of a folder's names
+    // to the disk. False when the step failed.
+    bool writeSynced(const std::string& path, std::string_view bytes);
+    bool renameFile(const std::string& from, const std::string& to);
+    bool removeFile(const std::string& path);
+    bool syncFolder(const std::string& folder);
+    // A regular file (not followed through a link).
+    bool isRegularFile(const std::string& path);
 
     // The real file of a path of the game's data root. Names are matched without
     // regard to letter case; a name found nowhere keeps the spelling given, so a
@@ -53,16 +78,24 @@ public:
     const RadiciDati& radici() const { return radici_; }
 
 protected:
-    // The steps of an atomic write, so that a test can make one of them fail.
-    enum class Passo { Apri, Scrivi, Svuota, Rinomina };
+    // Every step that changes the disk, so that a test can make any of them
+    // fail (as a full disk would) or stop the program right there.
+    enum class Step { Open, Write, Sync, Rename, Remove, SyncFolder };
     // False makes the step fail (the default never does).
-    virtual bool permetti(Passo) { return true; }
+    virtual bool allow(Step, const std::string& /*path*/) { return true; }
 
 private:
     // `parti` below `base`, each name matched without regard to case.
     std::string risolvi(const std::string& base, const std::vector<std::string>& parti);
     RadiciDati radici_;
 };
+
+// The temporary file of an atomic write is named after its file, with this
+// mark and six random characters: "ZlvImpo.txt.zelvo-tmp-a1B2c3". Nothing
+// else carries the mark, so a leftover of an interrupted write is known for
+// the game's own.
+constexpr std::string_view TEMPORARY_MARK = ".zelvo-tmp-";
+bool isTemporaryName(std::string_view name);
 
 // "C:\Programmi\Zelvo\Dati\ZlvImpo.txt" → {"Dati", "ZlvImpo.txt"}; nothing
 // when the text does not start with the data root.

@@ -1,8 +1,10 @@
 #pragma once
 // A file system for tests: real files below a folder of the test's own, and
-// failures injected at any step of an atomic write (a full disk, a crash
-// between writing and renaming).
+// faults injected at any step that changes the disk (a full disk, a crash
+// between writing and renaming, a kill at any instant).
+#include <csignal>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 
@@ -15,7 +17,8 @@ public:
         : FileSystem(RadiciDati{{cartella + "/contenuto"}, cartella + "/utente"}) {}
 
     enum class Guasto { Nessuno, Apertura, Scrittura, Svuotamento, PrimaDelRinomina };
-    // After `dopo` good writes, the next `volte` writes fail at that step (then it heals).
+    // After `dopo` good atomic writes, the next `volte` atomic writes fail at that
+    // step (then it heals).
     void guasta(Guasto g, int volte = 1, int dopo = 0) {
         guasto_ = g;
         volte_ = volte;
@@ -33,15 +36,34 @@ public:
         return r;
     }
 
+    // Every step that changes the disk is counted from here on; step `n`
+    // (1-based) fails, or the process is killed right before it. A kill is
+    // for a forked child only.
+    enum class Fault { Fail, Kill };
+    void faultAt(int n, Fault f) {
+        faultStep_ = n;
+        fault_ = f;
+        trail_.clear();
+    }
+    // The steps taken since faultAt, each as "rename /path".
+    int steps() const { return static_cast<int>(trail_.size()); }
+    const std::vector<std::string>& trail() const { return trail_; }
+
 protected:
-    bool permetti(Passo p) override {
+    bool allow(Step s, const std::string& path) override {
+        static const char* const NAMES[] = {"open", "write", "sync", "rename", "remove", "sync folder"};
+        trail_.push_back(std::string(NAMES[static_cast<int>(s)]) + " " + path);
+        if (steps() == faultStep_) {
+            if (fault_ == Fault::Kill) ::raise(SIGKILL);
+            return false;
+        }
         if (!attivo_) return true;
         switch (guasto_) {
             case Guasto::Nessuno: return true;
-            case Guasto::Apertura: return p != Passo::Apri;
-            case Guasto::Scrittura: return p != Passo::Scrivi;
-            case Guasto::Svuotamento: return p != Passo::Svuota;
-            case Guasto::PrimaDelRinomina: return p != Passo::Rinomina;
+            case Guasto::Apertura: return s != Step::Open;
+            case Guasto::Scrittura: return s != Step::Write;
+            case Guasto::Svuotamento: return s != Step::Sync;
+            case Guasto::PrimaDelRinomina: return s != Step::Rename;
         }
         return true;
     }
@@ -52,6 +74,9 @@ private:
     int dopo_ = 0;
     bool attivo_ = false;
     int tentate_ = 0;
+    int faultStep_ = 0;
+    Fault fault_ = Fault::Fail;
+    std::vector<std::string> trail_;
 };
 
 }  // namespace zelvo

@@ -1,10 +1,10 @@
 // The hall of fame: ranking, statistics by level and the register of matches.
 #include <cstdio>
-#include <initializer_list>
 
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "records/formati.h"
+#include "records/record_files.h"
 #include "records/registri.h"
 #include "records/text_file.h"
 #include "ui/principale.h"
@@ -12,10 +12,6 @@
 namespace zelvo {
 
 namespace {
-
-constexpr const char* FILE_CLASSIFICA = "C:\\Programmi\\Zelvo\\Dati\\ZlvClass.txt";
-constexpr const char* FILE_PARTITE = "C:\\Programmi\\Zelvo\\Dati\\ZlvPart.txt";
-constexpr const char* FILE_ALBO = "C:\\Programmi\\Zelvo\\Dati\\ZlvAlbo.txt";
 
 const char* const LIVELLI[5] = {"Massima (Livello A)", "Alta (Livello B)", "Media (Livello C)", "Bassa (Livello D)",
                                 "Minima (Livello E)"};
@@ -177,86 +173,30 @@ void Records::SalvaAlbo() {
 
     FileSystem* fs = w_.piattaforma.files;
     if (!fs || r.alboNonSalvabile) return;
-    formati::Classifica c;
-    for (int i = 1; i <= 10; ++i) c.righe[i] = r.classifica[i];
-    c.vittorie = r.lblVittoriePCVariLivelli;
-    c.sconfitte = r.lblSconfittePCVariLivelli;
-    // The register before its count: a save cut between the two loses nothing.
-    if (!fs->scrivi(fs->realePerScrivere(FILE_CLASSIFICA), formati::scriviClassifica(c))) return;
-    if (!fs->scrivi(fs->realePerScrivere(FILE_ALBO), formati::scriviAlbo(r.LstAlbo))) return;
-    fs->scrivi(fs->realePerScrivere(FILE_PARTITE), formati::scriviPartite(static_cast<int>(n)));
+    RecordsData d;
+    for (int i = 1; i <= 10; ++i) d.ranking.righe[i] = r.classifica[i];
+    d.ranking.vittorie = r.lblVittoriePCVariLivelli;
+    d.ranking.sconfitte = r.lblSconfittePCVariLivelli;
+    d.entries = r.LstAlbo;
+    saveRecords(*fs, d);
 }
 
 void Records::CaricaAlbo() {
     FileSystem* fs = w_.piattaforma.files;
     if (!fs) return;
-    Model& m = w_.m;
-    RecordsState& r = m.records;
-    const std::string pc = fs->reale(FILE_CLASSIFICA), pp = fs->reale(FILE_PARTITE), pa = fs->reale(FILE_ALBO);
-
-    // A file that is there but cannot be read counts as damaged, never as missing:
-    // otherwise the next save would replace it.
-    enum class Stato { Manca, Letto, Guasto };
-    auto leggi = [&](const std::string& p, std::string& byte) {
-        if (!fs->esiste(p)) return Stato::Manca;
-        auto b = fs->leggi(p);
-        if (!b) return Stato::Guasto;
-        byte = std::move(*b);
-        return Stato::Letto;
-    };
-    // The damaged files are put aside before the game starts without their records;
-    // when that fails no record file is written in this run, so the only copy survives.
-    const DataOra d = w_.piattaforma.clock.now();
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, ".%04d%02d%02d-%02d%02d%02d.bak", d.anno, d.mese, d.giorno, d.ora, d.minuto,
-                  d.secondo);
-    auto mettiDaParte = [&](std::initializer_list<const std::string*> file) {
-        for (const std::string* p : file)
-            if (fs->esiste(*p) && !fs->copia(*p, *p + stamp)) r.alboNonSalvabile = true;
-    };
-
-    // The ranking with the statistics is one unit, the count with the register the
-    // other: a damaged file costs only the records of its own unit.
-    std::string bc;
-    const Stato sc = leggi(pc, bc);
-    std::optional<formati::Classifica> classifica;
-    if (sc == Stato::Letto) classifica = formati::leggiClassifica(bc);
-    if (sc == Stato::Guasto || (sc == Stato::Letto && !classifica)) {
-        mettiDaParte({&pc});
-    } else if (classifica) {
-        for (int i = 1; i <= 10; ++i) {
-            r.classifica[i] = classifica->righe[i];
-            r.classifica[i].evidenziata = false;
-        }
-        r.lblVittoriePCVariLivelli = classifica->vittorie;
-        r.lblSconfittePCVariLivelli = classifica->sconfitte;
+    const DataOra now = w_.piattaforma.clock.now();
+    recoverRecords(*fs, now);
+    RecordFilesLoad l = loadRecords(*fs, now);
+    RecordsState& r = w_.m.records;
+    for (int i = 1; i <= 10; ++i) {
+        r.classifica[i] = l.data.ranking.righe[i];
+        r.classifica[i].evidenziata = false;
     }
-
-    std::string bp, ba;
-    const Stato sp = leggi(pp, bp), sa = leggi(pa, ba);
-    std::optional<int> n;
-    std::optional<std::vector<std::string>> voci;
-    bool sano = sp != Stato::Guasto && sa != Stato::Guasto;
-    if (sano && sp == Stato::Letto) {
-        n = formati::leggiPartite(bp);
-        sano = n.has_value();
-        if (sano) {
-            if (sa == Stato::Letto) sano = (voci = formati::leggiAlbo(ba, *n)).has_value();
-            else sano = *n == 0;
-        }
-    } else if (sano && sa == Stato::Letto) {
-        // Without its count the register counts its own entries, as the save does.
-        sano = (voci = formati::leggiAlboSenzaConteggio(ba)).has_value();
-    }
-    if (!sano) {
-        mettiDaParte({&pp, &pa});
-        return;
-    }
-    if (n) m.game.lblTotalePartite = *n;
-    if (voci) {
-        r.LstAlbo = std::move(*voci);
-        m.game.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
-    }
+    r.lblVittoriePCVariLivelli = l.data.ranking.vittorie;
+    r.lblSconfittePCVariLivelli = l.data.ranking.sconfitte;
+    r.LstAlbo = std::move(l.data.entries);
+    w_.m.game.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
+    r.alboNonSalvabile = l.saveBlocked;
 }
 
 }  // namespace zelvo

@@ -30,6 +30,10 @@ Convertitore& daCp() {
     static Convertitore c("UTF-8", "CP1252");
     return c;
 }
+Convertitore& utf8Checker() {
+    static Convertitore c("UTF-8", "UTF-8");
+    return c;
+}
 
 bool spazio(char c) { return c == ' ' || c == '\t'; }
 
@@ -104,17 +108,25 @@ std::string aCp1252(std::string_view utf8) {
     return *converti(c, utf8, true);
 }
 
-std::optional<std::string> daCp1252(std::string_view byte) {
+namespace {
+
+// A line of text in the given encoding (CP1252 or UTF-8) as UTF-8; nothing for
+// a control character other than tab or bytes the encoding does not allow.
+std::optional<std::string> decodeLine(std::string_view byte, bool utf8) {
     bool ascii = true;
     for (unsigned char c : byte) {
         if ((c < 0x20 && c != '\t') || c == 0x7F) return std::nullopt;
         if (c >= 0x80) ascii = false;
     }
     if (ascii) return std::string(byte);
-    Convertitore& c = daCp();
+    Convertitore& c = utf8 ? utf8Checker() : daCp();
     if (c.cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     return converti(c, byte, false);
 }
+
+}  // namespace
+
+std::optional<std::string> daCp1252(std::string_view byte) { return decodeLine(byte, false); }
 
 void Scrittore::testo(std::string_view utf8) {
     utf8_ += '"';
@@ -144,13 +156,15 @@ std::string formatoSingolo(float x) {
 
 std::vector<Riga> righe(std::string_view byte) {
     std::vector<Riga> out;
+    const bool utf8 = byte.starts_with(BOM_UTF8);
+    if (utf8) byte.remove_prefix(BOM_UTF8.size());
     size_t i = 0;
     while (i < byte.size()) {
         size_t j = byte.find('\n', i);
         size_t fine = j == std::string_view::npos ? byte.size() : j;
         std::string_view r = byte.substr(i, fine - i);
         if (!r.empty() && r.back() == '\r') r.remove_suffix(1);
-        out.push_back(daCp1252(r));
+        out.push_back(decodeLine(r, utf8));
         if (j == std::string_view::npos) break;
         i = j + 1;
     }

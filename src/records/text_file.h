@@ -3,6 +3,10 @@
 // whole numbers bare, single-precision numbers in their shortest form, truth
 // values #TRUE# and #FALSE#, lines ended by CR LF. On disk the bytes are
 // Windows-1252; in memory every text is UTF-8.
+//
+// One rule for every reader: a file that begins with the UTF-8 byte-order mark
+// is UTF-8 text, as an editor may save it, and the mark is no part of its first
+// value; every other file is Windows-1252, as the game writes it.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,8 +48,11 @@ private:
 // Windows-1252 text.
 using Riga = std::optional<std::string>;
 // The lines of a file: split at LF, a CR before it dropped; the line end of the
-// last line does not start another one.
+// last line does not start another one. A UTF-8 byte-order mark at the start
+// makes every line UTF-8 (checked as such) and is dropped.
 std::vector<Riga> righe(std::string_view byte);
+// The UTF-8 byte-order mark.
+constexpr std::string_view BOM_UTF8 = "\xEF\xBB\xBF";
 
 // The quoted-list reading of one line into a text value: surrounding double
 // quotes removed (up to the closing quote), #TRUE#/#FALSE# become True/False,

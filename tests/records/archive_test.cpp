@@ -174,14 +174,33 @@ TEST(Archivio, AFileThatCannotBeReadIsReportedToo) {
     EXPECT_EQ(b.w->m.data.lblDati[14].Caption, "Impossibile leggere il file scelto");
 }
 
-TEST(Archivio, AFailedSaveLeavesTheOldFileWhole) {
-    Banco b;
-    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
-    b.w->m.data.lblDati[1].Caption = "Altro";
-    b.fs.guasta(FileSystemDiProva::Guasto::Scrittura);
-    b.dialoghi.rispondi(b.archivio(GOLDEN));
-    b.w->records.SalvaGioco();
-    EXPECT_EQ(leggiFile(b.archivio(GOLDEN)), golden(GOLDEN));
+// A save from the window failed or killed at any of its steps leaves the old
+// game file or the new one, whole; the next start removes what it left behind.
+TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
+    using Fault = FileSystemDiProva::Fault;
+    int interruptions = 0;
+    for (Fault fault : {Fault::Fail, Fault::Kill}) {
+        for (int k = 1; k < 10; ++k) {
+            SCOPED_TRACE(std::to_string(k) + (fault == Fault::Kill ? " killed" : " failed"));
+            Banco b;
+            scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
+            b.w->m.data.lblDati[1].Caption = "Altro";
+            b.dialoghi.rispondi(b.archivio(GOLDEN));
+            auto save = [&] {
+                b.fs.faultAt(k, fault);
+                b.w->records.SalvaGioco();
+            };
+            if (fault == Fault::Kill ? prova::ranToEnd(save) : (save(), b.fs.steps() < k)) break;
+            ++interruptions;
+            const std::string bytes = leggiFile(b.archivio(GOLDEN));
+            auto g = formati::leggiGioco(bytes);
+            ASSERT_TRUE(g);
+            EXPECT_TRUE(bytes == golden(GOLDEN) || g->testo[1] == "Altro");
+            b.w->records.CaricaAlbo();  // the next start
+            EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
+        }
+    }
+    EXPECT_EQ(interruptions, 10);  // open, write, sync, rename and the folder's sync, each way
 }
 
 // Only the first 268 lines make the file: whatever follows them is not read.

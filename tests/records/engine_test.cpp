@@ -88,26 +88,40 @@ TEST(MotoreGioco, AGameThatEndedEarlyHasFewerTricks) {
     EXPECT_EQ(nlohmann::json::parse(e.uscita)["tricks"].size(), 14u);
 }
 
-TEST(MotoreGioco, AnInvalidFileGivesOneLineNamingTheLine) {
+// Every error is one JSON line naming the file (and the line at fault, when
+// there is one), with exit status 2.
+void expectError(const Esito& e, const std::string& file, const std::string& reason, int line) {
+    EXPECT_EQ(e.codice, 2);
+    EXPECT_EQ(e.errori, "");
+    auto j = nlohmann::json::parse(e.uscita);
+    EXPECT_EQ(j["file"], file);
+    EXPECT_NE(j["error"].get<std::string>().find(reason), std::string::npos) << j["error"];
+    EXPECT_EQ(j.value("line", 0), line);
+    EXPECT_EQ(std::count(e.uscita.begin(), e.uscita.end(), '\n'), 1);
+}
+
+TEST(MotoreGioco, AFileThatIsNoGameIsReported) {
     Cartella c;
-    std::string buono = golden("007-02.txt");
-    struct Caso {
-        std::string contenuto;
-        const char* riga;
-    } casi[] = {
-        {buono.substr(0, 1000), "line 128:"},
-        {std::string(buono).replace(buono.find("16777215"), 8, "rosso"), "line 3:"},
-        {std::string(buono).replace(buono.find("Niccol") + 6, 1, "\x81"), "line 6:"},
+    const std::string good = golden("007-02.txt"), file = c.percorso + "/g.txt";
+    struct Case {
+        prova::Thing thing;
+        std::string bytes;
+        const char* reason;
+        int line;
+    } cases[] = {
+        {prova::Thing::Bytes, good.substr(0, 1000), "ends before", 128},
+        {prova::Thing::Bytes, std::string(good).replace(good.find("16777215"), 8, "rosso"), "colour", 3},
+        {prova::Thing::Bytes, std::string(good).replace(good.find("Niccol") + 6, 1, "\x81"), "Windows-1252", 6},
+        {prova::Thing::Missing, "", "missing", 0},
+        {prova::Thing::Folder, "", "not a regular file", 0},
+        {prova::Thing::Pipe, "", "not a regular file", 0},
+        {prova::Thing::Huge, good, "too large", 0},
     };
-    for (const auto& cs : casi) {
-        scriviFile(c.percorso + "/g.txt", cs.contenuto);
-        Esito e = esegui("game " + c.percorso + "/g.txt");
-        EXPECT_EQ(e.codice, 2);
-        EXPECT_EQ(e.uscita, "");
-        EXPECT_NE(e.errori.find(cs.riga), std::string::npos) << e.errori;
-        EXPECT_EQ(std::count(e.errori.begin(), e.errori.end(), '\n'), 1);
+    for (const auto& cs : cases) {
+        SCOPED_TRACE(cs.reason);
+        prova::put(file, cs.thing, cs.bytes);
+        expectError(esegui("game " + file), file, cs.reason, cs.line);
     }
-    EXPECT_EQ(esegui("game " + c.percorso + "/manca.txt").codice, 2);
 }
 
 TEST(MotoreAlbo, TheRecordsAsJson) {
@@ -136,6 +150,7 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         {"2\r\n", due, 2},
         {std::nullopt, due, 2},  // the count missing
         {"0\r\n", std::nullopt, 0},
+        {std::nullopt, std::nullopt, 0},  // an empty folder
     };
     for (const auto& cs : casi) {
         SCOPED_TRACE(cs.partiteAttese);
@@ -149,35 +164,42 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         auto j = nlohmann::json::parse(e.uscita);
         EXPECT_EQ(j["matches"], cs.partiteAttese);
         EXPECT_EQ(j["register"], nlohmann::json(b.w->m.records.LstAlbo));
+        EXPECT_TRUE(j["ranking"].empty());
     }
 }
 
-TEST(MotoreAlbo, AnEmptyFolderHasEmptyRecords) {
-    Cartella c;
-    Esito e = esegui("records " + c.percorso);
-    ASSERT_EQ(e.codice, 0);
-    auto j = nlohmann::json::parse(e.uscita);
-    EXPECT_TRUE(j["ranking"].empty());
-    EXPECT_EQ(j["matches"], 0);
-}
-
-TEST(MotoreAlbo, AMalformedFileIsReportedAndLeftAlone) {
-    struct Caso {
+// A record file that is damaged, unreadable or not a file at all is reported
+// and left as it is.
+TEST(MotoreAlbo, AFaultyFileIsReportedAndLeftAlone) {
+    using prova::Thing;
+    struct Case {
         const char* file;
-        std::string contenuto;
-    } casi[] = {{"ZlvClass.txt", "\"Anna\"\r\n\"uno\"\r\n"}, {"ZlvPart.txt", "x\r\n"}, {"ZlvAlbo.txt", "\"\"\r\n"}};
-    for (const auto& cs : casi) {
+        Thing thing;
+        std::string bytes;
+        const char* reported;
+        const char* reason;
+        int line;
+    } cases[] = {
+        {"ZlvClass.txt", Thing::Bytes, "\"Anna\"\r\n\"uno\"\r\n", "ZlvClass.txt", "ends before line 80", 3},
+        {"ZlvClass.txt", Thing::Folder, "", "ZlvClass.txt", "not a regular file", 0},
+        {"ZlvClass.txt", Thing::Huge, golden("ZlvClass.txt"), "ZlvClass.txt", "too large", 0},
+        {"ZlvPart.txt", Thing::Bytes, "x\r\n", "ZlvPart.txt", "number of matches", 1},
+        {"ZlvPart.txt", Thing::Pipe, "", "ZlvPart.txt", "not a regular file", 0},
+        {"ZlvAlbo.txt", Thing::Bytes, "\"\"\r\n", "ZlvPart.txt", "counts 1 matches, the register holds 0", 1},
+        {"ZlvAlbo.txt", Thing::Folder, "", "ZlvAlbo.txt", "not a regular file", 0},
+        {"ZlvAlbo.txt", Thing::Missing, "", "ZlvPart.txt", "the register is missing", 1},
+    };
+    for (const auto& cs : cases) {
+        SCOPED_TRACE(std::string(cs.file) + ": " + cs.reason);
         Cartella c;
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(c.percorso + "/" + f, golden(f));
-        scriviFile(c.percorso + "/" + cs.file, cs.contenuto);
-        Esito e = esegui("records " + c.percorso);
-        EXPECT_EQ(e.codice, 2) << cs.file;
-        EXPECT_EQ(std::count(e.errori.begin(), e.errori.end(), '\n'), 1) << e.errori;
-        EXPECT_NE(e.errori.find(cs.file), std::string::npos) << e.errori;
-        EXPECT_EQ(leggiFile(c.percorso + "/" + cs.file), cs.contenuto);
-        size_t n = 0;
-        for ([[maybe_unused]] const auto& x : std::filesystem::directory_iterator(c.percorso)) ++n;
-        EXPECT_EQ(n, 3u);
+        prova::put(c.percorso + "/" + cs.file, cs.thing, cs.bytes);
+        const auto before = std::filesystem::last_write_time(c.percorso);
+        expectError(esegui("records " + c.percorso), c.percorso + "/" + cs.reported, cs.reason, cs.line);
+        EXPECT_EQ(std::filesystem::last_write_time(c.percorso), before);
+        if (cs.thing == Thing::Bytes) {
+            EXPECT_EQ(leggiFile(c.percorso + "/" + cs.file), cs.bytes);
+        }
     }
 }
 

@@ -1,9 +1,6 @@
 // The data root on this machine and the atomic writes of the file seam.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <csignal>
 #include <cstdlib>
 
 #include "fixture.h"
@@ -95,7 +92,7 @@ TEST(RadiceDati, TheUsersFolderFollowsXdgDataHome) {
     EXPECT_EQ(r.contenuto.size(), 2u);
 }
 
-TEST(ScritturaAtomica, AFailureAtAnyStepLeavesTheOldFileWhole) {
+TEST(ScritturaAtomica, AFailureAtAnyStepLeavesTheOldFileWholeAndNothingElse) {
     using G = FileSystemDiProva::Guasto;
     for (G g : {G::Apertura, G::Scrittura, G::Svuotamento, G::PrimaDelRinomina}) {
         Cartella c;
@@ -105,37 +102,53 @@ TEST(ScritturaAtomica, AFailureAtAnyStepLeavesTheOldFileWhole) {
         fs.guasta(g);
         EXPECT_FALSE(fs.scrivi(p, std::string(100000, 'n')));
         EXPECT_EQ(leggiFile(p), "vecchio contenuto") << static_cast<int>(g);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c.percorso + "/utente/Dati"), {}), 1);
         // The next write goes through.
         EXPECT_TRUE(fs.scrivi(p, "nuovo"));
         EXPECT_EQ(leggiFile(p), "nuovo");
     }
 }
 
-TEST(ScritturaAtomica, AWriterKilledBeforeTheRenameLeavesTheOldFile) {
+// Only a regular file is read, within its limit; nothing else is even opened
+// in a way that could wait for a writer.
+TEST(Reading, OnlyARegularFileWithinItsLimitIsRead) {
+    using prova::Thing;
+    using S = FileSystem::ReadStatus;
     Cartella c;
     FileSystemDiProva fs(c.percorso);
-    std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvPart.txt");
-    ASSERT_TRUE(fs.scrivi(p, "1\r\n"));
-    // A child process writes a large file and is killed before it can finish.
-    pid_t figlio = ::fork();
-    if (figlio == 0) {
-        FileSystemDiProva f2(c.percorso);
-        f2.guasta(FileSystemDiProva::Guasto::PrimaDelRinomina);
-        f2.scrivi(p, std::string(1 << 20, '9'));
-        ::raise(SIGKILL);
-        ::_exit(0);
+    const std::string p = c.percorso + "/f";
+    struct Case {
+        Thing thing;
+        std::string bytes;
+        size_t limit;
+        S status;
+    } cases[] = {
+        {Thing::Bytes, "abc", 3, S::Read},          {Thing::Bytes, "", 0, S::Read},
+        {Thing::Bytes, "abcd", 3, S::TooLarge},     {Thing::Missing, "", 10, S::Missing},
+        {Thing::Folder, "", 10, S::NotRegular},     {Thing::Pipe, "", 10, S::NotRegular},
+    };
+    for (const auto& cs : cases) {
+        prova::put(p, cs.thing, cs.bytes);
+        const FileSystem::ReadResult r = fs.readFile(p, cs.limit);
+        EXPECT_EQ(r.status, cs.status) << static_cast<int>(cs.thing);
+        EXPECT_EQ(r.bytes, cs.status == S::Read ? cs.bytes : "");
+        EXPECT_EQ(fs.leggi(p, cs.limit).has_value(), cs.status == S::Read);
     }
-    int stato = 0;
-    ::waitpid(figlio, &stato, 0);
-    EXPECT_TRUE(WIFSIGNALED(stato));
-    EXPECT_EQ(leggiFile(p), "1\r\n");
+    // A link to a pipe, and a device.
+    prova::put(p, Thing::Pipe);
+    std::filesystem::create_symlink(p, c.percorso + "/link");
+    EXPECT_EQ(fs.readFile(c.percorso + "/link").status, S::NotRegular);
+    EXPECT_EQ(fs.readFile("/dev/zero").status, S::NotRegular);
 }
 
-TEST(ScritturaAtomica, ReadingAFolderOrAMissingFileGivesNothing) {
-    Cartella c;
-    FileSystemDiProva fs(c.percorso);
-    EXPECT_FALSE(fs.leggi(c.percorso));
-    EXPECT_FALSE(fs.leggi(c.percorso + "/manca.txt"));
+TEST(ScritturaAtomica, TheTemporaryFilesAreKnownByTheirNames) {
+    struct Case {
+        const char* name;
+        bool temporary;
+    } cases[] = {{"ZlvImpo.txt.zelvo-tmp-aB3xY9", true}, {"001-01.txt.zelvo-tmp-000000", true},
+                {".zelvo-tmp-aB3xY9", false},           {"ZlvImpo.txt.zelvo-tmp-aB3xY", false},
+                {"ZlvImpo.txt.zelvo-tmp-aB3x_9", false}, {"ZlvImpo.txt.tmpaB3xY9", false}};
+    for (const auto& c : cases) EXPECT_EQ(isTemporaryName(c.name), c.temporary) << c.name;
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 // A main window on the headless platform with real files below a folder of
 // the test's own, and scripted file dialogs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -33,6 +37,35 @@ inline void scriviFile(const std::string& p, const std::string& byte) {
 
 inline std::string golden(const std::string& nome) {
     return leggiFile(std::string(ZELVO_SOURCE_DIR) + "/tests/records/golden/" + nome);
+}
+
+// Something put where a file is expected: bytes, nothing, a folder, a named
+// pipe, or a file too large for the game to read.
+enum class Thing { Bytes, Missing, Folder, Pipe, Huge };
+inline void put(const std::string& path, Thing t, const std::string& bytes = "") {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::filesystem::remove_all(path);
+    switch (t) {
+        case Thing::Bytes: scriviFile(path, bytes); break;
+        case Thing::Missing: break;
+        case Thing::Folder: std::filesystem::create_directories(path + "/inside"); break;
+        case Thing::Pipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); break;
+        case Thing::Huge: scriviFile(path, bytes + std::string(FileSystem::READ_LIMIT, '\n')); break;
+    }
+}
+
+// Runs `body` in a child process: true when it ran to its end, false when it
+// was killed. Nothing of the child outlives it but what it wrote to the disk.
+inline bool ranToEnd(const std::function<void()>& body) {
+    pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) || WTERMSIG(status) == SIGKILL) << "the child died of signal " << WTERMSIG(status);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 class Cartella {

@@ -2,6 +2,8 @@
 // Windows-1252 on disk, UTF-8 in memory.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+#include "records/formati.h"
 #include "records/text_file.h"
 
 using namespace std::string_literals;
@@ -78,6 +80,44 @@ TEST(LetturaTesto, BytesThatAreNotWindows1252TextMakeTheirLineUnreadable) {
     ASSERT_TRUE(r[2]);
     EXPECT_EQ(*r[2], "Caffé");
     EXPECT_FALSE(r[3]);  // a NUL byte: a binary file
+}
+
+// One rule for every reader: a UTF-8 byte-order mark makes the file UTF-8 and
+// is no part of its first value; without it the file is Windows-1252.
+TEST(LetturaTesto, AByteOrderMarkMakesTheFileUtf8AndIsNoPartOfAValue) {
+    struct Case {
+        std::string bytes;
+        std::vector<Riga> lines;
+    } cases[] = {
+        {"\xEF\xBB\xBF\"Caff\xC3\xA9\"\r\n3\r\n", {"\"Caffé\"", "3"}},
+        {"\"Caff\xE9\"\r\n", {"\"Caffé\""}},
+        {"\xEF\xBB\xBF\"Caff\xE9\"\r\n", {std::nullopt}},  // not UTF-8 after all
+        {"\xEF\xBB\xBF", {}},
+        {"x\xEF\xBB\xBF", {"xï»¿"}},  // a mark only at the start
+    };
+    for (const auto& c : cases) EXPECT_EQ(righe(c.bytes), c.lines) << c.bytes;
+}
+
+// A file of the game as an editor would save it in UTF-8 with the mark.
+std::string asUtf8WithMark(const std::string& cp1252) {
+    std::string out(BOM_UTF8);
+    for (char c : cp1252) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : *daCp1252(std::string(1, c));
+    return out;
+}
+
+TEST(LetturaTesto, EveryReaderTakesTheMarkAlike) {
+    const std::string bom(BOM_UTF8);
+    const auto g = formati::leggiGioco(asUtf8WithMark(prova::golden("007-02.txt")));
+    ASSERT_TRUE(g);
+    EXPECT_EQ(formati::scriviGioco(*g), prova::golden("007-02.txt"));
+    const auto c = formati::leggiClassifica(bom + prova::golden("ZlvClass.txt"));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(formati::scriviClassifica(*c), prova::golden("ZlvClass.txt"));
+    EXPECT_EQ(formati::leggiPartite(bom + prova::golden("ZlvPart.txt")), 1);
+    EXPECT_EQ(formati::leggiAlboSenzaConteggio(bom + prova::golden("ZlvAlbo.txt")),
+              formati::leggiAlboSenzaConteggio(prova::golden("ZlvAlbo.txt")));
+    EXPECT_EQ(formati::leggiImpostazioni(asUtf8WithMark(prova::golden("ZlvImpo.txt"))).riga,
+              formati::leggiImpostazioni(prova::golden("ZlvImpo.txt")).riga);
 }
 
 TEST(LetturaTesto, EveryAssignedByteRoundTrips) {

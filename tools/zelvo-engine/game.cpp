@@ -1,5 +1,6 @@
 // zelvo-engine game FILE: a saved game as one JSON object, readable like a
-// chess score.
+// chess score. A file that cannot be read as a game is reported as
+// {"error": ..., "file": ..., "line": ...} with exit status 2.
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -38,17 +39,23 @@ int game(const std::vector<std::string>& args) {
     }
     FileSystem fs(RadiciDati::diSistema());
     const std::string& nome = args[0];
-    auto byte = fs.leggi(fs.reale(nome));
-    if (!byte) {
-        std::fprintf(stderr, "%s: cannot be read\n", nome.c_str());
+    auto fail = [&](const std::string& reason, int line) {
+        nlohmann::ordered_json e{{"error", reason}, {"file", nome}};
+        if (line > 0) e["line"] = line;
+        std::cout << e.dump() << "\n";
         return 2;
+    };
+    FileSystem::ReadResult file = fs.readFile(fs.reale(nome));
+    switch (file.status) {
+        case FileSystem::ReadStatus::Read: break;
+        case FileSystem::ReadStatus::Missing: return fail("missing", 0);
+        case FileSystem::ReadStatus::NotRegular: return fail("not a regular file", 0);
+        case FileSystem::ReadStatus::TooLarge: return fail("too large for a game file", 0);
+        case FileSystem::ReadStatus::Unreadable: return fail("cannot be read", 0);
     }
     formati::Errore e;
-    auto g = formati::leggiGioco(*byte, &e);
-    if (!g) {
-        std::fprintf(stderr, "%s: %s\n", nome.c_str(), e.testo().c_str());
-        return 2;
-    }
+    auto g = formati::leggiGioco(file.bytes, &e);
+    if (!g) return fail(e.motivo, e.riga);
     try {
         nlohmann::ordered_json j;
         j["heading1"] = g->intestazione1;
@@ -83,8 +90,7 @@ int game(const std::vector<std::string>& args) {
         j["tricks"] = std::move(prese);
         std::cout << j.dump() << "\n";
     } catch (const Fallito& f) {
-        std::fprintf(stderr, "%s: line %d: %s\n", nome.c_str(), f.riga, f.motivo.c_str());
-        return 2;
+        return fail(f.motivo, f.riga);
     }
     return 0;
 }

@@ -1,29 +1,18 @@
 // zelvo-engine records [DATI_FOLDER]: the hall of fame as one JSON object. It
-// only reads: a damaged file is reported and left as it is.
+// only reads: a record file that is damaged, unreadable or not a file at all
+// is reported as {"error": ..., "file": ...} with exit status 2, and left as it is.
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
 #include "platform/files.h"
-#include "records/formati.h"
+#include "records/record_files.h"
 #include "records/text_file.h"
 
 namespace zelvo::engine {
 
 namespace {
-
-// A file of the folder, found without regard to letter case.
-std::string trova(FileSystem& fs, const std::string& cartella, const std::string& nome) {
-    for (const auto& e : fs.elenco(cartella)) {
-        if (e.size() != nome.size()) continue;
-        bool uguale = true;
-        for (size_t i = 0; i < e.size() && uguale; ++i)
-            uguale = std::tolower(static_cast<unsigned char>(e[i])) == std::tolower(static_cast<unsigned char>(nome[i]));
-        if (uguale) return cartella + "/" + e;
-    }
-    return cartella + "/" + nome;
-}
 
 long long numero(const std::string& s) {
     auto n = testo::intero(s);
@@ -38,58 +27,29 @@ int records(const std::vector<std::string>& args) {
         return 2;
     }
     FileSystem fs(RadiciDati::diSistema());
-    std::string cartella = args.empty() ? fs.reale("C:\\Programmi\\Zelvo\\Dati") : args[0];
-    const std::string pc = trova(fs, cartella, "ZlvClass.txt"), pp = trova(fs, cartella, "ZlvPart.txt"),
-                      pa = trova(fs, cartella, "ZlvAlbo.txt");
-    auto fallito = [](const std::string& file, const formati::Errore& e) {
-        std::fprintf(stderr, "%s: %s\n", file.c_str(), e.testo().c_str());
-        return 2;
-    };
-
-    formati::Classifica c;
-    formati::Errore e;
-    if (auto b = fs.leggi(pc)) {
-        auto letta = formati::leggiClassifica(*b, &e);
-        if (!letta) return fallito(pc, e);
-        c = *letta;
-    }
-    int n = 0;
-    std::vector<std::string> voci;
-    auto bp = fs.leggi(pp);
-    auto ba = fs.leggi(pa);
-    if (bp) {
-        auto letto = formati::leggiPartite(*bp, &e);
-        if (!letto) return fallito(pp, e);
-        n = *letto;
-        if (ba) {
-            auto lette = formati::leggiAlbo(*ba, n, &e);
-            if (!lette) return fallito(pa, e);
-            voci = std::move(*lette);
-        } else if (n > 0) {
-            std::fprintf(stderr, "%s: missing, but %s counts %d matches\n", pa.c_str(), pp.c_str(), n);
+    const RecordPaths paths = args.empty() ? recordPaths(fs) : recordPaths(fs, args[0]);
+    // The files as the game would find them, a save it must finish included.
+    const RecordFilesRead r = readRecordFiles(fs, paths);
+    for (const RecordFileState* f : {&r.ranking, &r.count, &r.entries})
+        if (f->faulty()) {
+            nlohmann::ordered_json e{{"error", f->reason}, {"file", f->path}};
+            if (f->line > 0) e["line"] = f->line;
+            std::cout << e.dump() << "\n";
             return 2;
         }
-    } else if (ba) {
-        // Without its count the register counts its own entries, as the game does.
-        auto lette = formati::leggiAlboSenzaConteggio(*ba, &e);
-        if (!lette) return fallito(pa, e);
-        voci = std::move(*lette);
-    }
-    // A register saved without its new count holds one entry more: the game takes
-    // the entries it read, and so does this view.
-    if (ba) n = static_cast<int>(voci.size());
 
+    const formati::Classifica& c = r.data.ranking;
     nlohmann::ordered_json j;
     auto classifica = nlohmann::ordered_json::array();
     for (int i = 1; i <= 10; ++i) {
-        const RankingRow& r = c.righe[i];
-        if (r.nome.empty()) continue;
+        const RankingRow& row = c.righe[i];
+        if (row.nome.empty()) continue;
         nlohmann::ordered_json o;
         o["position"] = i;
-        o["name"] = r.nome;
-        o["won"] = numero(r.vinte);
-        o["lost"] = numero(r.perse);
-        o["date"] = r.data;
+        o["name"] = row.nome;
+        o["won"] = numero(row.vinte);
+        o["lost"] = numero(row.perse);
+        o["date"] = row.data;
         classifica.push_back(std::move(o));
     }
     j["ranking"] = std::move(classifica);
@@ -98,8 +58,8 @@ int records(const std::vector<std::string>& args) {
         stat[std::string(1, static_cast<char>('A' + k - 1))] = {{"won", numero(c.vittorie[k])},
                                                                 {"lost", numero(c.sconfitte[k])}};
     j["statistics"] = std::move(stat);
-    j["register"] = voci;
-    j["matches"] = n;
+    j["register"] = r.data.entries;
+    j["matches"] = r.data.entries.size();
     std::cout << j.dump() << "\n";
     return 0;
 }
