@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "game/simulazione.h"
+#include "session/simulation.h"
 #include "platform/headless.h"
 #include "strategy/decision.h"
 
@@ -67,19 +67,19 @@ constexpr int GAMES = 50;
 const std::vector<strategy::Position>& recordedPositions() {
     static const std::vector<strategy::Position> positions = [] {
         SimulationSettings settings;
-        settings.seme = 42;
-        settings.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
-        settings.ritardoMinimoMs = settings.ritardoMassimoMs = 50;
+        settings.seed = 42;
+        settings.set(GameEnd::LastTrick);
+        settings.minDelayMs = settings.maxDelayMs = 50;
         Simulation sim(settings);
         std::vector<strategy::Position> out;
         for (int g = 0; g < GAMES; ++g) {
-            sim.avviaProssimo();
+            sim.startNext();
             bool waiting = false;
-            while (!sim.w.m.window.fraFineGioco.Visible) {
-                const bool now = sim.w.t.TimerAttesaDelPCaMuovere.enabled();
-                if (now && !waiting) out.push_back(sim.w.flow.posizione());
+            while (!sim.session.m.window.fraFineGioco.Visible) {
+                const bool now = sim.session.t.TimerAttesaDelPCaMuovere.enabled();
+                if (now && !waiting) out.push_back(sim.session.flow.position());
                 waiting = now;
-                if (!sim.passo()) return out;
+                if (!sim.step()) return out;
             }
         }
         return out;
@@ -101,10 +101,10 @@ void BM_StrategyOfAGame(benchmark::State& st) {
 // Whole games through the flow, timers and model: the match tool's loop.
 void BM_WholeGames(benchmark::State& st) {
     SimulationSettings settings;
-    settings.seme = 7;
-    settings.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
+    settings.seed = 7;
+    settings.set(GameEnd::LastTrick);
     Simulation sim(settings);
-    for (auto _ : st) benchmark::DoNotOptimize(sim.giocaUnGioco());
+    for (auto _ : st) benchmark::DoNotOptimize(sim.playGame());
     st.counters["games_per_s"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }
 

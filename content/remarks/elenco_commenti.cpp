@@ -5,7 +5,7 @@
 #include <string>
 
 #include "audio/remarks_text.h"
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ int main() {
         while (k < nome.size() && !std::isdigit(static_cast<unsigned char>(nome[k]))) ++k;
         const std::string gruppo = nome.substr(0, k);
         const int n = std::stoi(nome.substr(k));
-        int limite = zelvo::suoni::durataCommento(gruppo, n);
+        int limite = zelvo::audio::remarkLockMs(gruppo, n);
         if (gruppo == "Esci" && limite == 0) limite = CHIUSURA_MS;
         if (nome == "Inizio05" && limite > APERTURA_DOPO_PAREGGIO_MS) limite = APERTURA_DOPO_PAREGGIO_MS;
         if (limite <= 0) {

@@ -10,10 +10,11 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "ui/principale.h"
-#include "ui/qt/tavolo_view.h"
-#include "ui/qt/titolo_view.h"
-#include "ui/titolo.h"
+#include "session/session.h"
+#include "ui/qt/table_view.h"
+#include "ui/qt/title_view.h"
+#include "ui/title_window.h"
+#include "ui/window_routines.h"
 #ifdef ZELVO_HAVE_MEDIA
 #include "app/uscita_audio.h"
 #include "platform/media/mixer.h"
@@ -50,32 +51,33 @@ int main(int argc, char** argv) {
     if (uscita.avvia()) piattaforma.media = &lettori;
 #endif
 
-    auto w = std::make_unique<zelvo::Principale>(piattaforma);
-    auto percorsoReale = [&files](const std::string& percorso) { return QString::fromStdString(files.reale(percorso)); };
-    zelvo::TavoloView tavolo(*w, percorsoReale);
-    w->routines.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
+    auto session = std::make_unique<zelvo::Session>(piattaforma);
+    zelvo::WindowRoutines routines(*session);
+    auto realPath = [&files](const std::string& path) { return QString::fromStdString(files.reale(path)); };
+    zelvo::TableView table(*session, routines, realPath);
+    routines.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
 
     // The title window comes first; an accepted name opens the table, whose load step runs
     // before the name and the sex arrive.
-    std::unique_ptr<zelvo::TitoloView> titoloView;
-    zelvo::TitleWindow titolo(piattaforma, [&](const std::string& nome, const std::string& sesso) {
-        w->Form_Load();
-        w->PassaAlTavolo(nome, sesso);
-        tavolo.resize(tavolo.sizeHint());
-        tavolo.show();
-        tavolo.activateWindow();
-        titoloView->hide();
+    std::unique_ptr<zelvo::TitleView> titleView;
+    zelvo::TitleWindow title(piattaforma, [&](const std::string& name, const std::string& sex) {
+        routines.Form_Load();
+        session->PassaAlTavolo(name, sex);
+        table.resize(table.sizeHint());
+        table.show();
+        table.activateWindow();
+        titleView->hide();
     });
-    titoloView = std::make_unique<zelvo::TitoloView>(titolo, percorsoReale);
+    titleView = std::make_unique<zelvo::TitleView>(title, realPath);
     scheduler.dopoOgniTick = [&] {
-        if (tavolo.isVisible()) tavolo.update();
-        else titoloView->update();
+        if (table.isVisible()) table.update();
+        else titleView->update();
     };
-    titolo.Form_Load();
-    titoloView->aggiornaCampo();
-    titoloView->resize(titoloView->sizeHint());
-    titoloView->show();
+    title.Form_Load();
+    titleView->refreshEntry();
+    titleView->resize(titleView->sizeHint());
+    titleView->show();
     int rc = app.exec();
-    w.reset();  // the timers go before the scheduler
+    session.reset();  // the timers go before the scheduler
     return rc;
 }

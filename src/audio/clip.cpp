@@ -1,31 +1,29 @@
 #include "audio/clip.h"
 
-#include "ui/principale.h"
-
 namespace zelvo::clip {
 
-void nomeFile(Principale& w, Lettore l, const std::string& file) {
-    if (w.piattaforma.media) w.piattaforma.media->FileName(l, file);
+void setFile(Piattaforma& p, Lettore l, const std::string& file) {
+    if (p.media) p.media->FileName(l, file);
 }
 
-void comando(Principale& w, Lettore l, const char* cmd) {
-    if (w.piattaforma.media) w.piattaforma.media->Command(l, cmd);
+void command(Piattaforma& p, Lettore l, const char* cmd) {
+    if (p.media) p.media->Command(l, cmd);
 }
 
-void apriESuona(Principale& w, Lettore l) {
-    comando(w, l, "Open");
-    comando(w, l, "Prev");
-    comando(w, l, "Play");
+void openAndPlay(Piattaforma& p, Lettore l) {
+    command(p, l, "Open");
+    command(p, l, "Prev");
+    command(p, l, "Play");
 }
 
-void suona(Principale& w, Lettore l, const std::string& file, Timer* fine, int ms, bool prendiBlocco) {
-    nomeFile(w, l, "");
-    comando(w, l, "Close");
-    if (prendiBlocco) w.m.sounds.lblInterdiciSuoni = true;
-    nomeFile(w, l, file);
-    if (fine) fine->setInterval(ms);
-    apriESuona(w, l);
-    if (fine) fine->enable();
+void play(Piattaforma& p, SoundState& s, Lettore l, const std::string& file, Timer* end, int ms, bool takeLock) {
+    setFile(p, l, "");
+    command(p, l, "Close");
+    if (takeLock) s.lblInterdiciSuoni = true;
+    setFile(p, l, file);
+    if (end) end->setInterval(ms);
+    openAndPlay(p, l);
+    if (end) end->enable();
 }
 
 }  // namespace zelvo::clip

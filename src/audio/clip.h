@@ -3,24 +3,20 @@
 // to the players, which are silence when the platform has none.
 #include <string>
 
+#include "model/sounds.h"
 #include "platform/media.h"
+#include "platform/platform.h"
+#include "platform/scheduler.h"
 
-namespace zelvo {
+namespace zelvo::clip {
 
-class Principale;
-class Timer;
-
-namespace clip {
-
-// Empty FileName and "Close"; take the lock when asked; FileName = the file and
-// the end timer's interval = the lock time; "Open", "Prev", "Play"; enable the
-// end timer. Without an end timer nothing is timed.
-void suona(Principale& w, Lettore l, const std::string& file, Timer* fine, int ms, bool prendiBlocco);
-
-void nomeFile(Principale& w, Lettore l, const std::string& file);
-void comando(Principale& w, Lettore l, const char* cmd);
+void setFile(Piattaforma& p, Lettore l, const std::string& file);
+void command(Piattaforma& p, Lettore l, const char* cmd);
 // "Open", "Prev", "Play" on a player whose FileName is set.
-void apriESuona(Principale& w, Lettore l);
+void openAndPlay(Piattaforma& p, Lettore l);
+// Empty FileName and "Close"; take the lock when asked; FileName = the file and the
+// end timer's interval = the lock time; "Open", "Prev", "Play"; enable the end timer.
+// Without an end timer nothing is timed.
+void play(Piattaforma& p, SoundState& s, Lettore l, const std::string& file, Timer* end, int ms, bool takeLock);
 
-}  // namespace clip
-}  // namespace zelvo
+}  // namespace zelvo::clip

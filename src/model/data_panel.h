@@ -30,7 +30,7 @@ constexpr int humanDraw(int k) { return 6 * k + 8; }
 
 struct DataPanel {
     std::array<DataCell, cells::COUNT> lblDati{};
-    std::string lblIndicazioniPannellodati1;  // "Partita n. 1 - Flow n. 1"
+    std::string lblIndicazioniPannellodati1;  // "Partita n. 1 - Gioco n. 1"
     std::string lblIndicazioniPannellodati2;  // "5/12/26 - 20:31"
     // The trick marker: caption, top in twips, visibility.
     int marcatoreTop = 1935;

@@ -46,7 +46,6 @@ struct GameAndMatch {
     int lblNumeroGioco = 1;
     Who lblUltimoVincitore = Who::Nobody;
     bool lblSbirciata = false;
-    int lblTotalePartite = 0;
 
     int lblcontatorebandiera = 0;
 };

@@ -2,100 +2,96 @@
 
 namespace zelvo {
 
-namespace {
-
-const std::vector<std::string> COLORI = {
+const std::array<const char*, COLOUR_COUNT> COLOUR_NAMES = {
     "Verde Veronese", "Acqua", "' 98", "Azzurro bebé", "Aviazione", "Lavanda", "Blues", "Grigio cemento",
     "Glicine", "Violetta", "Viola antico", "Lambrusco", "Rosso mattone", "Legno", "Cioccolata", "Caffé",
     "Caffelatte", "Sahara", "Senape", "Divisa militare", "Grigio topo", "Muschio", "Verde nobile", "Salvia"};
 
-struct Definizione {
-    const char* voce;
-    std::vector<std::string> valori;
-    const char* iniziale;
+const std::array<const char*, BACK_DESIGN_COUNT> BACK_DESIGNS = {
+    "Nessuno", "Rombi", "Decoro", "Greche", "Arzigogoli", "Scacchiera", "Stelle",
+    "Diagonali", "Arabeschi", "Intrecci", "Asterischi", "Spirali", "Ornamenti"};
+
+namespace {
+
+template <class E>
+std::vector<std::string> texts() {
+    return {OptionValues<E>::texts.begin(), OptionValues<E>::texts.end()};
+}
+
+struct Definition {
+    const char* caption;
+    std::vector<std::string> values;
+    const char* initial;
 };
 
-const std::array<Definizione, opz::NUMERO>& definizioni() {
-    static const std::array<Definizione, opz::NUMERO> d = {{
-        {"Variazioni grafiche casuali:", {"No", "All'inizio della Partita", "All'inizio di ogni Gioco"},
-         "All'inizio della Partita"},
-        {"Colour Tavolo e Pannelli:", COLORI, "Rosso mattone"},
-        {"Cambio Brano:", {"Dopo il brano precedente", "Dopo un nuovo Gioco"}, "Dopo il brano precedente"},
-        {"Stile Carte:", {"Piacentine", "Napoletane"}, "Piacentine"},
-        {"Colour Retro Carte:", COLORI, "Grigio cemento"},
-        {"Motivo Retro Carte:",
-         {"Nessuno", "Rombi", "Decoro", "Greche", "Arzigogoli", "Scacchiera", "Stelle", "Diagonali", "Arabeschi",
-          "Intrecci", "Asterischi", "Spirali", "Ornamenti"},
-         "Nessuno"},
-        {"Animazione Carte:", {"No", "Veloce", "Media", "Lenta"}, "No"},
-        {"Visualizzazione Punteggio:",
-         {"Tutti e due i Giocatori", "Solo Zelvo", "Nessuno dei due Giocatori", "Solo il Giocatore umano"},
-         "Tutti e due i Giocatori"},
-        {"Frequenza Musica:", {"Sempre", "Spesso", "Ogni tanto", "Raramente", "Mai"}, "Ogni tanto"},
-        {"Rumori di Gioco:", {"Si", "No"}, "Si"},
-        {"Loquacità di Zelvo:", {"Taciturno", "Riservato", "Gentleman", "Loquace", "Pettegolo"}, "Pettegolo"},
-        {"Carattere di Zelvo:", {"Pacifico", "Abbastanza tollerante", "Impaziente", "Nervosetto", "Assai nervoso"},
-         "Assai nervoso"},
-        {"Abilità di Zelvo:",
-         {"Massima (Livello A)", "Alta (Livello B)", "Media (Livello C)", "Bassa (Livello D)", "Minima (Livello E)"},
-         "Massima (Livello A)"},
-        {"Visualizzazione Titoli:", {"Si", "No"}, "Si"},
-        {"Presa automatica:", {"No", "Molto Lenta", "Lenta", "Media", "Veloce", "Molto Veloce"}, "Molto Veloce"},
-        {"Conclusione del Gioco:", {"Appena uno supera 60 punti", "Fino all'ultima presa"},
-         "Appena uno supera 60 punti"},
-        {"Conclusione della Partita:", {"Al meglio di 3 Giochi", "Al meglio di 4 Giochi", "Al meglio di 5 Giochi"},
-         "Al meglio di 4 Giochi"},
-        {"Cerimonia di Premiazione:", {"No", "Al termine di ogni Gioco", "Al termine della Partita"}, "No"},
-        {"Mostra carte di Zelvo:", {"No", "Si"}, "No"},
-        {"Velocità risposta di Zelvo:", {"Molto Veloce", "Molto Lenta", "Lenta", "Media", "Veloce"}, "Molto Veloce"},
-        {"Audio durante l'Analisi:",
-         {"Silenzio assoluto", "Interrompi la Musica", "Come nel Gioco", "Spegni i Rumori"},
-         "Silenzio assoluto"},
+const std::array<Definition, OPTION_COUNT>& definitions() {
+    static const std::array<Definition, OPTION_COUNT> d = {{
+        {"Variazioni grafiche casuali:", texts<RandomGraphics>(), textOf(RandomGraphics::AtMatchStart)},
+        {"Colore Tavolo e Pannelli:", {COLOUR_NAMES.begin(), COLOUR_NAMES.end()}, "Rosso mattone"},
+        {"Cambio Brano:", texts<SongChange>(), textOf(SongChange::AfterPreviousSong)},
+        {"Stile Carte:", texts<CardStyle>(), textOf(CardStyle::Piacentine)},
+        {"Colore Retro Carte:", {COLOUR_NAMES.begin(), COLOUR_NAMES.end()}, "Grigio cemento"},
+        {"Motivo Retro Carte:", {BACK_DESIGNS.begin(), BACK_DESIGNS.end()}, "Nessuno"},
+        {"Animazione Carte:", texts<CardAnimation>(), textOf(CardAnimation::No)},
+        {"Visualizzazione Punteggio:", texts<ScoreDisplay>(), textOf(ScoreDisplay::Both)},
+        {"Frequenza Musica:", texts<MusicFrequency>(), textOf(MusicFrequency::Sometimes)},
+        {"Rumori di Gioco:", texts<GameNoises>(), textOf(GameNoises::Yes)},
+        {"Loquacità di Zelvo:", texts<Talkativeness>(), textOf(Talkativeness::Gossip)},
+        {"Carattere di Zelvo:", texts<Temper>(), textOf(Temper::VeryNervous)},
+        {"Abilità di Zelvo:", texts<Level>(), textOf(Level::A)},
+        {"Visualizzazione Titoli:", texts<SongTitles>(), textOf(SongTitles::Yes)},
+        {"Presa automatica:", texts<AutoTaking>(), textOf(AutoTaking::VeryFast)},
+        {"Conclusione del Gioco:", texts<GameEnd>(), textOf(GameEnd::FirstPastSixty)},
+        {"Conclusione della Partita:", texts<MatchEnd>(), textOf(MatchEnd::BestOf4)},
+        {"Cerimonia di Premiazione:", texts<Ceremony>(), textOf(Ceremony::No)},
+        {"Mostra carte di Zelvo:", texts<ShowCards>(), textOf(ShowCards::No)},
+        {"Velocità risposta di Zelvo:", texts<ResponseSpeed>(), textOf(ResponseSpeed::VeryFast)},
+        {"Audio durante l'Analisi:", texts<ReviewAudio>(), textOf(ReviewAudio::Silence)},
     }};
     return d;
 }
 
 constexpr Colour rgb(int r, int g, int b) { return static_cast<Colour>(r | (g << 8) | (b << 16)); }
 
-const Colour TAVOLO[24] = {rgb(78, 146, 81),   rgb(81, 142, 120), rgb(0, 128, 128),   rgb(82, 145, 152),
+const Colour TABLE[COLOUR_COUNT] = {rgb(78, 146, 81),   rgb(81, 142, 120), rgb(0, 128, 128),   rgb(82, 145, 152),
                            rgb(92, 126, 141),  rgb(77, 123, 157), rgb(106, 120, 159), rgb(128, 128, 128),
                            rgb(136, 125, 172), rgb(149, 113, 157), rgb(139, 105, 124), rgb(147, 87, 102),
                            rgb(169, 88, 65),   rgb(155, 95, 61),  rgb(152, 115, 82),  rgb(136, 114, 77),
                            rgb(152, 125, 71),  rgb(173, 139, 61), rgb(152, 150, 54),  rgb(129, 131, 50),
                            rgb(123, 132, 102), rgb(101, 133, 69), rgb(105, 138, 89),  rgb(94, 133, 90)};
-const Colour RETRO[24] = {rgb(67, 124, 70),   rgb(69, 122, 104), rgb(0, 106, 106),  rgb(66, 118, 125),
+const Colour BACK[COLOUR_COUNT] = {rgb(67, 124, 70),   rgb(69, 122, 104), rgb(0, 106, 106),  rgb(66, 118, 125),
                           rgb(79, 109, 123),  rgb(64, 101, 128), rgb(87, 101, 136), rgb(114, 114, 114),
                           rgb(121, 109, 163), rgb(130, 95, 135), rgb(125, 94, 111), rgb(135, 78, 92),
                           rgb(154, 80, 58),   rgb(125, 95, 66),  rgb(132, 100, 70), rgb(122, 102, 69),
                           rgb(138, 114, 64),  rgb(150, 120, 52), rgb(121, 119, 43), rgb(104, 107, 41),
                           rgb(118, 114, 88),  rgb(90, 119, 62),  rgb(94, 122, 80),  rgb(80, 114, 78)};
 
-int indiceColore(const std::string& nome) {
-    for (int i = 0; i < 24; ++i)
-        if (COLORI[i] == nome) return i;
-    return 23;
+int colourIndex(const std::string& name) {
+    for (int i = 0; i < COLOUR_COUNT; ++i)
+        if (COLOUR_NAMES[i] == name) return i;
+    return COLOUR_COUNT - 1;
 }
 
 }  // namespace
 
-Colour coloreTavolo(const std::string& nome) { return TAVOLO[indiceColore(nome)]; }
-Colour coloreRetro(const std::string& nome) { return RETRO[indiceColore(nome)]; }
-const std::string& nomeColore(int indice) { return COLORI[(indice - 1) % 24]; }
+Colour tableColour(const std::string& name) { return TABLE[colourIndex(name)]; }
+Colour backColour(const std::string& name) { return BACK[colourIndex(name)]; }
+const char* colourName(int index) { return COLOUR_NAMES[(index - 1) % COLOUR_COUNT]; }
 
 Options::Options() {
-    for (int i = 0; i < opz::NUMERO; ++i) {
-        lblOpzione[i] = valoreIniziale(i);
-        lblVoce[i] = voce(i);
+    for (int i = 0; i < OPTION_COUNT; ++i) {
+        lblOpzione[i] = initialValue(static_cast<Option>(i));
+        lblVoce[i] = captionOf(static_cast<Option>(i));
         lblVoceColore[i] = colour::LIGHT_GREEN;
     }
 }
 
-const char* voce(int i) { return definizioni()[i].voce; }
-const std::vector<std::string>& valori(int i) { return definizioni()[i].valori; }
-const char* valoreIniziale(int i) { return definizioni()[i].iniziale; }
+const char* captionOf(Option o) { return definitions()[index(o)].caption; }
+std::vector<std::string> valuesOf(Option o) { return definitions()[index(o)].values; }
+const char* initialValue(Option o) { return definitions()[index(o)].initial; }
 
-const char* suggerimento(int i) {
-    static const char* const SUGGERIMENTI[opz::NUMERO] = {
+const char* toolTipOf(Option o) {
+    static const char* const TIPS[OPTION_COUNT] = {
         "Volendo puoi far variare in modo casuale ad ogni Partita (o ad ogni Gioco) le opzioni di colore e del "
         "retro delle carte ",
         "Puoi scegliere fra 24 differenti colori di sfondo!",
@@ -124,54 +120,61 @@ const char* suggerimento(int i) {
         "Puoi scegliere fra 5 velocità di 'risposta di gioco' di Zelvo",
         "Puoi scegliere di interrompere momentaneamente la musica e/o i rumori durante l'analisi del Gioco",
     };
-    return i >= 0 && i < opz::NUMERO ? SUGGERIMENTI[i] : "";
+    return TIPS[index(o)];
 }
 
-std::string valoreSeguente(int i, const std::string& attuale, const std::string& terzoMazzo) {
-    std::vector<std::string> ciclo = valori(i);
-    if (i == opz::StileCarte && !terzoMazzo.empty()) ciclo.insert(ciclo.begin() + 1, terzoMazzo);
-    for (size_t k = 0; k < ciclo.size(); ++k)
-        if (ciclo[k] == attuale) return ciclo[(k + 1) % ciclo.size()];
-    switch (i) {
-        case opz::StileCarte: return "Napoletane";
-        case opz::ConclusioneGioco: return "Appena uno supera 60 punti";
-        case opz::MostraCarte:
-        case opz::Noises:
-        case opz::Titoli: return "Si";
-        default: return attuale;
+std::string nextValue(Option o, const std::string& current, const std::string& thirdDeck) {
+    std::vector<std::string> cycle = valuesOf(o);
+    if (o == Option::CardStyle && !thirdDeck.empty()) cycle.insert(cycle.begin() + 1, thirdDeck);
+    for (size_t k = 0; k < cycle.size(); ++k)
+        if (cycle[k] == current) return cycle[(k + 1) % cycle.size()];
+    switch (o) {
+        case Option::CardStyle: return textOf(CardStyle::Napoletane);
+        case Option::GameEnd: return textOf(GameEnd::FirstPastSixty);
+        case Option::ShowCards: return textOf(ShowCards::Yes);
+        case Option::GameNoises: return textOf(GameNoises::Yes);
+        case Option::SongTitles: return textOf(SongTitles::Yes);
+        default: return current;
     }
 }
 
-int intervalloAnimazione(const std::string& a) {
-    if (a == "Veloce") return 30;
-    if (a == "Media") return 45;
-    if (a == "Lenta") return 80;
-    return 0;  // "No" and unknown texts leave the step time as it is
+int animationInterval(CardAnimation a) {
+    switch (a) {
+        case CardAnimation::Fast: return 30;
+        case CardAnimation::Medium: return 45;
+        case CardAnimation::Slow: return 80;
+        default: return 0;  // "No" and unknown texts leave the step time as it is
+    }
 }
 
-int intervalloPresa(const std::string& p) {
-    if (p == "Molto Lenta") return 2350;
-    if (p == "Lenta") return 1950;
-    if (p == "Media") return 1550;
-    if (p == "Veloce") return 1150;
-    if (p == "Molto Veloce") return 750;
-    return 0;
+int takingInterval(AutoTaking a) {
+    switch (a) {
+        case AutoTaking::VerySlow: return 2350;
+        case AutoTaking::Slow: return 1950;
+        case AutoTaking::Medium: return 1550;
+        case AutoTaking::Fast: return 1150;
+        case AutoTaking::VeryFast: return 750;
+        default: return 0;
+    }
 }
 
-int intervalloAttesaPC(const std::string& v) {
-    if (v == "Molto Lenta") return 1500;
-    if (v == "Lenta") return 1250;
-    if (v == "Media") return 1000;
-    if (v == "Veloce") return 750;
-    if (v == "Molto Veloce") return 500;
-    return 500;
+int computerPause(ResponseSpeed s) {
+    switch (s) {
+        case ResponseSpeed::VerySlow: return 1500;
+        case ResponseSpeed::Slow: return 1250;
+        case ResponseSpeed::Medium: return 1000;
+        case ResponseSpeed::Fast: return 750;
+        default: return 500;
+    }
 }
 
-int giochiPerPartita(const std::string& c) {
-    if (c == "Al meglio di 3 Giochi") return 3;
-    if (c == "Al meglio di 4 Giochi") return 4;
-    if (c == "Al meglio di 5 Giochi") return 5;
-    return 0;
+int gamesToWin(MatchEnd m) {
+    switch (m) {
+        case MatchEnd::BestOf3: return 3;
+        case MatchEnd::BestOf4: return 4;
+        case MatchEnd::BestOf5: return 5;
+        default: return 0;
+    }
 }
 
 }  // namespace zelvo

@@ -12,16 +12,24 @@ namespace zelvo {
 // lblNumeroPartitePerse(i), lblDataPartitaVinta(i) and the visibility of
 // lblPosizioneClassifica(i) and of the two counts.
 struct RankingRow {
-    std::string nome;          // compared as exact, case-sensitive text; "" for an empty row
-    std::string vinte = "0";   // decimal text
-    std::string perse = "0";
-    std::string data;          // the day of the row's last update, "dd/mm/yyyy"
-    bool posizioneVisibile = false;
-    bool vinteVisibile = false;
-    bool perseVisibile = false;
-    bool evidenziata = false;  // an opaque background: the winner of the last match
+    std::string name;         // compared as exact, case-sensitive text; "" for an empty row
+    std::string won = "0";    // decimal text
+    std::string lost = "0";
+    std::string date;         // the day of the row's last update, "dd/mm/yyyy"
+    bool positionShown = false;
+    bool wonShown = false;
+    bool lostShown = false;
+    bool highlighted = false;  // an opaque background: the winner of the last match
     bool operator==(const RankingRow&) const = default;
 };
+
+// The texts of lblPannelloVisualizzato.
+inline constexpr const char* PANEL_NONE = "Nessuno";
+inline constexpr const char* PANEL_MATCH = "Partita";
+inline constexpr const char* PANEL_DATA = "Dati";
+
+// The optional-deck file's first line when the third deck is installed.
+inline constexpr const char* OPTIONAL_DECK_INSTALLED = "Carte Opzionali inserite";
 
 struct RecordsState {
     bool lblDieciMigliori = true;  // the sub-title "dei 10 migliori Giocatori di Briscola"
@@ -31,8 +39,9 @@ struct RecordsState {
     // Index 1..5 for levels A..E: the computer's matches won and lost, decimal text.
     std::array<std::string, 6> lblVittoriePCVariLivelli{"0", "0", "0", "0", "0", "0"};
     std::array<std::string, 6> lblSconfittePCVariLivelli{"0", "0", "0", "0", "0", "0"};
-    // The register, oldest first; an empty entry ends it.
+    // The register, oldest first; an empty entry ends it; and its count of matches.
     std::vector<std::string> LstAlbo;
+    int lblTotalePartite = 0;
     std::string lblNomeVincitorePartita;
 
     // The games-won table of the match panel: column dividers ShpLineaV(2..4)
@@ -41,8 +50,8 @@ struct RecordsState {
     std::array<bool, 5> ShpLineaVVisible{false, false, true, false, true};
     std::array<float, 5> shpPuntiPCLeft{0, 0, 975, 1455, 1935};
     std::array<float, 5> shpPuntiHLeft{0, 0, 975, 1455, 1935};
-    // The panel open when the game was left: "Nessuno", "Partita" or "Dati".
-    std::string lblPannelloVisualizzato = "Nessuno";
+    // The panel open when the game was left: one of the three texts below.
+    std::string lblPannelloVisualizzato = PANEL_NONE;
     // The rules pages' "continue" label, which names the page to come.
     std::string lblContinuaregole = "Clicca qui per continuare > 1";
 

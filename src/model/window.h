@@ -84,7 +84,7 @@ struct Window {
     Label lblPuntiHVista, lblPuntiPCVista, lblPuntiHScritta, lblPuntiPCScritta;  // points displays
     Label lblIstruzioneIniziale;  // "... clicca su una delle tue carte."
     bool istruzioneCongedata = false; // dismissed by the first click: later deals do not show it
-    Label lblCarteRimaste;        // "CardTable rimaste:" and the deck counter
+    Label lblCarteRimaste;        // "Carte rimaste:" and the deck counter
 
     Button cmdEffettuaLaPresa{"Per effettuare la Presa delle due carte clicca qui o premi INVIO"};
     Button cmdContinuaOIniziaPartita;

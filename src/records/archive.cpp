@@ -1,61 +1,69 @@
 // The archive of saved games: a game file holds the data-panel grid.
 #include <cstdio>
 
+#include "records/archive.h"
+
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "records/formati.h"
-#include "records/registri.h"
-#include "ui/principale.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr const char* CARTELLA_ARCHIVIO = "C:\\Programmi\\Zelvo\\Archivio\\";
-constexpr const char* FILTRO = "File di testo (*.txt)|*.txt";
+constexpr const char* ARCHIVE_FOLDER = "C:\\Programmi\\Zelvo\\Archivio\\";
+constexpr const char* FILTER = "File di testo (*.txt)|*.txt";
 
-std::string cartellaDi(const std::string& p) {
+std::string folderOf(const std::string& p) {
     auto pos = p.find_last_of('/');
     return pos == std::string::npos ? std::string() : p.substr(0, pos);
 }
 
 }  // namespace
 
-std::string Records::nomeProposto() const {
-    const GameAndMatch& g = w_.m.game;
-    int partita = g.lblPartitaInCorso ? g.lblTotalePartite + 1 : g.lblTotalePartite;
-    char b[64];
-    std::snprintf(b, sizeof b, "%03d-%02d.txt", partita, g.lblNumeroGioco);
-    return std::string(CARTELLA_ARCHIVIO) + b;
+formati::GameFile recordedGame(const DataPanel& d) {
+    formati::GameFile g;
+    g.intestazione1 = d.lblIndicazioniPannellodati1;
+    g.intestazione2 = d.lblIndicazioniPannellodati2;
+    for (int i = 0; i < cells::SAVED; ++i) {
+        g.testo[i] = d.lblDati[i].Caption;
+        g.colore[i] = d.lblDati[i].BackColor;
+    }
+    return g;
 }
 
-void Records::SalvaGioco() {
-    FileSystem* fs = w_.piattaforma.files;
-    Dialogs* dlg = w_.piattaforma.dialogs;
+std::string archiveFileName(int match, int game) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%03d-%02d.txt", match, game);
+    return b;
+}
+
+std::string Archive::proposedName() const {
+    const int match = m_.game.lblPartitaInCorso ? m_.records.lblTotalePartite + 1 : m_.records.lblTotalePartite;
+    return std::string(ARCHIVE_FOLDER) + archiveFileName(match, m_.game.lblNumeroGioco);
+}
+
+void Archive::SalvaGioco() {
+    FileSystem* fs = platform_.files;
+    Dialogs* dlg = platform_.dialogs;
     if (!fs || !dlg) return;
-    Model& m = w_.m;
+    ReviewModel& m = m_;
     // The dialog opens in the archive folder, which comes into being with the user's Dati.
-    auto scelto = dlg->salvaFile(fs->realePerScrivere(nomeProposto()), FILTRO, true);
+    auto scelto = dlg->salvaFile(fs->realePerScrivere(proposedName()), FILTER, true);
     if (!scelto || scelto->empty()) return;  // cancelled: nothing changes
 
-    formati::GameFile g;
-    g.intestazione1 = m.data.lblIndicazioniPannellodati1;
-    g.intestazione2 = m.data.lblIndicazioniPannellodati2;
-    for (int i = 0; i < cells::SAVED; ++i) {
-        g.testo[i] = m.data.lblDati[i].Caption;
-        g.colore[i] = m.data.lblDati[i].BackColor;
-    }
-    if (std::string c = cartellaDi(*scelto); !c.empty()) fs->creaCartella(c);
+    const formati::GameFile g = recordedGame(m.data);
+    if (std::string c = folderOf(*scelto); !c.empty()) fs->creaCartella(c);
     fs->scrivi(*scelto, formati::scriviGioco(g));
-    if (m.window.cmdScegliManche.Visible) fuoco(m.window.cmdScegliManche);
+    if (m.window.cmdScegliManche.Visible) giveFocus(m.window, m.window.cmdScegliManche);
 }
 
-void Records::cmdLoad() {
-    FileSystem* fs = w_.piattaforma.files;
-    Dialogs* dlg = w_.piattaforma.dialogs;
+void Archive::cmdLoad() {
+    FileSystem* fs = platform_.files;
+    Dialogs* dlg = platform_.dialogs;
     if (!fs || !dlg) return;
-    Model& m = w_.m;
-    auto scelto = dlg->apriFile(fs->realePerScrivere(CARTELLA_ARCHIVIO), FILTRO);
+    ReviewModel& m = m_;
+    auto scelto = dlg->apriFile(fs->realePerScrivere(ARCHIVE_FOLDER), FILTER);
     if (!scelto || scelto->empty()) return;
 
     // The whole file is checked before anything of it reaches the grid.
@@ -76,7 +84,7 @@ void Records::cmdLoad() {
         return;
     }
 
-    w_.t.TimerCaricaPartita.enable();
+    TimerCaricaPartita_.enable();
     m.data.lblIndicazioniPannellodati1 = g->intestazione1;
     m.data.lblIndicazioniPannellodati2 = g->intestazione2;
     for (int i = 0; i < cells::SAVED; ++i) {
@@ -84,13 +92,13 @@ void Records::cmdLoad() {
         m.data.lblDati[i].Caption = g->testo[i];
     }
     m.window.lblH.Caption = m.data.lblDati[1].Caption;
-    fuoco(m.window.cmdScegliManche);
+    giveFocus(m.window, m.window.cmdScegliManche);
 }
 
-void Records::TimerCaricaPartita_Timer() {
-    Model& m = w_.m;
-    w_.t.TimerCaricaPartita.disable();
-    RipristinaColoriDati();
+void Archive::TimerCaricaPartita_Timer() {
+    ReviewModel& m = m_;
+    TimerCaricaPartita_.disable();
+    Look(m.window, m.cards, m.options, m.data).RipristinaColoriDati();
     m.data.lblDati[10].BackColor = colour::WHITE;
     m.records.lblContaDati = 1;
     m.data.lblDati[14].Caption.clear();
@@ -98,8 +106,8 @@ void Records::TimerCaricaPartita_Timer() {
     m.data.marcatoreTop = 1935;
     m.data.marcatoreVisibile = true;
     m.window.lblIstruzionePannelloDati = true;
-    cmdInizioAnalisi();
-    fuoco(m.window.cmdScegliManche);
+    review_.cmdInizioAnalisi();
+    giveFocus(m.window, m.window.cmdScegliManche);
 }
 
 }  // namespace zelvo

@@ -81,13 +81,13 @@ std::string scriviClassifica(const Classifica& c) {
     testo::Scrittore s;
     for (int i = 1; i <= 10; ++i) {
         const RankingRow& r = c.righe[i];
-        s.testo(r.nome);
-        s.testo(r.vinte);
-        s.testo(r.perse);
-        s.testo(r.data);
-        s.verita(r.posizioneVisibile);
-        s.verita(r.vinteVisibile);
-        s.verita(r.perseVisibile);
+        s.testo(r.name);
+        s.testo(r.won);
+        s.testo(r.lost);
+        s.testo(r.date);
+        s.verita(r.positionShown);
+        s.verita(r.wonShown);
+        s.verita(r.lostShown);
     }
     for (int k = 1; k <= 5; ++k) {
         s.testo(c.vittorie[k]);
@@ -124,8 +124,8 @@ std::optional<Classifica> leggiClassifica(std::string_view byte, Errore* e) {
     };
     for (int i = 1; i <= 10; ++i) {
         RankingRow& r = c.righe[i];
-        if (!testoQuotato(r.nome) || !numero(r.vinte) || !numero(r.perse) || !testoQuotato(r.data) ||
-            !verita(r.posizioneVisibile) || !verita(r.vinteVisibile) || !verita(r.perseVisibile))
+        if (!testoQuotato(r.name) || !numero(r.won) || !numero(r.lost) || !testoQuotato(r.date) ||
+            !verita(r.positionShown) || !verita(r.wonShown) || !verita(r.lostShown))
             return std::nullopt;
     }
     for (int k = 1; k <= 5; ++k)

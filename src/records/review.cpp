@@ -12,18 +12,18 @@
 // trick 18 on sounds as phase 1 (trick 18's leader keeps its "2"), and the taking
 // that ends a game from trick 18 on sounds as phase 2, whose end sound that late
 // the table holds.
-#include "records/registri.h"
+#include "records/review.h"
+
 #include "rules/rules.h"
-#include "ui/principale.h"
 
 namespace zelvo {
 
 namespace {
 
 // The middle of the table: frame and picture of each side's card.
-constexpr int CORNICE_PC_LEFT = 4320, CORNICE_H_LEFT = 6120, CORNICE_TOP = 3150;
+constexpr int FRAME_PC_LEFT = 4320, FRAME_H_LEFT = 6120, FRAME_TOP = 3150;
 
-int numeroCella(const std::string& s, int altrimenti) {
+int cellNumber(const std::string& s, int altrimenti) {
     if (s.empty() || s.size() > 4) return altrimenti;
     int n = 0;
     for (char c : s) {
@@ -33,7 +33,7 @@ int numeroCella(const std::string& s, int altrimenti) {
     return n;
 }
 
-void aCasa(Window& f, int s) {
+void sendHome(Window& f, int s) {
     f.ImgCarta[s].Left = place::LEFT[s];
     f.ImgCarta[s].Top = place::TOP[s];
     f.ShpCarta[s].Left = place::LEFT[s] - place::FRAME;
@@ -42,8 +42,8 @@ void aCasa(Window& f, int s) {
 
 }  // namespace
 
-void Records::PreparaAnalisi() {
-    Model& m = w_.m;
+void Review::PreparaAnalisi() {
+    ReviewModel& m = m_;
     auto& d = m.data.lblDati;
     Window& f = m.window;
 
@@ -54,12 +54,12 @@ void Records::PreparaAnalisi() {
     d[9].Caption.clear();
     d[10].Caption.clear();
     d[11].BackColor = d[12].BackColor = colour::WHITE;
-    RipristinaColoriDati();
+    look_.RipristinaColoriDati();
 
     // 2-3. The dealt hands face up, the trump card, the deck face down.
     for (int s = 1; s <= 8; ++s) {
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = false;
-        aCasa(f, s);
+        sendHome(f, s);
     }
     for (int s = 1; s <= 7; ++s) {
         const std::string& codice = d[s + 1].Caption;
@@ -69,16 +69,16 @@ void Records::PreparaAnalisi() {
         m.cards.lblCarta[s] = codice;
         m.cards.lblValore[s] = cards::valueOf(cella);
         m.cards.lblSeme[s] = cards::suitOf(cella);
-        w_.routines.mostraFaccia(s);
+        look_.showFace(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
     }
-    w_.routines.mostraRetro(8);
+    look_.showBack(8);
     f.ImgCarta[8].Visible = f.ShpCarta[8].Visible = true;
 
     // 4
     m.game.lblPuntiPC = m.game.lblPuntiH = 0;
     const bool pcInizia = d[8].BackColor == colour::RED;
-    w_.routines.evidenzia(pcInizia, !pcInizia);
+    look_.highlight(pcInizia, !pcInizia);
     f.lblPC.ForeColor = f.lblH.ForeColor = colour::WHITE;
 
     // 5
@@ -90,32 +90,23 @@ void Records::PreparaAnalisi() {
     m.records.lblContaDati = 1;
 }
 
-void Records::suonoAnalisi(int fase) {
-    const Options& o = w_.m.options;
-    if (o.is(opz::Noises, "Si") && (o.is(opz::AudioAnalisi, "Come nel Gioco") || o.is(opz::AudioAnalisi, "Interrompi la Musica")))
-        w_.noises.SuonaAnalisi(fase);
-}
-
-void Records::cmdInizioAnalisi() {
-    fuoco(w_.m.window.cmdScegliManche);
+void Review::cmdInizioAnalisi() {
+    giveFocus(m_.window, m_.window.cmdScegliManche);
     PreparaAnalisi();
-    suonoAnalisi(w_.m.records.lblContaDati);
+    events_.reviewStep(m_.records.lblContaDati);
 }
 
-void Records::cmdTornaAlGioco() {
-    w_.m.sounds.lblInterdiciSuoni = false;
-    w_.flow.NuovoGioco();
-}
+void Review::cmdTornaAlGioco() { events_.backToGame(); }
 
-void Records::interrompiAnalisi(const char* messaggio) {
-    w_.m.data.lblDati[14].Caption = messaggio;
-    w_.m.data.marcatoreVisibile = false;
-    fuoco(w_.m.window.cmdInizioAnalisi);
+void Review::interrupt(const char* message) {
+    m_.data.lblDati[14].Caption = message;
+    m_.data.marcatoreVisibile = false;
+    giveFocus(m_.window, m_.window.cmdInizioAnalisi);
 }
 
 // A card of the current trick goes from its hand to the middle of the table.
-void Records::giocaCartaAnalisi(bool pc) {
-    Model& m = w_.m;
+void Review::playCard(bool pc) {
+    ReviewModel& m = m_;
     auto& d = m.data.lblDati;
     Window& f = m.window;
     const int k = m.game.lblManche;
@@ -125,20 +116,20 @@ void Records::giocaCartaAnalisi(bool pc) {
     for (int s = primo; s < primo + 3 && !slot; ++s)
         if (f.ImgCarta[s].Visible && !cella.Caption.empty() && m.cards.lblCarta[s] == cella.Caption) slot = s;
     if (!slot) {
-        interrompiAnalisi("Analisi interrotta: carta non trovata nella mano");
+        interrupt("Analisi interrotta: carta non trovata nella mano");
         return;
     }
-    const int left = pc ? CORNICE_PC_LEFT : CORNICE_H_LEFT;
+    const int left = pc ? FRAME_PC_LEFT : FRAME_H_LEFT;
     f.ShpCarta[slot].Left = left;
-    f.ShpCarta[slot].Top = CORNICE_TOP;
+    f.ShpCarta[slot].Top = FRAME_TOP;
     f.ImgCarta[slot].Left = left + place::FRAME;
-    f.ImgCarta[slot].Top = CORNICE_TOP + place::FRAME;
+    f.ImgCarta[slot].Top = FRAME_TOP + place::FRAME;
     cella.ForeColor = colour::RED;
     d[pc ? 9 : 10].Caption = std::to_string(slot);
 }
 
-void Records::prendiAnalisi() {
-    Model& m = w_.m;
+void Review::take() {
+    ReviewModel& m = m_;
     auto& d = m.data.lblDati;
     Window& f = m.window;
     GameAndMatch& g = m.game;
@@ -146,10 +137,10 @@ void Records::prendiAnalisi() {
 
     // The two cards leave the middle.
     for (int c : {9, 10}) {
-        int s = numeroCella(d[c].Caption, 0);
+        int s = cellNumber(d[c].Caption, 0);
         if (s >= 1 && s <= 6) {
             f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = false;
-            aCasa(f, s);
+            sendHome(f, s);
         }
     }
 
@@ -164,9 +155,9 @@ void Records::prendiAnalisi() {
         const char trump = trumpCard.size() == 2 ? trumpCard[1] : rules::NO_TRUMP;
         pcPrende = cp && ch ? rules::computerTakes(cp, ch, pcIniziava, trump) : pcIniziava;
     }
-    g.lblPuntiPC = numeroCella(d[cells::pcPoints(k)].Caption, g.lblPuntiPC);
-    g.lblPuntiH = numeroCella(d[cells::humanPoints(k)].Caption, g.lblPuntiH);
-    w_.routines.evidenzia(pcPrende, !pcPrende);
+    g.lblPuntiPC = cellNumber(d[cells::pcPoints(k)].Caption, g.lblPuntiPC);
+    g.lblPuntiH = cellNumber(d[cells::humanPoints(k)].Caption, g.lblPuntiH);
+    look_.highlight(pcPrende, !pcPrende);
     d[11].BackColor = pcPrende ? colour::RED : colour::WHITE;
     d[12].BackColor = pcPrende ? colour::WHITE : colour::PINK;
 
@@ -180,7 +171,7 @@ void Records::prendiAnalisi() {
 
     // 5. A row without played cards: the game is over.
     if (k + 1 > 20 || d[cells::pcCard(k + 1)].Caption.empty() || d[cells::humanCard(k + 1)].Caption.empty()) {
-        fineAnalisi();
+        finish();
         return;
     }
     const bool pesca = k + 1 <= 18 && !d[cells::pcDraw(k + 1)].Caption.empty();
@@ -192,29 +183,29 @@ void Records::prendiAnalisi() {
     }
 }
 
-void Records::pescaAnalisi() {
-    Model& m = w_.m;
+void Review::draw() {
+    ReviewModel& m = m_;
     auto& d = m.data.lblDati;
     Window& f = m.window;
     GameAndMatch& g = m.game;
     const int k = g.lblManche;
-    const int slotPC = numeroCella(d[9].Caption, 0), slotH = numeroCella(d[10].Caption, 0);
+    const int slotPC = cellNumber(d[9].Caption, 0), slotH = cellNumber(d[10].Caption, 0);
     if (slotPC < 1 || slotPC > 3 || slotH < 4 || slotH > 6) {
-        interrompiAnalisi("Analisi interrotta: dati della presa mancanti");
+        interrupt("Analisi interrotta: dati della presa mancanti");
         return;
     }
     for (auto [cella, s] : {std::pair{cells::pcDraw(k), slotPC}, std::pair{cells::humanDraw(k), slotH}}) {
         const std::string& codice = d[cella].Caption;
         int c = cards::cellOf(codice);
         if (!c) {
-            interrompiAnalisi("Analisi interrotta: carta pescata non valida");
+            interrupt("Analisi interrotta: carta pescata non valida");
             return;
         }
         m.cards.lblCarta[s] = codice;
         m.cards.lblValore[s] = cards::valueOf(c);
         m.cards.lblSeme[s] = cards::suitOf(c);
-        aCasa(f, s);
-        w_.routines.mostraFaccia(s);
+        sendHome(f, s);
+        look_.showFace(s);
         f.ImgCarta[s].Visible = f.ShpCarta[s].Visible = true;
         d[cella].ForeColor = colour::RED;
     }
@@ -230,8 +221,8 @@ void Records::pescaAnalisi() {
     d[10].BackColor = colour::WHITE;
 }
 
-void Records::fineAnalisi() {
-    Model& m = w_.m;
+void Review::finish() {
+    ReviewModel& m = m_;
     Window& f = m.window;
     m.data.lblDati[14].Caption = "Fine Analisi";
     m.data.marcatoreVisibile = false;
@@ -243,11 +234,11 @@ void Records::fineAnalisi() {
         f.lblH.ForeColor = colour::YELLOW;
         f.lblH.opaca = true;
     }
-    fuoco(f.cmdInizioAnalisi);
+    giveFocus(f, f.cmdInizioAnalisi);
 }
 
-void Records::cmdScegliManche() {
-    Model& m = w_.m;
+void Review::cmdScegliManche() {
+    ReviewModel& m = m_;
     auto& d = m.data.lblDati;
     Window& f = m.window;
     int& fase = m.records.lblContaDati;
@@ -268,28 +259,28 @@ void Records::cmdScegliManche() {
         // 3. The cards of the trick.
         if (fase == 1) {
             f.lblIstruzionePannelloDati = false;
-            w_.routines.evidenzia(false, false);
-            giocaCartaAnalisi(pcInizia);
+            look_.highlight(false, false);
+            playCard(pcInizia);
             fase = 2;
             faseSuono = manche <= 18 ? 2 : 1;
         } else {
             d[10].BackColor = colour::YELLOW;
-            giocaCartaAnalisi(!pcInizia);
+            playCard(!pcInizia);
             fase = 3;
             faseSuono = manche < 18 ? 3 : 1;
         }
     } else if (fase == 4) {
-        pescaAnalisi();
+        draw();
         fase = 1;
         faseSuono = 1;
     } else {
         // 4. The taking; a draw follows only while the stock lasts.
-        prendiAnalisi();
+        take();
         fase = d[10].BackColor == colour::WHITE ? 1 : 4;
         const bool finita = !d[14].Caption.empty();
         faseSuono = finita && m.game.lblManche >= 18 ? 2 : 4;
     }
-    suonoAnalisi(faseSuono);
+    events_.reviewStep(faseSuono);
 }
 
 }  // namespace zelvo

@@ -1,138 +1,115 @@
 // The settings file: read once at start-up, written when the game is left.
-#include "platform/files.h"
+// One table says what each of the 43 lines holds; reading and writing both follow it.
+#include "records/settings.h"
+
 #include "records/formati.h"
-#include "records/registri.h"
 #include "records/text_file.h"
-#include "ui/principale.h"
 
 namespace zelvo {
 
 namespace {
 
-constexpr const char* FILE_IMPOSTAZIONI = "C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt";
-constexpr const char* FILE_CARTE_OPZIONALI = "C:\\Programmi\\Zelvo\\ZlvOpzio.txt";
+constexpr const char* SETTINGS_FILE = "C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt";
+constexpr const char* OPTIONAL_DECK_FILE = "C:\\Programmi\\Zelvo\\ZlvOpzio.txt";
 
-// Line → option, for the lines that hold an option's value.
-struct RigaOpzione {
-    int riga, opzione;
+// One line of the file: which field, and of what kind.
+struct Line {
+    enum Kind { OptionText, Peek, Interval, Fraction, Truth, Text } kind;
+    int field;  // the option, interval, index or text it holds
 };
-constexpr RigaOpzione OPZIONI[] = {{1, 12},  {2, 19},  {4, 18},  {6, 14},  {8, 15},  {9, 16},  {21, 17},
-                                   {22, 0},  {23, 1},  {24, 4},  {25, 5},  {26, 3},  {27, 6},  {30, 7},
-                                   {35, 13}, {38, 2},  {39, 20}, {40, 8},  {41, 9},  {42, 10}, {43, 11}};
+// The intervals, and the two texts of the window's panels.
+enum { PAUSE, TAKING, ANIMATION_PC, ANIMATION_H };
+enum { OPEN_PANEL, RULES_PAGE };
+// Fractions 2..4 are the dividers, 12..14 and 22..24 the markers of the computer and
+// of the human; truths 2..4 the dividers' visibility, 10..13 the points displays.
+constexpr Line LINES[formati::RIGHE_IMPOSTAZIONI + 1] = {
+    {},
+    {Line::OptionText, index(Option::Level)},          {Line::OptionText, index(Option::ResponseSpeed)},
+    {Line::Interval, PAUSE},                           {Line::OptionText, index(Option::ShowCards)},
+    {Line::Peek, 0},                                   {Line::OptionText, index(Option::AutoTaking)},
+    {Line::Interval, TAKING},                          {Line::OptionText, index(Option::GameEnd)},
+    {Line::OptionText, index(Option::MatchEnd)},       {Line::Fraction, 2},
+    {Line::Fraction, 4},                               {Line::Truth, 2},
+    {Line::Truth, 3},                                  {Line::Truth, 4},
+    {Line::Fraction, 12},                              {Line::Fraction, 22},
+    {Line::Fraction, 13},                              {Line::Fraction, 23},
+    {Line::Fraction, 14},                              {Line::Fraction, 24},
+    {Line::OptionText, index(Option::Ceremony)},       {Line::OptionText, index(Option::RandomGraphics)},
+    {Line::OptionText, index(Option::TableColour)},    {Line::OptionText, index(Option::BackColour)},
+    {Line::OptionText, index(Option::BackDesign)},     {Line::OptionText, index(Option::CardStyle)},
+    {Line::OptionText, index(Option::CardAnimation)},  {Line::Interval, ANIMATION_PC},
+    {Line::Interval, ANIMATION_H},                     {Line::OptionText, index(Option::ScoreDisplay)},
+    {Line::Truth, 10},                                 {Line::Truth, 11},
+    {Line::Truth, 12},                                 {Line::Truth, 13},
+    {Line::OptionText, index(Option::SongTitles)},     {Line::Text, OPEN_PANEL},
+    {Line::Text, RULES_PAGE},                          {Line::OptionText, index(Option::SongChange)},
+    {Line::OptionText, index(Option::ReviewAudio)},    {Line::OptionText, index(Option::MusicFrequency)},
+    {Line::OptionText, index(Option::GameNoises)},     {Line::OptionText, index(Option::Talkativeness)},
+    {Line::OptionText, index(Option::Temper)},
+};
+
+std::optional<int>& interval(SavedSettings& s, int k) {
+    return k == PAUSE ? s.computerPauseMs : k == TAKING ? s.takingMs : k == ANIMATION_PC ? s.animationPCMs : s.animationHMs;
+}
+std::optional<float>& fraction(SavedSettings& s, int k) {
+    return k < 10 ? s.ShpLineaVLeft[k] : k < 20 ? s.shpPuntiPCLeft[k - 10] : s.shpPuntiHLeft[k - 20];
+}
+std::optional<bool>& truth(SavedSettings& s, int k) { return k < 10 ? s.ShpLineaVVisible[k] : s.pointsShown[k - 10]; }
+std::optional<std::string>& text(SavedSettings& s, int k) {
+    return k == OPEN_PANEL ? s.lblPannelloVisualizzato : s.lblContinuaregole;
+}
 
 }  // namespace
 
-void Records::CaricaImpostazioni() {
-    FileSystem* fs = w_.piattaforma.files;
-    if (!fs) return;
-    auto byte = fs->leggi(fs->reale(FILE_IMPOSTAZIONI));
-    if (!byte) return;  // no file yet: the initial values stand
-    formati::SettingsLines imp = formati::leggiImpostazioni(*byte);
-    Model& m = w_.m;
-    Timers& t = w_.t;
-    RecordsState& r = m.records;
-    Window& f = m.window;
-
-    // A line that is missing or not of its target's kind leaves that target as it was.
-    for (const auto& o : OPZIONI)
-        if (imp.riga[o.riga]) m.options.lblOpzione[o.opzione] = *imp.riga[o.riga];
-    auto intervallo = [&](int n, Timer& timer) {
-        if (auto v = imp.intero(n); v && *v >= 0 && *v <= 65535) timer.setInterval(static_cast<int>(*v));
-    };
-    auto singolo = [&](int n, float& dove) {
-        if (auto v = imp.singolo(n)) dove = *v;
-    };
-    auto verita = [&](int n, bool& dove) {
-        if (auto v = imp.verita(n)) dove = *v;
-    };
-    intervallo(3, t.TimerAttesaDelPCaMuovere);
-    if (imp.riga[5]) m.game.lblSbirciata = *imp.riga[5] != "No";
-    intervallo(7, t.TimerEffettuaLaPresa);
-    singolo(10, r.ShpLineaVLeft[2]);
-    singolo(11, r.ShpLineaVLeft[4]);
-    verita(12, r.ShpLineaVVisible[2]);
-    verita(13, r.ShpLineaVVisible[3]);
-    verita(14, r.ShpLineaVVisible[4]);
-    for (int k = 2; k <= 4; ++k) {
-        singolo(15 + 2 * (k - 2), r.shpPuntiPCLeft[k]);
-        singolo(16 + 2 * (k - 2), r.shpPuntiHLeft[k]);
+SavedSettings CaricaImpostazioni(FileSystem& fs) {
+    SavedSettings s;
+    const auto bytes = fs.leggi(fs.reale(SETTINGS_FILE));
+    if (!bytes) return s;  // no file yet: the initial values stand
+    const formati::SettingsLines lines = formati::leggiImpostazioni(*bytes);
+    for (int n = 1; n <= formati::RIGHE_IMPOSTAZIONI; ++n) {
+        const Line& l = LINES[n];
+        switch (l.kind) {
+            case Line::OptionText: s.options[l.field] = lines.riga[n]; break;
+            case Line::Peek: s.peek = lines.riga[n]; break;
+            case Line::Text: text(s, l.field) = lines.riga[n]; break;
+            case Line::Interval:
+                if (auto v = lines.intero(n); v && *v >= 0 && *v <= 65535) interval(s, l.field) = static_cast<int>(*v);
+                break;
+            case Line::Fraction: fraction(s, l.field) = lines.singolo(n); break;
+            case Line::Truth: truth(s, l.field) = lines.verita(n); break;
+        }
     }
-    intervallo(28, t.TimerAnimazionecartePC);
-    intervallo(29, t.TimerAnimazionecarteH);
-    verita(31, f.lblPuntiPCVista.Visible);
-    verita(32, f.lblPuntiPCScritta.Visible);
-    verita(33, f.lblPuntiHVista.Visible);
-    verita(34, f.lblPuntiHScritta.Visible);
-    if (imp.riga[36]) r.lblPannelloVisualizzato = *imp.riga[36];
-    if (imp.riga[37]) r.lblContinuaregole = *imp.riga[37];
+    return s;
 }
 
-void Records::SalvaImpostazioni() {
-    FileSystem* fs = w_.piattaforma.files;
-    if (!fs) return;
-    const Model& m = w_.m;
-    const Timers& t = w_.t;
-    const RecordsState& r = m.records;
-    const Window& f = m.window;
-    const auto& o = m.options.lblOpzione;
-    testo::Scrittore s;
-    s.testo(o[12]);
-    s.testo(o[19]);
-    s.intero(t.TimerAttesaDelPCaMuovere.interval());
-    s.testo(o[18]);
-    s.testo(o[18]);  // the peek flag of the next run
-    s.testo(o[14]);
-    s.intero(t.TimerEffettuaLaPresa.interval());
-    s.testo(o[15]);
-    s.testo(o[16]);
-    s.singolo(r.ShpLineaVLeft[2]);
-    s.singolo(r.ShpLineaVLeft[4]);
-    s.verita(r.ShpLineaVVisible[2]);
-    s.verita(r.ShpLineaVVisible[3]);
-    s.verita(r.ShpLineaVVisible[4]);
-    for (int k = 2; k <= 4; ++k) {
-        s.singolo(r.shpPuntiPCLeft[k]);
-        s.singolo(r.shpPuntiHLeft[k]);
+void SalvaImpostazioni(FileSystem& fs, const SavedSettings& given) {
+    SavedSettings s = given;
+    testo::Scrittore out;
+    for (int n = 1; n <= formati::RIGHE_IMPOSTAZIONI; ++n) {
+        const Line& l = LINES[n];
+        switch (l.kind) {
+            case Line::OptionText: out.testo(s.options[l.field].value_or("")); break;
+            case Line::Peek: out.testo(s.options[index(Option::ShowCards)].value_or("")); break;
+            case Line::Text: out.testo(text(s, l.field).value_or("")); break;
+            case Line::Interval: out.intero(interval(s, l.field).value_or(0)); break;
+            case Line::Fraction: out.singolo(fraction(s, l.field).value_or(0)); break;
+            case Line::Truth: out.verita(truth(s, l.field).value_or(false)); break;
+        }
     }
-    s.testo(o[17]);
-    s.testo(o[0]);
-    s.testo(o[1]);
-    s.testo(o[4]);
-    s.testo(o[5]);
-    s.testo(o[3]);
-    s.testo(o[6]);
-    s.intero(t.TimerAnimazionecartePC.interval());
-    s.intero(t.TimerAnimazionecarteH.interval());
-    s.testo(o[7]);
-    s.verita(f.lblPuntiPCVista.Visible);
-    s.verita(f.lblPuntiPCScritta.Visible);
-    s.verita(f.lblPuntiHVista.Visible);
-    s.verita(f.lblPuntiHScritta.Visible);
-    s.testo(o[13]);
-    s.testo(r.lblPannelloVisualizzato);
-    s.testo(r.lblContinuaregole);
-    s.testo(o[2]);
-    s.testo(o[20]);
-    s.testo(o[8]);
-    s.testo(o[9]);
-    s.testo(o[10]);
-    s.testo(o[11]);
-    fs->scrivi(fs->realePerScrivere(FILE_IMPOSTAZIONI), s.byte());
+    fs.scrivi(fs.realePerScrivere(SETTINGS_FILE), out.byte());
 }
 
-void Records::CaricaCarteOpzionali() {
-    FileSystem* fs = w_.piattaforma.files;
-    if (!fs) return;
-    auto byte = fs->leggi(fs->reale(FILE_CARTE_OPZIONALI));
-    if (!byte) return;
-    auto v = formati::leggiCarteOpzionali(*byte);
-    RecordsState& r = w_.m.records;
-    if (v[0]) r.lblCarteOpzionali = *v[0];
+OptionalDeck CaricaCarteOpzionali(FileSystem& fs) {
+    OptionalDeck d;
+    const auto bytes = fs.leggi(fs.reale(OPTIONAL_DECK_FILE));
+    if (!bytes) return d;
+    const auto v = formati::leggiCarteOpzionali(*bytes);
+    d.lblCarteOpzionali = v[0];
     // The frame choice is a number: zero or not zero.
-    if (v[1]) {
-        if (auto n = testo::singolo(*v[1])) w_.m.window.lblBordoCarteOpzionali = *n != 0 ? 1 : 0;
-    }
-    if (v[2]) r.lblNomeCarteOpzionali = *v[2];
+    if (v[1])
+        if (auto n = testo::singolo(*v[1])) d.framed = *n != 0;
+    d.lblNomeCarteOpzionali = v[2];
+    return d;
 }
 
 }  // namespace zelvo

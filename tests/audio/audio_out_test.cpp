@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 #include "platform/media/mixer.h"
 
 namespace fs = std::filesystem;
@@ -84,11 +84,11 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     const fs::path dati = dir / "dati";
     // Remarks at 0.3, noises at 0.2, each a little longer than its lock time.
     for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
-        for (int n = 1; n <= suoni::fileNelGruppo(g); ++n) tono(reale(dati, suoni::fileCommento(g, n)), 0.6, 0.3f);
-    for (int v : {2, 8, 12, 16, 40, 44}) tono(reale(dati, suoni::rumoreCarta(v).file), 0.25, 0.2f);
-    for (int r = 1; r <= 4; ++r) tono(reale(dati, suoni::rumoreDistribuzione(r)), 0.25, 0.2f);
-    for (int r = 1; r <= 2; ++r) tono(reale(dati, suoni::rumorePresa(r)), 0.25, 0.2f);
-    for (int n = 1; n <= suoni::NUMERO_BRANI; ++n) melodia(reale(dati, suoni::fileBrano(n)), 24);  // 12 s
+        for (int n = 1; n <= audio::filesInGroup(g); ++n) tono(reale(dati, audio::remarkFile(g, n)), 0.6, 0.3f);
+    for (int v : {2, 8, 12, 16, 40, 44}) tono(reale(dati, audio::cardNoise(v).file), 0.25, 0.2f);
+    for (int r = 1; r <= 4; ++r) tono(reale(dati, audio::dealNoise(r)), 0.25, 0.2f);
+    for (int r = 1; r <= 2; ++r) tono(reale(dati, audio::takingNoise(r)), 0.25, 0.2f);
+    for (int n = 1; n <= audio::SONG_COUNT; ++n) melodia(reale(dati, audio::songFile(n)), 24);  // 12 s
 
     const fs::path wav = dir / "partita.wav", json = dir / "partita.json";
     const std::string cmd = std::string(ZELVO_ENGINE) + " match --games 1 --seed 5 --audio-out " + wav.string() +

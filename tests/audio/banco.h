@@ -12,7 +12,7 @@
 #include "platform/media.h"
 #include "platform/platform.h"
 #include "platform/virtual_scheduler.h"
-#include "ui/principale.h"
+#include "support/test_main.h"
 
 namespace zelvo::test {
 
@@ -46,7 +46,7 @@ struct Banco {
     Estrazioni casuale;
     RegistroMedia media{[this] { return s.nowMs(); }};
     Piattaforma p{s, orologio, casuale, &media};
-    Principale w{p};
+    TestMain w{p};
 
     // The next NumeroCasuale(N) gives k.
     void estrai(int k, int N) { casuale.coda.push_back((k - 0.5f) / N); }

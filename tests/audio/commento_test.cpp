@@ -6,9 +6,9 @@
 #include <string>
 
 #include "audio/remarks_text.h"
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 #include "banco.h"
-#include "game/simulazione.h"
+#include "session/simulation.h"
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -65,7 +65,7 @@ TEST(TrickRemark, ChoiceByWinnerLeaderTrumpAndPoints) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.pc) + " " + c.h);
         Banco b;
-        b.opzione(opz::Loquacita, "Pettegolo");
+        b.opzione(index(Option::Talkativeness), "Pettegolo");
         b.presa(c.pc, c.h, "4s", c.inizia);
         b.estrai(1, 48);  // CommentaPresa's draw: Pettegolo always speaks
         b.estrai(c.r, c.lati);
@@ -177,7 +177,7 @@ TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
             c.prepara(b);
             const int n = c.file[r - 1];
             EXPECT_EQ(b.ultimo(), commento(c.gruppo, n));
-            EXPECT_EQ((b.w.t.*c.blocco).interval(), c.ms ? c.ms : suoni::durataCommento(c.gruppo, n));
+            EXPECT_EQ((b.w.t.*c.blocco).interval(), c.ms ? c.ms : audio::remarkLockMs(c.gruppo, n));
         }
         EXPECT_TRUE(b.casuale.coda.empty());
     }
@@ -185,7 +185,7 @@ TEST(RemarkRoutines, EveryDrawPlaysTheFileOfItsTable) {
 
 TEST(TrickRemark, FollowsTheClipSequence) {
     Banco b;
-    b.opzione(opz::Loquacita, "Pettegolo");
+    b.opzione(index(Option::Talkativeness), "Pettegolo");
     b.presa("Ad", "2d", "4s", Who::PC);
     b.estrai(1, 48);
     b.estrai(1, 24);
@@ -221,8 +221,8 @@ TEST(TrickRemark, RemarkNoiseOrSilence) {
     for (auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.personalita << " r " << c.r << " cards " << c.rimaste);
         Banco b;
-        b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Noises, c.rumori);
+        b.opzione(index(Option::Talkativeness), c.personalita);
+        b.opzione(index(Option::GameNoises), c.rumori);
         b.presa("Ad", "2d", "4s", Who::PC);
         b.m().game.lblUltimaCartaGiocata = 12;
         b.m().game.lblNumeroCarteRimaste = c.rimaste;
@@ -239,8 +239,8 @@ TEST(TrickRemark, ATrickEndingWhileARemarkPlaysGetsNeitherRemarkNorNoise) {
     for (const char* p : {"Riservato", "Gentleman", "Loquace", "Pettegolo"}) {
         for (int r = 1; r <= 48; ++r) {
             Banco b;
-            b.opzione(opz::Loquacita, p);
-            b.opzione(opz::Noises, "Si");
+            b.opzione(index(Option::Talkativeness), p);
+            b.opzione(index(Option::GameNoises), "Si");
             b.presa("Ad", "2d", "4s", Who::PC);
             b.m().sounds.lblInterdiciSuoni = true;
             b.estrai(r, 48);
@@ -288,7 +288,7 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
         SCOPED_TRACE(i);
         Banco b;
         b.s.advance(1000);
-        b.opzione(opz::Loquacita, "Gentleman");
+        b.opzione(index(Option::Talkativeness), "Gentleman");
         casi[i].prepara(b);
         const int64_t inizio = b.media.suonatiConTempo(Lettore::mmcRumori).back().first;
         ASSERT_TRUE(b.m().sounds.lblInterdiciSuoni);
@@ -322,8 +322,8 @@ TEST(DealRemark, RemarkAtTheFirstStepOrTheDealingNoise) {
     for (auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.personalita << " step " << c.passo << " r " << c.r);
         Banco b;
-        b.opzione(opz::Loquacita, c.personalita);
-        b.opzione(opz::Noises, c.rumori);
+        b.opzione(index(Option::Talkativeness), c.personalita);
+        b.opzione(index(Option::GameNoises), c.rumori);
         b.m().game.lblContatoreDistribuisciCarte = c.passo;
         b.m().sounds.lblInterdiciSuoni = c.bloccato;
         if (c.r) b.estrai(c.r, 24);
@@ -340,8 +340,8 @@ TEST(DealRemark, RemarkAtTheFirstStepOrTheDealingNoise) {
 
 TEST(DealRemark, StopsALingeringEndOfGameTimer) {
     Banco b;
-    b.opzione(opz::Loquacita, "Taciturno");
-    b.opzione(opz::Noises, "No");
+    b.opzione(index(Option::Talkativeness), "Taciturno");
+    b.opzione(index(Option::GameNoises), "No");
     b.w.commentary.AvviaCommentiFinali();
     b.w.commentary.DistribuzioneCarte();
     EXPECT_FALSE(b.w.t.TimerCommentiFinali.enabled());
@@ -354,8 +354,8 @@ TEST(Impatience, FirstRemarkAfterTwelveTicksAtThePersonalityOdds) {
     for (auto [r, parla] : {std::pair{1, true}, {2, false}}) {  // "Loquace" speaks on 1, not on 2
         SCOPED_TRACE(r);
         Banco b;
-        b.opzione(opz::Loquacita, "Loquace");
-        b.opzione(opz::Carattere, "Assai nervoso");
+        b.opzione(index(Option::Talkativeness), "Loquace");
+        b.opzione(index(Option::Temper), "Assai nervoso");
         b.m().game.lblAChiTocca = Who::H;
         b.w.commentary.AvviaImpazienza();
         b.s.advance(2999);
@@ -394,8 +394,8 @@ TEST(Impatience, ReArmedAfterTheRemarkOnlyWhileTheHumanIsToPlayAndNoPanelIsOpen)
                 {Who::H, 3, false},  {Who::H, 1, true},    {Who::H, -1, false, true}};
     for (auto& c : casi) {
         Banco b;
-        b.opzione(opz::Loquacita, "Pettegolo");
-        b.opzione(opz::Carattere, "Impaziente");
+        b.opzione(index(Option::Talkativeness), "Pettegolo");
+        b.opzione(index(Option::Temper), "Impaziente");
         b.m().game.lblAChiTocca = Who::H;
         b.w.commentary.AvviaImpazienza();
         b.estrai(1, 12);
@@ -419,8 +419,8 @@ TEST(Impatience, ReArmedAfterTheRemarkOnlyWhileTheHumanIsToPlayAndNoPanelIsOpen)
 
 TEST(Impatience, WhileALockIsHeldTheClockRunsOn) {
     Banco b;
-    b.opzione(opz::Loquacita, "Pettegolo");
-    b.opzione(opz::Carattere, "Nervosetto");
+    b.opzione(index(Option::Talkativeness), "Pettegolo");
+    b.opzione(index(Option::Temper), "Nervosetto");
     b.w.commentary.AvviaImpazienza();
     b.m().sounds.lblInterdiciSuoni = true;
     b.s.advance(12 * 334);
@@ -443,8 +443,8 @@ TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
                 {"Assai nervoso", "Gentleman", -1, false, 250}};
     for (auto& c : casi) {
         Banco b;
-        b.opzione(opz::Carattere, c.carattere);
-        b.opzione(opz::Loquacita, c.loquacita);
+        b.opzione(index(Option::Temper), c.carattere);
+        b.opzione(index(Option::Talkativeness), c.loquacita);
         if (c.pannello >= 0) b.m().window.fraPannello[c.pannello].Visible = true;
         b.m().sounds.lblContaImpaz = 7;
         if (c.dopoPesca) b.w.commentary.AvviaImpazienzaDopoPesca();
@@ -476,7 +476,7 @@ TEST(EndOfGame, FinalRemarkAfterNineHundredMs) {
     for (auto& c : casi) {
         SCOPED_TRACE(c.personalita);
         Banco b;
-        b.opzione(opz::Loquacita, c.personalita);
+        b.opzione(index(Option::Talkativeness), c.personalita);
         b.m().game.lblUltimoVincitore = Who::H;
         if (c.suona) {
             b.m().sounds.lblInterdiciSuoni = true;
@@ -505,7 +505,7 @@ TEST(Leaving, StayRemarkAtThePersonalityOdds) {
                 {"Loquace", 3, true},    {"Pettegolo", 1, true}};
     for (auto& c : casi) {
         Banco b;
-        b.opzione(opz::Loquacita, c.p);
+        b.opzione(index(Option::Talkativeness), c.p);
         b.estrai(c.r, 6);
         if (c.parla) b.estrai(5, 6);  // Esci08
         b.w.commentary.RestaInGioco();
@@ -515,9 +515,9 @@ TEST(Leaving, StayRemarkAtThePersonalityOdds) {
         }
     }
     Banco b;  // Taciturno draws nothing and says nothing; a held lock keeps the others quiet
-    b.opzione(opz::Loquacita, "Taciturno");
+    b.opzione(index(Option::Talkativeness), "Taciturno");
     b.w.commentary.RestaInGioco();
-    b.opzione(opz::Loquacita, "Pettegolo");
+    b.opzione(index(Option::Talkativeness), "Pettegolo");
     b.m().sounds.lblInterdiciSuoni = true;
     b.estrai(1, 6);
     b.w.commentary.RestaInGioco();
@@ -539,14 +539,13 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
                 {"Taciturno", 6, "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid"}};
     for (auto& c : casi) {
         Banco b;
-        b.opzione(opz::Loquacita, c.p);
-        const bool commentato = b.w.commentary.PreparaUscita(c.r);
+        b.opzione(index(Option::Talkativeness), c.p);
+        const bool commentato = b.w.commentary.PreparaUscita(c.r, 1500);
         const auto& v = b.media.voci();
         ASSERT_EQ(v.size(), 1u);
         EXPECT_EQ(v[0].lettore, Lettore::mmcUscita);
         EXPECT_EQ(v[0].valore, c.file);
         EXPECT_EQ(commentato, c.file.find("Esci") != std::string::npos);
-        EXPECT_EQ(b.w.t.TimerEsci.interval(), commentato ? 1500 : 2200);
         EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
     }
 }
@@ -555,16 +554,16 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
 
 TEST(WholeGames, TaciturnoNeverSpeaksButTheCardsStillSound) {
     SimulationSettings imp;
-    imp.seme = 11;
-    imp.opzioni[opz::Loquacita] = "Taciturno";
-    imp.opzioni[opz::Carattere] = "Assai nervoso";
-    imp.opzioni[opz::Noises] = "Si";
-    imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
-    imp.ritardoMassimoMs = 9000;  // slow enough for the impatience clock
+    imp.seed = 11;
+    imp.options[index(Option::Talkativeness)] = "Taciturno";
+    imp.options[index(Option::Temper)] = "Assai nervoso";
+    imp.options[index(Option::GameNoises)] = "Si";
+    imp.options[index(Option::GameEnd)] = "Fino all'ultima presa";
+    imp.maxDelayMs = 9000;  // slow enough for the impatience clock
     Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
-    for (int g = 0; g < 6; ++g) sim.giocaUnGioco();
+    for (int g = 0; g < 6; ++g) sim.playGame();
     sim.headless.scheduler.advance(5000);
     int rumori = 0;
     for (const std::string& f : reg.suonati(Lettore::mmcRumori)) {
@@ -572,21 +571,21 @@ TEST(WholeGames, TaciturnoNeverSpeaksButTheCardsStillSound) {
         ++rumori;
     }
     EXPECT_GT(rumori, 6 * 20);
-    EXPECT_FALSE(sim.w.t.TimerImpazienza.enabled());
+    EXPECT_FALSE(sim.session.t.TimerImpazienza.enabled());
 }
 
 TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
     SimulationSettings imp;
-    imp.seme = 3;
-    imp.opzioni[opz::Loquacita] = "Pettegolo";
-    imp.opzioni[opz::Carattere] = "Impaziente";
-    imp.opzioni[opz::Noises] = "Si";
-    imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
-    imp.ritardoMassimoMs = 8000;
+    imp.seed = 3;
+    imp.options[index(Option::Talkativeness)] = "Pettegolo";
+    imp.options[index(Option::Temper)] = "Impaziente";
+    imp.options[index(Option::GameNoises)] = "Si";
+    imp.options[index(Option::GameEnd)] = "Fino all'ultima presa";
+    imp.maxDelayMs = 8000;
     Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
-    for (int g = 0; g < 4; ++g) sim.giocaUnGioco();
+    for (int g = 0; g < 4; ++g) sim.playGame();
     // The simulated player presses Enter at once, before any final remark; after the last game
     // one may come, unless a trick remark was still playing.
     sim.headless.scheduler.advance(5000);
@@ -600,7 +599,7 @@ TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
         int durata = 0;
         if (f.find("\\Commenti\\") != std::string::npos) {
             const std::string gruppo = nome.substr(0, nome.size() - 6);
-            durata = suoni::durataCommento(gruppo, std::stoi(nome.substr(nome.size() - 6, 2)));
+            durata = audio::remarkLockMs(gruppo, std::stoi(nome.substr(nome.size() - 6, 2)));
             if (gruppo.size() == 2) ++trick;
             if (gruppo == "Impaz") ++impaz;
             if (gruppo == "Fine") ++fine;
@@ -621,17 +620,17 @@ TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
 
 TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
     SimulationSettings imp;
-    imp.seme = 3;
-    imp.opzioni[opz::Loquacita] = "Pettegolo";
-    imp.opzioni[opz::Carattere] = "Impaziente";
-    imp.ritardoMassimoMs = 8000;
+    imp.seed = 3;
+    imp.options[index(Option::Talkativeness)] = "Pettegolo";
+    imp.options[index(Option::Temper)] = "Impaziente";
+    imp.maxDelayMs = 8000;
     Simulation sim(imp);
     RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
     sim.headless.piattaforma.media = &reg;
-    const SoundState& s = sim.w.m.sounds;
+    const SoundState& s = sim.session.m.sounds;
     size_t visti = 0;
     int commenti = 0;
-    for (int passi = 0; passi < 100000 && !sim.w.m.window.fraFineGioco.Visible && sim.passo(); ++passi) {
+    for (int passi = 0; passi < 100000 && !sim.session.m.window.fraFineGioco.Visible && sim.step(); ++passi) {
         const auto clip = reg.suonatiConTempo(Lettore::mmcRumori);
         for (; visti < clip.size(); ++visti) {
             const std::string& file = clip[visti].second;
@@ -639,7 +638,7 @@ TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
             ++commenti;
             const std::string nome = file.substr(file.rfind('\\') + 1);
             const std::string gruppo = nome.substr(0, nome.size() - 6);
-            const int lock = suoni::durataCommento(gruppo, std::stoi(nome.substr(nome.size() - 6, 2)));
+            const int lock = audio::remarkLockMs(gruppo, std::stoi(nome.substr(nome.size() - 6, 2)));
             EXPECT_EQ(s.sottotitolo, testoCommento(file)) << nome;
             EXPECT_EQ(s.sottotitoloFinoA, clip[visti].first + std::max(lock, 2000)) << nome;
         }
@@ -648,8 +647,8 @@ TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
 
     // The farewell is subtitled too, for the time the window stays open.
     Banco b;
-    b.opzione(opz::Loquacita, "Pettegolo");
-    ASSERT_TRUE(b.w.commentary.PreparaUscita(5));
+    b.opzione(index(Option::Talkativeness), "Pettegolo");
+    ASSERT_TRUE(b.w.commentary.PreparaUscita(5, 1500));
     EXPECT_EQ(b.m().sounds.sottotitolo, testoCommento(commento("Esci", 5)));
     EXPECT_EQ(b.m().sounds.sottotitoloFinoA, b.s.nowMs() + 2000);
 }

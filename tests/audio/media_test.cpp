@@ -13,7 +13,7 @@
 
 #include "platform/media.h"
 #include "platform/media/mixer.h"
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 
 using namespace zelvo;
 using namespace zelvo::media;
@@ -359,14 +359,14 @@ TEST(InstalledContent, EveryFileTheGameNamesIsThere) {
         GTEST_SKIP() << "no content installed in " << radice;
     std::vector<std::string> nomi;
     for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
-        for (int n = 1; n <= suoni::fileNelGruppo(g); ++n) nomi.push_back(suoni::fileCommento(g, n));
-    for (int v : {2, 8, 12, 16, 40, 44}) nomi.push_back(suoni::rumoreCarta(v).file);
-    for (int r = 1; r <= 4; ++r) nomi.push_back(suoni::rumoreDistribuzione(r));
-    for (int r = 1; r <= 2; ++r) nomi.push_back(suoni::rumorePresa(r));
+        for (int n = 1; n <= audio::filesInGroup(g); ++n) nomi.push_back(audio::remarkFile(g, n));
+    for (int v : {2, 8, 12, 16, 40, 44}) nomi.push_back(audio::cardNoise(v).file);
+    for (int r = 1; r <= 4; ++r) nomi.push_back(audio::dealNoise(r));
+    for (int r = 1; r <= 2; ++r) nomi.push_back(audio::takingNoise(r));
     for (const char* f : {"Carta1.wav", "Carta4.wav", "Mameli.wav", "GodSave.wav"})
         nomi.push_back(std::string("C:\\Programmi\\Zelvo\\Rumori\\") + f);
-    for (int n = 1; n <= suoni::NUMERO_BRANI; ++n) nomi.push_back(suoni::fileBrano(n));
-    for (const char* f : {suoni::FILE_INNO_INGLESE, suoni::FILE_INNO_ITALIANO, suoni::FILE_SIGLA,
+    for (int n = 1; n <= audio::SONG_COUNT; ++n) nomi.push_back(audio::songFile(n));
+    for (const char* f : {audio::ENGLISH_ANTHEM_FILE, audio::ITALIAN_ANTHEM_FILE, audio::THEME_FILE,
                           "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.Mid"})
         nomi.push_back(f);
     for (const std::string& n : nomi) {

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 #include "banco.h"
 
 using namespace zelvo;
@@ -12,13 +12,13 @@ using namespace zelvo::test;
 
 namespace {
 
-std::string melodia(int n) { return suoni::fileBrano(n); }
+std::string melodia(int n) { return audio::songFile(n); }
 
 }  // namespace
 
 TEST(Melodies, StartingAMelody) {
     Banco b;
-    b.opzione(opz::Titoli, "Si");
+    b.opzione(index(Option::SongTitles), "Si");
     b.estrai(6, 21);
     b.w.music.cmdSCegliBrano();
     const SoundState& s = b.m().sounds;
@@ -38,7 +38,7 @@ TEST(Melodies, StartingAMelody) {
     EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);  // music never takes the lock
 
     Banco senza;  // without option 13 the title stays hidden
-    senza.opzione(opz::Titoli, "No");
+    senza.opzione(index(Option::SongTitles), "No");
     senza.estrai(1, 21);
     senza.w.music.cmdSCegliBrano();
     EXPECT_FALSE(senza.m().sounds.lblTitolo.Visible);
@@ -53,9 +53,9 @@ TEST(Melodies, MelodySixStopsAfterTwiceItsIntervalAndTheNextFollowsByTheFrequenc
     for (auto& c : casi) {
         SCOPED_TRACE(c.frequenza);
         Banco b;
-        b.opzione(opz::FrequenzaMusica, c.frequenza);
-        b.opzione(opz::CambioBrano, "Dopo il brano precedente");
-        b.opzione(opz::Titoli, "Si");
+        b.opzione(index(Option::MusicFrequency), c.frequenza);
+        b.opzione(index(Option::SongChange), "Dopo il brano precedente");
+        b.opzione(index(Option::SongTitles), "Si");
         b.estrai(6, 21);
         b.w.music.cmdSCegliBrano();
         b.s.advance(121000 - 1);
@@ -135,9 +135,9 @@ TEST(Melodies, HeardMelodiesAreDrawnAgain) {
 
 TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
     Banco b;
-    b.opzione(opz::FrequenzaMusica, "Sempre");
-    b.opzione(opz::CambioBrano, "Dopo un nuovo Gioco");
-    b.opzione(opz::Titoli, "Si");
+    b.opzione(index(Option::MusicFrequency), "Sempre");
+    b.opzione(index(Option::SongChange), "Dopo un nuovo Gioco");
+    b.opzione(index(Option::SongTitles), "Si");
     b.m().game.lblNumeroGioco = 1;
     b.estrai(9, 21);  // 'Maddalena', stop interval 30600
     b.w.music.cmdSCegliBrano();
@@ -146,11 +146,11 @@ TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
     EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
     EXPECT_EQ(b.m().sounds.lblConfrontaGiocoPerIlCambioDelBrano, 1);
     // Same game: melody 14 again and again, with no draw.
-    const int intervallo = suoni::brano(14).intervalloStop;
+    const int intervallo = audio::song(14).stopInterval;
     for (int volta = 0; volta < 3; ++volta) {
         b.s.advance(2 * intervallo + 10);
         EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
-        EXPECT_EQ(b.m().sounds.lblTitolo.Caption, suoni::brano(14).titolo);
+        EXPECT_EQ(b.m().sounds.lblTitolo.Caption, audio::song(14).title);
         EXPECT_TRUE(b.m().sounds.lblTitolo.Visible);
         EXPECT_FALSE(b.m().sounds.lblBranoTerminato);
     }
@@ -168,7 +168,7 @@ TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
 
 TEST(Melodies, InterruptedMusicWaitsForTheNextDeal) {
     Banco b;
-    b.opzione(opz::FrequenzaMusica, "Sempre");
+    b.opzione(index(Option::MusicFrequency), "Sempre");
     b.m().sounds.lblMusicaInterrotta = true;
     b.w.t.TimerFrequenzaMusica.setInterval(10);
     b.w.t.TimerFrequenzaMusica.enable();
@@ -182,7 +182,7 @@ TEST(Melodies, InterruptedMusicWaitsForTheNextDeal) {
 TEST(MusicAtTheDeal, FirstDealStartsTheMusicUnlessMai) {
     for (const char* f : {"Spesso", "Mai"}) {
         Banco b;
-        b.opzione(opz::FrequenzaMusica, f);
+        b.opzione(index(Option::MusicFrequency), f);
         if (std::string(f) != "Mai") b.estrai(5, 21);
         b.w.music.MusicaDistribuzione();
         EXPECT_TRUE(b.m().sounds.lblEtichettaAperturaGioco);
@@ -204,9 +204,9 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
     for (auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.cambio << " " << c.interrotta << " " << c.terminato);
         Banco b;
-        b.opzione(opz::FrequenzaMusica, "Spesso");
-        b.opzione(opz::CambioBrano, c.cambio);
-        b.opzione(opz::Titoli, "Si");
+        b.opzione(index(Option::MusicFrequency), "Spesso");
+        b.opzione(index(Option::SongChange), c.cambio);
+        b.opzione(index(Option::SongTitles), "Si");
         auto& s = b.m().sounds;
         s.lblEtichettaAperturaGioco = true;
         s.lblMusicaInterrotta = c.interrotta;
@@ -214,8 +214,8 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
         s.lblBranoInCorso = 12;
         s.branoAscoltato[12] = true;
         s.lblNumeroBraniAscoltati = 1;
-        s.lblTitoloInMemoria = suoni::brano(12).titolo;
-        b.w.t.TimerFermaBrano.setInterval(suoni::brano(12).intervalloStop);
+        s.lblTitoloInMemoria = audio::song(12).title;
+        b.w.t.TimerFermaBrano.setInterval(audio::song(12).stopInterval);
         const std::string atteso = c.atteso;
         if (atteso == "nuovo") b.estrai(7, 21);
         b.w.music.MusicaDistribuzione();
@@ -225,7 +225,7 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
             EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(7));
         } else {
             EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
-            EXPECT_EQ(s.lblTitolo.Caption, suoni::brano(12).titolo);
+            EXPECT_EQ(s.lblTitolo.Caption, audio::song(12).title);
             EXPECT_TRUE(s.lblTitolo.Visible);
             EXPECT_TRUE(b.w.t.TimerFermaBrano.enabled());
             EXPECT_EQ(b.w.t.TimerFermaBrano.interval(), 46500);
@@ -240,25 +240,23 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
 TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
     struct Caso {
         bool inglese;
-        int vincitore;
         const char* file;
-        const char* titolo;
-    } casi[] = {{true, 1, "C:\\Programmi\\Zelvo\\Musiche\\GodSave.mid", "'God save the Queen' - Inno nazionale inglese"},
-                {false, 2, "C:\\Programmi\\Zelvo\\Musiche\\Mameli.mid", "'Fratelli d'Italia' - Inno nazionale italiano"}};
+        const char* title;
+    } casi[] = {{true, "C:\\Programmi\\Zelvo\\Musiche\\GodSave.mid", "'God save the Queen' - Inno nazionale inglese"},
+                {false, "C:\\Programmi\\Zelvo\\Musiche\\Mameli.mid", "'Fratelli d'Italia' - Inno nazionale italiano"}};
     for (auto& c : casi) {
         Banco b;
-        b.opzione(opz::Titoli, "Si");
-        b.opzione(opz::FrequenzaMusica, "Sempre");
+        b.opzione(index(Option::SongTitles), "Si");
+        b.opzione(index(Option::MusicFrequency), "Sempre");
         b.estrai(10, 21);  // title at 1440
         b.w.music.cmdSCegliBrano();
         b.s.advance(5000);
-        b.m().game.lblVincitore = c.vincitore;
         if (c.inglese) b.w.music.InnoInglese();
         else b.w.music.InnoItaliano();
         const SoundState& s = b.m().sounds;
-        EXPECT_EQ(s.lblTitoloInMemoria, suoni::brano(10).titolo);
+        EXPECT_EQ(s.lblTitoloInMemoria, audio::song(10).title);
         EXPECT_EQ(s.lblPosizioneTitolo, 1440);
-        EXPECT_EQ(s.lblTitolo.Caption, c.titolo);
+        EXPECT_EQ(s.lblTitolo.Caption, c.title);
         EXPECT_EQ(s.lblTitolo.Top, 1550);
         EXPECT_TRUE(s.lblTitolo.Visible);
         EXPECT_TRUE(s.lblMusicaInterrotta);
@@ -266,10 +264,7 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
         EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
         EXPECT_FALSE(b.w.t.TimerFrequenzaMusica.enabled());
-        EXPECT_TRUE(b.w.t.TimerBandiera.enabled());
-        EXPECT_TRUE(b.m().window.ImgBandiera[c.vincitore].Visible);
         EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
-        b.w.t.TimerBandiera.disable();  // the flag animation belongs to the game flow
         b.s.advance(9);
         EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
         b.s.advance(1);
@@ -280,7 +275,7 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
 
         // The flag animation ends: the melody's title and place come back, hidden.
         b.w.music.RipristinaTitolo();
-        EXPECT_EQ(s.lblTitolo.Caption, suoni::brano(10).titolo);
+        EXPECT_EQ(s.lblTitolo.Caption, audio::song(10).title);
         EXPECT_EQ(s.lblTitolo.Top, 1440);
         EXPECT_FALSE(s.lblTitolo.Visible);
         // Leaving the end panel closes the anthem.
@@ -291,7 +286,7 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
 
 TEST(Anthems, StoppingTheMelodyForTheReview) {
     Banco b;
-    b.opzione(opz::Titoli, "Si");
+    b.opzione(index(Option::SongTitles), "Si");
     b.estrai(2, 21);
     b.w.music.cmdSCegliBrano();
     b.s.advance(40000);

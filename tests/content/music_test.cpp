@@ -4,7 +4,7 @@
 // restarts the theme every 81.4 s, and an anthem fills the award ceremony.
 #include <gtest/gtest.h>
 
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -355,7 +355,7 @@ struct Tune {
 std::vector<Tune> tunes() {
   std::vector<Tune> t;
   for (int n = 1; n <= 21; ++n) {
-    const double play = 2 * zelvo::suoni::brano(n).intervalloStop / 1000.0;
+    const double play = 2 * zelvo::audio::song(n).stopInterval / 1000.0;
     char name[16];
     std::snprintf(name, sizeof name, "MelPop%02d.mid", n);
     t.push_back({name, 0.9 * play, 1.1 * play});

@@ -1,4 +1,4 @@
-// The noises in Noises and ZELVO's remarks in Commenti: every file the game
+// The noises in Rumori and ZELVO's remarks in Commenti: every file the game
 // plays is there, is a PCM WAV file, is not silent, and lasts no longer than the
 // sound lock it holds (a remark at least 60% of it, so that the lock does not
 // leave a long silence); the text table has the words of every remark.
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "audio/remarks_text.h"
-#include "audio/tabelle.h"
+#include "audio/tables.h"
 
 namespace {
 
@@ -177,14 +177,14 @@ TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
 int durataMassima(const std::string& gruppo, int n) {
     if (gruppo == "Esci" && n <= 6) return 1500;
     if (gruppo == "Inizio" && n == 5) return 2800;
-    return zelvo::suoni::durataCommento(gruppo, n);
+    return zelvo::audio::remarkLockMs(gruppo, n);
 }
 
 class ClipCommento : public ::testing::TestWithParam<Gruppo> {};
 
 TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLock) {
     const Gruppo g = GetParam();
-    ASSERT_EQ(zelvo::suoni::fileNelGruppo(g.nome), g.file);
+    ASSERT_EQ(zelvo::audio::filesInGroup(g.nome), g.file);
     for (int n = 1; n <= g.file; ++n) {
         const std::string nome = nomeFile(g.nome, n);
         const auto p = kDatiSuoni / "Commenti" / g.nome / (nome + ".wav");

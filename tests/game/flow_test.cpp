@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "game/simulazione.h"
+#include "session/simulation.h"
 #include "tavolo.h"
 
 using namespace zelvo;
@@ -35,7 +35,7 @@ std::vector<int> ordineDistribuzione(Tavolo& t) {
 }  // namespace
 
 TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
-    Tavolo t(5, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+    Tavolo t(5, {{index(Option::GameEnd), FINO_ALLA_FINE}});
     // Ticks of the deal run every 450 ms; other timers may tick in between, so watch the deal timer itself.
     EXPECT_EQ(ordineDistribuzione(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
 
@@ -58,11 +58,11 @@ TEST(Deal, OrderFollowsTheStarterAndShowsTheRightFaces) {
     // The record of the deal: cells 2..8, the trump cell marks who leads.
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.w.m.data.lblDati[k + 1].Caption, t.w.m.cards.lblCarta[k]);
     EXPECT_EQ(t.w.m.data.lblDati[8].BackColor, colour::PINK);
-    EXPECT_TRUE(t.turnoUmano());
+    EXPECT_TRUE(t.humanToPlay());
 }
 
 TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
-    Tavolo t(9, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::MostraCarte, "Si"}});
+    Tavolo t(9, {{index(Option::GameEnd), FINO_ALLA_FINE}, {index(Option::ShowCards), "Si"}});
     ASSERT_TRUE(t.giocaFinoAllaFine());
     ASSERT_TRUE(t.continua());
     EXPECT_EQ(t.w.m.game.lblGiocoIniziatoDa, Who::PC);
@@ -76,16 +76,16 @@ TEST(Deal, TheComputerLeadsTheSecondGameAndItsHandGetsTheOddCards) {
 
 TEST(Match, StarterAlternatesAcrossGamesAndMatches) {
     SimulationSettings imp;
-    imp.seme = 11;
-    imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
+    imp.seed = 11;
+    imp.options[index(Option::MatchEnd)] = "Al meglio di 3 Giochi";
     Simulation sim(imp);
     Who atteso = Who::H;
     int partiteFinite = 0;
     for (int g = 0; g < 14; ++g) {
-        sim.giocaUnGioco();
-        EXPECT_EQ(sim.w.m.game.lblGiocoIniziatoDa, atteso) << "game " << g;
+        sim.playGame();
+        EXPECT_EQ(sim.session.m.game.lblGiocoIniziatoDa, atteso) << "game " << g;
         atteso = altro(atteso);
-        partiteFinite += !sim.w.m.game.lblPartitaInCorso;
+        partiteFinite += !sim.session.m.game.lblPartitaInCorso;
     }
     EXPECT_GE(partiteFinite, 2);  // the alternation crossed match boundaries
 }
@@ -93,56 +93,56 @@ TEST(Match, StarterAlternatesAcrossGamesAndMatches) {
 TEST(Match, EndsWhenASideWinsTheGamesTheOptionAsks) {
     for (int n : {3, 4, 5}) {
         SimulationSettings imp;
-        imp.seme = 100 + n;
-        imp.opzioni[opz::ConclusionePartita] = "Al meglio di " + std::to_string(n) + " Giochi";
+        imp.seed = 100 + n;
+        imp.options[index(Option::MatchEnd)] = "Al meglio di " + std::to_string(n) + " Giochi";
         Simulation sim(imp);
         for (int partita = 0; partita < 3; ++partita) {
             int giochi = 0;
             do {
-                sim.giocaUnGioco();
+                sim.playGame();
                 ++giochi;
-                const GameAndMatch& g = sim.w.m.game;
+                const GameAndMatch& g = sim.session.m.game;
                 EXPECT_EQ(g.lblNumeroGioco, giochi);
                 EXPECT_LE(std::max(g.lblPartiteH, g.lblPartitePC), n);
                 ASSERT_LT(giochi, 40);
-            } while (sim.w.m.game.lblPartitaInCorso);
-            const GameAndMatch& g = sim.w.m.game;
+            } while (sim.session.m.game.lblPartitaInCorso);
+            const GameAndMatch& g = sim.session.m.game;
             EXPECT_EQ(std::max(g.lblPartiteH, g.lblPartitePC), n);
             EXPECT_LT(std::min(g.lblPartiteH, g.lblPartitePC), n);
-            EXPECT_EQ(sim.w.m.window.lblFineGioco1,
+            EXPECT_EQ(sim.session.m.window.lblFineGioco1,
                       "Se vuoi iniziare subito una nuova Partita premi il tasto INVIO, altrimenti clicca su una delle "
                       "seguenti opzioni:");
             // The options locked during the match are free again.
-            for (int i : {opz::Abilita, opz::ConclusioneGioco, opz::ConclusionePartita})
-                EXPECT_EQ(sim.w.m.options.lblVoceColore[i], colour::LIGHT_GREEN);
+            for (int i : {index(Option::Level), index(Option::GameEnd), index(Option::MatchEnd)})
+                EXPECT_EQ(sim.session.m.options.lblVoceColore[i], colour::LIGHT_GREEN);
         }
     }
 }
 
 TEST(Match, ANewMatchStartsFromNothing) {
     SimulationSettings imp;
-    imp.seme = 3;
-    imp.opzioni[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
+    imp.seed = 3;
+    imp.options[index(Option::MatchEnd)] = "Al meglio di 3 Giochi";
     Simulation sim(imp);
-    do sim.giocaUnGioco();
-    while (sim.w.m.game.lblPartitaInCorso);
+    do sim.playGame();
+    while (sim.session.m.game.lblPartitaInCorso);
     // Enter is taken once no remark is playing.
     sim.headless.scheduler.advance(10000);
-    sim.w.tastoInvio();
-    ASSERT_FALSE(sim.w.m.window.fraFineGioco.Visible);
-    const GameAndMatch& g = sim.w.m.game;
+    sim.session.tastoInvio();
+    ASSERT_FALSE(sim.session.m.window.fraFineGioco.Visible);
+    const GameAndMatch& g = sim.session.m.game;
     EXPECT_EQ(g.lblPartiteH, 0);
     EXPECT_EQ(g.lblPartitePC, 0);
     EXPECT_EQ(g.lblNumeroGioco, 1);
-    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(sim.w.m.window.shpPuntiH[k] || sim.w.m.window.shpPuntiPC[k]);
-    EXPECT_NE(sim.w.m.data.lblIndicazioniPannellodati1.find(" - Gioco n. 1"), std::string::npos);
+    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(sim.session.m.window.shpPuntiH[k] || sim.session.m.window.shpPuntiPC[k]);
+    EXPECT_NE(sim.session.m.data.lblIndicazioniPannellodati1.find(" - Gioco n. 1"), std::string::npos);
 }
 
 TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
-    Tavolo t(21, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+    Tavolo t(21, {{index(Option::GameEnd), FINO_ALLA_FINE}});
     std::vector<int> valori{t.w.m.game.lblNumeroCarteRimaste};
     for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
-        if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+        if (t.humanToPlay()) t.w.ImgCarta_Click(t.primaCartaUmana());
         else ASSERT_TRUE(t.h.scheduler.step());
         if (t.w.m.game.lblNumeroCarteRimaste != valori.back()) valori.push_back(t.w.m.game.lblNumeroCarteRimaste);
     }
@@ -155,9 +155,9 @@ TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
 
 TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
     for (uint64_t seed : {1, 2, 3, 4}) {
-        Tavolo t(seed, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+        Tavolo t(seed, {{index(Option::GameEnd), FINO_ALLA_FINE}});
         ASSERT_TRUE(t.finche([&] {
-            if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+            if (t.humanToPlay()) t.w.ImgCarta_Click(t.primaCartaUmana());
             return t.w.t.TimerPescaUltimeDue.enabled();
         }));
         const CardTable& c = t.w.m.cards;
@@ -202,33 +202,9 @@ void preparaPresa(Tavolo& t, const char* pc, const char* h, Who leader, int punt
 
 }  // namespace
 
-TEST(Taking, TheTrickRule) {
-    Tavolo t(1);
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
-    struct Caso {
-        const char *pc, *h, *trump;
-        Who leader, vince;
-    } casi[] = {
-        {"Ad", "7c", "b", Who::H, Who::H},    // different suits, no trump: the leader
-        {"Ad", "7c", "b", Who::PC, Who::PC},
-        {"2b", "As", "b", Who::PC, Who::PC},  // the computer's trump beats an Asso
-        {"2b", "As", "b", Who::H, Who::PC},
-        {"Rb", "3b", "b", Who::PC, Who::H},   // two trumps: Tre over Re
-        {"3b", "Rb", "b", Who::H, Who::PC},
-        {"Ac", "2b", "b", Who::PC, Who::H},   // the human's trump
-        {"4s", "5s", "d", Who::PC, Who::H},   // same suit: the higher value
-        {"Fs", "7s", "d", Who::H, Who::PC},
-    };
-    for (const Caso& c : casi) {
-        preparaPresa(t, c.pc, c.h, c.leader, 0, 0);
-        t.w.m.cards.lblSeme[7] = c.trump[0];
-        EXPECT_EQ(t.w.flow.vincitorePresa(1, 4), c.vince) << c.pc << " " << c.h;
-    }
-}
-
 TEST(Taking, PointsGoToTheWinnerAndTheTrickIsRecorded) {
     Tavolo t(1);
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     t.w.m.cards.lblSeme[7] = 'b';
     preparaPresa(t, "Ad", "7c", Who::H, 10, 20);
     t.w.m.game.lblManche = 3;
@@ -251,7 +227,7 @@ TEST(Taking, PointsGoToTheWinnerAndTheTrickIsRecorded) {
 TEST(Taking, AGameEndsAtSixtyOnePointsNotAtSixty) {
     for (int prima : {57, 58}) {  // + 3 points of a Cavallo
         Tavolo t(1);
-        ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+        ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
         t.w.m.cards.lblSeme[7] = 'b';
         preparaPresa(t, "Cd", "2d", Who::PC, prima, 0);
         t.w.flow.TimerEffettuaLaPresa_Timer();
@@ -270,8 +246,8 @@ TEST(Taking, AGameEndsAtSixtyOnePointsNotAtSixty) {
 }
 
 TEST(Taking, PlayedToTheLastTrickTheWinnerIsNotedWhenHePassesSixty) {
-    Tavolo t(1, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Tavolo t(1, {{index(Option::GameEnd), FINO_ALLA_FINE}});
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     t.w.m.cards.lblSeme[7] = 'b';
     preparaPresa(t, "2d", "Ad", Who::H, 0, 55);
     t.w.flow.TimerEffettuaLaPresa_Timer();
@@ -282,33 +258,33 @@ TEST(Taking, PlayedToTheLastTrickTheWinnerIsNotedWhenHePassesSixty) {
 
 TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
     SimulationSettings imp;
-    imp.seme = 77;
-    imp.opzioni[opz::ConclusioneGioco] = FINO_ALLA_FINE;
-    imp.opzioni[opz::Cerimonia] = "Al termine di ogni Gioco";
+    imp.seed = 77;
+    imp.options[index(Option::GameEnd)] = FINO_ALLA_FINE;
+    imp.options[index(Option::Ceremony)] = "Al termine di ogni Gioco";
     Simulation sim(imp);
     bool trovato = false;
     for (int g = 0; g < 800 && !trovato; ++g) {
-        const int h = sim.w.m.game.lblPartiteH, pc = sim.w.m.game.lblPartitePC;
-        const bool inCorso = sim.w.m.game.lblPartitaInCorso || g == 0;
-        GameResult r = sim.giocaUnGioco();
-        if (r.puntiH != 60) continue;
+        const int h = sim.session.m.game.lblPartiteH, pc = sim.session.m.game.lblPartitePC;
+        const bool inCorso = sim.session.m.game.lblPartitaInCorso || g == 0;
+        GameResult r = sim.playGame();
+        if (r.pointsH != 60) continue;
         trovato = true;
-        EXPECT_EQ(r.puntiPC, 60);
-        EXPECT_EQ(r.vincitore, Who::Nobody);
+        EXPECT_EQ(r.pointsPC, 60);
+        EXPECT_EQ(r.winner, Who::Nobody);
         if (inCorso) {
-            EXPECT_EQ(sim.w.m.game.lblPartiteH, h);
-            EXPECT_EQ(sim.w.m.game.lblPartitePC, pc);
+            EXPECT_EQ(sim.session.m.game.lblPartiteH, h);
+            EXPECT_EQ(sim.session.m.game.lblPartitePC, pc);
         }
-        EXPECT_FALSE(sim.w.t.TimerBandiera.enabled());
-        EXPECT_FALSE(sim.w.m.window.ImgBandiera[1].Visible || sim.w.m.window.ImgBandiera[2].Visible);
-        EXPECT_TRUE(sim.w.m.game.lblPartitaInCorso);
+        EXPECT_FALSE(sim.session.t.TimerBandiera.enabled());
+        EXPECT_FALSE(sim.session.m.window.ImgBandiera[1].Visible || sim.session.m.window.ImgBandiera[2].Visible);
+        EXPECT_TRUE(sim.session.m.game.lblPartitaInCorso);
     }
     EXPECT_TRUE(trovato) << "no 60-60 game in 800";
 }
 
 TEST(Game, TheCeremonyShowsTheWinnersFlagThenTheEndPanel) {
-    Tavolo t(1, {{opz::Cerimonia, "Al termine di ogni Gioco"}});
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Tavolo t(1, {{index(Option::Ceremony), "Al termine di ogni Gioco"}});
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     t.w.m.cards.lblSeme[7] = 'b';
     preparaPresa(t, "2d", "Ad", Who::H, 0, 55);
     t.w.flow.TimerEffettuaLaPresa_Timer();
@@ -340,9 +316,9 @@ TEST(EndPanel, TextsWhileTheMatchGoesOn) {
     EXPECT_TRUE(f.fraPannello[1].Visible);
     EXPECT_EQ(f.lblComandi[menu::Partita], colour::GREEN);
     // The end of a game frees the option of its end, but not those of the match.
-    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusioneGioco], colour::LIGHT_GREEN);
-    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::Abilita], colour::PINK);
-    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusionePartita], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[index(Option::GameEnd)], colour::LIGHT_GREEN);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[index(Option::Level)], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[index(Option::MatchEnd)], colour::PINK);
     // The final score is shown whatever the points option says.
     EXPECT_TRUE(f.lblPuntiHVista.Visible && f.lblPuntiPCVista.Visible);
 }
@@ -369,8 +345,8 @@ TEST(EndPanel, EnterIsIgnoredWhileASoundMustNotBeCut) {
 }
 
 TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
-    Tavolo t(4, {{opz::Animazione, "Lenta"}});
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Tavolo t(4, {{index(Option::CardAnimation), "Lenta"}});
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     const Model prima = t.w.m;
     for (int i : {0, 1, 2, 3, 7, 8, 9, -1}) t.w.ImgCarta_Click(i);
     EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 0);
@@ -381,8 +357,8 @@ TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
     EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 5);
     EXPECT_TRUE(t.w.t.TimerAnimazionecarteH.enabled());
     // The first card of a game locks the end-of-game option; the match options too.
-    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::ConclusioneGioco], colour::PINK);
-    EXPECT_EQ(t.w.m.options.lblVoceColore[opz::Abilita], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[index(Option::GameEnd)], colour::PINK);
+    EXPECT_EQ(t.w.m.options.lblVoceColore[index(Option::Level)], colour::PINK);
     t.w.ImgCarta_Click(4);  // while the first card is moving
     EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 5);
     // Six steps of 80 ms bring the card to the table.
@@ -394,14 +370,14 @@ TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
 }
 
 TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
-    Tavolo t(8, {{opz::ConclusioneGioco, FINO_ALLA_FINE}, {opz::VelocitaRisposta, "Molto Lenta"}});
+    Tavolo t(8, {{index(Option::GameEnd), FINO_ALLA_FINE}, {index(Option::ResponseSpeed), "Molto Lenta"}});
     std::vector<int> pause;
     bool prima = false;
     for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
         bool ora = t.w.t.TimerAttesaDelPCaMuovere.enabled();
         if (ora && !prima) pause.push_back(t.w.t.TimerAttesaDelPCaMuovere.interval());
         prima = ora;
-        if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+        if (t.humanToPlay()) t.w.ImgCarta_Click(t.primaCartaUmana());
         else ASSERT_TRUE(t.h.scheduler.step());
     }
     ASSERT_EQ(pause.size(), 20u);
@@ -418,10 +394,10 @@ TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
 TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
     bool visto = false;
     for (uint64_t seed = 1; seed < 40 && !visto; ++seed) {
-        Tavolo t(seed, {{opz::ConclusioneGioco, FINO_ALLA_FINE}});
+        Tavolo t(seed, {{index(Option::GameEnd), FINO_ALLA_FINE}});
         int64_t giocataPC = -1;
         for (int guard = 0; guard < 100000 && !t.fineVisibile(); ++guard) {
-            if (t.turnoUmano()) t.w.ImgCarta_Click(t.primaCartaUmana());
+            if (t.humanToPlay()) t.w.ImgCarta_Click(t.primaCartaUmana());
             else ASSERT_TRUE(t.h.scheduler.step());
             const int d = t.w.m.game.lblNumeroCarteRimaste;
             if (d == -5 && giocataPC < 0 && t.w.m.game.lblTurnoDiGioco == Who::PC) giocataPC = t.h.scheduler.nowMs();
@@ -436,8 +412,8 @@ TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
 }
 
 TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
-    Tavolo t(6, {{opz::PresaAutomatica, "No"}});
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Tavolo t(6, {{index(Option::AutoTaking), "No"}});
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
     t.w.ImgCarta_Click(4);
     ASSERT_TRUE(t.finche([&] { return t.w.m.window.cmdEffettuaLaPresa.Visible; }));
@@ -454,24 +430,24 @@ TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
 }
 
 TEST(Deal, TheDeckAndTheComputersHandShowTheBackDesign) {
-    Tavolo t(3, {{opz::MotivoRetro, "Rombi"}, {opz::GraficaCasuale, "No"}});
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    Tavolo t(3, {{index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     for (int s : {1, 2, 3, 8}) {
         EXPECT_EQ(t.w.m.window.ImgCarta[s].Picture, "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
-        EXPECT_EQ(t.w.m.window.ShpCarta[s].BackColor, coloreRetro("Grigio cemento")) << s;
+        EXPECT_EQ(t.w.m.window.ShpCarta[s].BackColor, backColour("Grigio cemento")) << s;
     }
 }
 
 TEST(StartUp, RandomGraphicsUnlessOptionZeroIsNo) {
-    Tavolo fisso(4, {{opz::GraficaCasuale, "No"}});
-    EXPECT_EQ(fisso.w.m.options[opz::ColoreTavolo], "Rosso mattone");
-    EXPECT_EQ(fisso.w.m.window.coloreTavolo, coloreTavolo("Rosso mattone"));
+    Tavolo fisso(4, {{index(Option::RandomGraphics), "No"}});
+    EXPECT_EQ(fisso.w.m.options.text(Option::TableColour), "Rosso mattone");
+    EXPECT_EQ(fisso.w.m.window.coloreTavolo, tableColour("Rosso mattone"));
     // Drawn at random: over a few start-ups the table colour changes, and the window paints what the option says.
     std::set<std::string> visti;
     for (uint64_t seed = 1; seed <= 6; ++seed) {
-        Tavolo t(seed, {{opz::GraficaCasuale, "All'inizio della Partita"}});
-        visti.insert(t.w.m.options[opz::ColoreTavolo]);
-        EXPECT_EQ(t.w.m.window.coloreTavolo, coloreTavolo(t.w.m.options[opz::ColoreTavolo]));
+        Tavolo t(seed, {{index(Option::RandomGraphics), "All'inizio della Partita"}});
+        visti.insert(t.w.m.options.text(Option::TableColour));
+        EXPECT_EQ(t.w.m.window.coloreTavolo, tableColour(t.w.m.options.text(Option::TableColour)));
     }
     EXPECT_GT(visti.size(), 1u);
 }

@@ -6,7 +6,8 @@
 #include <random>
 #include <set>
 
-#include "game/simulazione.h"
+#include "session/simulation.h"
+#include "support/test_main.h"
 
 using namespace zelvo;
 
@@ -73,45 +74,45 @@ void controllaRegistro(const Model& m, int prese, bool finoAllaFine) {
 
 TEST(WholeGames, PlayedToTheLastTrick) {
     SimulationSettings imp;
-    imp.seme = 2026;
-    imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
+    imp.seed = 2026;
+    imp.options[index(Option::GameEnd)] = "Fino all'ultima presa";
     Simulation sim(imp);
     const int n = giochiDaProvare(1500);
     long long totH = 0, totPC = 0;
     for (int g = 0; g < n; ++g) {
-        GameResult r = sim.giocaUnGioco();
-        ASSERT_EQ(r.prese, 20) << "game " << g;
-        ASSERT_EQ(r.puntiH + r.puntiPC, 120) << "game " << g;
-        EXPECT_EQ(sim.w.m.game.lblNumeroCarteRimaste, -6);
-        EXPECT_EQ(r.vincitore, r.puntiPC > 60 ? Who::PC : r.puntiH > 60 ? Who::H : Who::Nobody);
-        controllaRegistro(sim.w.m, r.prese, true);
+        GameResult r = sim.playGame();
+        ASSERT_EQ(r.tricks, 20) << "game " << g;
+        ASSERT_EQ(r.pointsH + r.pointsPC, 120) << "game " << g;
+        EXPECT_EQ(sim.session.m.game.lblNumeroCarteRimaste, -6);
+        EXPECT_EQ(r.winner, r.pointsPC > 60 ? Who::PC : r.pointsH > 60 ? Who::H : Who::Nobody);
+        controllaRegistro(sim.session.m, r.tricks, true);
         if (HasFatalFailure()) return;
-        totH += r.puntiH;
-        totPC += r.puntiPC;
+        totH += r.pointsH;
+        totPC += r.pointsPC;
     }
     EXPECT_EQ(totH + totPC, 120LL * n);
 }
 
 TEST(WholeGames, EndingAsSoonAsASidePassesSixty) {
     SimulationSettings imp;
-    imp.seme = 61;
-    imp.opzioni[opz::ConclusioneGioco] = "Appena uno supera 60 punti";
-    imp.opzioni[opz::Animazione] = "Veloce";
+    imp.seed = 61;
+    imp.options[index(Option::GameEnd)] = "Appena uno supera 60 punti";
+    imp.options[index(Option::CardAnimation)] = "Veloce";
     Simulation sim(imp);
     const int n = giochiDaProvare(500);
     for (int g = 0; g < n; ++g) {
-        GameResult r = sim.giocaUnGioco();
-        ASSERT_GE(r.prese, 1);
-        ASSERT_LE(r.prese, 20);
-        if (r.prese < 20) {
+        GameResult r = sim.playGame();
+        ASSERT_GE(r.tricks, 1);
+        ASSERT_LE(r.tricks, 20);
+        if (r.tricks < 20) {
             // It stopped early: exactly the trick that took a side past 60.
-            EXPECT_TRUE(r.puntiPC > 60 || r.puntiH > 60) << "game " << g;
-            const auto& d = sim.w.m.data.lblDati;
-            const int prima = r.prese == 1 ? 0 : std::max(std::stoi(d[cells::pcPoints(r.prese - 1)].Caption),
-                                                             std::stoi(d[cells::humanPoints(r.prese - 1)].Caption));
+            EXPECT_TRUE(r.pointsPC > 60 || r.pointsH > 60) << "game " << g;
+            const auto& d = sim.session.m.data.lblDati;
+            const int prima = r.tricks == 1 ? 0 : std::max(std::stoi(d[cells::pcPoints(r.tricks - 1)].Caption),
+                                                             std::stoi(d[cells::humanPoints(r.tricks - 1)].Caption));
             EXPECT_LE(prima, 60) << "game " << g;
         }
-        controllaRegistro(sim.w.m, r.prese, false);
+        controllaRegistro(sim.session.m, r.tricks, false);
         if (HasFatalFailure()) return;
     }
 }
@@ -126,12 +127,12 @@ TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
     const char* const fine[] = {"Appena uno supera 60 punti", "Fino all'ultima presa"};
     for (int run = 0; run < partite; ++run) {
         Headless h(rng());
-        Principale w(h.piattaforma);
-        w.m.options.lblOpzione[opz::PresaAutomatica] = presa[run % 3];
-        w.m.options.lblOpzione[opz::Animazione] = anim[(run / 3) % 3];
-        w.m.options.lblOpzione[opz::ConclusioneGioco] = fine[run % 2];
-        w.m.options.lblOpzione[opz::ConclusionePartita] = "Al meglio di 3 Giochi";
-        w.m.options.lblOpzione[opz::Cerimonia] = run % 4 == 0 ? "Al termine di ogni Gioco" : "No";
+        TestMain w(h.piattaforma);
+        w.m.options.text(Option::AutoTaking) = presa[run % 3];
+        w.m.options.text(Option::CardAnimation) = anim[(run / 3) % 3];
+        w.m.options.text(Option::GameEnd) = fine[run % 2];
+        w.m.options.text(Option::MatchEnd) = "Al meglio di 3 Giochi";
+        w.m.options.text(Option::Ceremony) = run % 4 == 0 ? "Al termine di ogni Gioco" : "No";
         w.Form_Load();
         int giochiFiniti = 0;
         int64_t inizioGioco = 0;

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "platform/headless.h"
-#include "ui/principale.h"
+#include "support/test_main.h"
 
 namespace zelvo::test {
 
@@ -27,7 +27,7 @@ struct Tavolo {
         return true;
     }
 
-    bool turnoUmano() const {
+    bool humanToPlay() const {
         const GameAndMatch& g = w.m.game;
         return g.lblAChiTocca == Who::H && g.lblPuoiGiocare && g.lblGiocoInCorso &&
                g.lblNumeroCarteRimaste > -4 && !w.t.TimerAnimazionecartePC.enabled();
@@ -43,7 +43,7 @@ struct Tavolo {
     bool giocaFinoAllaFine() {
         for (int guard = 0; guard < 10000; ++guard) {
             if (w.m.window.fraFineGioco.Visible) return true;
-            if (turnoUmano()) {
+            if (humanToPlay()) {
                 w.ImgCarta_Click(primaCartaUmana());
                 continue;
             }
@@ -68,7 +68,7 @@ struct Tavolo {
     }
 
     Headless h;
-    Principale w;
+    TestMain w;
 };
 
 }  // namespace zelvo::test

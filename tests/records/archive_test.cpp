@@ -31,24 +31,24 @@ TEST(Archivio, TheProposedName) {
                 {99, 1, false, "099-01.txt"}};
     for (const auto& c : casi) {
         Banco b;
-        b.w->m.game.lblTotalePartite = c.totale;
+        b.w->m.records.lblTotalePartite = c.totale;
         b.w->m.game.lblNumeroGioco = c.gioco;
         b.w->m.game.lblPartitaInCorso = c.inCorso;
-        EXPECT_EQ(b.w->records.nomeProposto(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
+        EXPECT_EQ(b.w->archive.proposedName(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
     }
 }
 
 // Loads a game file through the open dialog.
 void apri(Banco& b, const std::string& file) {
     b.dialoghi.rispondi(file);
-    b.w->records.cmdLoad();
+    b.w->archive.cmdLoad();
 }
 
 TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
     Banco b;
     scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
     apri(b, b.archivio(GOLDEN));
-    Principale& w = *b.w;
+    TestMain& w = *b.w;
     ASSERT_EQ(b.dialoghi.richieste().size(), 1u);
     EXPECT_FALSE(b.dialoghi.richieste()[0].salva);
     EXPECT_EQ(b.dialoghi.richieste()[0].percorso, b.cartella.percorso + "/utente/Archivio");
@@ -77,7 +77,7 @@ TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
     apri(b, b.archivio(GOLDEN));
     b.h.scheduler.advance(50);
     b.dialoghi.rispondi(b.archivio("copia.txt"));
-    b.w->records.SalvaGioco();
+    b.w->archive.SalvaGioco();
     EXPECT_EQ(leggiFile(b.archivio("copia.txt")), golden(GOLDEN));
     const auto& r = b.dialoghi.richieste().back();
     EXPECT_TRUE(r.salva);
@@ -87,13 +87,13 @@ TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
 
 TEST(Archivio, AGamePlayedAndSavedComesBackCellForCell) {
     Banco b;
-    Principale& w = *b.w;
+    TestMain& w = *b.w;
     w.m.playerName = "Anna";
     w.Form_Load();
     ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b));
-    EXPECT_EQ(w.records.nomeProposto(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
+    EXPECT_EQ(w.archive.proposedName(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
     b.dialoghi.rispondi(b.archivio("001-01.txt"));
-    w.records.SalvaGioco();
+    w.archive.SalvaGioco();
     const std::string salvato = leggiFile(b.archivio("001-01.txt"));
     EXPECT_EQ(std::count(salvato.begin(), salvato.end(), '\n'), 268);
 
@@ -110,8 +110,8 @@ TEST(Archivio, AGamePlayedAndSavedComesBackCellForCell) {
 TEST(Archivio, ACancelledDialogChangesNothing) {
     Banco b;
     b.w->m.data.lblDati[20].Caption = "Ad";
-    b.w->records.SalvaGioco();   // no answer queued: cancelled
-    b.w->records.cmdLoad();
+    b.w->archive.SalvaGioco();   // no answer queued: cancelled
+    b.w->archive.cmdLoad();
     ASSERT_EQ(b.dialoghi.richieste().size(), 2u);
     // Both dialogs open in a folder that is there, even on the first run; no file is written.
     EXPECT_EQ(std::filesystem::path(b.dialoghi.richieste()[0].percorso).parent_path(),
@@ -188,7 +188,7 @@ TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
             b.dialoghi.rispondi(b.archivio(GOLDEN));
             auto save = [&] {
                 b.fs.faultAt(k, fault);
-                b.w->records.SalvaGioco();
+                b.w->archive.SalvaGioco();
             };
             if (fault == Fault::Kill ? prova::ranToEnd(save) : (save(), b.fs.steps() < k)) break;
             ++interruptions;
@@ -196,7 +196,7 @@ TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
             auto g = formati::leggiGioco(bytes);
             ASSERT_TRUE(g);
             EXPECT_TRUE(bytes == golden(GOLDEN) || g->testo[1] == "Altro");
-            b.w->records.CaricaAlbo();  // the next start
+            b.w->hallOfFame.CaricaAlbo();  // the next start
             EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
         }
     }

@@ -157,8 +157,8 @@ TEST(MotoreAlbo, TheMatchesAreCountedAsTheGameCountsThem) {
         prova::Banco b;
         if (cs.partite) scriviFile(b.dati("ZlvPart.txt"), *cs.partite);
         if (cs.albo) scriviFile(b.dati("ZlvAlbo.txt"), *cs.albo);
-        b.w->records.CaricaAlbo();
-        ASSERT_EQ(b.w->m.game.lblTotalePartite, cs.partiteAttese);
+        b.w->hallOfFame.CaricaAlbo();
+        ASSERT_EQ(b.w->m.records.lblTotalePartite, cs.partiteAttese);
         Esito e = esegui("records " + b.cartella.percorso + "/utente/Dati");
         ASSERT_EQ(e.codice, 0) << e.errori;
         auto j = nlohmann::json::parse(e.uscita);

@@ -18,7 +18,7 @@
 #include "platform/files_headless.h"
 #include "platform/headless.h"
 #include "platform/media.h"
-#include "ui/principale.h"
+#include "support/test_main.h"
 
 namespace zelvo::prova {
 
@@ -84,7 +84,7 @@ struct Banco {
         h.piattaforma.files = &fs;
         h.piattaforma.dialogs = &dialoghi;
         h.piattaforma.media = &media;
-        w = std::make_unique<Principale>(h.piattaforma);
+        w = std::make_unique<TestMain>(h.piattaforma);
     }
     std::string dati(const std::string& nome) const { return cartella.percorso + "/utente/Dati/" + nome; }
     std::string archivio(const std::string& nome) const { return cartella.percorso + "/utente/Archivio/" + nome; }
@@ -103,13 +103,13 @@ struct Banco {
     FileSystemDiProva fs;
     DialoghiDiProva dialoghi;
     RegistroMedia media;
-    std::unique_ptr<Principale> w;
+    std::unique_ptr<TestMain> w;
 };
 
 // Plays the game to its end, the human clicking the first card of the hand
 // each time (the last one when `dallUltima`).
 inline void giocaFinoAllaFine(Banco& b, bool dallUltima = false) {
-    Principale& w = *b.w;
+    TestMain& w = *b.w;
     for (int passi = 0; passi < 200000 && !w.m.window.fraFineGioco.Visible; ++passi) {
         if (w.m.game.lblPuoiGiocare && w.m.game.lblAChiTocca == Who::H && !w.t.TimerDistribuisciCarte.enabled())
             for (int k = 0; k < 3; ++k) {

@@ -190,7 +190,7 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dati + f, golden(f));
         put(dati + cs.file, cs.thing, cs.thing == Thing::Huge ? golden(cs.file) : cs.bytes);
         const RecordFilesLoad l = loadRecords(files, NOW);
-        EXPECT_EQ(l.data.ranking.righe[1].nome, cs.rankingKept ? "Anna" : "");
+        EXPECT_EQ(l.data.ranking.righe[1].name, cs.rankingKept ? "Anna" : "");
         EXPECT_EQ(l.data.ranking.sconfitte[2], cs.rankingKept ? "1" : "0");
         EXPECT_EQ(l.data.entries.size(), cs.entries);
         EXPECT_FALSE(l.saveBlocked);

@@ -13,63 +13,63 @@ using prova::leggiFile;
 using prova::scriviFile;
 
 // The end of a match as the game leaves it for the records.
-void fineMatch(Principale& w, const std::string& nome, bool vinceH, int gH, int gPC,
+void fineMatch(TestMain& w, const std::string& nome, bool vinceH, int gH, int gPC,
                const char* livello = "Alta (Livello B)", bool sbirciata = false) {
     w.m.window.lblH.Caption = nome;
     w.m.window.lblH.opaca = vinceH;
     w.m.window.lblPC.opaca = !vinceH;
     w.m.game.lblPartiteH = gH;
     w.m.game.lblPartitePC = gPC;
-    w.m.options.lblOpzione[opz::Abilita] = livello;
+    w.m.options.lblOpzione[index(Option::Level)] = livello;
     w.m.game.lblSbirciata = sbirciata;
-    w.records.AggiornaClassifica();
+    w.hallOfFame.AggiornaClassifica();
 }
 
 struct R {
     std::string nome;
-    int vinte, perse;
+    int won, lost;
 };
 
 void metti(RecordsState& s, const std::vector<R>& righe) {
     for (int i = 1; i <= 10; ++i) s.classifica[i] = {};
     for (size_t i = 0; i < righe.size(); ++i) {
         auto& r = s.classifica[i + 1];
-        r.nome = righe[i].nome;
-        r.vinte = std::to_string(righe[i].vinte);
-        r.perse = std::to_string(righe[i].perse);
-        r.data = "01/01/2026";
-        r.posizioneVisibile = r.vinteVisibile = r.perseVisibile = true;
+        r.name = righe[i].nome;
+        r.won = std::to_string(righe[i].won);
+        r.lost = std::to_string(righe[i].lost);
+        r.date = "01/01/2026";
+        r.positionShown = r.wonShown = r.lostShown = true;
     }
 }
 
 std::vector<R> leggi(const RecordsState& s) {
     std::vector<R> v;
     for (int i = 1; i <= 10; ++i)
-        if (!s.classifica[i].nome.empty())
-            v.push_back({s.classifica[i].nome, std::stoi(s.classifica[i].vinte), std::stoi(s.classifica[i].perse)});
+        if (!s.classifica[i].name.empty())
+            v.push_back({s.classifica[i].name, std::stoi(s.classifica[i].won), std::stoi(s.classifica[i].lost)});
     return v;
 }
 
 std::string testoDi(const std::vector<R>& v) {
     std::string s;
-    for (const auto& r : v) s += r.nome + " " + std::to_string(r.vinte) + "-" + std::to_string(r.perse) + "; ";
+    for (const auto& r : v) s += r.nome + " " + std::to_string(r.won) + "-" + std::to_string(r.lost) + "; ";
     return s;
 }
 
 TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
     Banco b;
-    Principale& w = *b.w;
+    TestMain& w = *b.w;
     fineMatch(w, "Anna", true, 3, 1);
     EXPECT_EQ(testoDi(leggi(w.m.records)), "Anna 1-0; ZELVO 0-1; ");
-    EXPECT_TRUE(w.m.records.classifica[1].evidenziata);
-    EXPECT_FALSE(w.m.records.classifica[2].evidenziata);
+    EXPECT_TRUE(w.m.records.classifica[1].highlighted);
+    EXPECT_FALSE(w.m.records.classifica[2].highlighted);
     EXPECT_EQ(w.m.records.lblSconfittePCVariLivelli[2], "1");
     EXPECT_EQ(w.m.records.lblNomeVincitorePartita, "Anna");
     ASSERT_EQ(w.m.records.LstAlbo.size(), 1u);
     EXPECT_EQ(w.m.records.LstAlbo[0].substr(0, 22), "1)  Anna - ZELVO B    ");
 
-    w.records.SalvaAlbo();
-    EXPECT_EQ(w.m.game.lblTotalePartite, 1);
+    w.hallOfFame.SalvaAlbo();
+    EXPECT_EQ(w.m.records.lblTotalePartite, 1);
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
         EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
 }
@@ -77,9 +77,9 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
 TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
     Banco b;
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
-    b.w->records.CaricaAlbo();
-    EXPECT_EQ(b.w->m.game.lblTotalePartite, 1);
-    EXPECT_EQ(b.w->m.records.classifica[1].nome, "Anna");
+    b.w->hallOfFame.CaricaAlbo();
+    EXPECT_EQ(b.w->m.records.lblTotalePartite, 1);
+    EXPECT_EQ(b.w->m.records.classifica[1].name, "Anna");
     EXPECT_EQ(b.w->m.records.lblSconfittePCVariLivelli[2], "1");
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) std::filesystem::remove(b.dati(f));
     b.w->lblPuntiPC_Click();  // a click on the computer's point total writes them again
@@ -138,7 +138,7 @@ TEST(Classifica, RankingMoves) {
         fineMatch(*b.w, c.nome, c.vinceH, c.vinceH ? 3 : 0, c.vinceH ? 0 : 3);
         EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(c.dopo)) << c.descrizione;
         for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(b.w->m.records.classifica[i].evidenziata, i == c.evidenziata) << c.descrizione << " row " << i;
+            EXPECT_EQ(b.w->m.records.classifica[i].highlighted, i == c.evidenziata) << c.descrizione << " row " << i;
     }
 }
 
@@ -151,13 +151,13 @@ TEST(Classifica, AFullTableKeepsNewcomersOut) {
         metti(b.w->m.records, piena);
         fineMatch(*b.w, "Nuovo", true, 3, 0);
         EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(piena));
-        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.records.classifica[i].evidenziata);
+        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.records.classifica[i].highlighted);
         EXPECT_EQ(b.w->m.records.LstAlbo.size(), 1u);
     }
     {
         // Every row has at least 1 win: a losing newcomer stays out; the winner ZELVO enters.
         std::vector<R> righe = piena;
-        for (auto& r : righe) r.vinte = 1;
+        for (auto& r : righe) r.won = 1;
         Banco b;
         metti(b.w->m.records, righe);
         fineMatch(*b.w, "Nuovo", false, 0, 3);
@@ -206,7 +206,7 @@ TEST(Albo, TheFourFormsOfAnEntry) {
         {true, false, 0, "12)  Anna - ZELVO    3-1   9/3/26  7:05"},
     };
     for (const auto& c : casi)
-        EXPECT_EQ(voceAlbo(12, c.vinceH, c.sbirciata, "Anna", c.livello, c.vinceH ? 3 : 3, 1, d), c.atteso);
+        EXPECT_EQ(registerEntry(12, c.vinceH, c.sbirciata, "Anna", c.livello, c.vinceH ? 3 : 3, 1, d), c.atteso);
 }
 
 TEST(Albo, MinutesUnderTenHaveTwoDigitsInTheEntryAndTheHeading) {
@@ -227,15 +227,15 @@ TEST(Albo, EntriesAreNumberedAfterTheLastOne) {
     EXPECT_EQ(l[0].substr(0, 3), "1) ");
     EXPECT_EQ(l[1].substr(0, 14), "2)  ZELVO B - ");
     EXPECT_EQ(l[2].substr(0, 3), "3) ");
-    b.w->records.SalvaAlbo();
+    b.w->hallOfFame.SalvaAlbo();
     EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), "3\r\n");
-    EXPECT_EQ(b.w->m.game.lblTotalePartite, 3);
+    EXPECT_EQ(b.w->m.records.lblTotalePartite, 3);
 }
 
 TEST(AlboAffidabile, MissingFilesStartEmpty) {
     Banco b;
-    b.w->records.CaricaAlbo();
-    EXPECT_EQ(b.w->m.game.lblTotalePartite, 0);
+    b.w->hallOfFame.CaricaAlbo();
+    EXPECT_EQ(b.w->m.records.lblTotalePartite, 0);
     EXPECT_TRUE(b.w->m.records.LstAlbo.empty());
     EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Dati").size(), 0u);
 }
@@ -247,13 +247,13 @@ TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
     Banco b;
     scriviFile(b.dati("ZlvClass.txt"), "rotto\r\n");
     b.fs.faultAt(1, FileSystemDiProva::Fault::Fail);  // the rename that puts it aside
-    b.w->records.CaricaAlbo();
+    b.w->hallOfFame.CaricaAlbo();
     EXPECT_TRUE(b.w->m.records.alboNonSalvabile);
     fineMatch(*b.w, "Anna", true, 3, 1);
-    b.w->records.SalvaAlbo();
+    b.w->hallOfFame.SalvaAlbo();
     EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), "rotto\r\n");
     EXPECT_FALSE(std::filesystem::exists(b.dati("ZlvAlbo.txt")));
-    EXPECT_EQ(b.w->m.game.lblTotalePartite, 1);
+    EXPECT_EQ(b.w->m.records.lblTotalePartite, 1);
 }
 
 TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
@@ -262,8 +262,8 @@ TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
     scriviFile(b.contenuto("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
     b.w->Form_Load();
     EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
-    EXPECT_EQ(b.w->m.records.classifica[1].nome, "Anna");
-    EXPECT_FALSE(b.w->m.records.classifica[1].evidenziata);
+    EXPECT_EQ(b.w->m.records.classifica[1].name, "Anna");
+    EXPECT_FALSE(b.w->m.records.classifica[1].highlighted);
     EXPECT_EQ(b.w->m.records.lblNomeCarteOpzionali, "Toscane");
 }
 

@@ -11,7 +11,7 @@ using prova::golden;
 using prova::scriviFile;
 
 // The card lying in the middle of the table on a side, "" when none.
-std::string alCentro(const Principale& w, bool pc) {
+std::string alCentro(const TestMain& w, bool pc) {
     const int primo = pc ? 1 : 4;
     for (int s = primo; s < primo + 3; ++s)
         if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top == place::TOP_TRICK)
@@ -19,7 +19,7 @@ std::string alCentro(const Principale& w, bool pc) {
     return "";
 }
 
-std::vector<std::string> mano(const Principale& w, bool pc) {
+std::vector<std::string> mano(const TestMain& w, bool pc) {
     std::vector<std::string> v;
     const int primo = pc ? 1 : 4;
     for (int s = primo; s < primo + 3; ++s)
@@ -31,7 +31,7 @@ std::vector<std::string> mano(const Principale& w, bool pc) {
 
 // The whole review, press by press, checked against the grid it replays.
 void rivediTutto(Banco& b, int presePreviste) {
-    Principale& w = *b.w;
+    TestMain& w = *b.w;
     const auto& d = w.m.data.lblDati;
     bool pcInizia = d[8].BackColor == colour::RED;
     int pressioni = 0;
@@ -40,18 +40,18 @@ void rivediTutto(Banco& b, int presePreviste) {
         const std::string cartaPC = d[cells::pcCard(k)].Caption, cartaH = d[cells::humanCard(k)].Caption;
         ASSERT_EQ(w.m.game.lblManche, k);
         // The leader, then the follower.
-        w.records.cmdScegliManche();
+        w.review.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, pcInizia), pcInizia ? cartaPC : cartaH);
         EXPECT_EQ(alCentro(w, !pcInizia), "");
         EXPECT_EQ(d[pcInizia ? cells::pcCard(k) : cells::humanCard(k)].ForeColor, colour::RED);
         EXPECT_EQ(d[10].BackColor, colour::WHITE);
-        w.records.cmdScegliManche();
+        w.review.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, !pcInizia), pcInizia ? cartaH : cartaPC);
         EXPECT_EQ(d[10].BackColor, colour::YELLOW);
         // The taking.
-        w.records.cmdScegliManche();
+        w.review.cmdScegliManche();
         ++pressioni;
         EXPECT_EQ(alCentro(w, true), "");
         EXPECT_EQ(alCentro(w, false), "");
@@ -68,7 +68,7 @@ void rivediTutto(Banco& b, int presePreviste) {
         if (k + 1 <= 18 && k < presePreviste) {
             EXPECT_EQ(w.m.records.lblContaDati, 4);
             const int prima = w.m.game.lblNumeroCarteRimaste;
-            w.records.cmdScegliManche();
+            w.review.cmdScegliManche();
             ++pressioni;
             auto hPC = mano(w, true), hH = mano(w, false);
             EXPECT_NE(std::find(hPC.begin(), hPC.end(), d[cells::pcDraw(k + 1)].Caption), hPC.end());
@@ -93,14 +93,14 @@ void rivediTutto(Banco& b, int presePreviste) {
 void carica(Banco& b) {
     scriviFile(b.archivio("007-02.txt"), golden("007-02.txt"));
     b.dialoghi.rispondi(b.archivio("007-02.txt"));
-    b.w->records.cmdLoad();
+    b.w->archive.cmdLoad();
     b.h.scheduler.advance(50);
 }
 
 TEST(Analisi, TheSetUpLaysOutTheDealFaceUp) {
     Banco b;
     carica(b);
-    const Principale& w = *b.w;
+    const TestMain& w = *b.w;
     const Window& f = w.m.window;
     const int left[] = {0, 3600, 5400, 7200, 3600, 5400, 7200};
     for (int s = 1; s <= 6; ++s) {
@@ -130,10 +130,10 @@ TEST(Analisi, AGameFilePlaysToFineAnalisiThenPressesDoNothingUntilItStartsAgain)
     EXPECT_FALSE(b.w->m.window.lblH.opaca);
     const auto prima = b.w->m.window.ImgCarta;
     const int punti = b.w->m.game.lblPuntiPC;
-    for (int i = 0; i < 5; ++i) b.w->records.cmdScegliManche();
+    for (int i = 0; i < 5; ++i) b.w->review.cmdScegliManche();
     EXPECT_EQ(b.w->m.game.lblPuntiPC, punti);
     for (int s = 1; s <= 8; ++s) EXPECT_EQ(b.w->m.window.ImgCarta[s].Visible, prima[s].Visible);
-    b.w->records.cmdInizioAnalisi();
+    b.w->review.cmdInizioAnalisi();
     EXPECT_TRUE(b.w->m.window.cmdScegliManche.focus);
     EXPECT_TRUE(b.w->m.data.lblDati[14].Caption.empty());
     rivediTutto(b, 20);
@@ -142,7 +142,7 @@ TEST(Analisi, AGameFilePlaysToFineAnalisiThenPressesDoNothingUntilItStartsAgain)
 TEST(Analisi, WhenTheComputerLedTheFirstPressMovesOneOfItsCards) {
     Banco b;
     carica(b);
-    b.w->records.cmdScegliManche();
+    b.w->review.cmdScegliManche();
     EXPECT_EQ(alCentro(*b.w, true), "Fd");
     EXPECT_EQ(b.w->m.data.lblDati[11].BackColor, colour::RED);
     EXPECT_EQ(b.w->m.data.lblDati[9].Caption, "1");
@@ -155,8 +155,8 @@ TEST(Analisi, WhenTheHumanLedTheFirstPressMovesOneOfTheHumansCards) {
     Banco b;
     carica(b);
     b.w->m.data.lblDati[8].BackColor = colour::PINK;
-    b.w->records.cmdInizioAnalisi();
-    b.w->records.cmdScegliManche();
+    b.w->review.cmdInizioAnalisi();
+    b.w->review.cmdScegliManche();
     EXPECT_EQ(b.w->m.data.lblDati[12].BackColor, colour::PINK);
     EXPECT_EQ(alCentro(*b.w, false), "As");
     EXPECT_EQ(b.w->m.data.lblDati[10].Caption, "4");
@@ -186,12 +186,12 @@ TEST(Analisi, AGameThatEndedEarlyEndsItsReviewEarly) {
 TEST(Analisi, TheGameJustPlayedIsReviewedCardForCard) {
     for (uint64_t seme : {3u, 8u, 21u}) {
         Banco b(seme);
-        Principale& w = *b.w;
+        TestMain& w = *b.w;
         w.Form_Load();
         ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b, true));
         int prese = 0;
         while (prese < 20 && !w.m.data.lblDati[cells::pcCard(prese + 1)].Caption.empty()) ++prese;
-        w.records.cmdInizioAnalisi();
+        w.review.cmdInizioAnalisi();
         rivediTutto(b, prese);
     }
 }
@@ -200,9 +200,9 @@ TEST(Analisi, ADamagedGridStopsTheReviewWithAMessage) {
     Banco b;
     carica(b);
     b.w->m.data.lblDati[cells::pcCard(1)].Caption = "Xx";
-    b.w->records.cmdScegliManche();
+    b.w->review.cmdScegliManche();
     EXPECT_EQ(b.w->m.data.lblDati[14].Caption, "Analisi interrotta: carta non trovata nella mano");
-    b.w->records.cmdScegliManche();
+    b.w->review.cmdScegliManche();
     EXPECT_EQ(alCentro(*b.w, false), "");
 }
 
@@ -220,7 +220,7 @@ std::string genere(const std::string& file) {
 TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
     struct Caso {
         const char* nome;
-        int prese;
+        int tricks;
         const char* fine;
     } casi[] = {
         {"the computer wins 64 to 56", 20, "GodSave.wav"},
@@ -233,33 +233,33 @@ TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
         SCOPED_TRACE(c.nome);
         Banco b;
         carica(b);
-        Principale& w = *b.w;
+        TestMain& w = *b.w;
         auto& d = w.m.data.lblDati;
-        if (c.prese == 20 && std::string(c.fine) == "presa")
+        if (c.tricks == 20 && std::string(c.fine) == "presa")
             d[cells::pcPoints(20)].Caption = d[cells::humanPoints(20)].Caption = "60";
-        if (c.prese < 20) {
-            for (int k = c.prese + 1; k <= 20; ++k)
+        if (c.tricks < 20) {
+            for (int k = c.tricks + 1; k <= 20; ++k)
                 for (int cella : {cells::pcCard(k), cells::humanCard(k), cells::pcPoints(k), cells::humanPoints(k)})
                     d[cella].Caption.clear();
-            for (int k = c.prese + 1; k <= 18; ++k) d[cells::pcDraw(k)].Caption = d[cells::humanDraw(k)].Caption = "";
-            d[cells::pcPoints(c.prese)].Caption = "40";
-            d[cells::humanPoints(c.prese)].Caption = "61";
+            for (int k = c.tricks + 1; k <= 18; ++k) d[cells::pcDraw(k)].Caption = d[cells::humanDraw(k)].Caption = "";
+            d[cells::pcPoints(c.tricks)].Caption = "40";
+            d[cells::humanPoints(c.tricks)].Caption = "61";
         }
-        w.m.options.lblOpzione[opz::Noises] = "Si";
-        w.m.options.lblOpzione[opz::AudioAnalisi] = "Come nel Gioco";
+        w.m.options.lblOpzione[index(Option::GameNoises)] = "Si";
+        w.m.options.lblOpzione[index(Option::ReviewAudio)] = "Come nel Gioco";
         // One line per trick: its presses' noises.
         std::string atteso, suonati;
-        for (int k = 1; k <= c.prese; ++k) {
-            atteso += std::to_string(k) + ": carta carta " + (k == c.prese ? c.fine : "presa");
-            if (k + 1 <= 18 && k < c.prese) atteso += " carta";
+        for (int k = 1; k <= c.tricks; ++k) {
+            atteso += std::to_string(k) + ": carta carta " + (k == c.tricks ? c.fine : "presa");
+            if (k + 1 <= 18 && k < c.tricks) atteso += " carta";
             atteso += "\n";
         }
-        for (int k = 1; k <= c.prese; ++k) {
+        for (int k = 1; k <= c.tricks; ++k) {
             suonati += std::to_string(k) + ":";
-            const int pressioni = k + 1 <= 18 && k < c.prese ? 4 : 3;
+            const int pressioni = k + 1 <= 18 && k < c.tricks ? 4 : 3;
             for (int i = 0; i < pressioni; ++i) {
                 const size_t prima = b.media.suonati(Lettore::mmcRumori).size();
-                w.records.cmdScegliManche();
+                w.review.cmdScegliManche();
                 const auto dopo = b.media.suonati(Lettore::mmcRumori);
                 suonati += " " + (dopo.size() == prima + 1 ? genere(dopo.back()) : std::string("silence"));
             }
@@ -274,7 +274,7 @@ TEST(Analisi, LeavingTheReviewStartsTheNextGame) {
     Banco b;
     carica(b);
     b.w->m.sounds.lblInterdiciSuoni = true;
-    b.w->records.cmdTornaAlGioco();
+    b.w->review.cmdTornaAlGioco();
     EXPECT_FALSE(b.w->m.sounds.lblInterdiciSuoni);
     EXPECT_TRUE(b.w->t.TimerDistribuisciCarte.enabled());
     EXPECT_TRUE(b.w->m.data.lblDati[cells::pcCard(1)].Caption.empty());

@@ -16,8 +16,8 @@ const char* const IMPO = "ZlvImpo.txt";
 TEST(SimulationSettings, AGoldenFileLoadsIntoEveryTarget) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
-    Principale& w = *b.w;
-    w.records.CaricaImpostazioni();
+    TestMain& w = *b.w;
+    w.CaricaImpostazioni();
     const Options& o = w.m.options;
     struct Caso {
         int opzione;
@@ -27,7 +27,7 @@ TEST(SimulationSettings, AGoldenFileLoadsIntoEveryTarget) {
                 {0, "No"}, {1, "Caffé"}, {4, "Azzurro bebé"}, {5, "Greche"}, {3, "Napoletane"}, {6, "Media"},
                 {7, "Solo Zelvo"}, {13, "No"}, {2, "Dopo un nuovo Gioco"}, {20, "Come nel Gioco"}, {8, "Spesso"},
                 {9, "Si"}, {10, "Gentleman"}, {11, "Impaziente"}};
-    for (const auto& c : casi) EXPECT_EQ(o[c.opzione], c.valore) << c.opzione;
+    for (const auto& c : casi) EXPECT_EQ(o.lblOpzione[c.opzione], c.valore) << c.opzione;
     EXPECT_EQ(w.t.TimerAttesaDelPCaMuovere.interval(), 1000);
     EXPECT_EQ(w.t.TimerEffettuaLaPresa.interval(), 1550);
     EXPECT_EQ(w.t.TimerAnimazionecartePC.interval(), 45);
@@ -50,15 +50,15 @@ TEST(SimulationSettings, AGoldenFileLoadsIntoEveryTarget) {
 TEST(SimulationSettings, LoadThenSaveGivesTheSameBytes) {
     Banco b;
     scriviFile(b.dati(IMPO), golden(IMPO));
-    b.w->records.CaricaImpostazioni();
+    b.w->CaricaImpostazioni();
     std::filesystem::remove(b.dati(IMPO));
-    b.w->records.SalvaImpostazioni();
+    b.w->SalvaImpostazioni();
     EXPECT_EQ(leggiFile(b.dati(IMPO)), golden(IMPO));
 }
 
 TEST(SimulationSettings, TheInitialValuesMakeTheDesignFile) {
     Banco b;
-    b.w->records.SalvaImpostazioni();
+    b.w->SalvaImpostazioni();
     std::string atteso =
         "\"Massima (Livello A)\"\r\n\"Molto Veloce\"\r\n500\r\n\"No\"\r\n\"No\"\r\n\"Molto Veloce\"\r\n750\r\n"
         "\"Appena uno supera 60 punti\"\r\n\"Al meglio di 4 Giochi\"\r\n1095\r\n1575\r\n#TRUE#\r\n#FALSE#\r\n#TRUE#\r\n"
@@ -73,7 +73,7 @@ TEST(SimulationSettings, TheInitialValuesMakeTheDesignFile) {
 TEST(SimulationSettings, AMissingFileLeavesEveryInitialValue) {
     Banco b;
     Banco riferimento;
-    b.w->records.CaricaImpostazioni();
+    b.w->CaricaImpostazioni();
     EXPECT_EQ(b.w->m.options.lblOpzione, riferimento.w->m.options.lblOpzione);
     EXPECT_EQ(b.w->t.TimerEffettuaLaPresa.interval(), riferimento.w->t.TimerEffettuaLaPresa.interval());
     EXPECT_EQ(b.w->m.records.lblPannelloVisualizzato, "Nessuno");
@@ -91,9 +91,9 @@ TEST(SimulationSettings, LinesThatCannotBeConvertedKeepTheirInitialValue) {
     for (const auto& r : righe) file += r + "\r\n";
     Banco b;
     scriviFile(b.dati(IMPO), file);
-    Principale& w = *b.w;
-    w.records.CaricaImpostazioni();
-    EXPECT_EQ(w.m.options[12], "Alta (Livello B)");
+    TestMain& w = *b.w;
+    w.CaricaImpostazioni();
+    EXPECT_EQ(w.m.options.lblOpzione[12], "Alta (Livello B)");
     EXPECT_EQ(w.t.TimerAttesaDelPCaMuovere.interval(), 500);  // "mille"
     EXPECT_EQ(w.t.TimerEffettuaLaPresa.interval(), 1550);
     EXPECT_EQ(w.m.records.ShpLineaVLeft[2], 1095.f);          // "abc"
@@ -101,26 +101,26 @@ TEST(SimulationSettings, LinesThatCannotBeConvertedKeepTheirInitialValue) {
     EXPECT_TRUE(w.m.records.ShpLineaVVisible[2]);             // "forse"
     EXPECT_TRUE(w.m.records.ShpLineaVVisible[3]);
     EXPECT_EQ(w.m.records.shpPuntiPCLeft[2], 900.f);
-    EXPECT_EQ(w.m.options[1], "Rosso mattone");                 // not Windows-1252
-    EXPECT_EQ(w.m.options[4], "Lavanda");
+    EXPECT_EQ(w.m.options.lblOpzione[1], "Rosso mattone");                 // not Windows-1252
+    EXPECT_EQ(w.m.options.lblOpzione[4], "Lavanda");
     // An unknown caption is kept as it stands.
-    EXPECT_EQ(w.m.options[3], "Opzionali");
+    EXPECT_EQ(w.m.options.lblOpzione[3], "Opzionali");
     EXPECT_EQ(w.t.TimerAnimazionecarteH.interval(), 30);
-    EXPECT_EQ(w.m.options[7], "Solo Zelvo");
+    EXPECT_EQ(w.m.options.lblOpzione[7], "Solo Zelvo");
     // Lines 31 to 43 are missing.
-    EXPECT_EQ(w.m.options[13], "Si");
-    EXPECT_EQ(w.m.options[11], "Assai nervoso");
+    EXPECT_EQ(w.m.options.lblOpzione[13], "Si");
+    EXPECT_EQ(w.m.options.lblOpzione[11], "Assai nervoso");
     EXPECT_EQ(w.m.records.lblPannelloVisualizzato, "Nessuno");
 }
 
 TEST(SimulationSettings, ThePeekFlagStartsAsTheComputersCardsWereShown) {
     for (const char* valore : {"Si", "No"}) {
         Banco b;
-        b.w->m.options.lblOpzione[opz::MostraCarte] = valore;
-        b.w->records.SalvaImpostazioni();
+        b.w->m.options.lblOpzione[index(Option::ShowCards)] = valore;
+        b.w->SalvaImpostazioni();
         Banco b2;
         scriviFile(b2.dati(IMPO), leggiFile(b.dati(IMPO)));
-        b2.w->records.CaricaImpostazioni();
+        b2.w->CaricaImpostazioni();
         EXPECT_EQ(b2.w->m.game.lblSbirciata, std::string(valore) == "Si") << valore;
     }
 }
@@ -133,7 +133,7 @@ TEST(SimulationSettings, TheOpenPanelIsRestoredAtStartUp) {
     for (const auto& c : casi) {
         Banco b;
         b.w->m.records.lblPannelloVisualizzato = c.pannello;
-        b.w->records.SalvaImpostazioni();
+        b.w->SalvaImpostazioni();
         Banco b2;
         scriviFile(b2.dati(IMPO), leggiFile(b.dati(IMPO)));
         b2.w->Form_Load();
@@ -177,7 +177,7 @@ TEST(CarteOpzionali, TheThreeValuesOfTheOptionalDeckFile) {
     for (const auto& c : casi) {
         Banco b;
         scriviFile(b.contenuto("ZlvOpzio.txt"), c.file);
-        b.w->records.CaricaCarteOpzionali();
+        b.w->CaricaCarteOpzionali();
         EXPECT_EQ(b.w->m.records.lblCarteOpzionali, c.carte) << c.file;
         EXPECT_EQ(b.w->m.window.lblBordoCarteOpzionali, c.bordo) << c.file;
         EXPECT_EQ(b.w->m.records.lblNomeCarteOpzionali, c.nome) << c.file;
@@ -186,14 +186,14 @@ TEST(CarteOpzionali, TheThreeValuesOfTheOptionalDeckFile) {
 
 TEST(SimulationSettings, WithoutAFileSystemNothingIsReadOrWritten) {
     Headless h;
-    Principale w(h.piattaforma);
-    w.records.CaricaImpostazioni();
-    w.records.SalvaImpostazioni();
-    w.records.CaricaAlbo();
-    w.records.SalvaAlbo();
-    w.records.SalvaGioco();
-    w.records.cmdLoad();
-    EXPECT_EQ(w.m.options[12], "Massima (Livello A)");
+    TestMain w(h.piattaforma);
+    w.CaricaImpostazioni();
+    w.SalvaImpostazioni();
+    w.hallOfFame.CaricaAlbo();
+    w.hallOfFame.SalvaAlbo();
+    w.archive.SalvaGioco();
+    w.archive.cmdLoad();
+    EXPECT_EQ(w.m.options.lblOpzione[12], "Massima (Livello A)");
     EXPECT_FALSE(w.t.TimerCaricaPartita.enabled());
 }
 

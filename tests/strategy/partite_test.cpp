@@ -2,7 +2,7 @@
 // the hand in lblCartaPCDaGiocare when the computer's pause starts.
 #include <gtest/gtest.h>
 
-#include "game/simulazione.h"
+#include "session/simulation.h"
 
 namespace zelvo {
 namespace {
@@ -15,15 +15,15 @@ struct Conteggio {
 // choice each time the pause timer has just been started.
 Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme) {
     SimulationSettings imp;
-    imp.seme = seme;
-    imp.opzioni[opz::Abilita] = livello;
-    imp.opzioni[opz::ConclusioneGioco] = fine;
-    imp.ritardoMinimoMs = imp.ritardoMassimoMs = 50;
+    imp.seed = seme;
+    imp.options[index(Option::Level)] = livello;
+    imp.options[index(Option::GameEnd)] = fine;
+    imp.minDelayMs = imp.maxDelayMs = 50;
     Simulation sim(imp);
-    Principale& w = sim.w;
+    Session& w = sim.session;
     Conteggio n;
     for (int g = 0; g < giochi; ++g) {
-        sim.avviaProssimo();
+        sim.startNext();
         bool attesa = false;
         for (int passi = 0; !w.m.window.fraFineGioco.Visible; ++passi) {
             if (passi > 200000) {
@@ -38,7 +38,7 @@ Conteggio gioca(const char* livello, const char* fine, int giochi, uint64_t seme
                     << "game " << g << " deck " << w.m.game.lblNumeroCarteRimaste << " slot " << slot;
             }
             attesa = ora;
-            if (!sim.passo()) {
+            if (!sim.step()) {
                 ADD_FAILURE() << "game " << g << " is stuck";
                 return n;
             }

@@ -26,7 +26,7 @@ TEST(Menu, MatchAndDataPanelsShareTheLeftOfTheTable) {
 }
 
 TEST(Review, TheGameJustPlayedIsReplayedToTheEndThenPlayGoesOn) {
-    Tavolo t(12, {{opz::AudioAnalisi, "Silenzio assoluto"}});
+    Tavolo t(12, {{index(Option::ReviewAudio), "Silenzio assoluto"}});
     ASSERT_TRUE(t.giocaFinoAllaFine());
     Window& f = t.w.m.window;
     const std::string primaCarta = t.w.m.data.lblDati[cells::pcCard(1)].Caption;
@@ -56,7 +56,7 @@ TEST(Review, TheGameJustPlayedIsReplayedToTheEndThenPlayGoesOn) {
     EXPECT_TRUE(f.cmdInizioAnalisi.focus);
 
     // "Riprendi a giocare": the next game, with the menu open again.
-    t.w.records.cmdTornaAlGioco();
+    t.w.review.cmdTornaAlGioco();
     EXPECT_EQ(t.w.m.game.lblNumeroGioco, 2);
     EXPECT_TRUE(t.w.t.TimerDistribuisciCarte.enabled());
     for (int i = 1; i <= 4; ++i) EXPECT_TRUE(f.comandoAbilitato[i]) << i;
@@ -78,7 +78,7 @@ TEST(EndChoices, OpeningAFileThatIsNotChosenLeavesTheRecordAsItWas) {
 }
 
 TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
-    Tavolo t(4, {{opz::PresaAutomatica, "No"}});
+    Tavolo t(4, {{index(Option::AutoTaking), "No"}});
     Window& f = t.w.m.window;
     // During play the click only takes the focus away: Enter then does nothing...
     t.w.routines.lblComandi_Click(menu::Albo);
@@ -88,7 +88,7 @@ TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
     EXPECT_TRUE(f.fraPannello[3].Visible);
     t.w.routines.lblComandi_Click(menu::Albo);
     // ...until the taking button appears and takes the focus back: Enter takes the trick.
-    ASSERT_TRUE(t.finche([&] { return t.turnoUmano(); }));
+    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
     t.w.ImgCarta_Click(t.primaCartaUmana());
     ASSERT_TRUE(t.finche([&] { return f.cmdEffettuaLaPresa.Visible && !t.w.t.TimerAnimazionecartePC.enabled(); }));
     EXPECT_FALSE(f.cmdSetFocusAlbo.focus);

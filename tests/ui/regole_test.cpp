@@ -3,7 +3,7 @@
 
 #include "game/tavolo.h"
 #include "records/fixture.h"
-#include "ui/regole.h"
+#include "ui/rules_pages.h"
 
 using namespace zelvo;
 using test::Tavolo;
@@ -14,7 +14,7 @@ TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
     std::string& caption = t.w.m.records.lblContinuaregole;
     EXPECT_EQ(caption, "Clicca qui per continuare > 1");
     EXPECT_EQ(f.lblRegoleDelGioco, " REGOLE DEL GIOCO DELLA BRISCOLA");
-    EXPECT_EQ(f.lblRegole, regole::corpo(1));
+    EXPECT_EQ(f.lblRegole, rules_pages::body(1));
 
     struct Passo {
         const char* caption;
@@ -25,7 +25,7 @@ TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
         {"Clicca qui per continuare > 2", " REGOLE DEL GIOCO DELLA BRISCOLA", 810, 7710, false},
         {"Clicca qui per continuare > 3", "      PRESENTAZIONE      (A CURA DELL'AUTORE)", 810, 7710, false},
         {"Clicca qui per continuare > 4", "      PRESENTAZIONE      (A CURA DELL'AUTORE)", 810, 7710, false},
-        {"Clicca qui per ritornare > 5", regole::TITOLO_AUTORE, 3030, 5490, true},
+        {"Clicca qui per ritornare > 5", rules_pages::AUTHOR_TITLE, 3030, 5490, true},
         {"Clicca qui per continuare > 1", " REGOLE DEL GIOCO DELLA BRISCOLA", 810, 7710, false},
     };
     std::set<std::string> corpi;
@@ -44,7 +44,7 @@ TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
 TEST(Rules, BodiesAreParagraphsEachStartingWithABlank) {
     const size_t paragrafi[6] = {0, 5, 4, 3, 3, 3};
     for (int n = 1; n <= 5; ++n) {
-        const std::string& c = regole::corpo(n);
+        const std::string& c = rules_pages::body(n);
         size_t righe = 1;
         ASSERT_FALSE(c.empty());
         EXPECT_EQ(c[0], ' ');
@@ -56,17 +56,17 @@ TEST(Rules, BodiesAreParagraphsEachStartingWithABlank) {
         EXPECT_EQ(righe, paragrafi[n]) << "page " << n;
     }
     // The rules name the card points and the 60-point rule.
-    EXPECT_NE(regole::corpo(2).find("11 punti per ogni Asso"), std::string::npos);
-    EXPECT_NE(regole::corpo(2).find("60 a 60"), std::string::npos);
+    EXPECT_NE(rules_pages::body(2).find("11 punti per ogni Asso"), std::string::npos);
+    EXPECT_NE(rules_pages::body(2).find("60 a 60"), std::string::npos);
 }
 
 TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
-    EXPECT_EQ(regole::captionSeguente("Clicca qui per continuare > 5"), "Clicca qui per continuare > 1");
-    EXPECT_EQ(regole::captionSeguente("Pagina sei"), "Pagina sei");
-    EXPECT_EQ(regole::pagina("Clicca qui per continuare > 5"), 0);
-    EXPECT_EQ(regole::pagina("Pagina sei"), 0);
+    EXPECT_EQ(rules_pages::nextCaption("Clicca qui per continuare > 5"), "Clicca qui per continuare > 1");
+    EXPECT_EQ(rules_pages::nextCaption("Pagina sei"), "Pagina sei");
+    EXPECT_EQ(rules_pages::page("Clicca qui per continuare > 5"), 0);
+    EXPECT_EQ(rules_pages::page("Pagina sei"), 0);
     // Pages 1 to 4 are known by the end of the caption alone.
-    EXPECT_EQ(regole::pagina("vai > 3"), 3);
+    EXPECT_EQ(rules_pages::page("vai > 3"), 3);
 
     Tavolo t(1);
     Window& f = t.w.m.window;
@@ -84,23 +84,23 @@ TEST(Rules, TheWindowOpensOnThePageItWasLeftOn) {
     prova::Banco b;
     b.w->Form_Load();
     for (int k = 0; k < 2; ++k) b.w->routines.lblContinuaregole_Click();
-    b.w->records.SalvaImpostazioni();
+    b.w->SalvaImpostazioni();
     prova::Banco dopo;
     prova::scriviFile(dopo.dati("ZlvImpo.txt"), prova::leggiFile(b.dati("ZlvImpo.txt")));
     dopo.w->Form_Load();
     EXPECT_EQ(dopo.w->m.records.lblContinuaregole, "Clicca qui per continuare > 3");
-    EXPECT_EQ(dopo.w->m.window.lblRegoleDelGioco, regole::TITOLO_PRESENTAZIONE);
-    EXPECT_EQ(dopo.w->m.window.lblRegole, regole::corpo(3));
+    EXPECT_EQ(dopo.w->m.window.lblRegoleDelGioco, rules_pages::PRESENTATION_TITLE);
+    EXPECT_EQ(dopo.w->m.window.lblRegole, rules_pages::body(3));
 
     // An older "> 5" caption opens on nothing new; the next click shows page 1.
     prova::Banco vecchio;
     vecchio.w->Form_Load();
     vecchio.w->m.records.lblContinuaregole = "Clicca qui per continuare > 5";
-    vecchio.w->records.SalvaImpostazioni();
+    vecchio.w->SalvaImpostazioni();
     prova::Banco ancora;
     prova::scriviFile(ancora.dati("ZlvImpo.txt"), prova::leggiFile(vecchio.dati("ZlvImpo.txt")));
     ancora.w->Form_Load();
-    EXPECT_EQ(ancora.w->m.window.lblRegole, regole::corpo(1));
+    EXPECT_EQ(ancora.w->m.window.lblRegole, rules_pages::body(1));
     EXPECT_FALSE(ancora.w->m.window.ImgAutoreVisible);
     ancora.w->routines.lblContinuaregole_Click();
     EXPECT_EQ(ancora.w->m.records.lblContinuaregole, "Clicca qui per continuare > 1");

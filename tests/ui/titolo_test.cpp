@@ -6,7 +6,7 @@
 
 #include "platform/virtual_scheduler.h"
 #include "records/fixture.h"
-#include "ui/titolo.h"
+#include "ui/title_window.h"
 
 using namespace zelvo;
 using prova::Cartella;
@@ -58,11 +58,11 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     struct Caso {
         const char* testo;
         const char* prompt;
-    } casi[] = {{"", TitleModel::ANONIMO}, {"Al", TitleModel::SIGLA},
+    } casi[] = {{"", TitleModel::ANONYMOUS}, {"Al", TitleModel::INITIALS},
                 // Two letters, three bytes: characters are counted, not bytes.
-                {"Zé", TitleModel::SIGLA}};
+                {"Zé", TitleModel::INITIALS}};
     for (const Caso& c : casi) {
-        t.w->m.lblInserisci = TitleModel::INSERISCI;
+        t.w->m.lblInserisci = TitleModel::ENTER_NAME;
         t.scrivi(c.testo);
         t.w->cmdOk_Click();
         EXPECT_EQ(t.w->m.lblInserisci, c.prompt) << c.testo;
@@ -75,7 +75,7 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     // The single blank is anonymous too, should it ever reach the button.
     t.w->m.txtNome = " ";
     t.w->cmdOk_Click();
-    EXPECT_EQ(t.w->m.lblInserisci, TitleModel::ANONIMO);
+    EXPECT_EQ(t.w->m.lblInserisci, TitleModel::ANONYMOUS);
     EXPECT_FALSE(std::filesystem::exists(t.fileNome()));
     // Enter is the OK button; other keys are not.
     t.scrivi("Ugo");
@@ -137,9 +137,9 @@ TEST(TitleName, SexFromTheName) {
     } casi[] = {{"Andrea", "M"}, {"Maria", "F"},   {"Mario", "M"},     {"ANNA", "F"},    {"Gian Luca", "M"},
                 {"LUCA", "M"},   {"Nemesis", "F"}, {"Beatrice", "F"},  {"Leonida", "M"}, {"Paola Maria", "F"},
                 {"Noè", "M"}};
-    for (const Caso& c : casi) EXPECT_EQ(sessoDalNome(c.nome), c.sesso) << c.nome;
+    for (const Caso& c : casi) EXPECT_EQ(sexFromName(c.nome), c.sesso) << c.nome;
     // Neither rule applies: the sex already held stays.
-    EXPECT_EQ(sessoDalNome("Kim", "F"), "F");
+    EXPECT_EQ(sexFromName("Kim", "F"), "F");
 }
 
 TEST(TitleWindow, ThePromptShowsThreeTicksInFour) {
@@ -166,8 +166,8 @@ TEST(TitleWindow, TheSymbolsFillInAFixedOrderThenChangeOneAtATime) {
             if (ora[p] != prima[p]) {
                 EXPECT_EQ(cambiata, 0) << "two symbols changed on one tick";
                 cambiata = p;
-                EXPECT_EQ(t.w->m.ImgSimbolo[p], fileSimbolo(ora[p]));
-                EXPECT_EQ(t.w->m.larghezzaSimbolo[p], ora[p] % 2 ? 1680 : 2325);
+                EXPECT_EQ(t.w->m.ImgSimbolo[p], symbolFile(ora[p]));
+                EXPECT_EQ(t.w->m.symbolWidth[p], ora[p] % 2 ? 1680 : 2325);
             }
         ASSERT_NE(cambiata, 0) << "every tick changes a picture, tick " << k;
         if (k < 4) cambiate.push_back(cambiata);

@@ -32,7 +32,7 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
         bool tema;  // the theme instead of a remark
     } casi[] = {{"Taciturno", 2200, true}, {"Pettegolo", 1500, false}};
     for (const Caso& c : casi) {
-        Tavolo t(5, {{opz::Loquacita, c.loquacita}});
+        Tavolo t(5, {{index(Option::Talkativeness), c.loquacita}});
         RegistroMedia registro([&t] { return t.h.scheduler.nowMs(); });
         t.h.piattaforma.media = &registro;
         bool chiusa = false;

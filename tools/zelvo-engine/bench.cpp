@@ -12,7 +12,7 @@
 #include <string>
 
 #include "commands.h"
-#include "game/simulazione.h"
+#include "session/simulation.h"
 
 namespace zelvo::engine {
 
@@ -38,38 +38,38 @@ private:
 
 struct BenchRun {
     uint64_t seed;
-    const char* level;       // "Abilità di Zelvo:"
-    const char* end;         // "Conclusione del Flow:"
-    const char* animation;   // "Animazione CardTable:"
-    const char* taking;      // "Presa automatica:"
-    const char* match;       // "Conclusione della Partita:"
-    const char* ceremony;    // "Cerimonia di Premiazione:"
-    const char* talk;        // "Loquacità di Zelvo:"
-    const char* showCards;   // "Mostra carte di Zelvo:"
+    Level level;
+    GameEnd end;
+    CardAnimation animation;
+    AutoTaking taking;
+    MatchEnd match;
+    Ceremony ceremony;
+    Talkativeness talk;
+    ShowCards showCards;
     int games;
 };
 
 constexpr BenchRun RUNS[] = {
-    {1, "Massima (Livello A)", "Fino all'ultima presa", "No", "Molto Veloce", "Al meglio di 3 Giochi", "No",
-     "Pettegolo", "No", 50},
-    {2, "Alta (Livello B)", "Appena uno supera 60 punti", "Veloce", "No", "Al meglio di 5 Giochi",
-     "Al termine di ogni Gioco", "Pettegolo", "No", 50},
-    {3, "Media (Livello C)", "Fino all'ultima presa", "Media", "Media", "Al meglio di 4 Giochi",
-     "Al termine della Partita", "Loquace", "Si", 50},
-    {4, "Bassa (Livello D)", "Appena uno supera 60 punti", "No", "No", "Al meglio di 3 Giochi", "No",
-     "Taciturno", "No", 50},
-    {5, "Minima (Livello E)", "Fino all'ultima presa", "Lenta", "Veloce", "Al meglio di 5 Giochi",
-     "Al termine di ogni Gioco", "Gentleman", "No", 50},
-    {6, "Massima (Livello A)", "Appena uno supera 60 punti", "Veloce", "Molto Lenta", "Al meglio di 5 Giochi",
-     "Al termine della Partita", "Riservato", "Si", 50},
-    {7, "Alta (Livello B)", "Fino all'ultima presa", "No", "No", "Al meglio di 4 Giochi", "No", "Pettegolo",
-     "Si", 50},
-    {8, "Media (Livello C)", "Appena uno supera 60 punti", "Lenta", "Lenta", "Al meglio di 3 Giochi",
-     "Al termine di ogni Gioco", "Pettegolo", "No", 50},
-    {9, "Bassa (Livello D)", "Fino all'ultima presa", "Media", "Molto Veloce", "Al meglio di 5 Giochi",
-     "Al termine della Partita", "Loquace", "No", 50},
-    {10, "Minima (Livello E)", "Appena uno supera 60 punti", "No", "Media", "Al meglio di 4 Giochi", "No",
-     "Riservato", "Si", 50},
+    {1, Level::A, GameEnd::LastTrick, CardAnimation::No, AutoTaking::VeryFast, MatchEnd::BestOf3, Ceremony::No,
+     Talkativeness::Gossip, ShowCards::No, 50},
+    {2, Level::B, GameEnd::FirstPastSixty, CardAnimation::Fast, AutoTaking::No, MatchEnd::BestOf5, Ceremony::EveryGame,
+     Talkativeness::Gossip, ShowCards::No, 50},
+    {3, Level::C, GameEnd::LastTrick, CardAnimation::Medium, AutoTaking::Medium, MatchEnd::BestOf4,
+     Ceremony::EndOfMatch, Talkativeness::Talkative, ShowCards::Yes, 50},
+    {4, Level::D, GameEnd::FirstPastSixty, CardAnimation::No, AutoTaking::No, MatchEnd::BestOf3, Ceremony::No,
+     Talkativeness::Taciturn, ShowCards::No, 50},
+    {5, Level::E, GameEnd::LastTrick, CardAnimation::Slow, AutoTaking::Fast, MatchEnd::BestOf5, Ceremony::EveryGame,
+     Talkativeness::Gentleman, ShowCards::No, 50},
+    {6, Level::A, GameEnd::FirstPastSixty, CardAnimation::Fast, AutoTaking::VerySlow, MatchEnd::BestOf5,
+     Ceremony::EndOfMatch, Talkativeness::Reserved, ShowCards::Yes, 50},
+    {7, Level::B, GameEnd::LastTrick, CardAnimation::No, AutoTaking::No, MatchEnd::BestOf4, Ceremony::No,
+     Talkativeness::Gossip, ShowCards::Yes, 50},
+    {8, Level::C, GameEnd::FirstPastSixty, CardAnimation::Slow, AutoTaking::Slow, MatchEnd::BestOf3,
+     Ceremony::EveryGame, Talkativeness::Gossip, ShowCards::No, 50},
+    {9, Level::D, GameEnd::LastTrick, CardAnimation::Medium, AutoTaking::VeryFast, MatchEnd::BestOf5,
+     Ceremony::EndOfMatch, Talkativeness::Talkative, ShowCards::No, 50},
+    {10, Level::E, GameEnd::FirstPastSixty, CardAnimation::No, AutoTaking::Medium, MatchEnd::BestOf4, Ceremony::No,
+     Talkativeness::Reserved, ShowCards::Yes, 50},
 };
 
 // Watches the model after every tick and every move of the human: what changed is hashed.
@@ -142,26 +142,26 @@ int bench(const std::vector<std::string>& args) {
     const auto start = std::chrono::steady_clock::now();
     try {
         for (const BenchRun& run : RUNS) {
-            SimulationSettings imp;
-            imp.seme = run.seed;
-            imp.opzioni[opz::Abilita] = run.level;
-            imp.opzioni[opz::ConclusioneGioco] = run.end;
-            imp.opzioni[opz::Animazione] = run.animation;
-            imp.opzioni[opz::PresaAutomatica] = run.taking;
-            imp.opzioni[opz::ConclusionePartita] = run.match;
-            imp.opzioni[opz::Cerimonia] = run.ceremony;
-            imp.opzioni[opz::Loquacita] = run.talk;
-            imp.opzioni[opz::MostraCarte] = run.showCards;
-            Simulation sim(imp);
-            Observer watch(sim.w.m);
+            SimulationSettings settings;
+            settings.seed = run.seed;
+            settings.set(run.level);
+            settings.set(run.end);
+            settings.set(run.animation);
+            settings.set(run.taking);
+            settings.set(run.match);
+            settings.set(run.ceremony);
+            settings.set(run.talk);
+            settings.set(run.showCards);
+            Simulation sim(settings);
+            Observer watch(sim.session.m);
             sim.headless.scheduler.afterTick = [&watch] { watch.look(); };
-            sim.dopoMossa = [&watch] { watch.look(); };
+            sim.afterMove = [&watch] { watch.look(); };
             for (int g = 0; g < run.games; ++g) {
-                const GameResult r = sim.giocaUnGioco();
+                const GameResult r = sim.playGame();
                 watch.hash.number(4);
-                watch.hash.number(r.puntiPC);
-                watch.hash.number(r.puntiH);
-                watch.hash.number(r.durataMs);
+                watch.hash.number(r.pointsPC);
+                watch.hash.number(r.pointsH);
+                watch.hash.number(r.durationMs);
                 ++games;
             }
             ticks += sim.headless.scheduler.ticks();

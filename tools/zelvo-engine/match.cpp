@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
-#include "game/simulazione.h"
+#include "platform/files.h"
+#include "records/archive.h"
+#include "session/simulation.h"
 #ifdef ZELVO_HAVE_MEDIA
 #include <memory>
 
@@ -17,9 +19,11 @@
 namespace zelvo::engine {
 
 int match(const std::vector<std::string>& args) {
-    SimulationSettings imp;
-    imp.opzioni[opz::ConclusioneGioco] = "Fino all'ultima presa";
+    SimulationSettings settings;
+    settings.set(GameEnd::LastTrick);
     long long games = 1;
+    // Every game of the run as a saved-game file, named as the game names them.
+    std::string saveDir;
 #ifdef ZELVO_HAVE_MEDIA
     // Everything the five players would sound, each clip at its virtual time, into one WAV file.
     std::string audioOut, audioData;
@@ -31,6 +35,10 @@ int match(const std::vector<std::string>& args) {
             return 2;
         }
         const std::string key = a.substr(2), value = args[++i];
+        if (key == "save") {
+            saveDir = value;
+            continue;
+        }
 #ifdef ZELVO_HAVE_MEDIA
         if (key == "audio-out" || key == "audio-data") {
             (key == "audio-out" ? audioOut : audioData) = value;
@@ -44,7 +52,7 @@ int match(const std::vector<std::string>& args) {
                 continue;
             }
             if (key == "seed") {
-                imp.seme = std::stoull(value);
+                settings.seed = std::stoull(value);
                 continue;
             }
         } catch (const std::exception&) {
@@ -58,7 +66,7 @@ int match(const std::vector<std::string>& args) {
             }
             continue;
         }
-        if (!optionFromWord(imp.opzioni, key, value)) {
+        if (!optionFromWord(settings, key, value)) {
             std::cerr << "zelvo-engine match: --" << key << " does not take '" << value << "'\n";
             return 2;
         }
@@ -68,7 +76,7 @@ int match(const std::vector<std::string>& args) {
     long long pcWins = 0, hWins = 0, draws = 0, tricks = 0, sumPC = 0, sumH = 0;
     const auto start = std::chrono::steady_clock::now();
     try {
-        Simulation sim(imp);
+        Simulation sim(settings);
 #ifdef ZELVO_HAVE_MEDIA
         std::unique_ptr<media::Mixer> mixer;
         std::unique_ptr<media::SinkWav> sink;
@@ -90,14 +98,30 @@ int match(const std::vector<std::string>& args) {
             sim.headless.piattaforma.media = registro.get();
         }
 #endif
+        std::unique_ptr<FileSystem> saves;
+        if (!saveDir.empty()) {
+            saves = std::make_unique<FileSystem>(RadiciDati{{}, saveDir});
+            if (!saves->creaCartella(saveDir)) {
+                std::cerr << "zelvo-engine match: cannot make the folder '" << saveDir << "'\n";
+                return 1;
+            }
+        }
         for (long long g = 0; g < games; ++g) {
-            GameResult r = sim.giocaUnGioco();
-            if (r.vincitore == Who::PC) ++pcWins;
-            else if (r.vincitore == Who::H) ++hWins;
+            const GameResult r = sim.playGame();
+            if (r.winner == Who::PC) ++pcWins;
+            else if (r.winner == Who::H) ++hWins;
             else ++draws;
-            tricks += r.prese;
-            sumPC += r.puntiPC;
-            sumH += r.puntiH;
+            tricks += r.tricks;
+            sumPC += r.pointsPC;
+            sumH += r.pointsH;
+            if (saves) {
+                const std::string name = sim.session.archive.proposedName();
+                const std::string file = saveDir + "/" + name.substr(name.find_last_of('\\') + 1);
+                if (!saves->scrivi(file, formati::scriviGioco(recordedGame(sim.session.m.data)))) {
+                    std::cerr << "zelvo-engine match: cannot write '" << file << "'\n";
+                    return 1;
+                }
+            }
         }
 #ifdef ZELVO_HAVE_MEDIA
         if (lettore) {

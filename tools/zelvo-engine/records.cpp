@@ -43,13 +43,13 @@ int records(const std::vector<std::string>& args) {
     auto classifica = nlohmann::ordered_json::array();
     for (int i = 1; i <= 10; ++i) {
         const RankingRow& row = c.righe[i];
-        if (row.nome.empty()) continue;
+        if (row.name.empty()) continue;
         nlohmann::ordered_json o;
         o["position"] = i;
-        o["name"] = row.nome;
-        o["won"] = numero(row.vinte);
-        o["lost"] = numero(row.perse);
-        o["date"] = row.data;
+        o["name"] = row.name;
+        o["won"] = numero(row.won);
+        o["lost"] = numero(row.lost);
+        o["date"] = row.date;
         classifica.push_back(std::move(o));
     }
     j["ranking"] = std::move(classifica);

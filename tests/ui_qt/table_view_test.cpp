@@ -1,0 +1,154 @@
+// The table widget on the offscreen platform: it draws the model and forwards clicks and Enter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "platform/headless.h"
+#include "support/test_main.h"
+#include "ui/qt/table_view.h"
+#include "ui/table_geometry.h"
+#include "ui/qt/title_view.h"
+#include "ui/title_window.h"
+#include <QLineEdit>
+
+using namespace zelvo;
+
+namespace {
+
+struct Schermo {
+    Schermo() : w(h.piattaforma), view(w, w.routines, [](const std::string&) { return QString(); }) {
+        w.m.playerName = "Anna";
+        w.Form_Load();
+        h.scheduler.advance(8 * 450);  // the deal
+        view.resize(geometry::WIDTH / 15, geometry::HEIGHT / 15);
+        view.show();
+    }
+    QPoint centro(int slot) const {
+        const auto& img = w.m.window.ImgCarta[slot];
+        return QPoint((img.Left + 1185 / 2) / 15, (img.Top + 2415 / 2) / 15);
+    }
+    Headless h;
+    TestMain w;
+    TableView view;
+};
+
+}  // namespace
+
+TEST(TableView, AClickOnAHandCardPlaysItAndEnterTakesTheTrick) {
+    Schermo f;
+    f.w.m.options.lblOpzione[index(Option::AutoTaking)] = "No";
+    ASSERT_EQ(f.w.m.game.lblAChiTocca, Who::H);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(2));  // the computer's card: nothing
+    EXPECT_EQ(f.w.m.game.lblNumeroCartaGiocataDaH, 0);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, f.centro(5));
+    EXPECT_EQ(f.w.m.game.lblNumeroCartaGiocataDaH, 5);
+    EXPECT_EQ(f.w.m.window.ImgCarta[5].Top, place::TOP_TRICK);
+    f.h.scheduler.advance(3000);  // the computer answers
+    ASSERT_TRUE(f.w.m.window.cmdEffettuaLaPresa.Visible);
+    QTest::keyClick(&f.view, Qt::Key_Return);
+    f.h.scheduler.advance(20);
+    EXPECT_EQ(f.w.m.game.lblManche, 2);
+}
+
+TEST(TableView, DrawsTheTableColourAndTheFaceUpCards) {
+    Schermo f;
+    QImage img = f.view.grab().toImage();
+    const Colour c = f.w.m.window.coloreTavolo;
+    EXPECT_EQ(img.pixelColor(5, 5), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    // Without picture files a face-up card is drawn white with its code.
+    EXPECT_EQ(img.pixelColor(f.centro(4) + QPoint(0, -60)), QColor(Qt::white));
+}
+
+TEST(TableView, TheMenuOpensTheMatchPanel) {
+    Schermo f;
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3510 / 15 + 10));
+    EXPECT_TRUE(f.w.m.window.fraPannello[1].Visible);
+    EXPECT_EQ(f.w.m.records.lblPannelloVisualizzato, "Partita");
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(10755 / 15 + 10, 3915 / 15 + 10));
+    EXPECT_FALSE(f.w.m.window.fraPannello[1].Visible);
+    EXPECT_TRUE(f.w.m.window.fraPannello[0].Visible);
+}
+
+TEST(TableView, TheRulesCaptionTurnsThePageUnlessAPanelCoversIt) {
+    Schermo f;
+    const QPoint caption(1750 / 15, 8660 / 15);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
+    EXPECT_EQ(f.w.m.records.lblContinuaregole, "Clicca qui per continuare > 2");
+    f.w.routines.lblComandi_Click(menu::Dati);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, caption);
+    EXPECT_EQ(f.w.m.records.lblContinuaregole, "Clicca qui per continuare > 2");
+}
+
+TEST(TableView, TheMouseOverAnOptionCaptionHighlightsItsValueAndOnlyTheCaptionSteps) {
+    Schermo f;
+    f.w.routines.lblComandi_Click(menu::Options);
+    const int rigaTop = 560 + index(Option::GameNoises) * 385 + 190;
+    QTest::mouseMove(&f.view, QPoint((2925 + 1000) / 15, rigaTop / 15));
+    EXPECT_TRUE(f.w.m.options.lblOpzioneEvidenziata[index(Option::GameNoises)]);
+    EXPECT_EQ(f.w.m.options.lblOpzioneMouse, index(Option::GameNoises));
+    // A click on the value changes nothing; a click on the caption steps the option.
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 4500) / 15, rigaTop / 15));
+    EXPECT_EQ(f.w.m.options.lblOpzione[index(Option::GameNoises)], "Si");
+    QTest::mouseMove(&f.view, QPoint((2925 + 4500) / 15, rigaTop / 15));
+    EXPECT_FALSE(f.w.m.options.lblOpzioneEvidenziata[index(Option::GameNoises)]);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint((2925 + 1000) / 15, rigaTop / 15));
+    EXPECT_EQ(f.w.m.options.lblOpzione[index(Option::GameNoises)], "No");
+}
+
+TEST(TableView, ToolTipsExplainTheOptionValuesAndTheNamesUnlessAPanelCoversThem) {
+    Schermo f;
+    auto tipAt = [&](int x, int y) { return f.view.toolTipAt(QPointF(x, y)); };
+    EXPECT_TRUE(tipAt(9600, 8480).contains("sfondo rosso"));  // the human's name
+    f.w.routines.lblComandi_Click(menu::Options);
+    const QString tip = tipAt(2925 + 4500, 560 + index(Option::Ceremony) * 385 + 190);
+    EXPECT_TRUE(tip.contains("Simpatica routine grafico-musicale")) << tip.toStdString();
+    f.w.routines.lblComandi_Click(menu::Albo);
+    EXPECT_EQ(tipAt(9600, 540), "");  // ZELVO's name lies under the hall of fame
+    EXPECT_EQ(tipAt(2925 + 4500, 560 + index(Option::Ceremony) * 385 + 190), "");
+}
+
+TEST(TableView, AClickOnTheMatchRegisterHandsTheFocusToItsHiddenButton) {
+    Schermo f;
+    f.w.routines.lblComandi_Click(menu::Albo);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 7000 / 15));
+    EXPECT_TRUE(f.w.m.window.cmdSetFocusAlbo.focus);
+    // Above the list, on the ranking, nothing is taken.
+    f.w.routines.lblComandi_Click(menu::Albo);
+    f.w.routines.lblComandi_Click(menu::Albo);
+    giveFocus(f.w.m.window, f.w.m.window.cmdEffettuaLaPresa);
+    QTest::mouseClick(&f.view, Qt::LeftButton, {}, QPoint(6000 / 15, 2000 / 15));
+    EXPECT_FALSE(f.w.m.window.cmdSetFocusAlbo.focus);
+}
+
+TEST(TitleView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHandsOver) {
+    Headless h;
+    std::string nome;
+    int consegne = 0;
+    TitleWindow titolo(h.piattaforma, [&](const std::string& n, const std::string&) {
+        nome = n;
+        ++consegne;
+    });
+    titolo.Form_Load();
+    TitleView view(titolo, [](const std::string&) { return QString(); });
+    view.resize(TitleView::WIDTH / 15, TitleView::HEIGHT / 15);
+    view.show();
+    QLineEdit* campo = view.nameEntry();
+    QTest::keyClicks(campo, " ");
+    EXPECT_EQ(campo->text(), "");
+    // Typed one character at a time, as a keyboard would send them.
+    for (QChar c : QString::fromUtf8("Zoë \"Ł\" Ann"))
+        QTest::sendKeyEvent(QTest::Click, campo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(campo->text(), QString::fromUtf8("Zoë  Ann"));  // the quote and the Ł are not taken
+    QTest::keyClick(campo, Qt::Key_Return);
+    EXPECT_EQ(nome, "Zoë  Ann");
+    EXPECT_EQ(consegne, 1);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
