@@ -87,35 +87,35 @@ Journal readJournal(FileSystem& fs, const RecordPaths& paths) {
         const std::string final = paths.folder + "/" + name;
         j.files.push_back({final + std::string(STAGED_MARK), final, static_cast<size_t>(size), print});
     }
+    // A staged file is gone once renamed; one still there holds what the journal says.
+    for (const auto& f : j.files) {
+        FileSystem::ReadResult s = fs.readFile(f.staged, REGISTER_READ_LIMIT);
+        if (s.status != FileSystem::ReadStatus::Missing && (s.status != FileSystem::ReadStatus::Read || !f.holds(s.bytes)))
+            return j;
+    }
     j.state = Journal::State::Valid;
     return j;
 }
 
 // A file of the unit: the staged one when a save that counted names it and it
-// holds what the journal says, the file in place otherwise.
+// is still there, the file in place otherwise.
 FileSystem::ReadResult readUnitFile(FileSystem& fs, const Journal& j, const std::string& path, size_t limit) {
     if (j.state == Journal::State::Valid)
         for (const auto& f : j.files)
             if (f.final == path) {
                 FileSystem::ReadResult s = fs.readFile(f.staged, limit);
-                if (s.status == FileSystem::ReadStatus::Read && f.holds(s.bytes)) return s;
+                if (s.status == FileSystem::ReadStatus::Read) return s;
             }
     return fs.readFile(path, limit);
 }
 
-// The renames of a save that counted, then the journal goes. False when a
-// step fails: the journal stays for the next try.
-bool finishUnit(FileSystem& fs, const RecordPaths& paths, const std::vector<UnitFile>& files, bool check) {
-    for (const auto& f : files) {
-        if (check) {
-            // Renamed already, or not what the journal says (then the file in place stands).
-            FileSystem::ReadResult s = fs.readFile(f.staged, REGISTER_READ_LIMIT);
-            if (s.status != FileSystem::ReadStatus::Read || !f.holds(s.bytes)) continue;
-        }
-        if (!fs.renameFile(f.staged, f.final)) return false;
-    }
-    fs.syncFolder(paths.folder);
-    if (!fs.removeFile(paths.journal)) return false;
+// The renames of a save that counted (those not done yet), then the journal
+// goes. False when a step fails: the journal stays for the next try.
+bool finishUnit(FileSystem& fs, const RecordPaths& paths, const std::vector<UnitFile>& files) {
+    for (const auto& f : files)
+        if (fs.esiste(f.staged) && !fs.renameFile(f.staged, f.final)) return false;
+    // The new names are on the disk before the journal goes.
+    if (!fs.syncFolder(paths.folder) || !fs.removeFile(paths.journal)) return false;
     fs.syncFolder(paths.folder);
     return true;
 }
@@ -239,7 +239,7 @@ bool saveRecords(FileSystem& fs, const RecordsData& data) {
     // A save that counted but could not finish comes first.
     const Journal pending = readJournal(fs, paths);
     if (pending.state == Journal::State::Damaged) return false;
-    if (pending.state == Journal::State::Valid && !finishUnit(fs, paths, pending.files, true)) return false;
+    if (pending.state == Journal::State::Valid && !finishUnit(fs, paths, pending.files)) return false;
 
     size_t n = 0;
     while (n < data.entries.size() && !data.entries[n].empty()) ++n;
@@ -261,7 +261,7 @@ bool saveRecords(FileSystem& fs, const RecordsData& data) {
     if (!fs.syncFolder(paths.folder)) return dropStaged();
     if (!fs.scrivi(paths.journal, journalText(files))) return dropStaged();
     // The save counts from here: what is left undone, the next start finishes.
-    finishUnit(fs, paths, files, false);
+    finishUnit(fs, paths, files);
     return true;
 }
 
@@ -270,7 +270,7 @@ void recoverRecords(FileSystem& fs, const DataOra& now) {
     const Journal j = readJournal(fs, paths);
     bool unitOpen = false;
     if (j.state == Journal::State::Valid) {
-        unitOpen = !finishUnit(fs, paths, j.files, true);
+        unitOpen = !finishUnit(fs, paths, j.files);
     } else if (j.state == Journal::State::Damaged) {
         // Not a journal the game wrote: it and the staged files are kept aside, and the three files in place stand.
         unitOpen = !fs.renameFile(paths.journal, asideName(fs, paths.journal, now));

@@ -220,8 +220,8 @@ TEST(RecordsRecovery, AStartRemovesOnlyTheGamesOwnLeftovers) {
     const std::vector<std::string> gone = {dati + "ZlvImpo.txt.zelvo-tmp-Ab12Cd", dati + "ZlvAlbo.txt.zelvo-staged",
                                            dati + "records.zelvo-journal.zelvo-tmp-000000",
                                            archivio + "001-01.txt.zelvo-tmp-q1w2e3"};
-    const std::vector<std::string> kept = {dati + "ZlvAlbo.txt.tmpABCDEF", dati + "note.txt",
-                                           dati + "x.zelvo-tmp-abc", archivio + "001-01.txt"};
+    const std::vector<std::string> kept = {dati + "ZlvAlbo.txt.tmpABCDEF", dati + "note.txt", dati + "x.zelvo-tmp-abc",
+                                           archivio + "001-01.txt", archivio + "001-01.txt.zelvo-staged"};
     for (const auto& p : gone) scriviFile(p, "x");
     for (const auto& p : kept) scriviFile(p, "x");
     fs::create_directories(archivio + "cartella.zelvo-tmp-abcdef");
@@ -236,7 +236,7 @@ TEST(RecordsRecovery, AStartRemovesOnlyTheGamesOwnLeftovers) {
 // past it, and a start puts it aside with the staged files; the three files
 // in place stand.
 TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
-    for (int variant = 0; variant < 3; ++variant) {
+    for (int variant = 0; variant < 4; ++variant) {
         SCOPED_TRACE(variant);
         Cartella c;
         FileSystemDiProva files(c.percorso);
@@ -251,6 +251,11 @@ TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
         if (variant == 0) text.replace(text.find("ZlvClass.txt"), 12, "../../x.txt");
         if (variant == 1) text.replace(text.find("ZlvClass.txt"), 12, "ZlvAlbo.txt");  // named twice
         put(journal, variant == 2 ? Thing::Folder : Thing::Bytes, text);
+        if (variant == 3) {  // a staged file changed after the journal was written, its size kept
+            std::string entries = leggiFile(dati + "ZlvAlbo.txt" + std::string(STAGED_MARK));
+            entries[entries.find("2)")] = '7';
+            scriviFile(dati + "ZlvAlbo.txt" + std::string(STAGED_MARK), entries);
+        }
         EXPECT_EQ(matchesDescribed(files), 1);
         EXPECT_FALSE(saveRecords(files, afterMatches(3)));
         EXPECT_EQ(matchesDescribed(files), 1);
