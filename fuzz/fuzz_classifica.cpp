@@ -3,14 +3,14 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view byte(reinterpret_cast<const char*>(data), size);
-    auto c = zelvo::formati::leggiClassifica(byte);
+    auto c = zelvo::formats::readRanking(byte);
     if (!c) return 0;
-    auto scritto = zelvo::formati::scriviClassifica(*c);
-    auto c2 = zelvo::formati::leggiClassifica(scritto);
-    if (!c2 || zelvo::formati::scriviClassifica(*c2) != scritto) std::abort();
+    auto scritto = zelvo::formats::writeRanking(*c);
+    auto c2 = zelvo::formats::readRanking(scritto);
+    if (!c2 || zelvo::formats::writeRanking(*c2) != scritto) std::abort();
     return 0;
 }

@@ -3,18 +3,18 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view byte(reinterpret_cast<const char*>(data), size);
-    zelvo::formati::Errore e;
-    auto g = zelvo::formati::leggiGioco(byte, &e);
+    zelvo::formats::Error e;
+    auto g = zelvo::formats::readGame(byte, &e);
     if (!g) {
-        if (e.riga < 0 || e.motivo.empty()) std::abort();
+        if (e.line < 0 || e.reason.empty()) std::abort();
         return 0;
     }
-    auto scritto = zelvo::formati::scriviGioco(*g);
-    auto g2 = zelvo::formati::leggiGioco(scritto);
-    if (!g2 || zelvo::formati::scriviGioco(*g2) != scritto) std::abort();
+    auto scritto = zelvo::formats::writeGame(*g);
+    auto g2 = zelvo::formats::readGame(scritto);
+    if (!g2 || zelvo::formats::writeGame(*g2) != scritto) std::abort();
     return 0;
 }

@@ -4,28 +4,28 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "records/formati.h"
-#include "records/text_file.h"
+#include "formats/file_formats.h"
+#include "formats/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view byte(reinterpret_cast<const char*>(data), size);
-    auto imp = zelvo::formati::leggiImpostazioni(byte);
-    for (int n = 1; n <= zelvo::formati::RIGHE_IMPOSTAZIONI; ++n) {
-        (void)imp.intero(n);
-        (void)imp.singolo(n);
-        (void)imp.verita(n);
-        if (auto v = imp.singolo(n)) {
+    auto imp = zelvo::formats::readSettingsLines(byte);
+    for (int n = 1; n <= zelvo::formats::SETTINGS_LINES; ++n) {
+        (void)imp.whole(n);
+        (void)imp.single(n);
+        (void)imp.truth(n);
+        if (auto v = imp.single(n)) {
             // The shortest form reads back to the same value.
-            auto x = zelvo::testo::singolo(zelvo::testo::formatoSingolo(*v));
+            auto x = zelvo::textfile::single(zelvo::textfile::singleText(*v));
             if (!x || *x != *v) std::abort();
         }
-        if (imp.riga[n] && imp.riga[n]->find('"') == std::string::npos) {
-            zelvo::testo::Scrittore s;
-            s.testo(*imp.riga[n]);
-            auto r = zelvo::testo::righe(s.byte());
-            if (r.size() != 1 || !r[0] || zelvo::testo::valore(*r[0]) != *imp.riga[n]) std::abort();
+        if (imp.line[n] && imp.line[n]->find('"') == std::string::npos) {
+            zelvo::textfile::Writer s;
+            s.text(*imp.line[n]);
+            auto r = zelvo::textfile::splitLines(s.bytes());
+            if (r.size() != 1 || !r[0] || zelvo::textfile::valueOf(*r[0]) != *imp.line[n]) std::abort();
         }
     }
-    (void)zelvo::formati::leggiCarteOpzionali(byte);
+    (void)zelvo::formats::readOptionalDeck(byte);
     return 0;
 }

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view byte(reinterpret_cast<const char*>(data), size);
-    auto n = zelvo::formati::leggiPartite(byte);
+    auto n = zelvo::formats::readCount(byte);
     if (!n) return 0;
-    if (*n < 0 || zelvo::formati::leggiPartite(zelvo::formati::scriviPartite(*n)) != n) std::abort();
+    if (*n < 0 || zelvo::formats::readCount(zelvo::formats::writeCount(*n)) != n) std::abort();
     return 0;
 }

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "look.h"
-#include "records/text_file.h"
+#include "formats/text_file.h"
 
 using namespace zelvo::pictures;
 
@@ -46,11 +46,11 @@ bool salva(const QImage& img, const QString& file, const char* formato, int qual
 constexpr const char* kNomeMazzoOpzionale = "Alto Contrasto";
 
 bool scriviFileOpzionale(const QString& file) {
-    zelvo::testo::Scrittore righe;
-    righe.testo("Carte Opzionali inserite");
-    righe.intero(0);
-    righe.testo(kNomeMazzoOpzionale);
-    const std::string byte = righe.byte();
+    zelvo::textfile::Writer righe;
+    righe.text("Carte Opzionali inserite");
+    righe.whole(0);
+    righe.text(kNomeMazzoOpzionale);
+    const std::string byte = righe.bytes();
     QSaveFile f(file);
     if (!f.open(QIODevice::WriteOnly)) return false;
     return f.write(byte.data(), qint64(byte.size())) == qint64(byte.size()) && f.commit();

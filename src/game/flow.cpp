@@ -224,14 +224,14 @@ strategy::Position Flow::position() const {
 
 void Flow::weighCards() {
     t_.TimerValoreAggiuntivo.enable();
-    m_.game.pensiero = strategy::decide(position(), pick_);
+    lastDecision_ = strategy::decide(position(), pick_);
 }
 
 void Flow::TimerValoreAggiuntivo_Timer() {
     GameAndMatch& g = m_.game;
     t_.TimerValoreAggiuntivo.disable();
-    g.lblCartaPCDaGiocare = g.pensiero.slot;
-    g.lblFiltro60Punti = g.pensiero.filter60;
+    g.lblCartaPCDaGiocare = lastDecision_.slot;
+    g.lblFiltro60Punti = lastDecision_.filter60;
     t_.TimerAttesaDelPCaMuovere.enable();
     g.lblGiocoInCorso = true;
     g.lblPartitaInCorso = true;
@@ -239,8 +239,8 @@ void Flow::TimerValoreAggiuntivo_Timer() {
 
 void Flow::decideNow() {
     GameAndMatch& g = m_.game;
-    g.pensiero = strategy::decide(position(), pick_);
-    g.lblCartaPCDaGiocare = g.pensiero.slot;
+    lastDecision_ = strategy::decide(position(), pick_);
+    g.lblCartaPCDaGiocare = lastDecision_.slot;
 }
 
 // ---------------------------------------------------------------- the human's move
@@ -499,7 +499,7 @@ void Flow::TimerEffettuaLaPresa_Timer() {
 
     RegistraPresa();
     // The computer's evaluation is cleared; once the stock is gone, its choice too.
-    g.pensiero = {};
+    lastDecision_ = {};
     if (d <= 0) g.lblCartaPCDaGiocare = 0;
 
     if (rules::passesSixty(g.lblPuntiPC)) g.lblVincitore = 1;

@@ -85,6 +85,8 @@ public:
 
     // The computer's move: its thinking, its pause, its card.
     strategy::Position position() const;
+    // What the computer last thought, until the trick is taken (the hidden strategy panel).
+    const strategy::Decision& lastDecision() const { return lastDecision_; }
     void TimerValoreAggiuntivo_Timer();
     void TimerAttesaDelPCaMuovere_Timer();
     void VariaAttesaPC();
@@ -137,6 +139,7 @@ private:
     const Clock& clock_;
     FlowEvents& events_;
     Look look_;
+    strategy::Decision lastDecision_;
 };
 
 }  // namespace zelvo

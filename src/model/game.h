@@ -3,7 +3,6 @@
 #include <string>
 
 #include "cards/card.h"
-#include "strategy/decision.h"
 
 namespace zelvo {
 
@@ -33,8 +32,6 @@ struct GameAndMatch {
     int lblCartaPCDaGiocare = 0;          // 0 empty, 1..3
     // "Si" from the first time a 60-point filter fires until the game is booked.
     bool lblFiltro60Punti = false;
-    // What the computer last thought, until the trick is taken (the hidden strategy panel).
-    strategy::Decision pensiero;
     std::string lblCartaGiocata;          // the card just played
     int lblUltimaCartaGiocata = 0;        // strength value of the card just played
     int lblContatoreDistribuisciCarte = 1;

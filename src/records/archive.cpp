@@ -5,7 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 namespace zelvo {
 
@@ -21,13 +21,13 @@ std::string folderOf(const std::string& p) {
 
 }  // namespace
 
-formati::GameFile recordedGame(const DataPanel& d) {
-    formati::GameFile g;
-    g.intestazione1 = d.lblIndicazioniPannellodati1;
-    g.intestazione2 = d.lblIndicazioniPannellodati2;
+formats::GameFile recordedGame(const DataPanel& d) {
+    formats::GameFile g;
+    g.heading1 = d.lblIndicazioniPannellodati1;
+    g.heading2 = d.lblIndicazioniPannellodati2;
     for (int i = 0; i < cells::SAVED; ++i) {
-        g.testo[i] = d.lblDati[i].Caption;
-        g.colore[i] = d.lblDati[i].BackColor;
+        g.text[i] = d.lblDati[i].Caption;
+        g.colour[i] = d.lblDati[i].BackColor;
     }
     return g;
 }
@@ -52,9 +52,9 @@ void Archive::SalvaGioco() {
     auto scelto = dlg->salvaFile(fs->realePerScrivere(proposedName()), FILTER, true);
     if (!scelto || scelto->empty()) return;  // cancelled: nothing changes
 
-    const formati::GameFile g = recordedGame(m.data);
+    const formats::GameFile g = recordedGame(m.data);
     if (std::string c = folderOf(*scelto); !c.empty()) fs->creaCartella(c);
-    fs->scrivi(*scelto, formati::scriviGioco(g));
+    fs->scrivi(*scelto, formats::writeGame(g));
     if (m.window.cmdScegliManche.Visible) giveFocus(m.window, m.window.cmdScegliManche);
 }
 
@@ -73,23 +73,23 @@ void Archive::cmdLoad() {
         messaggio = "Impossibile leggere il file scelto";
         return;
     }
-    formati::Errore e;
-    auto g = formati::leggiGioco(*byte, &e);
+    formats::Error e;
+    auto g = formats::readGame(*byte, &e);
     if (!g) {
-        switch (e.tipo) {
-            case formati::Errore::Tipo::Testo: messaggio = "File non valido: non è un testo Windows"; break;
-            case formati::Errore::Tipo::Corto: messaggio = "File non valido: meno di 268 righe"; break;
-            default: messaggio = "File non valido: colore errato alla riga " + std::to_string(e.riga); break;
+        switch (e.kind) {
+            case formats::Error::Kind::Text: messaggio = "File non valido: non è un testo Windows"; break;
+            case formats::Error::Kind::Short: messaggio = "File non valido: meno di 268 righe"; break;
+            default: messaggio = "File non valido: colore errato alla riga " + std::to_string(e.line); break;
         }
         return;
     }
 
     TimerCaricaPartita_.enable();
-    m.data.lblIndicazioniPannellodati1 = g->intestazione1;
-    m.data.lblIndicazioniPannellodati2 = g->intestazione2;
+    m.data.lblIndicazioniPannellodati1 = g->heading1;
+    m.data.lblIndicazioniPannellodati2 = g->heading2;
     for (int i = 0; i < cells::SAVED; ++i) {
-        m.data.lblDati[i].BackColor = g->colore[i];
-        m.data.lblDati[i].Caption = g->testo[i];
+        m.data.lblDati[i].BackColor = g->colour[i];
+        m.data.lblDati[i].Caption = g->text[i];
     }
     m.window.lblH.Caption = m.data.lblDati[1].Caption;
     giveFocus(m.window, m.window.cmdScegliManche);

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "platform/scheduler.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 #include "records/review.h"
 
 namespace zelvo {
 
 // The game file of the game the data panel holds.
-formati::GameFile recordedGame(const DataPanel& d);
+formats::GameFile recordedGame(const DataPanel& d);
 // The file name of a saved game, by match and game number ("007-02.txt").
 std::string archiveFileName(int match, int game);
 

@@ -4,9 +4,9 @@
 #include "records/hall_of_fame.h"
 
 #include "platform/files.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 #include "records/record_files.h"
-#include "records/text_file.h"
+#include "formats/text_file.h"
 
 namespace zelvo {
 
@@ -14,7 +14,7 @@ namespace {
 
 // A count held as decimal text; anything else counts as 0.
 long long count(const std::string& s) {
-    auto n = testo::intero(s);
+    auto n = textfile::whole(s);
     return n ? *n : 0;
 }
 
@@ -159,9 +159,9 @@ void HallOfFame::SalvaAlbo() {
     FileSystem* fs = platform_.files;
     if (!fs || r.alboNonSalvabile) return;
     RecordsData d;
-    for (int i = 1; i <= 10; ++i) d.ranking.righe[i] = r.classifica[i];
-    d.ranking.vittorie = r.lblVittoriePCVariLivelli;
-    d.ranking.sconfitte = r.lblSconfittePCVariLivelli;
+    for (int i = 1; i <= 10; ++i) d.ranking.rows[i] = r.classifica[i];
+    d.ranking.wins = r.lblVittoriePCVariLivelli;
+    d.ranking.losses = r.lblSconfittePCVariLivelli;
     d.entries = r.LstAlbo;
     saveRecords(*fs, d);
 }
@@ -174,11 +174,11 @@ void HallOfFame::CaricaAlbo() {
     RecordFilesLoad l = loadRecords(*fs, now);
     RecordsState& r = m_.records;
     for (int i = 1; i <= 10; ++i) {
-        r.classifica[i] = l.data.ranking.righe[i];
+        r.classifica[i] = l.data.ranking.rows[i];
         r.classifica[i].highlighted = false;
     }
-    r.lblVittoriePCVariLivelli = l.data.ranking.vittorie;
-    r.lblSconfittePCVariLivelli = l.data.ranking.sconfitte;
+    r.lblVittoriePCVariLivelli = l.data.ranking.wins;
+    r.lblSconfittePCVariLivelli = l.data.ranking.losses;
     r.LstAlbo = std::move(l.data.entries);
     r.lblTotalePartite = static_cast<int>(r.LstAlbo.size());
     r.alboNonSalvabile = l.saveBlocked;

@@ -146,10 +146,10 @@ void judge(RecordFileState& st, const FileSystem::ReadResult& r) {
     st.kind = RecordFileState::Kind::Unreadable;
 }
 
-void damaged(RecordFileState& st, const formati::Errore& e) {
+void damaged(RecordFileState& st, const formats::Error& e) {
     st.kind = RecordFileState::Kind::Damaged;
-    st.reason = e.motivo;
-    st.line = e.riga;
+    st.reason = e.reason;
+    st.line = e.line;
 }
 
 }  // namespace
@@ -173,12 +173,12 @@ RecordFilesRead readRecordFiles(FileSystem& fs, const RecordPaths& paths) {
     out.count.path = paths.count;
     out.entries.path = paths.entries;
     const Journal j = readJournal(fs, paths);
-    formati::Errore e;
+    formats::Error e;
 
     FileSystem::ReadResult r = readUnitFile(fs, j, paths.ranking, FileSystem::READ_LIMIT);
     judge(out.ranking, r);
     if (out.ranking.whole()) {
-        if (auto c = formati::leggiClassifica(r.bytes, &e)) out.data.ranking = std::move(*c);
+        if (auto c = formats::readRanking(r.bytes, &e)) out.data.ranking = std::move(*c);
         else damaged(out.ranking, e);
     }
 
@@ -186,14 +186,14 @@ RecordFilesRead readRecordFiles(FileSystem& fs, const RecordPaths& paths) {
     r = readUnitFile(fs, j, paths.entries, REGISTER_READ_LIMIT);
     judge(out.entries, r);
     if (out.entries.whole()) {
-        if (auto v = formati::leggiAlboSenzaConteggio(r.bytes, &e)) out.data.entries = std::move(*v);
+        if (auto v = formats::readRegisterWithoutCount(r.bytes, &e)) out.data.entries = std::move(*v);
         else damaged(out.entries, e);
     }
 
     r = readUnitFile(fs, j, paths.count, FileSystem::READ_LIMIT);
     judge(out.count, r);
     if (out.count.whole()) {
-        const auto n = formati::leggiPartite(r.bytes, &e);
+        const auto n = formats::readCount(r.bytes, &e);
         const long long held = static_cast<long long>(out.data.entries.size());
         if (!n) {
             damaged(out.count, e);
@@ -244,8 +244,8 @@ bool saveRecords(FileSystem& fs, const RecordsData& data) {
     size_t n = 0;
     while (n < data.entries.size() && !data.entries[n].empty()) ++n;
     const std::vector<std::string> entries(data.entries.begin(), data.entries.begin() + static_cast<long>(n));
-    const std::string bytes[3] = {formati::scriviClassifica(data.ranking), formati::scriviAlbo(entries),
-                                  formati::scriviPartite(static_cast<int>(n))};
+    const std::string bytes[3] = {formats::writeRanking(data.ranking), formats::writeRegister(entries),
+                                  formats::writeCount(static_cast<int>(n))};
     const std::string* finals[3] = {&paths.ranking, &paths.entries, &paths.count};
     std::vector<UnitFile> files;
     for (int k = 0; k < 3; ++k)

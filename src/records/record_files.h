@@ -17,13 +17,13 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 namespace zelvo {
 
 // What the three files hold.
 struct RecordsData {
-    formati::Classifica ranking;       // rows 1..10 and the statistics by level
+    formats::Ranking ranking;       // rows 1..10 and the statistics by level
     std::vector<std::string> entries;  // the register, oldest first; its size is the count
 };
 

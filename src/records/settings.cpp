@@ -2,8 +2,8 @@
 // One table says what each of the 43 lines holds; reading and writing both follow it.
 #include "records/settings.h"
 
-#include "records/formati.h"
-#include "records/text_file.h"
+#include "formats/file_formats.h"
+#include "formats/text_file.h"
 
 namespace zelvo {
 
@@ -22,7 +22,7 @@ enum { PAUSE, TAKING, ANIMATION_PC, ANIMATION_H };
 enum { OPEN_PANEL, RULES_PAGE };
 // Fractions 2..4 are the dividers, 12..14 and 22..24 the markers of the computer and
 // of the human; truths 2..4 the dividers' visibility, 10..13 the points displays.
-constexpr Line LINES[formati::RIGHE_IMPOSTAZIONI + 1] = {
+constexpr Line LINES[formats::SETTINGS_LINES + 1] = {
     {},
     {Line::OptionText, index(Option::Level)},          {Line::OptionText, index(Option::ResponseSpeed)},
     {Line::Interval, PAUSE},                           {Line::OptionText, index(Option::ShowCards)},
@@ -65,18 +65,18 @@ SavedSettings CaricaImpostazioni(FileSystem& fs) {
     SavedSettings s;
     const auto bytes = fs.leggi(fs.reale(SETTINGS_FILE));
     if (!bytes) return s;  // no file yet: the initial values stand
-    const formati::SettingsLines lines = formati::leggiImpostazioni(*bytes);
-    for (int n = 1; n <= formati::RIGHE_IMPOSTAZIONI; ++n) {
+    const formats::SettingsLines lines = formats::readSettingsLines(*bytes);
+    for (int n = 1; n <= formats::SETTINGS_LINES; ++n) {
         const Line& l = LINES[n];
         switch (l.kind) {
-            case Line::OptionText: s.options[l.field] = lines.riga[n]; break;
-            case Line::Peek: s.peek = lines.riga[n]; break;
-            case Line::Text: text(s, l.field) = lines.riga[n]; break;
+            case Line::OptionText: s.options[l.field] = lines.line[n]; break;
+            case Line::Peek: s.peek = lines.line[n]; break;
+            case Line::Text: text(s, l.field) = lines.line[n]; break;
             case Line::Interval:
-                if (auto v = lines.intero(n); v && *v >= 0 && *v <= 65535) interval(s, l.field) = static_cast<int>(*v);
+                if (auto v = lines.whole(n); v && *v >= 0 && *v <= 65535) interval(s, l.field) = static_cast<int>(*v);
                 break;
-            case Line::Fraction: fraction(s, l.field) = lines.singolo(n); break;
-            case Line::Truth: truth(s, l.field) = lines.verita(n); break;
+            case Line::Fraction: fraction(s, l.field) = lines.single(n); break;
+            case Line::Truth: truth(s, l.field) = lines.truth(n); break;
         }
     }
     return s;
@@ -84,30 +84,30 @@ SavedSettings CaricaImpostazioni(FileSystem& fs) {
 
 void SalvaImpostazioni(FileSystem& fs, const SavedSettings& given) {
     SavedSettings s = given;
-    testo::Scrittore out;
-    for (int n = 1; n <= formati::RIGHE_IMPOSTAZIONI; ++n) {
+    textfile::Writer out;
+    for (int n = 1; n <= formats::SETTINGS_LINES; ++n) {
         const Line& l = LINES[n];
         switch (l.kind) {
-            case Line::OptionText: out.testo(s.options[l.field].value_or("")); break;
-            case Line::Peek: out.testo(s.options[index(Option::ShowCards)].value_or("")); break;
-            case Line::Text: out.testo(text(s, l.field).value_or("")); break;
-            case Line::Interval: out.intero(interval(s, l.field).value_or(0)); break;
-            case Line::Fraction: out.singolo(fraction(s, l.field).value_or(0)); break;
-            case Line::Truth: out.verita(truth(s, l.field).value_or(false)); break;
+            case Line::OptionText: out.text(s.options[l.field].value_or("")); break;
+            case Line::Peek: out.text(s.options[index(Option::ShowCards)].value_or("")); break;
+            case Line::Text: out.text(text(s, l.field).value_or("")); break;
+            case Line::Interval: out.whole(interval(s, l.field).value_or(0)); break;
+            case Line::Fraction: out.single(fraction(s, l.field).value_or(0)); break;
+            case Line::Truth: out.truth(truth(s, l.field).value_or(false)); break;
         }
     }
-    fs.scrivi(fs.realePerScrivere(SETTINGS_FILE), out.byte());
+    fs.scrivi(fs.realePerScrivere(SETTINGS_FILE), out.bytes());
 }
 
 OptionalDeck CaricaCarteOpzionali(FileSystem& fs) {
     OptionalDeck d;
     const auto bytes = fs.leggi(fs.reale(OPTIONAL_DECK_FILE));
     if (!bytes) return d;
-    const auto v = formati::leggiCarteOpzionali(*bytes);
+    const auto v = formats::readOptionalDeck(*bytes);
     d.lblCarteOpzionali = v[0];
     // The frame choice is a number: zero or not zero.
     if (v[1])
-        if (auto n = testo::singolo(*v[1])) d.framed = *n != 0;
+        if (auto n = textfile::single(*v[1])) d.framed = *n != 0;
     d.lblNomeCarteOpzionali = v[2];
     return d;
 }

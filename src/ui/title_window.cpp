@@ -6,7 +6,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
-#include "records/text_file.h"
+#include "formats/text_file.h"
 
 namespace zelvo {
 
@@ -77,8 +77,8 @@ TitleWindow::TitleWindow(Piattaforma& p,
 void TitleWindow::Form_Load() {
     if (FileSystem* fs = piattaforma.files) {
         if (auto byte = fs->leggi(fs->reale(NAME_FILE))) {
-            const std::vector<testo::Riga> righe = testo::righe(*byte);
-            if (!righe.empty() && righe[0]) m.txtNome = testo::valore(*righe[0]);
+            const std::vector<textfile::Line> righe = textfile::splitLines(*byte);
+            if (!righe.empty() && righe[0]) m.txtNome = textfile::valueOf(*righe[0]);
         }
     }
     if (MediaPlayers* media = piattaforma.media) {
@@ -123,12 +123,12 @@ void TitleWindow::cmdOk_Click() {
 
 void TitleWindow::SalvaNome() {
     // The name is kept as the files will give it back, so the ranking finds it again next time.
-    m.lblNomeConcorrente = testo::testoRiletto(senzaBlankEsterni(m.lblNomeConcorrente));
+    m.lblNomeConcorrente = textfile::asStored(senzaBlankEsterni(m.lblNomeConcorrente));
     if (FileSystem* fs = piattaforma.files) {
-        testo::Scrittore s;
-        s.testo(m.lblNomeConcorrente);
+        textfile::Writer s;
+        s.text(m.lblNomeConcorrente);
         // A name that cannot be stored is only not remembered: the game goes on.
-        fs->scrivi(fs->realePerScrivere(NAME_FILE), s.byte());
+        fs->scrivi(fs->realePerScrivere(NAME_FILE), s.bytes());
     }
     m.lblSesso = sexFromName(m.lblNomeConcorrente, m.lblSesso);
 }

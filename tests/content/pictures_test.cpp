@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 namespace {
 
@@ -301,7 +301,7 @@ TEST(OptionalDeckFile, InstallsTheThirdDeckUnderItsName) {
     auto b = readFile(kData + "/ZlvOpzio.txt");
     ASSERT_TRUE(b) << "ZlvOpzio.txt is missing";
     EXPECT_EQ(*b, "\"Carte Opzionali inserite\"\r\n0\r\n\"Alto Contrasto\"\r\n");
-    auto v = zelvo::formati::leggiCarteOpzionali(*b);
+    auto v = zelvo::formats::readOptionalDeck(*b);
     ASSERT_TRUE(v[0] && v[1] && v[2]);
     EXPECT_EQ(*v[0], "Carte Opzionali inserite");
     EXPECT_EQ(*v[1], "0");

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 namespace zelvo {
 namespace {
@@ -193,9 +193,9 @@ TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
             if (fault == Fault::Kill ? prova::ranToEnd(save) : (save(), b.fs.steps() < k)) break;
             ++interruptions;
             const std::string bytes = leggiFile(b.archivio(GOLDEN));
-            auto g = formati::leggiGioco(bytes);
+            auto g = formats::readGame(bytes);
             ASSERT_TRUE(g);
-            EXPECT_TRUE(bytes == golden(GOLDEN) || g->testo[1] == "Altro");
+            EXPECT_TRUE(bytes == golden(GOLDEN) || g->text[1] == "Altro");
             b.w->hallOfFame.CaricaAlbo();  // the next start
             EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
         }
@@ -207,21 +207,21 @@ TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
 TEST(FormatoGioco, TextAfterTheLastLineIsNoPartOfTheFile) {
     const std::string buono = golden(GOLDEN);
     for (const std::string coda : {"\x81\x90\r\n", "\"altro\"\r\n\x8d", "\r\n\r\n"}) {
-        formati::Errore e;
-        auto letto = formati::leggiGioco(buono + coda, &e);
-        ASSERT_TRUE(letto) << e.testo();
-        EXPECT_EQ(formati::scriviGioco(*letto), buono);
+        formats::Error e;
+        auto letto = formats::readGame(buono + coda, &e);
+        ASSERT_TRUE(letto) << e.text();
+        EXPECT_EQ(formats::writeGame(*letto), buono);
     }
 }
 
 TEST(FormatoGioco, SignedColoursOfTheWindowSystemSurvive) {
-    formati::GameFile g;
-    g.colore.fill(0);
-    g.colore[13] = 0x8000000F;  // a system colour
-    auto letto = formati::leggiGioco(formati::scriviGioco(g));
+    formats::GameFile g;
+    g.colour.fill(0);
+    g.colour[13] = 0x8000000F;  // a system colour
+    auto letto = formats::readGame(formats::writeGame(g));
     ASSERT_TRUE(letto);
-    EXPECT_EQ(letto->colore[13], 0x8000000Fu);
-    EXPECT_EQ(formati::scriviGioco(*letto), formati::scriviGioco(g));
+    EXPECT_EQ(letto->colour[13], 0x8000000Fu);
+    EXPECT_EQ(formats::writeGame(*letto), formats::writeGame(g));
 }
 
 }  // namespace

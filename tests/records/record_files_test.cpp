@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 #include "records/record_files.h"
 
 namespace zelvo {
@@ -27,8 +27,8 @@ const std::string STAMP = ".20261205-203015.bak";
 RecordsData afterMatches(int n) {
     RecordsData d;
     for (int i = 1; i <= n; ++i) d.entries.push_back(std::to_string(i) + ")  Anna - ZELVO B    3-1   5/12/26  20:3" + std::to_string(i % 10));
-    d.ranking.righe[1] = {"Anna", std::to_string(n), "0", "05/12/2026", true, true, true};
-    d.ranking.sconfitte[2] = std::to_string(n);
+    d.ranking.rows[1] = {"Anna", std::to_string(n), "0", "05/12/2026", true, true, true};
+    d.ranking.losses[2] = std::to_string(n);
     return d;
 }
 
@@ -38,7 +38,7 @@ int matchesDescribed(FileSystem& files) {
     const int n = static_cast<int>(r.data.entries.size());
     const RecordsData d = afterMatches(n);
     const bool agree = r.ranking.whole() && r.count.whole() && r.entries.whole() && r.data.entries == d.entries &&
-                       r.data.ranking.righe == d.ranking.righe && r.data.ranking.sconfitte == d.ranking.sconfitte;
+                       r.data.ranking.rows == d.ranking.rows && r.data.ranking.losses == d.ranking.losses;
     return agree ? n : -1;
 }
 
@@ -124,9 +124,9 @@ TEST(RecordsUnit, AnInterruptionAtAnyStepLeavesTheThreeFilesInAgreement) {
             EXPECT_TRUE(l.setAside.empty());
             EXPECT_EQ(l.data.entries, afterMatches(seen).entries);
             EXPECT_EQ(namesIn(dati), (std::vector<std::string>{"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.txt"}));
-            EXPECT_EQ(leggiFile(dati + "/ZlvAlbo.txt"), formati::scriviAlbo(afterMatches(seen).entries));
-            EXPECT_EQ(leggiFile(dati + "/ZlvPart.txt"), formati::scriviPartite(seen));
-            EXPECT_EQ(leggiFile(dati + "/ZlvClass.txt"), formati::scriviClassifica(afterMatches(seen).ranking));
+            EXPECT_EQ(leggiFile(dati + "/ZlvAlbo.txt"), formats::writeRegister(afterMatches(seen).entries));
+            EXPECT_EQ(leggiFile(dati + "/ZlvPart.txt"), formats::writeCount(seen));
+            EXPECT_EQ(leggiFile(dati + "/ZlvClass.txt"), formats::writeRanking(afterMatches(seen).ranking));
             EXPECT_TRUE(saveRecords(files, afterMatches(3)));
             EXPECT_EQ(matchesDescribed(files), 3);
         }
@@ -190,8 +190,8 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dati + f, golden(f));
         put(dati + cs.file, cs.thing, cs.thing == Thing::Huge ? golden(cs.file) : cs.bytes);
         const RecordFilesLoad l = loadRecords(files, NOW);
-        EXPECT_EQ(l.data.ranking.righe[1].name, cs.rankingKept ? "Anna" : "");
-        EXPECT_EQ(l.data.ranking.sconfitte[2], cs.rankingKept ? "1" : "0");
+        EXPECT_EQ(l.data.ranking.rows[1].name, cs.rankingKept ? "Anna" : "");
+        EXPECT_EQ(l.data.ranking.losses[2], cs.rankingKept ? "1" : "0");
         EXPECT_EQ(l.data.entries.size(), cs.entries);
         EXPECT_FALSE(l.saveBlocked);
         std::vector<std::string> expected, made;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture.h"
-#include "records/formati.h"
+#include "formats/file_formats.h"
 
 namespace zelvo {
 namespace {
@@ -56,7 +56,7 @@ std::string testoDi(const std::vector<R>& v) {
     return s;
 }
 
-TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
+TEST(Ranking, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
     Banco b;
     TestMain& w = *b.w;
     fineMatch(w, "Anna", true, 3, 1);
@@ -74,7 +74,7 @@ TEST(Classifica, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
         EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
 }
 
-TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
+TEST(Ranking, LoadThenSaveGivesTheSameThreeFiles) {
     Banco b;
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
     b.w->hallOfFame.CaricaAlbo();
@@ -87,7 +87,7 @@ TEST(Classifica, LoadThenSaveGivesTheSameThreeFiles) {
         EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
 }
 
-TEST(Classifica, RankingMoves) {
+TEST(Ranking, RankingMoves) {
     struct Caso {
         const char* descrizione;
         std::vector<R> prima;
@@ -142,7 +142,7 @@ TEST(Classifica, RankingMoves) {
     }
 }
 
-TEST(Classifica, AFullTableKeepsNewcomersOut) {
+TEST(Ranking, AFullTableKeepsNewcomersOut) {
     std::vector<R> piena;
     for (int i = 0; i < 10; ++i) piena.push_back({"P" + std::to_string(i), 12 - i, 1});
     {
@@ -169,7 +169,7 @@ TEST(Classifica, AFullTableKeepsNewcomersOut) {
     }
 }
 
-TEST(Classifica, NamesAreComparedExactly) {
+TEST(Ranking, NamesAreComparedExactly) {
     Banco b;
     metti(b.w->m.records, {{"anna", 2, 0}});
     fineMatch(*b.w, "Anna", true, 3, 0);
@@ -278,43 +278,43 @@ TEST(FormatoAlbo, TheLineAtFaultIsNamed) {
     };
     struct Caso {
         std::string file;
-        int riga;
-        formati::Errore::Tipo tipo;
+        int line;
+        formats::Error::Kind kind;
     } casi[] = {
-        {sostituisci(1, "Anna"), 1, formati::Errore::Tipo::Valore},          // a name without quotes
-        {sostituisci(2, "\"uno\""), 2, formati::Errore::Tipo::Valore},       // a count that is no number
-        {sostituisci(3, "\"-1\""), 3, formati::Errore::Tipo::Valore},        // a negative count
-        {sostituisci(5, "#FORSE#"), 5, formati::Errore::Tipo::Valore},
-        {sostituisci(80, "\"x\""), 80, formati::Errore::Tipo::Valore},
-        {sostituisci(4, "\"\x90\""), 4, formati::Errore::Tipo::Testo},
-        {buona.substr(0, buona.size() - 5), 80, formati::Errore::Tipo::Corto},  // the last line missing
-        {"", 1, formati::Errore::Tipo::Corto},
+        {sostituisci(1, "Anna"), 1, formats::Error::Kind::Value},          // a name without quotes
+        {sostituisci(2, "\"uno\""), 2, formats::Error::Kind::Value},       // a count that is no number
+        {sostituisci(3, "\"-1\""), 3, formats::Error::Kind::Value},        // a negative count
+        {sostituisci(5, "#FORSE#"), 5, formats::Error::Kind::Value},
+        {sostituisci(80, "\"x\""), 80, formats::Error::Kind::Value},
+        {sostituisci(4, "\"\x90\""), 4, formats::Error::Kind::Text},
+        {buona.substr(0, buona.size() - 5), 80, formats::Error::Kind::Short},  // the last line missing
+        {"", 1, formats::Error::Kind::Short},
     };
     for (const auto& c : casi) {
-        formati::Errore e;
-        EXPECT_FALSE(formati::leggiClassifica(c.file, &e)) << c.riga;
-        EXPECT_EQ(e.riga, c.riga) << e.testo();
-        EXPECT_EQ(e.tipo, c.tipo) << e.testo();
+        formats::Error e;
+        EXPECT_FALSE(formats::readRanking(c.file, &e)) << c.line;
+        EXPECT_EQ(e.line, c.line) << e.text();
+        EXPECT_EQ(e.kind, c.kind) << e.text();
     }
-    EXPECT_TRUE(formati::leggiClassifica(buona));
+    EXPECT_TRUE(formats::readRanking(buona));
     // Files with LF line ends only are read too.
     std::string lf = buona;
     std::erase(lf, '\r');
-    EXPECT_TRUE(formati::leggiClassifica(lf));
+    EXPECT_TRUE(formats::readRanking(lf));
 }
 
 TEST(FormatoAlbo, TheCountAndTheRegister) {
-    EXPECT_EQ(formati::leggiPartite("0\r\n"), 0);
-    EXPECT_EQ(formati::leggiPartite("32767\r\n"), 32767);
-    EXPECT_FALSE(formati::leggiPartite("-1\r\n"));
-    EXPECT_FALSE(formati::leggiPartite(""));
-    EXPECT_FALSE(formati::leggiPartite("\"due\"\r\n"));
-    EXPECT_EQ(formati::leggiAlbo("\"\"\r\n", 0), std::vector<std::string>{});
-    EXPECT_EQ(formati::leggiAlbo("\"a\"\r\n\"b\"\r\n\"\"\r\n", 2), (std::vector<std::string>{"a", "b"}));
-    EXPECT_FALSE(formati::leggiAlbo("\"a\"\r\n", 1));           // no closing line
-    EXPECT_FALSE(formati::leggiAlbo("\"a\"\r\n\"\"\r\n\"\"\r\n", 2));  // an empty entry inside
-    EXPECT_FALSE(formati::leggiAlbo("a\r\n\"\"\r\n", 1));       // an entry without quotes
-    EXPECT_EQ(formati::scriviAlbo({}), "\"\"\r\n");
+    EXPECT_EQ(formats::readCount("0\r\n"), 0);
+    EXPECT_EQ(formats::readCount("32767\r\n"), 32767);
+    EXPECT_FALSE(formats::readCount("-1\r\n"));
+    EXPECT_FALSE(formats::readCount(""));
+    EXPECT_FALSE(formats::readCount("\"due\"\r\n"));
+    EXPECT_EQ(formats::readRegister("\"\"\r\n", 0), std::vector<std::string>{});
+    EXPECT_EQ(formats::readRegister("\"a\"\r\n\"b\"\r\n\"\"\r\n", 2), (std::vector<std::string>{"a", "b"}));
+    EXPECT_FALSE(formats::readRegister("\"a\"\r\n", 1));           // no closing line
+    EXPECT_FALSE(formats::readRegister("\"a\"\r\n\"\"\r\n\"\"\r\n", 2));  // an empty entry inside
+    EXPECT_FALSE(formats::readRegister("a\r\n\"\"\r\n", 1));       // an entry without quotes
+    EXPECT_EQ(formats::writeRegister({}), "\"\"\r\n");
 }
 
 }  // namespace

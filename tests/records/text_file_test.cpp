@@ -3,24 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "fixture.h"
-#include "records/formati.h"
-#include "records/text_file.h"
+#include "formats/file_formats.h"
+#include "formats/text_file.h"
 
 using namespace std::string_literals;
 
-namespace zelvo::testo {
+namespace zelvo::textfile {
 namespace {
 
 TEST(ScrittoreTesto, EachKindOfValueHasItsOwnForm) {
-    Scrittore s;
-    s.testo("Molto Veloce");
-    s.intero(500);
-    s.intero(-7);
-    s.singolo(1095.0f);
-    s.verita(true);
-    s.verita(false);
-    s.testo("");
-    EXPECT_EQ(s.byte(), "\"Molto Veloce\"\r\n500\r\n-7\r\n1095\r\n#TRUE#\r\n#FALSE#\r\n\"\"\r\n");
+    Writer s;
+    s.text("Molto Veloce");
+    s.whole(500);
+    s.whole(-7);
+    s.single(1095.0f);
+    s.truth(true);
+    s.truth(false);
+    s.text("");
+    EXPECT_EQ(s.bytes(), "\"Molto Veloce\"\r\n500\r\n-7\r\n1095\r\n#TRUE#\r\n#FALSE#\r\n\"\"\r\n");
 }
 
 TEST(ScrittoreTesto, ShortestSinglePrecisionForms) {
@@ -29,19 +29,19 @@ TEST(ScrittoreTesto, ShortestSinglePrecisionForms) {
         const char* atteso;
     } casi[] = {{975.f, "975"}, {1.5f, "1.5"}, {0.1f, "0.1"}, {1095.25f, "1095.25"}, {-3.f, "-3"}, {-0.f, "0"},
                 {16777216.f, "16777216"}};
-    for (const auto& c : casi) EXPECT_EQ(formatoSingolo(c.x), c.atteso) << c.x;
+    for (const auto& c : casi) EXPECT_EQ(singleText(c.x), c.atteso) << c.x;
 }
 
 TEST(ScrittoreTesto, AccentedLettersTakeOneByteAndQuotesCannotEndATextEarly) {
-    Scrittore s;
-    s.testo("Caffé");
-    s.testo("Loquacità");
-    s.testo("Il \"Re\"");
-    EXPECT_EQ(s.byte(), "\"Caff\xe9\"\r\n\"Loquacit\xe0\"\r\n\"Il 'Re'\"\r\n");
+    Writer s;
+    s.text("Caffé");
+    s.text("Loquacità");
+    s.text("Il \"Re\"");
+    EXPECT_EQ(s.bytes(), "\"Caff\xe9\"\r\n\"Loquacit\xe0\"\r\n\"Il 'Re'\"\r\n");
 }
 
 TEST(ScrittoreTesto, CharactersOutsideTheCodePageAreReplacedNotDropped) {
-    std::string b = aCp1252("Łukasz €");
+    std::string b = toCp1252("Łukasz €");
     // The euro sign has a place in Windows-1252 (0x80); the Polish letter does not.
     EXPECT_EQ(b.back(), '\x80');
     EXPECT_EQ(b.size(), std::string("Lukasz \x80").size());
@@ -58,22 +58,22 @@ TEST(LetturaTesto, QuotedListReading) {
         {"\"abc\" resto", "abc"},             {"\"senza fine", "senza fine"},
         {"testo libero", "testo libero"},     {"#true#", "True"},
     };
-    for (const auto& c : casi) EXPECT_EQ(valore(c.riga), c.valore) << c.riga;
+    for (const auto& c : casi) EXPECT_EQ(valueOf(c.riga), c.valore) << c.riga;
 }
 
 TEST(LetturaTesto, LinesSplitAtLineEnds) {
-    auto r = righe("a\r\nb\nc\r\n");
+    auto r = splitLines("a\r\nb\nc\r\n");
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(*r[0], "a");
     EXPECT_EQ(*r[1], "b");
     EXPECT_EQ(*r[2], "c");
-    EXPECT_EQ(righe("").size(), 0u);
-    EXPECT_EQ(righe("x").size(), 1u);
-    EXPECT_EQ(righe("\r\n").size(), 1u);
+    EXPECT_EQ(splitLines("").size(), 0u);
+    EXPECT_EQ(splitLines("x").size(), 1u);
+    EXPECT_EQ(splitLines("\r\n").size(), 1u);
 }
 
 TEST(LetturaTesto, BytesThatAreNotWindows1252TextMakeTheirLineUnreadable) {
-    auto r = righe("ok\r\n\x81\r\nCaff\xe9\r\nnul\0x\r\n"s);
+    auto r = splitLines("ok\r\n\x81\r\nCaff\xe9\r\nnul\0x\r\n"s);
     ASSERT_EQ(r.size(), 4u);
     EXPECT_TRUE(r[0]);
     EXPECT_FALSE(r[1]);  // 0x81 is unassigned
@@ -87,7 +87,7 @@ TEST(LetturaTesto, BytesThatAreNotWindows1252TextMakeTheirLineUnreadable) {
 TEST(LetturaTesto, AByteOrderMarkMakesTheFileUtf8AndIsNoPartOfAValue) {
     struct Case {
         std::string bytes;
-        std::vector<Riga> lines;
+        std::vector<Line> lines;
     } cases[] = {
         {"\xEF\xBB\xBF\"Caff\xC3\xA9\"\r\n3\r\n", {"\"Caffé\"", "3"}},
         {"\"Caff\xE9\"\r\n", {"\"Caffé\""}},
@@ -95,38 +95,38 @@ TEST(LetturaTesto, AByteOrderMarkMakesTheFileUtf8AndIsNoPartOfAValue) {
         {"\xEF\xBB\xBF", {}},
         {"x\xEF\xBB\xBF", {"xï»¿"}},  // a mark only at the start
     };
-    for (const auto& c : cases) EXPECT_EQ(righe(c.bytes), c.lines) << c.bytes;
+    for (const auto& c : cases) EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
 }
 
 // A file of the game as an editor would save it in UTF-8 with the mark.
 std::string asUtf8WithMark(const std::string& cp1252) {
     std::string out(BOM_UTF8);
-    for (char c : cp1252) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : *daCp1252(std::string(1, c));
+    for (char c : cp1252) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : *fromCp1252(std::string(1, c));
     return out;
 }
 
 TEST(LetturaTesto, EveryReaderTakesTheMarkAlike) {
     const std::string bom(BOM_UTF8);
-    const auto g = formati::leggiGioco(asUtf8WithMark(prova::golden("007-02.txt")));
+    const auto g = formats::readGame(asUtf8WithMark(prova::golden("007-02.txt")));
     ASSERT_TRUE(g);
-    EXPECT_EQ(formati::scriviGioco(*g), prova::golden("007-02.txt"));
-    const auto c = formati::leggiClassifica(bom + prova::golden("ZlvClass.txt"));
+    EXPECT_EQ(formats::writeGame(*g), prova::golden("007-02.txt"));
+    const auto c = formats::readRanking(bom + prova::golden("ZlvClass.txt"));
     ASSERT_TRUE(c);
-    EXPECT_EQ(formati::scriviClassifica(*c), prova::golden("ZlvClass.txt"));
-    EXPECT_EQ(formati::leggiPartite(bom + prova::golden("ZlvPart.txt")), 1);
-    EXPECT_EQ(formati::leggiAlboSenzaConteggio(bom + prova::golden("ZlvAlbo.txt")),
-              formati::leggiAlboSenzaConteggio(prova::golden("ZlvAlbo.txt")));
-    EXPECT_EQ(formati::leggiImpostazioni(asUtf8WithMark(prova::golden("ZlvImpo.txt"))).riga,
-              formati::leggiImpostazioni(prova::golden("ZlvImpo.txt")).riga);
+    EXPECT_EQ(formats::writeRanking(*c), prova::golden("ZlvClass.txt"));
+    EXPECT_EQ(formats::readCount(bom + prova::golden("ZlvPart.txt")), 1);
+    EXPECT_EQ(formats::readRegisterWithoutCount(bom + prova::golden("ZlvAlbo.txt")),
+              formats::readRegisterWithoutCount(prova::golden("ZlvAlbo.txt")));
+    EXPECT_EQ(formats::readSettingsLines(asUtf8WithMark(prova::golden("ZlvImpo.txt"))).line,
+              formats::readSettingsLines(prova::golden("ZlvImpo.txt")).line);
 }
 
 TEST(LetturaTesto, EveryAssignedByteRoundTrips) {
     std::string tutti;
     for (int c = 0x20; c <= 0xFF; ++c)
         if (c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) tutti += static_cast<char>(c);
-    auto u = daCp1252(tutti);
+    auto u = fromCp1252(tutti);
     ASSERT_TRUE(u);
-    EXPECT_EQ(aCp1252(*u), tutti);
+    EXPECT_EQ(toCp1252(*u), tutti);
 }
 
 TEST(ConversioniTesto, WholeNumbers) {
@@ -135,7 +135,7 @@ TEST(ConversioniTesto, WholeNumbers) {
         std::optional<long long> n;
     } casi[] = {{"500", 500}, {"-3", -3}, {"+7", 7}, {" 12 ", 12}, {"", std::nullopt}, {"12a", std::nullopt},
                 {"1.5", std::nullopt}, {"True", std::nullopt}, {"99999999999999999999", std::nullopt}};
-    for (const auto& c : casi) EXPECT_EQ(intero(c.v), c.n) << c.v;
+    for (const auto& c : casi) EXPECT_EQ(whole(c.v), c.n) << c.v;
 }
 
 TEST(ConversioniTesto, SinglePrecisionNumbers) {
@@ -145,7 +145,7 @@ TEST(ConversioniTesto, SinglePrecisionNumbers) {
     } casi[] = {{"1095", 1095.f}, {"0.5", 0.5f}, {".5", 0.5f}, {"-2", -2.f}, {"1e3", 1000.f},
                 {"", std::nullopt}, {"abc", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
                 {"1e99", std::nullopt}, {"0x10", std::nullopt}};
-    for (const auto& c : casi) EXPECT_EQ(singolo(c.v), c.x) << c.v;
+    for (const auto& c : casi) EXPECT_EQ(single(c.v), c.x) << c.v;
 }
 
 TEST(ConversioniTesto, TruthValues) {
@@ -154,8 +154,8 @@ TEST(ConversioniTesto, TruthValues) {
         std::optional<bool> b;
     } casi[] = {{"True", true}, {"False", false}, {"true", true}, {"#TRUE#", true}, {"0", false},
                 {"-1", true},   {"Si", std::nullopt}, {"", std::nullopt}};
-    for (const auto& c : casi) EXPECT_EQ(verita(c.v), c.b) << c.v;
+    for (const auto& c : casi) EXPECT_EQ(truth(c.v), c.b) << c.v;
 }
 
 }  // namespace
-}  // namespace zelvo::testo
+}  // namespace zelvo::textfile

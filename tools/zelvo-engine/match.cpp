@@ -117,7 +117,7 @@ int match(const std::vector<std::string>& args) {
             if (saves) {
                 const std::string name = sim.session.archive.proposedName();
                 const std::string file = saveDir + "/" + name.substr(name.find_last_of('\\') + 1);
-                if (!saves->scrivi(file, formati::scriviGioco(recordedGame(sim.session.m.data)))) {
+                if (!saves->scrivi(file, formats::writeGame(recordedGame(sim.session.m.data)))) {
                     std::cerr << "zelvo-engine match: cannot write '" << file << "'\n";
                     return 1;
                 }

@@ -8,14 +8,14 @@
 #include "commands.h"
 #include "platform/files.h"
 #include "records/record_files.h"
-#include "records/text_file.h"
+#include "formats/text_file.h"
 
 namespace zelvo::engine {
 
 namespace {
 
 long long numero(const std::string& s) {
-    auto n = testo::intero(s);
+    auto n = textfile::whole(s);
     return n ? *n : 0;
 }
 
@@ -38,11 +38,11 @@ int records(const std::vector<std::string>& args) {
             return 2;
         }
 
-    const formati::Classifica& c = r.data.ranking;
+    const formats::Ranking& c = r.data.ranking;
     nlohmann::ordered_json j;
     auto classifica = nlohmann::ordered_json::array();
     for (int i = 1; i <= 10; ++i) {
-        const RankingRow& row = c.righe[i];
+        const RankingRow& row = c.rows[i];
         if (row.name.empty()) continue;
         nlohmann::ordered_json o;
         o["position"] = i;
@@ -55,8 +55,8 @@ int records(const std::vector<std::string>& args) {
     j["ranking"] = std::move(classifica);
     nlohmann::ordered_json stat;
     for (int k = 1; k <= 5; ++k)
-        stat[std::string(1, static_cast<char>('A' + k - 1))] = {{"won", numero(c.vittorie[k])},
-                                                                {"lost", numero(c.sconfitte[k])}};
+        stat[std::string(1, static_cast<char>('A' + k - 1))] = {{"won", numero(c.wins[k])},
+                                                                {"lost", numero(c.losses[k])}};
     j["statistics"] = std::move(stat);
     j["register"] = r.data.entries;
     j["matches"] = r.data.entries.size();

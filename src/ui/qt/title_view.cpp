@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include "records/text_file.h"
+#include "formats/text_file.h"
 #include "ui/title_window.h"
 
 namespace zelvo {
@@ -34,7 +34,7 @@ public:
     using QValidator::QValidator;
     State validate(QString& s, int&) const override {
         const std::string utf8 = s.toStdString();
-        return testo::testoRiletto(utf8) == utf8 ? Acceptable : Invalid;
+        return textfile::asStored(utf8) == utf8 ? Acceptable : Invalid;
     }
 };
 

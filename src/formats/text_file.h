@@ -12,32 +12,32 @@
 #include <string_view>
 #include <vector>
 
-namespace zelvo::testo {
+namespace zelvo::textfile {
 
 // UTF-8 → Windows-1252. A character the code page lacks becomes its nearest
 // look-alike, or "?".
-std::string aCp1252(std::string_view utf8);
+std::string toCp1252(std::string_view utf8);
 // Windows-1252 → UTF-8; nothing when the bytes are not Windows-1252 text (one
 // of the five unassigned bytes, or a control character other than tab).
-std::optional<std::string> daCp1252(std::string_view byte);
+std::optional<std::string> fromCp1252(std::string_view bytes);
 
 // A text as the files give it back once written and read again: characters the
 // code page lacks replaced, double quotes single, line ends blanks. Whatever is
 // compared with a stored text (a player's name) should be kept in this form.
-std::string testoRiletto(std::string_view utf8);
+std::string asStored(std::string_view utf8);
 
 // Writes values one a line, in the order given.
-class Scrittore {
+class Writer {
 public:
     // "Molto Veloce". A double quote inside the text would end it early for
     // every reader, so it is written as a single quote.
-    void testo(std::string_view utf8);
-    void intero(long long n);
+    void text(std::string_view utf8);
+    void whole(long long n);
     // The shortest decimal form that reads back to the same single-precision value.
-    void singolo(float x);
-    void verita(bool b);
+    void single(float x);
+    void truth(bool b);
     // The file's bytes, Windows-1252 with CR LF.
-    std::string byte() const { return aCp1252(utf8_); }
+    std::string bytes() const { return toCp1252(utf8_); }
     const std::string& utf8() const { return utf8_; }
 
 private:
@@ -46,27 +46,27 @@ private:
 
 // One line as read: its bytes turned into UTF-8, or nothing when they are not
 // Windows-1252 text.
-using Riga = std::optional<std::string>;
+using Line = std::optional<std::string>;
 // The lines of a file: split at LF, a CR before it dropped; the line end of the
 // last line does not start another one. A UTF-8 byte-order mark at the start
 // makes every line UTF-8 (checked as such) and is dropped.
-std::vector<Riga> righe(std::string_view byte);
+std::vector<Line> splitLines(std::string_view bytes);
 // The UTF-8 byte-order mark.
 constexpr std::string_view BOM_UTF8 = "\xEF\xBB\xBF";
 
 // The quoted-list reading of one line into a text value: surrounding double
 // quotes removed (up to the closing quote), #TRUE#/#FALSE# become True/False,
 // an unquoted value taken to the end of the line without its outer blanks.
-std::string valore(std::string_view riga);
+std::string valueOf(std::string_view line);
 // A line that holds a quoted text.
-bool quotata(std::string_view riga);
+bool quoted(std::string_view line);
 // The conversions of a text value to the type of its target; nothing when the
 // text is not of that kind.
-std::optional<long long> intero(std::string_view valore);
-std::optional<float> singolo(std::string_view valore);
-std::optional<bool> verita(std::string_view valore);
+std::optional<long long> whole(std::string_view value);
+std::optional<float> single(std::string_view value);
+std::optional<bool> truth(std::string_view value);
 
 // The shortest form of a single-precision value ("1095", "0.5"); never "-0".
-std::string formatoSingolo(float x);
+std::string singleText(float x);
 
-}  // namespace zelvo::testo
+}  // namespace zelvo::textfile

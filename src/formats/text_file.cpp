@@ -1,4 +1,4 @@
-#include "records/text_file.h"
+#include "formats/text_file.h"
 
 #include <iconv.h>
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <mutex>
 
-namespace zelvo::testo {
+namespace zelvo::textfile {
 
 namespace {
 
@@ -89,7 +89,7 @@ std::optional<std::string> converti(Convertitore& c, std::string_view testo, boo
 
 }  // namespace
 
-std::string aCp1252(std::string_view utf8) {
+std::string toCp1252(std::string_view utf8) {
     std::string out;
     // Plain ASCII needs no converter.
     bool ascii = true;
@@ -126,36 +126,36 @@ std::optional<std::string> decodeLine(std::string_view byte, bool utf8) {
 
 }  // namespace
 
-std::optional<std::string> daCp1252(std::string_view byte) { return decodeLine(byte, false); }
+std::optional<std::string> fromCp1252(std::string_view byte) { return decodeLine(byte, false); }
 
-void Scrittore::testo(std::string_view utf8) {
+void Writer::text(std::string_view utf8) {
     utf8_ += '"';
     for (char c : utf8) utf8_ += c == '"' ? '\'' : (c == '\r' || c == '\n') ? ' ' : c;
     utf8_ += "\"\r\n";
 }
 
-std::string testoRiletto(std::string_view utf8) {
-    Scrittore s;
-    s.testo(utf8);
-    const std::vector<Riga> r = righe(s.byte());
-    return r.empty() || !r[0] ? std::string() : valore(*r[0]);
+std::string asStored(std::string_view utf8) {
+    Writer s;
+    s.text(utf8);
+    const std::vector<Line> r = splitLines(s.bytes());
+    return r.empty() || !r[0] ? std::string() : valueOf(*r[0]);
 }
 
-void Scrittore::intero(long long n) { utf8_ += std::to_string(n) + "\r\n"; }
+void Writer::whole(long long n) { utf8_ += std::to_string(n) + "\r\n"; }
 
-void Scrittore::singolo(float x) { utf8_ += formatoSingolo(x) + "\r\n"; }
+void Writer::single(float x) { utf8_ += singleText(x) + "\r\n"; }
 
-void Scrittore::verita(bool b) { utf8_ += b ? "#TRUE#\r\n" : "#FALSE#\r\n"; }
+void Writer::truth(bool b) { utf8_ += b ? "#TRUE#\r\n" : "#FALSE#\r\n"; }
 
-std::string formatoSingolo(float x) {
+std::string singleText(float x) {
     if (x == 0.0f || std::isnan(x)) return "0";
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, x);
     return std::string(buf, r.ptr);
 }
 
-std::vector<Riga> righe(std::string_view byte) {
-    std::vector<Riga> out;
+std::vector<Line> splitLines(std::string_view byte) {
+    std::vector<Line> out;
     const bool utf8 = byte.starts_with(BOM_UTF8);
     if (utf8) byte.remove_prefix(BOM_UTF8.size());
     size_t i = 0;
@@ -171,12 +171,12 @@ std::vector<Riga> righe(std::string_view byte) {
     return out;
 }
 
-bool quotata(std::string_view riga) {
+bool quoted(std::string_view riga) {
     riga = senzaBordi(riga);
     return !riga.empty() && riga.front() == '"';
 }
 
-std::string valore(std::string_view riga) {
+std::string valueOf(std::string_view riga) {
     std::string_view r = senzaBordi(riga);
     if (!r.empty() && r.front() == '"') {
         r.remove_prefix(1);
@@ -188,7 +188,7 @@ std::string valore(std::string_view riga) {
     return std::string(r);
 }
 
-std::optional<long long> intero(std::string_view v) {
+std::optional<long long> whole(std::string_view v) {
     v = senzaBordi(v);
     if (v.empty()) return std::nullopt;
     if (v.front() == '+') v.remove_prefix(1);
@@ -198,7 +198,7 @@ std::optional<long long> intero(std::string_view v) {
     return n;
 }
 
-std::optional<float> singolo(std::string_view v) {
+std::optional<float> single(std::string_view v) {
     v = senzaBordi(v);
     if (v.empty() || v.size() > 64) return std::nullopt;
     bool cifra = false;
@@ -215,12 +215,12 @@ std::optional<float> singolo(std::string_view v) {
     return x;
 }
 
-std::optional<bool> verita(std::string_view v) {
+std::optional<bool> truth(std::string_view v) {
     v = senzaBordi(v);
     if (uguale(v, "True") || uguale(v, "#TRUE#")) return true;
     if (uguale(v, "False") || uguale(v, "#FALSE#")) return false;
-    if (auto n = intero(v)) return *n != 0;
+    if (auto n = whole(v)) return *n != 0;
     return std::nullopt;
 }
 
-}  // namespace zelvo::testo
+}  // namespace zelvo::textfile
