@@ -26,41 +26,41 @@ int main(int argc, char** argv) {
 
     zelvo::QtScheduler scheduler;
     zelvo::SystemClock clock;
-    zelvo::DataOra ora = clock.now();
+    zelvo::DateTime ora = clock.now();
     // The generator is seeded from the clock when the window loads.
-    zelvo::SeededRandom random(static_cast<uint64_t>(ora.ora * 3600 + ora.minuto * 60 + ora.secondo) ^
+    zelvo::SeededRandom random(static_cast<uint64_t>(ora.hour * 3600 + ora.minute * 60 + ora.second) ^
                                static_cast<uint64_t>(scheduler.nowMs()));
-    zelvo::FileSystem files(zelvo::RadiciDati::diSistema());
+    zelvo::FileSystem files(zelvo::DataRoots::ofThisMachine());
 
     zelvo::SingleInstance instance;
-    if (instance.acquire(files.radici().utente) == zelvo::SingleInstance::Outcome::AlreadyRunning) {
+    if (instance.acquire(files.roots().user) == zelvo::SingleInstance::Outcome::AlreadyRunning) {
         QMessageBox::information(nullptr, "Zelvo",
                                  QString::fromUtf8("Zelvo è già aperto: continua la partita in quella finestra."));
         return 0;
     }
-    zelvo::Piattaforma piattaforma{scheduler, clock, random};
-    piattaforma.files = &files;
+    zelvo::Platform platform{scheduler, clock, random};
+    platform.files = &files;
     zelvo::QtDialogs dialoghi;
-    piattaforma.dialogs = &dialoghi;
+    platform.dialogs = &dialoghi;
 
 #ifdef ZELVO_HAVE_MEDIA
     // The five players mix into the audio device; files are found through the data root.
-    zelvo::media::Mixer mixer([&files](const std::string& percorso) { return files.reale(percorso); });
+    zelvo::media::Mixer mixer([&files](const std::string& percorso) { return files.real(percorso); });
     zelvo::media::LettoreAsincrono lettori(mixer);
     zelvo::UscitaAudio uscita(mixer);
-    if (uscita.avvia()) piattaforma.media = &lettori;
+    if (uscita.avvia()) platform.media = &lettori;
 #endif
 
-    auto session = std::make_unique<zelvo::Session>(piattaforma);
+    auto session = std::make_unique<zelvo::Session>(platform);
     zelvo::WindowRoutines routines(*session);
-    auto realPath = [&files](const std::string& path) { return QString::fromStdString(files.reale(path)); };
+    auto realPath = [&files](const std::string& path) { return QString::fromStdString(files.real(path)); };
     zelvo::TableView table(*session, routines, realPath);
     routines.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
 
     // The title window comes first; an accepted name opens the table, whose load step runs
     // before the name and the sex arrive.
     std::unique_ptr<zelvo::TitleView> titleView;
-    zelvo::TitleWindow title(piattaforma, [&](const std::string& name, const std::string& sex) {
+    zelvo::TitleWindow title(platform, [&](const std::string& name, const std::string& sex) {
         routines.Form_Load();
         session->PassaAlTavolo(name, sex);
         table.resize(table.sizeHint());
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         titleView->hide();
     });
     titleView = std::make_unique<zelvo::TitleView>(title, realPath);
-    scheduler.dopoOgniTick = [&] {
+    scheduler.afterEveryTick = [&] {
         if (table.isVisible()) table.update();
         else titleView->update();
     };

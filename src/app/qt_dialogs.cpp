@@ -23,7 +23,7 @@ std::optional<std::string> risposta(const QString& scelto) {
 
 }  // namespace
 
-std::optional<std::string> QtDialogs::salvaFile(const std::string& proposta, const std::string& filtro,
+std::optional<std::string> QtDialogs::saveFile(const std::string& proposta, const std::string& filtro,
                                                 bool conferma) {
     QFileDialog::Options opzioni;
     if (!conferma) opzioni |= QFileDialog::DontConfirmOverwrite;
@@ -31,7 +31,7 @@ std::optional<std::string> QtDialogs::salvaFile(const std::string& proposta, con
                                                  filtroQt(filtro), nullptr, opzioni));
 }
 
-std::optional<std::string> QtDialogs::apriFile(const std::string& cartella, const std::string& filtro) {
+std::optional<std::string> QtDialogs::openFile(const std::string& cartella, const std::string& filtro) {
     return risposta(
         QFileDialog::getOpenFileName(nullptr, "Apri un Gioco", QString::fromStdString(cartella), filtroQt(filtro)));
 }

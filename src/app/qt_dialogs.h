@@ -6,9 +6,9 @@ namespace zelvo {
 
 class QtDialogs final : public Dialogs {
 public:
-    std::optional<std::string> salvaFile(const std::string& proposta, const std::string& filtro,
+    std::optional<std::string> saveFile(const std::string& proposta, const std::string& filtro,
                                          bool confermaSovrascrittura) override;
-    std::optional<std::string> apriFile(const std::string& cartella, const std::string& filtro) override;
+    std::optional<std::string> openFile(const std::string& cartella, const std::string& filtro) override;
 };
 
 }  // namespace zelvo

@@ -18,7 +18,7 @@ public:
     int64_t nowMs() const override { return orologio_.elapsed(); }
 
     // Called after every tick, so the window can repaint from the model.
-    std::function<void()> dopoOgniTick;
+    std::function<void()> afterEveryTick;
 
 private:
     QElapsedTimer orologio_;

@@ -10,13 +10,13 @@
 
 namespace zelvo::clip {
 
-void setFile(Piattaforma& p, Lettore l, const std::string& file);
-void command(Piattaforma& p, Lettore l, const char* cmd);
+void setFile(Platform& p, Player l, const std::string& file);
+void command(Platform& p, Player l, const char* cmd);
 // "Open", "Prev", "Play" on a player whose FileName is set.
-void openAndPlay(Piattaforma& p, Lettore l);
+void openAndPlay(Platform& p, Player l);
 // Empty FileName and "Close"; take the lock when asked; FileName = the file and the
 // end timer's interval = the lock time; "Open", "Prev", "Play"; enable the end timer.
 // Without an end timer nothing is timed.
-void play(Piattaforma& p, SoundState& s, Lettore l, const std::string& file, Timer* end, int ms, bool takeLock);
+void play(Platform& p, SoundState& s, Player l, const std::string& file, Timer* end, int ms, bool takeLock);
 
 }  // namespace zelvo::clip

@@ -23,7 +23,7 @@ bool atOdds(Talkativeness t) {
 void Commentary::playRemark(const char* group, int n, Timer& end, int ms) {
     if (ms == 0) ms = audio::remarkLockMs(group, n);
     const std::string file = audio::remarkFile(group, n);
-    clip::play(platform_, m_.sounds, Lettore::mmcRumori, file, &end, ms, true);
+    clip::play(platform_, m_.sounds, Player::mmcRumori, file, &end, ms, true);
     subtitle(file, ms);
 }
 
@@ -275,14 +275,14 @@ bool Commentary::PreparaUscita(int r, int farewellMs) {
         CommentoUscita(r, farewellMs);
         return true;
     }
-    clip::setFile(platform_, Lettore::mmcUscita, audio::THEME_FILE);
+    clip::setFile(platform_, Player::mmcUscita, audio::THEME_FILE);
     return false;
 }
 
 void Commentary::CommentoUscita(int r, int farewellMs) {
     if (r < 1 || r > 6) return;
     const std::string file = audio::remarkFile("Esci", audio::remarkExit(r));
-    clip::setFile(platform_, Lettore::mmcUscita, file);
+    clip::setFile(platform_, Player::mmcUscita, file);
     subtitle(file, farewellMs);
 }
 

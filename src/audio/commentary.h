@@ -10,7 +10,7 @@ namespace zelvo {
 
 class Commentary {
 public:
-    Commentary(AudioModel m, AudioTimers t, Piattaforma& platform, RandomPick& pick, Noises& noises)
+    Commentary(AudioModel m, AudioTimers t, Platform& platform, RandomPick& pick, Noises& noises)
         : m_(m), t_(t), platform_(platform), pick_(pick), noises_(noises) {}
 
     // One step of the deal: ends a lingering end-of-game remark; then the
@@ -69,7 +69,7 @@ private:
     bool panelsClosed() const;
     AudioModel m_;
     AudioTimers t_;
-    Piattaforma& platform_;
+    Platform& platform_;
     RandomPick& pick_;
     Noises& noises_;
 };

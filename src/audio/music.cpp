@@ -25,18 +25,18 @@ void Music::cmdSCegliBrano() {
         if (r == s.lblBranoInCorso) continue;
 
         s.branoAscoltato[r] = true;
-        clip::command(platform_, Lettore::mmcBrano, "Close");
+        clip::command(platform_, Player::mmcBrano, "Close");
         t_.TimerFermaBrano.disable();
         s.lblBranoInCorso = r;
         s.lblContatoreBrano = 0;
         s.lblNumeroBraniAscoltati = s.lblNumeroBraniAscoltati == -1 ? 1 : s.lblNumeroBraniAscoltati + 1;
         const audio::Song& song = audio::song(r);
         t_.TimerFermaBrano.setInterval(song.stopInterval);
-        clip::setFile(platform_, Lettore::mmcBrano, audio::songFile(r));
+        clip::setFile(platform_, Player::mmcBrano, audio::songFile(r));
         s.lblTitolo.Top = song.titleTop;
         s.lblTitolo.Caption = song.title;
         s.lblTitoloInMemoria = song.title;
-        clip::openAndPlay(platform_, Lettore::mmcBrano);
+        clip::openAndPlay(platform_, Player::mmcBrano);
         s.lblBranoTerminato = false;
         t_.TimerFermaBrano.enable();
         if (m_.options.get<SongTitles>() == SongTitles::Yes) s.lblTitolo.Visible = true;
@@ -47,8 +47,8 @@ void Music::cmdSCegliBrano() {
 void Music::repeatSong() {
     SoundState& s = m_.sounds;
     s.lblContatoreBrano = 0;
-    clip::command(platform_, Lettore::mmcBrano, "Close");
-    clip::openAndPlay(platform_, Lettore::mmcBrano);
+    clip::command(platform_, Player::mmcBrano, "Close");
+    clip::openAndPlay(platform_, Player::mmcBrano);
     if (m_.options.get<SongTitles>() == SongTitles::Yes) s.lblTitolo.Visible = true;
     s.lblTitolo.Caption = s.lblTitoloInMemoria;
     s.lblBranoTerminato = false;
@@ -61,7 +61,7 @@ void Music::TimerFermaBrano_Timer() {
     s.lblContatoreBrano = 0;
     s.lblBranoTerminato = true;
     t_.TimerFermaBrano.disable();
-    clip::command(platform_, Lettore::mmcBrano, "Close");
+    clip::command(platform_, Player::mmcBrano, "Close");
     s.lblTitolo.Visible = false;
     s.lblTitolo.Caption.clear();
     if (const int pause = audio::musicPause(m_.options.get<MusicFrequency>()); pause > 0) {
@@ -72,7 +72,7 @@ void Music::TimerFermaBrano_Timer() {
 
 void Music::TimerFrequenzaMusica_Timer() {
     t_.TimerFrequenzaMusica.disable();
-    clip::command(platform_, Lettore::mmcBandiera, "Close");
+    clip::command(platform_, Player::mmcBandiera, "Close");
     if (m_.sounds.lblMusicaInterrotta || m_.options.get<MusicFrequency>() == MusicFrequency::Never) return;
     if (m_.options.get<SongChange>() == SongChange::AfterPreviousSong) {
         cmdSCegliBrano();
@@ -88,7 +88,7 @@ void Music::CambioFrequenza() {
     SoundState& s = m_.sounds;
     const MusicFrequency f = m_.options.get<MusicFrequency>();
     if (f == MusicFrequency::Never) {
-        clip::command(platform_, Lettore::mmcBrano, "Close");
+        clip::command(platform_, Player::mmcBrano, "Close");
         s.lblContatoreBrano = 0;
         t_.TimerFermaBrano.disable();
         t_.TimerFrequenzaMusica.disable();
@@ -113,7 +113,7 @@ void Music::MusicaDistribuzione() {
 
 void Music::anthem(const char* file, const char* title) {
     SoundState& s = m_.sounds;
-    clip::command(platform_, Lettore::mmcBrano, "Close");
+    clip::command(platform_, Player::mmcBrano, "Close");
     s.lblMusicaInterrotta = true;
     s.lblContatoreBrano = 0;
     t_.TimerFermaBrano.disable();
@@ -123,7 +123,7 @@ void Music::anthem(const char* file, const char* title) {
     s.lblTitolo.Top = 1550;
     s.lblTitolo.Caption = title;
     if (m_.options.get<SongTitles>() == SongTitles::Yes) s.lblTitolo.Visible = true;
-    clip::setFile(platform_, Lettore::mmcBandiera, file);
+    clip::setFile(platform_, Player::mmcBandiera, file);
     t_.TimerIniziaInno.setInterval(10);
     t_.TimerIniziaInno.enable();
 }
@@ -133,7 +133,7 @@ void Music::InnoItaliano() { anthem(audio::ITALIAN_ANTHEM_FILE, audio::ITALIAN_A
 
 void Music::TimerIniziaInno_Timer() {
     t_.TimerIniziaInno.disable();
-    clip::openAndPlay(platform_, Lettore::mmcBandiera);
+    clip::openAndPlay(platform_, Player::mmcBandiera);
 }
 
 void Music::RipristinaTitolo() {
@@ -146,12 +146,12 @@ void Music::RipristinaTitolo() {
 }
 
 void Music::ChiudiInno() {
-    clip::command(platform_, Lettore::mmcBandiera, "Close");
-    clip::setFile(platform_, Lettore::mmcBandiera, "");
+    clip::command(platform_, Player::mmcBandiera, "Close");
+    clip::setFile(platform_, Player::mmcBandiera, "");
 }
 
 void Music::FermaBrano() {
-    clip::command(platform_, Lettore::mmcBrano, "Close");
+    clip::command(platform_, Player::mmcBrano, "Close");
     m_.sounds.lblContatoreBrano = 0;
     t_.TimerFermaBrano.disable();
     m_.sounds.lblTitolo.Visible = false;

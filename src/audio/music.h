@@ -6,7 +6,7 @@ namespace zelvo {
 
 class Music {
 public:
-    Music(AudioModel m, AudioTimers t, Piattaforma& platform, RandomPick& pick)
+    Music(AudioModel m, AudioTimers t, Platform& platform, RandomPick& pick)
         : m_(m), t_(t), platform_(platform), pick_(pick) {}
 
     // The end of a deal: start, resume or change the melody.
@@ -37,7 +37,7 @@ private:
     void repeatSong();
     AudioModel m_;
     AudioTimers t_;
-    Piattaforma& platform_;
+    Platform& platform_;
     RandomPick& pick_;
 };
 

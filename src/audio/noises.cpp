@@ -31,34 +31,34 @@ void Noises::reviewStep(int phase) {
 
 void Noises::SuonaCarta() {
     const audio::Noise n = audio::cardNoise(m_.game.lblUltimaCartaGiocata);
-    clip::play(platform_, m_.sounds, Lettore::mmcRumori, n.file, &t_.TimerFineRumoreCarte, n.ms, true);
+    clip::play(platform_, m_.sounds, Player::mmcRumori, n.file, &t_.TimerFineRumoreCarte, n.ms, true);
 }
 
 void Noises::SuonaDistribuzione() {
     if (m_.sounds.lblInterdiciSuoni) return;
     const int r = pick_.NumeroCasuale(4);
-    clip::play(platform_, m_.sounds, Lettore::mmcRumori, audio::dealNoise(r), &t_.TimerFineRumoreCarte,
+    clip::play(platform_, m_.sounds, Player::mmcRumori, audio::dealNoise(r), &t_.TimerFineRumoreCarte,
                audio::DEAL_NOISE_MS, true);
 }
 
 void Noises::SuonaPresa() {
     m_.sounds.lblInterdiciSuoni = true;
     const int r = pick_.NumeroCasuale(2);
-    clip::play(platform_, m_.sounds, Lettore::mmcRumori, audio::takingNoise(r), &t_.TimerFineRumoreCarte,
+    clip::play(platform_, m_.sounds, Player::mmcRumori, audio::takingNoise(r), &t_.TimerFineRumoreCarte,
                audio::TAKING_NOISE_MS, true);
 }
 
 void Noises::SuonaAnalisi(int phase) {
     const int r = pick_.NumeroCasuale(4);
-    clip::setFile(platform_, Lettore::mmcRumori, "");
-    clip::command(platform_, Lettore::mmcRumori, "Close");
+    clip::setFile(platform_, Player::mmcRumori, "");
+    clip::command(platform_, Player::mmcRumori, "Close");
     const Window& w = m_.window;
     const bool namesWhite = w.lblPC.ForeColor == colour::WHITE && w.lblH.ForeColor == colour::WHITE;
     const std::string file = audio::reviewNoise(phase, m_.game.lblManche, r, namesWhite, m_.game.lblPuntiPC,
                                                 t_.TimerFermaBrano.enabled());
     if (file.empty()) return;
-    clip::setFile(platform_, Lettore::mmcRumori, file);
-    clip::openAndPlay(platform_, Lettore::mmcRumori);
+    clip::setFile(platform_, Player::mmcRumori, file);
+    clip::openAndPlay(platform_, Player::mmcRumori);
 }
 
 void Noises::TimerFineRumoreCarte_Timer() {

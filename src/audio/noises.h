@@ -6,7 +6,7 @@ namespace zelvo {
 
 class Noises {
 public:
-    Noises(AudioModel m, AudioTimers t, Piattaforma& platform, RandomPick& pick)
+    Noises(AudioModel m, AudioTimers t, Platform& platform, RandomPick& pick)
         : m_(m), t_(t), platform_(platform), pick_(pick) {}
 
     // A card's noise, by the strength of the card just played.
@@ -32,7 +32,7 @@ private:
     bool allowed() const;
     AudioModel m_;
     AudioTimers t_;
-    Piattaforma& platform_;
+    Platform& platform_;
     RandomPick& pick_;
 };
 

@@ -18,7 +18,7 @@ int numeroCasuale(int N, float r, int minute, int second) {
 int ClockPick::NumeroCasuale(int N) {
     float r = random_.rnd();
     int minute = 0, second = 0;
-    clock_.minutoSecondo(minute, second);
+    clock_.minuteSecond(minute, second);
     return numeroCasuale(N, r, minute, second);
 }
 

@@ -37,15 +37,15 @@ struct CardTable {
         for (int c = 1; c <= 40; ++c) lblCartaDaEstrarre[c].Caption = cards::codeOf(c);
     }
 
-    void svuota(int slot) {
+    void clearSlot(int slot) {
         lblCarta[slot].clear();
         lblValore[slot] = 0;
         lblSeme[slot] = 0;
     }
-    void copia(int da, int a) {
-        lblCarta[a] = lblCarta[da];
-        lblValore[a] = lblValore[da];
-        lblSeme[a] = lblSeme[da];
+    void copy(int from, int to) {
+        lblCarta[to] = lblCarta[from];
+        lblValore[to] = lblValore[from];
+        lblSeme[to] = lblSeme[from];
     }
 };
 

@@ -65,9 +65,9 @@ void Flow::writeHeadings(bool newMatch) {
     m_.data.lblIndicazioniPannellodati1 = "Partita n. " + std::to_string(m_.records.lblTotalePartite + 1) +
                                           " - Gioco n. " + std::to_string(m_.game.lblNumeroGioco);
     if (newMatch) {
-        const DataOra d = clock_.now();
+        const DateTime d = clock_.now();
         char buf[40];
-        std::snprintf(buf, sizeof buf, "%d/%d/%02d - %d:%02d", d.giorno, d.mese, d.anno % 100, d.ora, d.minuto);
+        std::snprintf(buf, sizeof buf, "%d/%d/%02d - %d:%02d", d.day, d.month, d.year % 100, d.hour, d.minute);
         m_.data.lblIndicazioniPannellodati2 = buf;
     }
 }
@@ -508,8 +508,8 @@ void Flow::TimerEffettuaLaPresa_Timer() {
     if (m_.options.get<GameEnd>() == GameEnd::FirstPastSixty && g.lblVincitore != 0) {
         TogliPresa();
         if (d <= 0) {
-            c.svuota(h);
-            c.svuota(p);
+            c.clearSlot(h);
+            c.clearSlot(p);
         }
         FineGioco();
     } else if (m_.options.get<CardAnimation>() != CardAnimation::No) {
@@ -527,8 +527,8 @@ void Flow::clearTrick() {
     const int d = g.lblNumeroCarteRimaste;
     TogliPresa();
     if (d <= 0) {
-        m_.cards.svuota(g.lblNumeroCartaGiocataDaH);
-        m_.cards.svuota(g.lblNumeroCartaGiocataDaPC);
+        m_.cards.clearSlot(g.lblNumeroCartaGiocataDaH);
+        m_.cards.clearSlot(g.lblNumeroCartaGiocataDaPC);
     }
     const bool pc = g.lblTurnoDiGioco == Who::PC;
     switch (rules::drawAfterTrick(d)) {
@@ -667,7 +667,7 @@ void Flow::TimerPescaUltimeDue_Timer() {
         // The winner takes the last face-down card, from the deck slot.
         g.lblNumeroCartaAnalizzata = 2;
         --g.lblNumeroCarteRimaste;
-        m_.cards.copia(8, winnerSlot);
+        m_.cards.copy(8, winnerSlot);
         f.ImgCarta[8].Visible = f.ShpCarta[8].Visible = false;
         showDrawn(winnerSlot, pcWon);
         return;
@@ -675,7 +675,7 @@ void Flow::TimerPescaUltimeDue_Timer() {
     // The loser takes the trump card, face up.
     g.lblNumeroCartaAnalizzata = 1;
     --g.lblNumeroCarteRimaste;
-    m_.cards.copia(7, loserSlot);
+    m_.cards.copy(7, loserSlot);
     f.ImgCarta[7].Visible = f.ShpCarta[7].Visible = false;
     f.lblCarteRimaste.Visible = false;
     look_.showFace(loserSlot);

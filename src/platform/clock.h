@@ -9,20 +9,20 @@ namespace zelvo {
 
 class Scheduler;
 
-struct DataOra {
-    int anno = 2000, mese = 1, giorno = 1;
-    int ora = 0, minuto = 0, secondo = 0;
+struct DateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
 };
 
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual DataOra now() const = 0;
+    virtual DateTime now() const = 0;
     // Minute and second of the current time; the random pick reads them often.
-    virtual void minutoSecondo(int& minuto, int& secondo) const {
-        DataOra d = now();
-        minuto = d.minuto;
-        secondo = d.secondo;
+    virtual void minuteSecond(int& minuto, int& secondo) const {
+        DateTime d = now();
+        minuto = d.minute;
+        secondo = d.second;
     }
 };
 
@@ -36,15 +36,15 @@ public:
 // Wall-clock time of the machine (local time).
 class SystemClock final : public Clock {
 public:
-    DataOra now() const override;
+    DateTime now() const override;
 };
 
 // A clock that starts at a fixed moment and follows the virtual time of a scheduler.
 class VirtualClock final : public Clock {
 public:
-    VirtualClock(const Scheduler& scheduler, DataOra start);
-    DataOra now() const override;
-    void minutoSecondo(int& minuto, int& secondo) const override;
+    VirtualClock(const Scheduler& scheduler, DateTime start);
+    DateTime now() const override;
+    void minuteSecond(int& minuto, int& secondo) const override;
 
 private:
     const Scheduler& scheduler_;

@@ -13,15 +13,15 @@ public:
     virtual ~Dialogs() = default;
     // `proposta`: the file name offered; `filtro` as "File di testo (*.txt)|*.txt".
     // The dialog asks before overwriting an existing file when `confermaSovrascrittura`.
-    virtual std::optional<std::string> salvaFile(const std::string& proposta, const std::string& filtro,
+    virtual std::optional<std::string> saveFile(const std::string& proposta, const std::string& filtro,
                                                  bool confermaSovrascrittura) = 0;
     // `cartella`: where the dialog opens.
-    virtual std::optional<std::string> apriFile(const std::string& cartella, const std::string& filtro) = 0;
+    virtual std::optional<std::string> openFile(const std::string& cartella, const std::string& filtro) = 0;
 };
 
 // Dialogs that give the answers a test has queued, in turn, and remember what
 // they were asked. With no answer left every dialog is cancelled.
-class DialoghiDiProva final : public Dialogs {
+class TestDialogs final : public Dialogs {
 public:
     struct Richiesta {
         bool salva;
@@ -33,12 +33,12 @@ public:
     void rispondi(std::optional<std::string> r) { risposte_.push_back(std::move(r)); }
     const std::vector<Richiesta>& richieste() const { return richieste_; }
 
-    std::optional<std::string> salvaFile(const std::string& proposta, const std::string& filtro,
+    std::optional<std::string> saveFile(const std::string& proposta, const std::string& filtro,
                                          bool conferma) override {
         richieste_.push_back({true, proposta, filtro, conferma});
         return prossima();
     }
-    std::optional<std::string> apriFile(const std::string& cartella, const std::string& filtro) override {
+    std::optional<std::string> openFile(const std::string& cartella, const std::string& filtro) override {
         richieste_.push_back({false, cartella, filtro, false});
         return prossima();
     }

@@ -43,8 +43,8 @@ bool utente(const std::vector<std::string>& parti) {
 
 }  // namespace
 
-RadiciDati RadiciDati::diSistema() {
-    RadiciDati r;
+DataRoots DataRoots::ofThisMachine() {
+    DataRoots r;
     std::string installata = ZELVO_INSTALLED_DATA_DIR;
     std::string build = ZELVO_BUILD_DATA_DIR;
     // Run from the build tree: the content made by that build comes first.
@@ -59,20 +59,20 @@ RadiciDati RadiciDati::diSistema() {
             radiceBuild.resize(radiceBuild.size() - coda.size());
         dallaBuild = std::string(exe).starts_with(radiceBuild + "/");
     }
-    if (dallaBuild) r.contenuto = {build, installata};
-    else r.contenuto = {installata, build};
+    if (dallaBuild) r.content = {build, installata};
+    else r.content = {installata, build};
 
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && xdg[0] == '/') {
-        r.utente = std::string(xdg) + "/zelvo";
+        r.user = std::string(xdg) + "/zelvo";
     } else {
         const char* home = std::getenv("HOME");
-        r.utente = std::string(home && *home ? home : "/tmp") + "/.local/share/zelvo";
+        r.user = std::string(home && *home ? home : "/tmp") + "/.local/share/zelvo";
     }
     return r;
 }
 
-std::optional<std::vector<std::string>> partiDelPercorso(std::string_view p) {
+std::optional<std::vector<std::string>> pathParts(std::string_view p) {
     if (p.size() < RADICE.size() || !ugualiSenzaMaiuscole(p.substr(0, RADICE.size()), RADICE)) return std::nullopt;
     p.remove_prefix(RADICE.size());
     std::vector<std::string> parti;
@@ -92,16 +92,16 @@ std::optional<std::vector<std::string>> partiDelPercorso(std::string_view p) {
     return parti;
 }
 
-std::string FileSystem::risolvi(const std::string& base, const std::vector<std::string>& parti) {
+std::string FileSystem::resolve(const std::string& base, const std::vector<std::string>& parti) {
     std::string cur = base;
     for (const auto& nome : parti) {
         std::string esatto = cur + "/" + nome;
-        if (esiste(esatto)) {
+        if (exists(esatto)) {
             cur = esatto;
             continue;
         }
         std::string trovato;
-        for (const auto& e : elenco(cur))
+        for (const auto& e : list(cur))
             if (ugualiSenzaMaiuscole(e, nome)) {
                 trovato = e;
                 break;
@@ -111,29 +111,29 @@ std::string FileSystem::risolvi(const std::string& base, const std::vector<std::
     return cur;
 }
 
-std::string FileSystem::reale(std::string_view percorsoGioco) {
-    auto parti = partiDelPercorso(percorsoGioco);
+std::string FileSystem::real(std::string_view percorsoGioco) {
+    auto parti = pathParts(percorsoGioco);
     if (!parti) return std::string(percorsoGioco);
-    if (utente(*parti)) return risolvi(radici_.utente, *parti);
+    if (utente(*parti)) return resolve(roots_.user, *parti);
     std::string primo;
-    for (const auto& base : radici_.contenuto) {
-        std::string r = risolvi(base, *parti);
+    for (const auto& base : roots_.content) {
+        std::string r = resolve(base, *parti);
         if (primo.empty()) primo = r;
-        if (esiste(r)) return r;
+        if (exists(r)) return r;
     }
-    return primo.empty() ? risolvi(radici_.utente, *parti) : primo;
+    return primo.empty() ? resolve(roots_.user, *parti) : primo;
 }
 
-std::string FileSystem::realePerScrivere(std::string_view percorsoGioco) {
-    auto parti = partiDelPercorso(percorsoGioco);
+std::string FileSystem::realForWriting(std::string_view percorsoGioco) {
+    auto parti = pathParts(percorsoGioco);
     if (parti && utente(*parti)) {
         // Both of the user's folders come into being on the first write.
-        std::string dati = risolvi(radici_.utente, {"Dati"});
-        std::string archivio = risolvi(radici_.utente, {"Archivio"});
-        creaCartella(dati);
-        creaCartella(archivio);
+        std::string dati = resolve(roots_.user, {"Dati"});
+        std::string archivio = resolve(roots_.user, {"Archivio"});
+        makeFolder(dati);
+        makeFolder(archivio);
     }
-    return reale(percorsoGioco);
+    return real(percorsoGioco);
 }
 
 FileSystem::ReadResult FileSystem::readFile(const std::string& path, size_t limit) {
@@ -181,7 +181,7 @@ FileSystem::ReadResult FileSystem::readFile(const std::string& path, size_t limi
     return r;
 }
 
-std::optional<std::string> FileSystem::leggi(const std::string& percorso, size_t limit) {
+std::optional<std::string> FileSystem::read(const std::string& percorso, size_t limit) {
     ReadResult r = readFile(percorso, limit);
     if (r.status != ReadStatus::Read) return std::nullopt;
     return std::move(r.bytes);
@@ -205,7 +205,7 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool FileSystem::scrivi(const std::string& percorso, std::string_view contenuto) {
+bool FileSystem::write(const std::string& percorso, std::string_view contenuto) {
     std::string modello = percorso + std::string(TEMPORARY_MARK) + "XXXXXX";
     if (!allow(Step::Open, modello)) return false;
     int fd = ::mkstemp(modello.data());
@@ -277,17 +277,17 @@ bool isTemporaryName(std::string_view name) {
     return true;
 }
 
-bool FileSystem::copia(const std::string& da, const std::string& a, size_t limit) {
-    auto c = leggi(da, limit);
-    return c && scrivi(a, *c);
+bool FileSystem::copy(const std::string& da, const std::string& a, size_t limit) {
+    auto c = read(da, limit);
+    return c && write(a, *c);
 }
 
-bool FileSystem::esiste(const std::string& percorso) {
+bool FileSystem::exists(const std::string& percorso) {
     struct stat st{};
     return ::stat(percorso.c_str(), &st) == 0;
 }
 
-std::vector<std::string> FileSystem::elenco(const std::string& cartella) {
+std::vector<std::string> FileSystem::list(const std::string& cartella) {
     std::vector<std::string> nomi;
     DIR* d = ::opendir(cartella.c_str());
     if (!d) return nomi;
@@ -299,7 +299,7 @@ std::vector<std::string> FileSystem::elenco(const std::string& cartella) {
     return nomi;
 }
 
-bool FileSystem::creaCartella(const std::string& cartella) {
+bool FileSystem::makeFolder(const std::string& cartella) {
     if (cartella.empty() || cartellaEsiste(cartella)) return !cartella.empty();
     std::string parziale;
     size_t i = 0;

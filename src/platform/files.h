@@ -11,20 +11,20 @@
 namespace zelvo {
 
 // Where the data root lies on this machine.
-struct RadiciDati {
+struct DataRoots {
     // Read-only content (cards, pictures, sounds, music, ZlvOpzio.txt), in order of preference.
-    std::vector<std::string> contenuto;
+    std::vector<std::string> content;
     // The user's own files: Dati and Archivio live below it.
-    std::string utente;
+    std::string user;
 
     // The installed data folder, or the build tree when the program runs from it;
     // the user's folder under $XDG_DATA_HOME/zelvo (default ~/.local/share/zelvo).
-    static RadiciDati diSistema();
+    static DataRoots ofThisMachine();
 };
 
 class FileSystem {
 public:
-    explicit FileSystem(RadiciDati radici) : radici_(std::move(radici)) {}
+    explicit FileSystem(DataRoots roots) : roots_(std::move(roots)) {}
     virtual ~FileSystem() = default;
 
     // No file the game writes comes near this size but the register, which
@@ -41,18 +41,18 @@ public:
     };
     virtual ReadResult readFile(const std::string& path, size_t limit = READ_LIMIT);
     // The whole content of a real file; nothing when it is missing or unreadable.
-    std::optional<std::string> leggi(const std::string& percorso, size_t limit = READ_LIMIT);
+    std::optional<std::string> read(const std::string& percorso, size_t limit = READ_LIMIT);
     // Replaces the file with `contenuto`: a temporary file in the same folder is
     // written, flushed and renamed over the old one. On failure the old file is
     // left as it was and the result is false.
-    virtual bool scrivi(const std::string& percorso, std::string_view contenuto);
+    virtual bool write(const std::string& percorso, std::string_view contenuto);
     // A byte copy of a file (to put a damaged file aside); false on failure.
-    virtual bool copia(const std::string& da, const std::string& a, size_t limit = READ_LIMIT);
-    virtual bool esiste(const std::string& percorso);
+    virtual bool copy(const std::string& da, const std::string& a, size_t limit = READ_LIMIT);
+    virtual bool exists(const std::string& percorso);
     // The names in a folder (files and folders), empty when it cannot be listed.
-    virtual std::vector<std::string> elenco(const std::string& cartella);
+    virtual std::vector<std::string> list(const std::string& cartella);
     // Creates a folder and its parents; true when it exists afterwards.
-    virtual bool creaCartella(const std::string& cartella);
+    virtual bool makeFolder(const std::string& cartella);
 
     // The steps of a unit of several files, each of which the caller orders:
     // `bytes` written to `path` itself and flushed to the disk (no rename),
@@ -70,12 +70,12 @@ public:
     // file the game creates gets exactly the name it gives. Dati and Archivio are
     // the user's; everything else is read-only content. A path outside the data
     // root is taken as a real path already.
-    std::string reale(std::string_view percorsoGioco);
+    std::string real(std::string_view gamePath);
     // A real path for writing: as `reale`, and the user's Dati and Archivio
     // folders are created first.
-    std::string realePerScrivere(std::string_view percorsoGioco);
+    std::string realForWriting(std::string_view gamePath);
 
-    const RadiciDati& radici() const { return radici_; }
+    const DataRoots& roots() const { return roots_; }
 
 protected:
     // Every step that changes the disk, so that a test can make any of them
@@ -86,8 +86,8 @@ protected:
 
 private:
     // `parti` below `base`, each name matched without regard to case.
-    std::string risolvi(const std::string& base, const std::vector<std::string>& parti);
-    RadiciDati radici_;
+    std::string resolve(const std::string& base, const std::vector<std::string>& parti);
+    DataRoots roots_;
 };
 
 // The temporary file of an atomic write is named after its file, with this
@@ -99,6 +99,6 @@ bool isTemporaryName(std::string_view name);
 
 // "C:\Programmi\Zelvo\Dati\ZlvImpo.txt" → {"Dati", "ZlvImpo.txt"}; nothing
 // when the text does not start with the data root.
-std::optional<std::vector<std::string>> partiDelPercorso(std::string_view percorsoGioco);
+std::optional<std::vector<std::string>> pathParts(std::string_view percorsoGioco);
 
 }  // namespace zelvo

@@ -10,11 +10,11 @@
 
 namespace zelvo {
 
-class FileSystemDiProva final : public FileSystem {
+class TestFileSystem final : public FileSystem {
 public:
     // Content and user files both below `cartella` (content/ and utente/).
-    explicit FileSystemDiProva(const std::string& cartella)
-        : FileSystem(RadiciDati{{cartella + "/contenuto"}, cartella + "/utente"}) {}
+    explicit TestFileSystem(const std::string& cartella)
+        : FileSystem(DataRoots{{cartella + "/contenuto"}, cartella + "/utente"}) {}
 
     enum class Guasto { Nessuno, Apertura, Scrittura, Svuotamento, PrimaDelRinomina };
     // After `dopo` good atomic writes, the next `volte` atomic writes fail at that
@@ -26,11 +26,11 @@ public:
     }
     int scrittureTentate() const { return tentate_; }
 
-    bool scrivi(const std::string& percorso, std::string_view contenuto) override {
+    bool write(const std::string& percorso, std::string_view contenuto) override {
         ++tentate_;
         attivo_ = guasto_ != Guasto::Nessuno && dopo_ == 0;
         if (guasto_ != Guasto::Nessuno && dopo_ > 0) --dopo_;
-        bool r = FileSystem::scrivi(percorso, contenuto);
+        bool r = FileSystem::write(percorso, contenuto);
         if (attivo_ && --volte_ <= 0) guasto_ = Guasto::Nessuno;
         attivo_ = false;
         return r;

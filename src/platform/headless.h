@@ -9,12 +9,12 @@
 namespace zelvo {
 
 struct Headless {
-    explicit Headless(uint64_t seed = 1, DataOra start = {2026, 12, 5, 20, 30, 0})
-        : clock(scheduler, start), random(seed), piattaforma{scheduler, clock, random} {}
+    explicit Headless(uint64_t seed = 1, DateTime start = {2026, 12, 5, 20, 30, 0})
+        : clock(scheduler, start), random(seed), platform{scheduler, clock, random} {}
     VirtualScheduler scheduler;
     VirtualClock clock;
     SeededRandom random;
-    Piattaforma piattaforma;
+    Platform platform;
 };
 
 }  // namespace zelvo

@@ -2,7 +2,7 @@
 // The media players of the two windows: five independent instances, each driven
 // only by writing a file name and a command ("Close", "Open", "Prev", "Play").
 // Nothing is ever read back; the callers time every clip with their own timers.
-// Piattaforma::media may be null: then every sound is silence.
+// Platform::media may be null: then every sound is silence.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -10,54 +10,54 @@
 
 namespace zelvo {
 
-enum class Lettore { mmcRumori, mmcBrano, mmcBandiera, mmcUscita, mmcSigla };
-constexpr int NUMERO_LETTORI = 5;
+enum class Player { mmcRumori, mmcBrano, mmcBandiera, mmcUscita, mmcSigla };
+constexpr int PLAYER_COUNT = 5;
 
 // "mmcRumori" ... "mmcSigla".
-const char* nomeLettore(Lettore l);
+const char* playerNameOf(Player l);
 
 class MediaPlayers {
 public:
     virtual ~MediaPlayers() = default;
     // The path of the file the next "Open" opens; the empty text is allowed.
-    virtual void FileName(Lettore l, const std::string& percorso) = 0;
+    virtual void FileName(Player l, const std::string& percorso) = 0;
     // "Close", "Open", "Prev" or "Play"; "Play" returns at once. Any other text does nothing.
-    virtual void Command(Lettore l, const std::string& comando) = 0;
+    virtual void Command(Player l, const std::string& comando) = 0;
 };
 
 // A player that only keeps what it was told, in order, with the time it was told
 // (from the given clock in ms; 0 without one), and passes it on to another player
 // when given one. For tests, and for the match tool's list of clips.
-class RegistroMedia final : public MediaPlayers {
+class MediaLog final : public MediaPlayers {
 public:
-    struct Voce {
+    struct Entry {
         int64_t ms = 0;
-        Lettore lettore = Lettore::mmcRumori;
+        Player lettore = Player::mmcRumori;
         bool comando = false;  // false: a FileName
         std::string valore;
-        bool operator==(const Voce&) const = default;
+        bool operator==(const Entry&) const = default;
     };
 
-    explicit RegistroMedia(std::function<int64_t()> orologio = {}, MediaPlayers* inoltra = nullptr)
+    explicit MediaLog(std::function<int64_t()> orologio = {}, MediaPlayers* inoltra = nullptr)
         : orologio_(std::move(orologio)), inoltra_(inoltra) {}
 
-    void FileName(Lettore l, const std::string& percorso) override;
-    void Command(Lettore l, const std::string& comando) override;
+    void FileName(Player l, const std::string& percorso) override;
+    void Command(Player l, const std::string& comando) override;
 
-    const std::vector<Voce>& voci() const { return voci_; }
-    void svuota() { voci_.clear(); }
+    const std::vector<Entry>& entries() const { return entries_; }
+    void clear() { entries_.clear(); }
     // The files that were started ("Play") on a player, in order: each is the FileName
     // in force at that "Play".
-    std::vector<std::string> suonati(Lettore l) const;
+    std::vector<std::string> played(Player l) const;
     // The same with the virtual time of each "Play".
-    std::vector<std::pair<int64_t, std::string>> suonatiConTempo(Lettore l) const;
+    std::vector<std::pair<int64_t, std::string>> playedWithTime(Player l) const;
     // The commands alone given to a player, in order.
-    std::vector<std::string> comandi(Lettore l) const;
+    std::vector<std::string> commands(Player l) const;
 
 private:
     std::function<int64_t()> orologio_;
     MediaPlayers* inoltra_;
-    std::vector<Voce> voci_;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace zelvo

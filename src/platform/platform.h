@@ -10,7 +10,7 @@ class MediaPlayers;
 class FileSystem;
 class Dialogs;
 
-struct Piattaforma {
+struct Platform {
     Scheduler& scheduler;
     Clock& clock;
     Random& random;

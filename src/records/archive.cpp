@@ -49,12 +49,12 @@ void Archive::SalvaGioco() {
     if (!fs || !dlg) return;
     ReviewModel& m = m_;
     // The dialog opens in the archive folder, which comes into being with the user's Dati.
-    auto scelto = dlg->salvaFile(fs->realePerScrivere(proposedName()), FILTER, true);
+    auto scelto = dlg->saveFile(fs->realForWriting(proposedName()), FILTER, true);
     if (!scelto || scelto->empty()) return;  // cancelled: nothing changes
 
     const formats::GameFile g = recordedGame(m.data);
-    if (std::string c = folderOf(*scelto); !c.empty()) fs->creaCartella(c);
-    fs->scrivi(*scelto, formats::writeGame(g));
+    if (std::string c = folderOf(*scelto); !c.empty()) fs->makeFolder(c);
+    fs->write(*scelto, formats::writeGame(g));
     if (m.window.cmdScegliManche.Visible) giveFocus(m.window, m.window.cmdScegliManche);
 }
 
@@ -63,11 +63,11 @@ void Archive::cmdLoad() {
     Dialogs* dlg = platform_.dialogs;
     if (!fs || !dlg) return;
     ReviewModel& m = m_;
-    auto scelto = dlg->apriFile(fs->realePerScrivere(ARCHIVE_FOLDER), FILTER);
+    auto scelto = dlg->openFile(fs->realForWriting(ARCHIVE_FOLDER), FILTER);
     if (!scelto || scelto->empty()) return;
 
     // The whole file is checked before anything of it reaches the grid.
-    auto byte = fs->leggi(*scelto);
+    auto byte = fs->read(*scelto);
     auto& messaggio = m.data.lblDati[14].Caption;
     if (!byte) {
         messaggio = "Impossibile leggere il file scelto";

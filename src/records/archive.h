@@ -16,7 +16,7 @@ std::string archiveFileName(int match, int game);
 
 class Archive {
 public:
-    Archive(ReviewModel m, Timer& TimerCaricaPartita, Piattaforma& platform, Review& review)
+    Archive(ReviewModel m, Timer& TimerCaricaPartita, Platform& platform, Review& review)
         : m_(m), TimerCaricaPartita_(TimerCaricaPartita), platform_(platform), review_(review) {}
 
     void SalvaGioco();
@@ -28,7 +28,7 @@ public:
 private:
     ReviewModel m_;
     Timer& TimerCaricaPartita_;
-    Piattaforma& platform_;
+    Platform& platform_;
     Review& review_;
 };
 

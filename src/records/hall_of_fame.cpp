@@ -18,21 +18,21 @@ long long count(const std::string& s) {
     return n ? *n : 0;
 }
 
-std::string shortDate(const DataOra& d) {
+std::string shortDate(const DateTime& d) {
     char b[32];
-    std::snprintf(b, sizeof b, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d", d.day, d.month, d.year);
     return b;
 }
 
-std::string registerDate(const DataOra& d) {
+std::string registerDate(const DateTime& d) {
     char b[32];
-    std::snprintf(b, sizeof b, "%d/%d/%02d", d.giorno, d.mese, d.anno % 100);
+    std::snprintf(b, sizeof b, "%d/%d/%02d", d.day, d.month, d.year % 100);
     return b;
 }
 
-std::string timeOf(const DataOra& d) {
+std::string timeOf(const DateTime& d) {
     char b[16];
-    std::snprintf(b, sizeof b, "%d:%02d", d.ora, d.minuto);
+    std::snprintf(b, sizeof b, "%d:%02d", d.hour, d.minute);
     return b;
 }
 
@@ -41,7 +41,7 @@ void show(RankingRow& r) { r.positionShown = r.wonShown = r.lostShown = true; }
 }  // namespace
 
 std::string registerEntry(int n, bool humanWon, bool peeked, const std::string& name, int level, int gamesH,
-                          int gamesPC, const DataOra& when) {
+                          int gamesPC, const DateTime& when) {
     std::string zelvo = "ZELVO";
     if (level >= 1 && level <= 5) zelvo += std::string(" ") + static_cast<char>('A' + level - 1);
     const std::string tail = "   " + registerDate(when) + "  " + timeOf(when);
@@ -57,7 +57,7 @@ void HallOfFame::AggiornaClassifica() {
     const HallOfFameModel& m = m_;
     RecordsState& r = m.records;
     auto& c = r.classifica;
-    const DataOra today = platform_.clock.now();
+    const DateTime today = platform_.clock.now();
     const std::string date = shortDate(today);
 
     // 1
@@ -169,7 +169,7 @@ void HallOfFame::SalvaAlbo() {
 void HallOfFame::CaricaAlbo() {
     FileSystem* fs = platform_.files;
     if (!fs) return;
-    const DataOra now = platform_.clock.now();
+    const DateTime now = platform_.clock.now();
     recoverRecords(*fs, now);
     RecordFilesLoad l = loadRecords(*fs, now);
     RecordsState& r = m_.records;

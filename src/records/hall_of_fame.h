@@ -23,11 +23,11 @@ struct HallOfFameModel {
 
 // The register entry of a match: number, winner first, games, date and time.
 std::string registerEntry(int n, bool humanWon, bool peeked, const std::string& name, int level, int gamesH,
-                          int gamesPC, const DataOra& when);
+                          int gamesPC, const DateTime& when);
 
 class HallOfFame {
 public:
-    HallOfFame(HallOfFameModel m, Piattaforma& platform) : m_(m), platform_(platform) {}
+    HallOfFame(HallOfFameModel m, Platform& platform) : m_(m), platform_(platform) {}
 
     void AggiornaClassifica();
     void SalvaAlbo();
@@ -36,7 +36,7 @@ public:
 
 private:
     HallOfFameModel m_;
-    Piattaforma& platform_;
+    Platform& platform_;
 };
 
 }  // namespace zelvo

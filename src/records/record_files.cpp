@@ -113,24 +113,24 @@ FileSystem::ReadResult readUnitFile(FileSystem& fs, const Journal& j, const std:
 // goes. False when a step fails: the journal stays for the next try.
 bool finishUnit(FileSystem& fs, const RecordPaths& paths, const std::vector<UnitFile>& files) {
     for (const auto& f : files)
-        if (fs.esiste(f.staged) && !fs.renameFile(f.staged, f.final)) return false;
+        if (fs.exists(f.staged) && !fs.renameFile(f.staged, f.final)) return false;
     // The new names are on the disk before the journal goes.
     if (!fs.syncFolder(paths.folder) || !fs.removeFile(paths.journal)) return false;
     fs.syncFolder(paths.folder);
     return true;
 }
 
-std::string stamp(const DataOra& d) {
+std::string stamp(const DateTime& d) {
     char b[40];
-    std::snprintf(b, sizeof b, ".%04d%02d%02d-%02d%02d%02d", d.anno, d.mese, d.giorno, d.ora, d.minuto, d.secondo);
+    std::snprintf(b, sizeof b, ".%04d%02d%02d-%02d%02d%02d", d.year, d.month, d.day, d.hour, d.minute, d.second);
     return b;
 }
 
 // "<path>.<stamp>.bak", or with "-2", "-3"... when that name is taken.
-std::string asideName(FileSystem& fs, const std::string& path, const DataOra& now) {
+std::string asideName(FileSystem& fs, const std::string& path, const DateTime& now) {
     std::string base = path + stamp(now);
     std::string name = base + ".bak";
-    for (int n = 2; fs.esiste(name) && n < 1000; ++n) name = base + "-" + std::to_string(n) + ".bak";
+    for (int n = 2; fs.exists(name) && n < 1000; ++n) name = base + "-" + std::to_string(n) + ".bak";
     return name;
 }
 
@@ -157,15 +157,15 @@ void damaged(RecordFileState& st, const formats::Error& e) {
 RecordPaths recordPaths(FileSystem& fs, const std::string& folder) {
     auto find = [&](std::string_view name) {
         const std::string exact = folder + "/" + std::string(name);
-        if (fs.esiste(exact)) return exact;
-        for (const auto& e : fs.elenco(folder))
+        if (fs.exists(exact)) return exact;
+        for (const auto& e : fs.list(folder))
             if (sameIgnoringCase(e, name)) return folder + "/" + e;
         return exact;
     };
     return {folder, find(NAMES[0]), find(NAMES[2]), find(NAMES[1]), folder + "/" + std::string(JOURNAL_NAME)};
 }
 
-RecordPaths recordPaths(FileSystem& fs) { return recordPaths(fs, fs.reale(DATI)); }
+RecordPaths recordPaths(FileSystem& fs) { return recordPaths(fs, fs.real(DATI)); }
 
 RecordFilesRead readRecordFiles(FileSystem& fs, const RecordPaths& paths) {
     RecordFilesRead out;
@@ -211,14 +211,14 @@ RecordFilesRead readRecordFiles(FileSystem& fs, const RecordPaths& paths) {
     return out;
 }
 
-RecordFilesLoad loadRecords(FileSystem& fs, const DataOra& now) {
+RecordFilesLoad loadRecords(FileSystem& fs, const DateTime& now) {
     RecordFilesRead r = readRecordFiles(fs, recordPaths(fs));
     RecordFilesLoad out;
     out.data = std::move(r.data);
     // Moved aside when its records are dropped; copied when they are kept.
     auto putAside = [&](const std::string& path, bool copy) {
         const std::string name = asideName(fs, path, now);
-        const bool ok = copy ? fs.copia(path, name, REGISTER_READ_LIMIT) : fs.renameFile(path, name);
+        const bool ok = copy ? fs.copy(path, name, REGISTER_READ_LIMIT) : fs.renameFile(path, name);
         if (ok) out.setAside.push_back(name);
         else out.saveBlocked = true;
     };
@@ -234,7 +234,7 @@ RecordFilesLoad loadRecords(FileSystem& fs, const DataOra& now) {
 }
 
 bool saveRecords(FileSystem& fs, const RecordsData& data) {
-    fs.realePerScrivere(std::string(DATI) + "\\" + NAMES[0]);  // the user's folders come into being
+    fs.realForWriting(std::string(DATI) + "\\" + NAMES[0]);  // the user's folders come into being
     const RecordPaths paths = recordPaths(fs);
     // A save that counted but could not finish comes first.
     const Journal pending = readJournal(fs, paths);
@@ -259,13 +259,13 @@ bool saveRecords(FileSystem& fs, const RecordsData& data) {
         if (!fs.writeSynced(files[k].staged, bytes[k])) return dropStaged();
     // The staged names are on the disk before the journal that names them.
     if (!fs.syncFolder(paths.folder)) return dropStaged();
-    if (!fs.scrivi(paths.journal, journalText(files))) return dropStaged();
+    if (!fs.write(paths.journal, journalText(files))) return dropStaged();
     // The save counts from here: what is left undone, the next start finishes.
     finishUnit(fs, paths, files);
     return true;
 }
 
-void recoverRecords(FileSystem& fs, const DataOra& now) {
+void recoverRecords(FileSystem& fs, const DateTime& now) {
     const RecordPaths paths = recordPaths(fs);
     const Journal j = readJournal(fs, paths);
     bool unitOpen = false;
@@ -276,7 +276,7 @@ void recoverRecords(FileSystem& fs, const DataOra& now) {
         unitOpen = !fs.renameFile(paths.journal, asideName(fs, paths.journal, now));
     }
     auto clean = [&](const std::string& folder, bool staged) {
-        for (const auto& name : fs.elenco(folder)) {
+        for (const auto& name : fs.list(folder)) {
             const std::string path = folder + "/" + name;
             if (isTemporaryName(name)) {
                 fs.removeFile(path);
@@ -289,7 +289,7 @@ void recoverRecords(FileSystem& fs, const DataOra& now) {
         }
     };
     clean(paths.folder, !unitOpen);
-    clean(fs.reale(ARCHIVIO), false);
+    clean(fs.real(ARCHIVIO), false);
 }
 
 }  // namespace zelvo

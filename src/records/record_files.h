@@ -78,13 +78,13 @@ struct RecordFilesLoad {
 // empty: the ranking with the statistics, or the register with its count. A
 // damaged count beside a whole register is only rebuilt from the register (a
 // count that disagrees with it also leaves a copy of the register aside).
-RecordFilesLoad loadRecords(FileSystem& fs, const DataOra& now);
+RecordFilesLoad loadRecords(FileSystem& fs, const DateTime& now);
 // Writes the three files as one unit (a register entry that is empty ends the
 // register). True once the save counts, even when its renames are left to the
 // next start; false when it does not count and the old three files stand.
 bool saveRecords(FileSystem& fs, const RecordsData& data);
 // At start-up: finishes a save that counted, drops one that did not, and
 // removes the game's own leftover temporary files from Dati and Archivio.
-void recoverRecords(FileSystem& fs, const DataOra& now);
+void recoverRecords(FileSystem& fs, const DateTime& now);
 
 }  // namespace zelvo

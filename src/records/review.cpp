@@ -64,7 +64,7 @@ void Review::PreparaAnalisi() {
     for (int s = 1; s <= 7; ++s) {
         const std::string& codice = d[s + 1].Caption;
         int cella = cards::cellOf(codice);
-        m.cards.svuota(s);
+        m.cards.clearSlot(s);
         if (!cella) continue;  // a cell that holds no card leaves its slot empty
         m.cards.lblCarta[s] = codice;
         m.cards.lblValore[s] = cards::valueOf(cella);

@@ -63,7 +63,7 @@ std::optional<std::string>& text(SavedSettings& s, int k) {
 
 SavedSettings CaricaImpostazioni(FileSystem& fs) {
     SavedSettings s;
-    const auto bytes = fs.leggi(fs.reale(SETTINGS_FILE));
+    const auto bytes = fs.read(fs.real(SETTINGS_FILE));
     if (!bytes) return s;  // no file yet: the initial values stand
     const formats::SettingsLines lines = formats::readSettingsLines(*bytes);
     for (int n = 1; n <= formats::SETTINGS_LINES; ++n) {
@@ -96,12 +96,12 @@ void SalvaImpostazioni(FileSystem& fs, const SavedSettings& given) {
             case Line::Truth: out.truth(truth(s, l.field).value_or(false)); break;
         }
     }
-    fs.scrivi(fs.realePerScrivere(SETTINGS_FILE), out.bytes());
+    fs.write(fs.realForWriting(SETTINGS_FILE), out.bytes());
 }
 
 OptionalDeck CaricaCarteOpzionali(FileSystem& fs) {
     OptionalDeck d;
-    const auto bytes = fs.leggi(fs.reale(OPTIONAL_DECK_FILE));
+    const auto bytes = fs.read(fs.real(OPTIONAL_DECK_FILE));
     if (!bytes) return d;
     const auto v = formats::readOptionalDeck(*bytes);
     d.lblCarteOpzionali = v[0];

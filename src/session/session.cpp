@@ -5,7 +5,7 @@
 
 namespace zelvo {
 
-Session::Session(Piattaforma& p)
+Session::Session(Platform& p)
     : platform(p),
       t(p.scheduler),
       pick(p.random, p.clock),

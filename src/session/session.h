@@ -23,7 +23,7 @@ namespace zelvo {
 
 class Session : private FlowEvents, private RecordsEvents {
 public:
-    explicit Session(Piattaforma& p);
+    explicit Session(Platform& p);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -49,7 +49,7 @@ public:
     // The optional-deck file.
     void CaricaCarteOpzionali();
 
-    Piattaforma& platform;
+    Platform& platform;
     Model m;
     Timers t;
     ClockPick pick;

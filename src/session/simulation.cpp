@@ -16,7 +16,7 @@ int randomPolicy(const Model& m, std::mt19937_64& rng) {
 }
 
 Simulation::Simulation(const SimulationSettings& settings)
-    : headless(settings.seed), session(headless.piattaforma), settings_(settings),
+    : headless(settings.seed), session(headless.platform), settings_(settings),
       rng_(settings.seed ^ 0x9E3779B97F4A7C15ULL) {
     for (int i = 0; i < OPTION_COUNT; ++i)
         if (!settings.options[i].empty()) session.m.options.lblOpzione[i] = settings.options[i];

@@ -60,9 +60,9 @@ std::string symbolFile(int q) {
 // The Napoletane symbols (odd numbers) are narrower than the Piacentine ones.
 int symbolWidth(int q) { return q % 2 == 1 ? 1680 : 2325; }
 
-TitleWindow::TitleWindow(Piattaforma& p,
+TitleWindow::TitleWindow(Platform& p,
                                std::function<void(const std::string&, const std::string&)> toTable)
-    : piattaforma(p),
+    : platform(p),
       TimerInserisci(p.scheduler, "TimerInserisci", 450),
       TimerSigla(p.scheduler, "TimerSigla", 40700),
       toTable_(std::move(toTable)) {
@@ -75,17 +75,17 @@ TitleWindow::TitleWindow(Piattaforma& p,
 }
 
 void TitleWindow::Form_Load() {
-    if (FileSystem* fs = piattaforma.files) {
-        if (auto byte = fs->leggi(fs->reale(NAME_FILE))) {
+    if (FileSystem* fs = platform.files) {
+        if (auto byte = fs->read(fs->real(NAME_FILE))) {
             const std::vector<textfile::Line> righe = textfile::splitLines(*byte);
             if (!righe.empty() && righe[0]) m.txtNome = textfile::valueOf(*righe[0]);
         }
     }
-    if (MediaPlayers* media = piattaforma.media) {
+    if (MediaPlayers* media = platform.media) {
         // The clip sequence: nothing named, closed, then the theme.
-        media->FileName(Lettore::mmcSigla, "");
-        media->Command(Lettore::mmcSigla, "Close");
-        media->FileName(Lettore::mmcSigla, FILE_TEMA);
+        media->FileName(Player::mmcSigla, "");
+        media->Command(Player::mmcSigla, "Close");
+        media->FileName(Player::mmcSigla, FILE_TEMA);
     }
     playTheme();
     TimerSigla.enable();
@@ -93,8 +93,8 @@ void TitleWindow::Form_Load() {
 }
 
 void TitleWindow::playTheme() {
-    if (MediaPlayers* media = piattaforma.media)
-        for (const char* c : {"Open", "Prev", "Play"}) media->Command(Lettore::mmcSigla, c);
+    if (MediaPlayers* media = platform.media)
+        for (const char* c : {"Open", "Prev", "Play"}) media->Command(Player::mmcSigla, c);
 }
 
 void TitleWindow::Form_KeyPress(int codice) {
@@ -124,11 +124,11 @@ void TitleWindow::cmdOk_Click() {
 void TitleWindow::SalvaNome() {
     // The name is kept as the files will give it back, so the ranking finds it again next time.
     m.lblNomeConcorrente = textfile::asStored(senzaBlankEsterni(m.lblNomeConcorrente));
-    if (FileSystem* fs = piattaforma.files) {
+    if (FileSystem* fs = platform.files) {
         textfile::Writer s;
         s.text(m.lblNomeConcorrente);
         // A name that cannot be stored is only not remembered: the game goes on.
-        fs->scrivi(fs->realePerScrivere(NAME_FILE), s.bytes());
+        fs->write(fs->realForWriting(NAME_FILE), s.bytes());
     }
     m.lblSesso = sexFromName(m.lblNomeConcorrente, m.lblSesso);
 }
@@ -138,7 +138,7 @@ void TitleWindow::PassaAlTavolo() {
     m.atTable = true;
     TimerInserisci.disable();
     TimerSigla.disable();
-    if (MediaPlayers* media = piattaforma.media) media->Command(Lettore::mmcSigla, "Close");
+    if (MediaPlayers* media = platform.media) media->Command(Player::mmcSigla, "Close");
     if (toTable_) toTable_(m.lblNomeConcorrente, m.lblSesso);
 }
 
@@ -156,14 +156,14 @@ void TitleWindow::TimerInserisci_Timer() {
 void TitleWindow::TimerSigla_Timer() {
     if (++m.lblSigla < 2) return;
     m.lblSigla = 0;
-    if (MediaPlayers* media = piattaforma.media) media->Command(Lettore::mmcSigla, "Close");
+    if (MediaPlayers* media = platform.media) media->Command(Player::mmcSigla, "Close");
     playTheme();
 }
 
 int TitleWindow::draw(int n) {
-    const float r = piattaforma.random.rnd();
+    const float r = platform.random.rnd();
     int minuto = 0, secondo = 0;
-    piattaforma.clock.minutoSecondo(minuto, secondo);
+    platform.clock.minuteSecond(minuto, secondo);
     return numeroCasuale(n, r, minuto, secondo);
 }
 

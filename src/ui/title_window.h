@@ -39,7 +39,7 @@ class TitleWindow {
 public:
     // `toTable` receives the accepted name and "M" or "F"; the main window is
     // shown there.
-    TitleWindow(Piattaforma& p, std::function<void(const std::string&, const std::string&)> toTable);
+    TitleWindow(Platform& p, std::function<void(const std::string&, const std::string&)> toTable);
     TitleWindow(const TitleWindow&) = delete;
     TitleWindow& operator=(const TitleWindow&) = delete;
 
@@ -59,7 +59,7 @@ public:
     void cmdScegliImage();
     void cmdScegliSeme(int p);
 
-    Piattaforma& piattaforma;
+    Platform& platform;
     TitleModel m;
     Timer TimerInserisci, TimerSigla;
 

@@ -103,10 +103,10 @@ void WindowRoutines::lblSi_Click() {
     f.ImgBandiera[1].Picture =
         r % 2 ? "C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp" : "C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp";
     f.ImgBandiera[1].Visible = true;
-    for (Lettore l : {Lettore::mmcRumori, Lettore::mmcBandiera, Lettore::mmcBrano}) clip::command(s_.platform, l, "Close");
+    for (Player l : {Player::mmcRumori, Player::mmcBandiera, Player::mmcBrano}) clip::command(s_.platform, l, "Close");
     // Without a farewell remark the theme plays, and the window waits for it a little longer.
     if (!s_.commentary.PreparaUscita(r, t.TimerEsci.interval())) t.TimerEsci.setInterval(2200);
-    clip::openAndPlay(s_.platform, Lettore::mmcUscita);
+    clip::openAndPlay(s_.platform, Player::mmcUscita);
     t.TimerEsci.enable();
 }
 

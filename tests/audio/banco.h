@@ -19,7 +19,7 @@ namespace zelvo::test {
 // Minute and second stay at 0, so NumeroCasuale(N) is floor(N * rnd) + 1.
 class OrologioFermo final : public Clock {
 public:
-    DataOra now() const override { return {2026, 1, 1, 0, 0, 0}; }
+    DateTime now() const override { return {2026, 1, 1, 0, 0, 0}; }
 };
 
 // Values queued by the test come first; once the queue is empty the draws are
@@ -44,8 +44,8 @@ struct Banco {
     VirtualScheduler s;
     OrologioFermo orologio;
     Estrazioni casuale;
-    RegistroMedia media{[this] { return s.nowMs(); }};
-    Piattaforma p{s, orologio, casuale, &media};
+    MediaLog media{[this] { return s.nowMs(); }};
+    Platform p{s, orologio, casuale, &media};
     TestMain w{p};
 
     // The next NumeroCasuale(N) gives k.
@@ -71,9 +71,9 @@ struct Banco {
         w.m.game.lblNumeroCarteRimaste = 20;
     }
 
-    std::vector<std::string> suonati(Lettore l = Lettore::mmcRumori) const { return media.suonati(l); }
-    std::string ultimo(Lettore l = Lettore::mmcRumori) const {
-        auto v = media.suonati(l);
+    std::vector<std::string> suonati(Player l = Player::mmcRumori) const { return media.played(l); }
+    std::string ultimo(Player l = Player::mmcRumori) const {
+        auto v = media.played(l);
         return v.empty() ? "" : v.back();
     }
 };

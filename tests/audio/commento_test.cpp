@@ -190,9 +190,9 @@ TEST(TrickRemark, FollowsTheClipSequence) {
     b.estrai(1, 48);
     b.estrai(1, 24);
     b.w.commentary.CommentaPresa();
-    using V = RegistroMedia::Voce;
-    const Lettore R = Lettore::mmcRumori;
-    EXPECT_EQ(b.media.voci(), (std::vector<V>{{0, R, false, ""},
+    using V = MediaLog::Entry;
+    const Player R = Player::mmcRumori;
+    EXPECT_EQ(b.media.entries(), (std::vector<V>{{0, R, false, ""},
                                                {0, R, true, "Close"},
                                                {0, R, false, commento("1v", 1)},
                                                {0, R, true, "Open"},
@@ -245,7 +245,7 @@ TEST(TrickRemark, ATrickEndingWhileARemarkPlaysGetsNeitherRemarkNorNoise) {
             b.m().sounds.lblInterdiciSuoni = true;
             b.estrai(r, 48);
             b.w.commentary.CommentaPresa();
-            EXPECT_TRUE(b.media.voci().empty()) << p << " r " << r;
+            EXPECT_TRUE(b.media.entries().empty()) << p << " r " << r;
             EXPECT_TRUE(b.casuale.coda.empty());
         }
     }
@@ -290,7 +290,7 @@ TEST(SoundLock, ReleasedExactlyAfterTheClipLength) {
         b.s.advance(1000);
         b.opzione(index(Option::Talkativeness), "Gentleman");
         casi[i].prepara(b);
-        const int64_t inizio = b.media.suonatiConTempo(Lettore::mmcRumori).back().first;
+        const int64_t inizio = b.media.playedWithTime(Player::mmcRumori).back().first;
         ASSERT_TRUE(b.m().sounds.lblInterdiciSuoni);
         b.s.advance(inizio + casi[i].ms - 1 - b.s.nowMs());
         EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
@@ -370,7 +370,7 @@ TEST(Impatience, FirstRemarkAfterTwelveTicksAtThePersonalityOdds) {
             EXPECT_TRUE(b.m().sounds.lblInterdiciSuoni);
             EXPECT_EQ(b.w.t.TimerFineImpazienza.interval(), 876);
         } else {
-            EXPECT_TRUE(b.media.voci().empty());
+            EXPECT_TRUE(b.media.entries().empty());
             EXPECT_TRUE(b.w.t.TimerImpazienza.enabled());
             EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
             // The next chance comes 3 s later.
@@ -426,7 +426,7 @@ TEST(Impatience, WhileALockIsHeldTheClockRunsOn) {
     b.s.advance(12 * 334);
     EXPECT_EQ(b.m().sounds.lblContaImpaz, 0);
     EXPECT_TRUE(b.w.t.TimerImpazienza.enabled());
-    EXPECT_TRUE(b.media.voci().empty());
+    EXPECT_TRUE(b.media.entries().empty());
 }
 
 TEST(Impatience, NotStartedForPacificoTaciturnoOrAnOpenPanel) {
@@ -485,7 +485,7 @@ TEST(EndOfGame, FinalRemarkAfterNineHundredMs) {
         }
         b.w.commentary.AvviaCommentiFinali();
         b.s.advance(899);
-        EXPECT_TRUE(b.media.voci().empty());
+        EXPECT_TRUE(b.media.entries().empty());
         if (!c.file.empty()) b.estrai(9, 18);
         b.s.advance(1);
         EXPECT_EQ(b.ultimo(), c.file);
@@ -521,7 +521,7 @@ TEST(Leaving, StayRemarkAtThePersonalityOdds) {
     b.m().sounds.lblInterdiciSuoni = true;
     b.estrai(1, 6);
     b.w.commentary.RestaInGioco();
-    EXPECT_TRUE(b.media.voci().empty());
+    EXPECT_TRUE(b.media.entries().empty());
 }
 
 TEST(Leaving, FarewellRemarkOrTheTheme) {
@@ -541,9 +541,9 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
         Banco b;
         b.opzione(index(Option::Talkativeness), c.p);
         const bool commentato = b.w.commentary.PreparaUscita(c.r, 1500);
-        const auto& v = b.media.voci();
+        const auto& v = b.media.entries();
         ASSERT_EQ(v.size(), 1u);
-        EXPECT_EQ(v[0].lettore, Lettore::mmcUscita);
+        EXPECT_EQ(v[0].lettore, Player::mmcUscita);
         EXPECT_EQ(v[0].valore, c.file);
         EXPECT_EQ(commentato, c.file.find("Esci") != std::string::npos);
         EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
@@ -561,12 +561,12 @@ TEST(WholeGames, TaciturnoNeverSpeaksButTheCardsStillSound) {
     imp.options[index(Option::GameEnd)] = "Fino all'ultima presa";
     imp.maxDelayMs = 9000;  // slow enough for the impatience clock
     Simulation sim(imp);
-    RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
-    sim.headless.piattaforma.media = &reg;
+    MediaLog reg([&] { return sim.headless.scheduler.nowMs(); });
+    sim.headless.platform.media = &reg;
     for (int g = 0; g < 6; ++g) sim.playGame();
     sim.headless.scheduler.advance(5000);
     int rumori = 0;
-    for (const std::string& f : reg.suonati(Lettore::mmcRumori)) {
+    for (const std::string& f : reg.played(Player::mmcRumori)) {
         EXPECT_EQ(f.find("\\Commenti\\"), std::string::npos) << f;
         ++rumori;
     }
@@ -583,15 +583,15 @@ TEST(WholeGames, PettegoloSpeaksAndClipsNeverOverlap) {
     imp.options[index(Option::GameEnd)] = "Fino all'ultima presa";
     imp.maxDelayMs = 8000;
     Simulation sim(imp);
-    RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
-    sim.headless.piattaforma.media = &reg;
+    MediaLog reg([&] { return sim.headless.scheduler.nowMs(); });
+    sim.headless.platform.media = &reg;
     for (int g = 0; g < 4; ++g) sim.playGame();
     // The simulated player presses Enter at once, before any final remark; after the last game
     // one may come, unless a trick remark was still playing.
     sim.headless.scheduler.advance(5000);
     // Each clip started on the noise player keeps the lock for its length: the
     // next one starts no earlier than that, except the final remark, which may cut a noise.
-    auto clip = reg.suonatiConTempo(Lettore::mmcRumori);
+    auto clip = reg.playedWithTime(Player::mmcRumori);
     int trick = 0, impaz = 0, fine = 0;
     for (size_t i = 0; i < clip.size(); ++i) {
         const std::string& f = clip[i].second;
@@ -625,13 +625,13 @@ TEST(Subtitles, EveryRemarkLeavesItsOwnWordsOnTheTableForAtLeastTwoSeconds) {
     imp.options[index(Option::Temper)] = "Impaziente";
     imp.maxDelayMs = 8000;
     Simulation sim(imp);
-    RegistroMedia reg([&] { return sim.headless.scheduler.nowMs(); });
-    sim.headless.piattaforma.media = &reg;
+    MediaLog reg([&] { return sim.headless.scheduler.nowMs(); });
+    sim.headless.platform.media = &reg;
     const SoundState& s = sim.session.m.sounds;
     size_t visti = 0;
     int commenti = 0;
     for (int passi = 0; passi < 100000 && !sim.session.m.window.fraFineGioco.Visible && sim.step(); ++passi) {
-        const auto clip = reg.suonatiConTempo(Lettore::mmcRumori);
+        const auto clip = reg.playedWithTime(Player::mmcRumori);
         for (; visti < clip.size(); ++visti) {
             const std::string& file = clip[visti].second;
             if (file.find("\\Commenti\\") == std::string::npos) continue;

@@ -148,7 +148,7 @@ TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
     Cartella c;
     scriviWav(c / "Rumori/liscio.wav", 2, 44100, 1000, 0.25f);
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
-    const Lettore R = Lettore::mmcRumori;
+    const Player R = Player::mmcRumori;
     m.FileName(R, "");
     m.Command(R, "Close");
     m.FileName(R, "C:\\Programmi\\Zelvo\\Rumori\\liscio.wav");
@@ -187,17 +187,17 @@ TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
     for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\assente.wav", "C:\\Programmi\\Zelvo\\Rumori\\rotto.wav", "",
                           "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid"}) {
-        m.FileName(Lettore::mmcRumori, f);
-        m.Command(Lettore::mmcRumori, "Open");
-        m.Command(Lettore::mmcRumori, "Prev");
-        m.Command(Lettore::mmcRumori, "Play");
-        m.Command(Lettore::mmcRumori, "Eject");
-        EXPECT_FALSE(m.aperto(Lettore::mmcRumori)) << f;
+        m.FileName(Player::mmcRumori, f);
+        m.Command(Player::mmcRumori, "Open");
+        m.Command(Player::mmcRumori, "Prev");
+        m.Command(Player::mmcRumori, "Play");
+        m.Command(Player::mmcRumori, "Eject");
+        EXPECT_FALSE(m.aperto(Player::mmcRumori)) << f;
         for (float v : rendi(m, 64)) EXPECT_EQ(v, 0.0f);
     }
     // "Play" without "Open" does nothing either.
-    m.Command(Lettore::mmcSigla, "Play");
-    EXPECT_FALSE(m.inRiproduzione(Lettore::mmcSigla));
+    m.Command(Player::mmcSigla, "Play");
+    EXPECT_FALSE(m.inRiproduzione(Player::mmcSigla));
 }
 
 TEST(MediaMixer, InstancesSoundTogether) {
@@ -205,17 +205,17 @@ TEST(MediaMixer, InstancesSoundTogether) {
     scriviWav(c / "a.wav", 1, 44100, 500, 0.25f);
     scriviWav(c / "b.wav", 1, 44100, 500, 0.125f);
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
-    m.FileName(Lettore::mmcRumori, "C:\\Programmi\\Zelvo\\a.wav");
-    m.FileName(Lettore::mmcUscita, "C:\\Programmi\\Zelvo\\b.wav");
-    for (Lettore l : {Lettore::mmcRumori, Lettore::mmcUscita})
+    m.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\a.wav");
+    m.FileName(Player::mmcUscita, "C:\\Programmi\\Zelvo\\b.wav");
+    for (Player l : {Player::mmcRumori, Player::mmcUscita})
         for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
     auto a = rendi(m, 100);
     EXPECT_FLOAT_EQ(a[0], 0.375f);
     // Closing one leaves the other playing.
-    m.Command(Lettore::mmcRumori, "Close");
+    m.Command(Player::mmcRumori, "Close");
     auto b = rendi(m, 100);
     EXPECT_FLOAT_EQ(b[0], 0.125f);
-    EXPECT_TRUE(m.inRiproduzione(Lettore::mmcUscita));
+    EXPECT_TRUE(m.inRiproduzione(Player::mmcUscita));
 }
 
 TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
@@ -223,19 +223,19 @@ TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
     Cartella c;
     scriviMidi(c / "Musiche/MelPop01.mid", 4);  // four notes of 0.5 s
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); });
-    Prova p = provaFile(m, Lettore::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
+    Prova p = provaFile(m, Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
     EXPECT_TRUE(p.aperto);
     EXPECT_GT(p.picco, 0.01f);
     EXPECT_GT(p.secondi, 1.8);
     EXPECT_LT(p.secondi, 2.6);
     // "Prev" after playing starts the melody again from its first note.
-    m.FileName(Lettore::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
-    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Lettore::mmcBrano, cmd);
+    m.FileName(Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
+    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Player::mmcBrano, cmd);
     rendi(m, FREQUENZA);
-    m.Command(Lettore::mmcBrano, "Prev");
-    m.Command(Lettore::mmcBrano, "Play");
+    m.Command(Player::mmcBrano, "Prev");
+    m.Command(Player::mmcBrano, "Play");
     size_t frame = 0;
-    while (m.inRiproduzione(Lettore::mmcBrano) && frame < 10u * FREQUENZA) {
+    while (m.inRiproduzione(Player::mmcBrano) && frame < 10u * FREQUENZA) {
         rendi(m, 1024);
         frame += 1024;
     }
@@ -246,7 +246,7 @@ TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
     Cartella c;
     scriviMidi(c / "x.mid", 2);
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, c / "nessuno.sf2");
-    Prova p = provaFile(m, Lettore::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
+    Prova p = provaFile(m, Player::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
     EXPECT_FALSE(p.aperto);
     EXPECT_EQ(p.picco, 0.0f);
 }
@@ -261,11 +261,11 @@ TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
     int64_t ora = 2000;  // the virtual clock does not start at 0
     LettoreVirtuale v(m, sink, [&] { return ora; });
     ora = 3000;
-    v.FileName(Lettore::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\re.wav");
-    for (const char* cmd : {"Open", "Prev", "Play"}) v.Command(Lettore::mmcRumori, cmd);
+    v.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\re.wav");
+    for (const char* cmd : {"Open", "Prev", "Play"}) v.Command(Player::mmcRumori, cmd);
     ora = 3500;
-    v.Command(Lettore::mmcRumori, "Prev");
-    v.Command(Lettore::mmcRumori, "Play");
+    v.Command(Player::mmcRumori, "Prev");
+    v.Command(Player::mmcRumori, "Play");
     ora = 4000;
     v.avanzaA(ora);
     EXPECT_EQ(v.resoFinoA(), 4000);
@@ -340,7 +340,7 @@ TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
             ++wav;
         } else if (est == ".mid" && sf) {
             // A few seconds are enough to know it plays and sounds.
-            Prova r = provaFile(m, Lettore::mmcBrano, p.string(), 3.0);
+            Prova r = provaFile(m, Player::mmcBrano, p.string(), 3.0);
             EXPECT_TRUE(r.aperto) << p;
             EXPECT_GT(r.picco, 0.0f) << p;
             ++midi;
@@ -385,18 +385,18 @@ TEST(MediaWindowPlayers, OrdersAreCarriedOutInTurnByTheWorker) {
     {
         LettoreAsincrono a(m, false);
         for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\tre.wav", "C:\\Programmi\\Zelvo\\Rumori\\asso.wav"}) {
-            a.FileName(Lettore::mmcRumori, "");
-            a.Command(Lettore::mmcRumori, "Close");
-            a.FileName(Lettore::mmcRumori, f);
-            for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Lettore::mmcRumori, cmd);
+            a.FileName(Player::mmcRumori, "");
+            a.Command(Player::mmcRumori, "Close");
+            a.FileName(Player::mmcRumori, f);
+            for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Player::mmcRumori, cmd);
         }
         a.attendi();
         // The second clip closed the first: only its level sounds.
         EXPECT_FLOAT_EQ(rendi(m, 10)[0], 0.5f);
-        a.Command(Lettore::mmcRumori, "Close");
+        a.Command(Player::mmcRumori, "Close");
         a.attendi();
-        EXPECT_FALSE(m.aperto(Lettore::mmcRumori));
+        EXPECT_FALSE(m.aperto(Player::mmcRumori));
         // Orders still queued when the players go are dropped without harm.
-        for (int i = 0; i < 200; ++i) a.Command(Lettore::mmcBrano, "Close");
+        for (int i = 0; i < 200; ++i) a.Command(Player::mmcBrano, "Close");
     }
 }

@@ -22,8 +22,8 @@ TEST(Melodies, StartingAMelody) {
     b.estrai(6, 21);
     b.w.music.cmdSCegliBrano();
     const SoundState& s = b.m().sounds;
-    EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
-    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(6));
+    EXPECT_EQ(b.media.commands(Player::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
+    EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(6));
     EXPECT_EQ(s.lblBranoInCorso, 6);
     EXPECT_EQ(s.lblNumeroBraniAscoltati, 1);
     EXPECT_EQ(s.lblContatoreBrano, 0);
@@ -59,25 +59,25 @@ TEST(Melodies, MelodySixStopsAfterTwiceItsIntervalAndTheNextFollowsByTheFrequenc
         b.estrai(6, 21);
         b.w.music.cmdSCegliBrano();
         b.s.advance(121000 - 1);
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).size(), 4u);
+        EXPECT_EQ(b.media.commands(Player::mmcBrano).size(), 4u);
         EXPECT_EQ(b.m().sounds.lblContatoreBrano, 1);
         b.s.advance(1);  // 121 s: stopped
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+        EXPECT_EQ(b.media.commands(Player::mmcBrano).back(), "Close");
         EXPECT_TRUE(b.m().sounds.lblBranoTerminato);
         EXPECT_FALSE(b.m().sounds.lblTitolo.Visible);
         EXPECT_EQ(b.m().sounds.lblTitolo.Caption, "");
         EXPECT_EQ(b.w.t.TimerFrequenzaMusica.enabled(), c.pausa > 0);
         if (c.pausa == 0) {
             b.s.advance(200000);
-            EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 1u);
+            EXPECT_EQ(b.media.played(Player::mmcBrano).size(), 1u);
             continue;
         }
         b.estrai(9, 21);
         b.s.advance(c.pausa - 1);
-        EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 1u);
+        EXPECT_EQ(b.media.played(Player::mmcBrano).size(), 1u);
         b.s.advance(1);
-        EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(9));
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Close"}));
+        EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(9));
+        EXPECT_EQ(b.media.commands(Player::mmcBandiera), (std::vector<std::string>{"Close"}));
     }
 }
 
@@ -91,7 +91,7 @@ TEST(Melodies, ACycleOfTwentyOneWithoutRepeatsThenANewCycle) {
         EXPECT_EQ(b.m().sounds.lblNumeroBraniAscoltati, k + 1);
     }
     EXPECT_EQ(std::set<int>(ordine.begin(), ordine.end()).size(), 21u);
-    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 21u);
+    EXPECT_EQ(b.media.played(Player::mmcBrano).size(), 21u);
     for (int n = 1; n <= 21; ++n) EXPECT_TRUE(b.m().sounds.branoAscoltato[n]);
 
     // The 22nd: the marks are cleared and a new cycle starts, never with the melody just heard.
@@ -114,7 +114,7 @@ TEST(Melodies, TheDrawAfterANewCycleSkipsTheMelodyJustHeard) {
     b.estrai(4, 21);   // the melody just heard: drawn again
     b.estrai(11, 21);
     b.w.music.cmdSCegliBrano();
-    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano), (std::vector<std::string>{melodia(11)}));
+    EXPECT_EQ(b.media.played(Player::mmcBrano), (std::vector<std::string>{melodia(11)}));
     EXPECT_EQ(s.lblNumeroBraniAscoltati, 1);
     EXPECT_TRUE(b.casuale.coda.empty());
 }
@@ -129,7 +129,7 @@ TEST(Melodies, HeardMelodiesAreDrawnAgain) {
     b.estrai(8, 21);
     b.estrai(20, 21);
     b.w.music.cmdSCegliBrano();
-    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(20));
+    EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(20));
     EXPECT_EQ(s.lblNumeroBraniAscoltati, 3);
 }
 
@@ -143,26 +143,26 @@ TEST(Melodies, DopoUnNuovoGiocoRepeatsTheSameMelodyUntilANewGame) {
     b.w.music.cmdSCegliBrano();
     b.estrai(14, 21);  // the first pause: the game number differs from the mark, so a new melody
     b.s.advance(2 * 30600 + 10);
-    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
+    EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(14));
     EXPECT_EQ(b.m().sounds.lblConfrontaGiocoPerIlCambioDelBrano, 1);
     // Same game: melody 14 again and again, with no draw.
     const int intervallo = audio::song(14).stopInterval;
     for (int volta = 0; volta < 3; ++volta) {
         b.s.advance(2 * intervallo + 10);
-        EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(14));
+        EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(14));
         EXPECT_EQ(b.m().sounds.lblTitolo.Caption, audio::song(14).title);
         EXPECT_TRUE(b.m().sounds.lblTitolo.Visible);
         EXPECT_FALSE(b.m().sounds.lblBranoTerminato);
     }
-    const auto cmd = b.media.comandi(Lettore::mmcBrano);
+    const auto cmd = b.media.commands(Player::mmcBrano);
     EXPECT_EQ(std::vector<std::string>(cmd.end() - 5, cmd.end()),
               (std::vector<std::string>{"Close", "Close", "Open", "Prev", "Play"}));
-    EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), 5u);
+    EXPECT_EQ(b.media.played(Player::mmcBrano).size(), 5u);
     // A new game: the next pause changes the melody.
     b.m().game.lblNumeroGioco = 2;
     b.estrai(2, 21);
     b.s.advance(2 * intervallo + 10);
-    EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(2));
+    EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(2));
     EXPECT_TRUE(b.casuale.coda.empty());
 }
 
@@ -173,8 +173,8 @@ TEST(Melodies, InterruptedMusicWaitsForTheNextDeal) {
     b.w.t.TimerFrequenzaMusica.setInterval(10);
     b.w.t.TimerFrequenzaMusica.enable();
     b.s.advance(10);
-    EXPECT_TRUE(b.media.suonati(Lettore::mmcBrano).empty());
-    EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Close"}));
+    EXPECT_TRUE(b.media.played(Player::mmcBrano).empty());
+    EXPECT_EQ(b.media.commands(Player::mmcBandiera), (std::vector<std::string>{"Close"}));
 }
 
 // ---------------------------------------------------------------- at the deal
@@ -186,7 +186,7 @@ TEST(MusicAtTheDeal, FirstDealStartsTheMusicUnlessMai) {
         if (std::string(f) != "Mai") b.estrai(5, 21);
         b.w.music.MusicaDistribuzione();
         EXPECT_TRUE(b.m().sounds.lblEtichettaAperturaGioco);
-        EXPECT_EQ(b.media.suonati(Lettore::mmcBrano).size(), std::string(f) == "Mai" ? 0u : 1u) << f;
+        EXPECT_EQ(b.media.played(Player::mmcBrano).size(), std::string(f) == "Mai" ? 0u : 1u) << f;
     }
 }
 
@@ -220,11 +220,11 @@ TEST(MusicAtTheDeal, LaterDealsResumeOrChangeOnlyAfterAnInterruption) {
         if (atteso == "nuovo") b.estrai(7, 21);
         b.w.music.MusicaDistribuzione();
         if (atteso == "niente") {
-            EXPECT_TRUE(b.media.voci().empty());
+            EXPECT_TRUE(b.media.entries().empty());
         } else if (atteso == "nuovo") {
-            EXPECT_EQ(b.ultimo(Lettore::mmcBrano), melodia(7));
+            EXPECT_EQ(b.ultimo(Player::mmcBrano), melodia(7));
         } else {
-            EXPECT_EQ(b.media.comandi(Lettore::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
+            EXPECT_EQ(b.media.commands(Player::mmcBrano), (std::vector<std::string>{"Close", "Open", "Prev", "Play"}));
             EXPECT_EQ(s.lblTitolo.Caption, audio::song(12).title);
             EXPECT_TRUE(s.lblTitolo.Visible);
             EXPECT_TRUE(b.w.t.TimerFermaBrano.enabled());
@@ -261,16 +261,16 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         EXPECT_TRUE(s.lblTitolo.Visible);
         EXPECT_TRUE(s.lblMusicaInterrotta);
         EXPECT_EQ(s.lblContatoreBrano, 0);
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+        EXPECT_EQ(b.media.commands(Player::mmcBrano).back(), "Close");
         EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
         EXPECT_FALSE(b.w.t.TimerFrequenzaMusica.enabled());
-        EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
+        EXPECT_TRUE(b.media.commands(Player::mmcBandiera).empty());
         b.s.advance(9);
-        EXPECT_TRUE(b.media.comandi(Lettore::mmcBandiera).empty());
+        EXPECT_TRUE(b.media.commands(Player::mmcBandiera).empty());
         b.s.advance(1);
-        EXPECT_EQ(b.media.suonatiConTempo(Lettore::mmcBandiera),
+        EXPECT_EQ(b.media.playedWithTime(Player::mmcBandiera),
                   (std::vector<std::pair<int64_t, std::string>>{{5010, c.file}}));
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera), (std::vector<std::string>{"Open", "Prev", "Play"}));
+        EXPECT_EQ(b.media.commands(Player::mmcBandiera), (std::vector<std::string>{"Open", "Prev", "Play"}));
         EXPECT_FALSE(b.w.t.TimerIniziaInno.enabled());
 
         // The flag animation ends: the melody's title and place come back, hidden.
@@ -280,7 +280,7 @@ TEST(Anthems, AnAnthemStoresTheMelodyTitleAndPlaysTenMsLater) {
         EXPECT_FALSE(s.lblTitolo.Visible);
         // Leaving the end panel closes the anthem.
         b.w.music.ChiudiInno();
-        EXPECT_EQ(b.media.comandi(Lettore::mmcBandiera).back(), "Close");
+        EXPECT_EQ(b.media.commands(Player::mmcBandiera).back(), "Close");
     }
 }
 
@@ -292,7 +292,7 @@ TEST(Anthems, StoppingTheMelodyForTheReview) {
     b.s.advance(40000);
     EXPECT_EQ(b.m().sounds.lblContatoreBrano, 1);
     b.w.music.FermaBrano();
-    EXPECT_EQ(b.media.comandi(Lettore::mmcBrano).back(), "Close");
+    EXPECT_EQ(b.media.commands(Player::mmcBrano).back(), "Close");
     EXPECT_EQ(b.m().sounds.lblContatoreBrano, 0);
     EXPECT_FALSE(b.w.t.TimerFermaBrano.enabled());
     EXPECT_FALSE(b.m().sounds.lblTitolo.Visible);
@@ -324,9 +324,9 @@ TEST(Noises, CardDealAndTrickNoisesThroughTheRoutines) {
         EXPECT_EQ(b.ultimo(), rumore("carta" + std::to_string(r) + ".wav"));
     }
     // A second card dealt while the lock is held stays silent.
-    const size_t prima = b.media.voci().size();
+    const size_t prima = b.media.entries().size();
     b.w.noises.SuonaDistribuzione();
-    EXPECT_EQ(b.media.voci().size(), prima);
+    EXPECT_EQ(b.media.entries().size(), prima);
     for (int r = 1; r <= 2; ++r) {
         b.m().sounds.lblInterdiciSuoni = false;
         b.estrai(r, 2);
@@ -349,8 +349,8 @@ TEST(Noises, ReviewNoiseTakesNoLock) {
     b.m().game.lblManche = 19;
     b.estrai(1, 4);
     b.w.noises.SuonaAnalisi(3);
-    EXPECT_EQ(b.media.suonati(Lettore::mmcRumori).size(), 1u);
-    EXPECT_EQ(b.media.comandi(Lettore::mmcRumori).back(), "Close");
+    EXPECT_EQ(b.media.played(Player::mmcRumori).size(), 1u);
+    EXPECT_EQ(b.media.commands(Player::mmcRumori).back(), "Close");
     // The end sound with the names marked and the computer above 60.
     b.m().window.lblPC.ForeColor = colour::RED;
     b.m().game.lblManche = 10;

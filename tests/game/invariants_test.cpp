@@ -127,7 +127,7 @@ TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
     const char* const fine[] = {"Appena uno supera 60 punti", "Fino all'ultima presa"};
     for (int run = 0; run < partite; ++run) {
         Headless h(rng());
-        TestMain w(h.piattaforma);
+        TestMain w(h.platform);
         w.m.options.text(Option::AutoTaking) = presa[run % 3];
         w.m.options.text(Option::CardAnimation) = anim[(run / 3) % 3];
         w.m.options.text(Option::GameEnd) = fine[run % 2];

@@ -10,7 +10,7 @@ namespace zelvo::test {
 
 struct Tavolo {
     explicit Tavolo(uint64_t seed = 1, std::initializer_list<std::pair<int, const char*>> opzioni = {})
-        : h(seed), w(h.piattaforma) {
+        : h(seed), w(h.platform) {
         for (auto [i, v] : opzioni) w.m.options.lblOpzione[i] = v;
         w.m.playerName = "Anna";
         w.Form_Load();

@@ -119,7 +119,7 @@ TEST(Archivio, ACancelledDialogChangesNothing) {
     EXPECT_EQ(b.dialoghi.richieste()[1].percorso, b.cartella.percorso + "/utente/Archivio");
     for (const char* c : {"/utente/Archivio", "/utente/Dati"}) {
         EXPECT_TRUE(std::filesystem::is_directory(b.cartella.percorso + c)) << c;
-        EXPECT_TRUE(b.elenco(b.cartella.percorso + c).empty()) << c;
+        EXPECT_TRUE(b.list(b.cartella.percorso + c).empty()) << c;
     }
     EXPECT_EQ(b.w->m.data.lblDati[20].Caption, "Ad");
     EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
@@ -177,7 +177,7 @@ TEST(Archivio, AFileThatCannotBeReadIsReportedToo) {
 // A save from the window failed or killed at any of its steps leaves the old
 // game file or the new one, whole; the next start removes what it left behind.
 TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
-    using Fault = FileSystemDiProva::Fault;
+    using Fault = TestFileSystem::Fault;
     int interruptions = 0;
     for (Fault fault : {Fault::Fail, Fault::Kill}) {
         for (int k = 1; k < 10; ++k) {
@@ -197,7 +197,7 @@ TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
             ASSERT_TRUE(g);
             EXPECT_TRUE(bytes == golden(GOLDEN) || g->text[1] == "Altro");
             b.w->hallOfFame.CaricaAlbo();  // the next start
-            EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
+            EXPECT_EQ(b.list(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
         }
     }
     EXPECT_EQ(interruptions, 10);  // open, write, sync, rename and the folder's sync, each way

@@ -14,7 +14,7 @@ using prova::scriviFile;
 
 TEST(RadiceDati, UserFilesAndContentGoToTheirOwnFolders) {
     Cartella c;
-    FileSystemDiProva fs(c.percorso);
+    TestFileSystem fs(c.percorso);
     const std::string u = c.percorso + "/utente", k = c.percorso + "/contenuto";
     struct Caso {
         const char* gioco;
@@ -28,52 +28,52 @@ TEST(RadiceDati, UserFilesAndContentGoToTheirOwnFolders) {
         {"c:\\programmi\\zelvo\\Musiche\\ZlvSigla.mid", k + "/Musiche/ZlvSigla.mid"},
         {"/tmp/altro.txt", "/tmp/altro.txt"},
     };
-    for (const auto& cs : casi) EXPECT_EQ(fs.reale(cs.gioco), cs.reale) << cs.gioco;
+    for (const auto& cs : casi) EXPECT_EQ(fs.real(cs.gioco), cs.reale) << cs.gioco;
 }
 
 TEST(RadiceDati, NamesAreFoundWithoutRegardToCase) {
     Cartella c;
-    FileSystemDiProva fs(c.percorso);
+    TestFileSystem fs(c.percorso);
     const std::string k = c.percorso + "/contenuto";
     scriviFile(k + "/Musiche/ZlvSigla.Mid", "x");
     scriviFile(k + "/Rumori/carta1.wav", "y");
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid"), k + "/Musiche/ZlvSigla.Mid");
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\MUSICHE\\zlvsigla.MID"), k + "/Musiche/ZlvSigla.Mid");
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Rumori\\Carta1.wav"), k + "/Rumori/carta1.wav");
-    EXPECT_EQ(*fs.leggi(fs.reale("C:\\Programmi\\Zelvo\\rumori\\CARTA1.WAV")), "y");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid"), k + "/Musiche/ZlvSigla.Mid");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\MUSICHE\\zlvsigla.MID"), k + "/Musiche/ZlvSigla.Mid");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\Rumori\\Carta1.wav"), k + "/Rumori/carta1.wav");
+    EXPECT_EQ(*fs.read(fs.real("C:\\Programmi\\Zelvo\\rumori\\CARTA1.WAV")), "y");
 }
 
 TEST(RadiceDati, AFileTheGameCreatesGetsExactlyItsName) {
     Cartella c;
-    FileSystemDiProva fs(c.percorso);
-    std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt");
+    TestFileSystem fs(c.percorso);
+    std::string p = fs.realForWriting("C:\\Programmi\\Zelvo\\Dati\\ZlvImpo.txt");
     EXPECT_EQ(p, c.percorso + "/utente/Dati/ZlvImpo.txt");
-    ASSERT_TRUE(fs.scrivi(p, "abc"));
+    ASSERT_TRUE(fs.write(p, "abc"));
     // Both of the user's folders exist after the first write.
     EXPECT_TRUE(std::filesystem::is_directory(c.percorso + "/utente/Dati"));
     EXPECT_TRUE(std::filesystem::is_directory(c.percorso + "/utente/Archivio"));
     // A folder of another spelling that exists already is used, not doubled.
     scriviFile(c.percorso + "/utente/archivio/vecchio.txt", "v");
     std::filesystem::remove(c.percorso + "/utente/Archivio");
-    EXPECT_EQ(fs.realePerScrivere("C:\\Programmi\\Zelvo\\Archivio\\001-01.txt"),
+    EXPECT_EQ(fs.realForWriting("C:\\Programmi\\Zelvo\\Archivio\\001-01.txt"),
               c.percorso + "/utente/archivio/001-01.txt");
 }
 
 TEST(RadiceDati, ContentComesFromTheFirstFolderThatHasIt) {
     Cartella c;
-    FileSystem fs(RadiciDati{{c.percorso + "/a", c.percorso + "/b"}, c.percorso + "/u"});
+    FileSystem fs(DataRoots{{c.percorso + "/a", c.percorso + "/b"}, c.percorso + "/u"});
     scriviFile(c.percorso + "/b/Grafica/Italia.bmp", "b");
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/b/Grafica/Italia.bmp");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/b/Grafica/Italia.bmp");
     scriviFile(c.percorso + "/a/Grafica/italia.BMP", "a");
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/a/Grafica/italia.BMP");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"), c.percorso + "/a/Grafica/italia.BMP");
     // Found nowhere: the first folder, with the name as given.
-    EXPECT_EQ(fs.reale("C:\\Programmi\\Zelvo\\ZlvOpzio.txt"), c.percorso + "/a/ZlvOpzio.txt");
+    EXPECT_EQ(fs.real("C:\\Programmi\\Zelvo\\ZlvOpzio.txt"), c.percorso + "/a/ZlvOpzio.txt");
 }
 
 TEST(RadiceDati, APathThatWouldLeaveTheDataRootNamesNothing) {
-    EXPECT_FALSE(partiDelPercorso("C:\\Programmi\\Zelvo\\Dati\\..\\..\\x"));
-    EXPECT_FALSE(partiDelPercorso("D:\\Altro\\x"));
-    auto p = partiDelPercorso("C:\\Programmi\\Zelvo\\Dati\\ZlvAlbo.txt");
+    EXPECT_FALSE(pathParts("C:\\Programmi\\Zelvo\\Dati\\..\\..\\x"));
+    EXPECT_FALSE(pathParts("D:\\Altro\\x"));
+    auto p = pathParts("C:\\Programmi\\Zelvo\\Dati\\ZlvAlbo.txt");
     ASSERT_TRUE(p);
     EXPECT_EQ(*p, (std::vector<std::string>{"Dati", "ZlvAlbo.txt"}));
 }
@@ -82,29 +82,29 @@ TEST(RadiceDati, TheUsersFolderFollowsXdgDataHome) {
     const char* vecchio = std::getenv("XDG_DATA_HOME");
     std::string salvato = vecchio ? vecchio : "";
     ::setenv("XDG_DATA_HOME", "/srv/dati", 1);
-    EXPECT_EQ(RadiciDati::diSistema().utente, "/srv/dati/zelvo");
+    EXPECT_EQ(DataRoots::ofThisMachine().user, "/srv/dati/zelvo");
     ::setenv("XDG_DATA_HOME", "relativo", 1);  // not absolute: ignored
     ::setenv("HOME", "/home/anna", 1);
-    EXPECT_EQ(RadiciDati::diSistema().utente, "/home/anna/.local/share/zelvo");
+    EXPECT_EQ(DataRoots::ofThisMachine().user, "/home/anna/.local/share/zelvo");
     if (vecchio) ::setenv("XDG_DATA_HOME", salvato.c_str(), 1);
     else ::unsetenv("XDG_DATA_HOME");
-    auto r = RadiciDati::diSistema();
-    EXPECT_EQ(r.contenuto.size(), 2u);
+    auto r = DataRoots::ofThisMachine();
+    EXPECT_EQ(r.content.size(), 2u);
 }
 
 TEST(ScritturaAtomica, AFailureAtAnyStepLeavesTheOldFileWholeAndNothingElse) {
-    using G = FileSystemDiProva::Guasto;
+    using G = TestFileSystem::Guasto;
     for (G g : {G::Apertura, G::Scrittura, G::Svuotamento, G::PrimaDelRinomina}) {
         Cartella c;
-        FileSystemDiProva fs(c.percorso);
-        std::string p = fs.realePerScrivere("C:\\Programmi\\Zelvo\\Dati\\ZlvClass.txt");
-        ASSERT_TRUE(fs.scrivi(p, "vecchio contenuto"));
+        TestFileSystem fs(c.percorso);
+        std::string p = fs.realForWriting("C:\\Programmi\\Zelvo\\Dati\\ZlvClass.txt");
+        ASSERT_TRUE(fs.write(p, "vecchio contenuto"));
         fs.guasta(g);
-        EXPECT_FALSE(fs.scrivi(p, std::string(100000, 'n')));
+        EXPECT_FALSE(fs.write(p, std::string(100000, 'n')));
         EXPECT_EQ(leggiFile(p), "vecchio contenuto") << static_cast<int>(g);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c.percorso + "/utente/Dati"), {}), 1);
         // The next write goes through.
-        EXPECT_TRUE(fs.scrivi(p, "nuovo"));
+        EXPECT_TRUE(fs.write(p, "nuovo"));
         EXPECT_EQ(leggiFile(p), "nuovo");
     }
 }
@@ -115,7 +115,7 @@ TEST(Reading, OnlyARegularFileWithinItsLimitIsRead) {
     using prova::Thing;
     using S = FileSystem::ReadStatus;
     Cartella c;
-    FileSystemDiProva fs(c.percorso);
+    TestFileSystem fs(c.percorso);
     const std::string p = c.percorso + "/f";
     struct Case {
         Thing thing;
@@ -132,7 +132,7 @@ TEST(Reading, OnlyARegularFileWithinItsLimitIsRead) {
         const FileSystem::ReadResult r = fs.readFile(p, cs.limit);
         EXPECT_EQ(r.status, cs.status) << static_cast<int>(cs.thing);
         EXPECT_EQ(r.bytes, cs.status == S::Read ? cs.bytes : "");
-        EXPECT_EQ(fs.leggi(p, cs.limit).has_value(), cs.status == S::Read);
+        EXPECT_EQ(fs.read(p, cs.limit).has_value(), cs.status == S::Read);
     }
     // A link to a pipe, and a device.
     prova::put(p, Thing::Pipe);

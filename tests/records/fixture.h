@@ -79,18 +79,18 @@ public:
 };
 
 struct Banco {
-    explicit Banco(uint64_t seme = 1, DataOra inizio = {2026, 12, 5, 20, 30, 0})
+    explicit Banco(uint64_t seme = 1, DateTime inizio = {2026, 12, 5, 20, 30, 0})
         : h(seme, inizio), fs(cartella.percorso) {
-        h.piattaforma.files = &fs;
-        h.piattaforma.dialogs = &dialoghi;
-        h.piattaforma.media = &media;
-        w = std::make_unique<TestMain>(h.piattaforma);
+        h.platform.files = &fs;
+        h.platform.dialogs = &dialoghi;
+        h.platform.media = &media;
+        w = std::make_unique<TestMain>(h.platform);
     }
     std::string dati(const std::string& nome) const { return cartella.percorso + "/utente/Dati/" + nome; }
     std::string archivio(const std::string& nome) const { return cartella.percorso + "/utente/Archivio/" + nome; }
-    std::string contenuto(const std::string& nome) const { return cartella.percorso + "/contenuto/" + nome; }
+    std::string content(const std::string& nome) const { return cartella.percorso + "/contenuto/" + nome; }
     // The names in a folder, sorted.
-    std::vector<std::string> elenco(const std::string& cartellaReale) const {
+    std::vector<std::string> list(const std::string& cartellaReale) const {
         std::vector<std::string> v;
         if (!std::filesystem::exists(cartellaReale)) return v;
         for (const auto& e : std::filesystem::directory_iterator(cartellaReale)) v.push_back(e.path().filename());
@@ -100,9 +100,9 @@ struct Banco {
 
     Cartella cartella;
     Headless h;
-    FileSystemDiProva fs;
-    DialoghiDiProva dialoghi;
-    RegistroMedia media;
+    TestFileSystem fs;
+    TestDialogs dialoghi;
+    MediaLog media;
     std::unique_ptr<TestMain> w;
 };
 

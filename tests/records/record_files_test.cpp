@@ -18,9 +18,9 @@ using prova::scriviFile;
 using prova::Thing;
 using prova::put;
 using prova::ranToEnd;
-using Fault = FileSystemDiProva::Fault;
+using Fault = TestFileSystem::Fault;
 
-const DataOra NOW{2026, 12, 5, 20, 30, 15};
+const DateTime NOW{2026, 12, 5, 20, 30, 15};
 const std::string STAMP = ".20261205-203015.bak";
 
 // The records after `n` matches, all won by Anna at level B: every file tells n.
@@ -53,7 +53,7 @@ std::vector<std::string> namesIn(const std::string& folder) {
 // The steps of a whole save from one set of files to the next, by name.
 std::vector<std::string> stepsOfASave() {
     Cartella c;
-    FileSystemDiProva files(c.percorso);
+    TestFileSystem files(c.percorso);
     saveRecords(files, afterMatches(1));
     files.faultAt(0, Fault::Fail);
     saveRecords(files, afterMatches(2));
@@ -77,7 +77,7 @@ TEST(RecordsUnit, AnInterruptionAtAnyStepLeavesTheThreeFilesInAgreement) {
             SCOPED_TRACE((fault == Fault::Kill ? "killed before " : "failed at ") +
                          (k <= static_cast<int>(steps.size()) ? steps[k - 1] : std::string("nothing")));
             Cartella c;
-            FileSystemDiProva files(c.percorso);
+            TestFileSystem files(c.percorso);
             ASSERT_TRUE(saveRecords(files, afterMatches(1)));
             bool ended = false, saved = false;
             if (fault == Fault::Fail) {
@@ -141,13 +141,13 @@ TEST(RecordsUnit, AnInterruptionAtAnyStepLeavesTheThreeFilesInAgreement) {
 // finished by the next save of the same run, even when that one fails.
 TEST(RecordsUnit, ASaveThatCountedIsFinishedByTheNext) {
     Cartella c;
-    FileSystemDiProva files(c.percorso);
+    TestFileSystem files(c.percorso);
     saveRecords(files, afterMatches(1));
     files.faultAt(17, Fault::Fail);  // the second of the three renames
     ASSERT_TRUE(saveRecords(files, afterMatches(2)));
     EXPECT_TRUE(fs::exists(c.percorso + "/utente/Dati/" + std::string(JOURNAL_NAME)));
     EXPECT_EQ(matchesDescribed(files), 2);
-    files.guasta(FileSystemDiProva::Guasto::Apertura);  // the next journal cannot be written
+    files.guasta(TestFileSystem::Guasto::Apertura);  // the next journal cannot be written
     EXPECT_FALSE(saveRecords(files, afterMatches(3)));
     EXPECT_EQ(matchesDescribed(files), 2);
     ASSERT_TRUE(saveRecords(files, afterMatches(3)));
@@ -185,7 +185,7 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
     for (const auto& cs : cases) {
         SCOPED_TRACE(std::string(cs.file) + " #" + std::to_string(&cs - cases));
         Cartella c;
-        FileSystemDiProva files(c.percorso);
+        TestFileSystem files(c.percorso);
         const std::string dati = c.percorso + "/utente/Dati/";
         for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dati + f, golden(f));
         put(dati + cs.file, cs.thing, cs.thing == Thing::Huge ? golden(cs.file) : cs.bytes);
@@ -214,7 +214,7 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
 // Dati and Archivio, and staged files of a save that never counted.
 TEST(RecordsRecovery, AStartRemovesOnlyTheGamesOwnLeftovers) {
     Cartella c;
-    FileSystemDiProva files(c.percorso);
+    TestFileSystem files(c.percorso);
     const std::string dati = c.percorso + "/utente/Dati/", archivio = c.percorso + "/utente/Archivio/";
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(dati + f, golden(f));
     const std::vector<std::string> gone = {dati + "ZlvImpo.txt.zelvo-tmp-Ab12Cd", dati + "ZlvAlbo.txt.zelvo-staged",
@@ -239,7 +239,7 @@ TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
     for (int variant = 0; variant < 4; ++variant) {
         SCOPED_TRACE(variant);
         Cartella c;
-        FileSystemDiProva files(c.percorso);
+        TestFileSystem files(c.percorso);
         saveRecords(files, afterMatches(1));
         // A save of the second match that counted, stopped before its renames.
         ASSERT_FALSE(ranToEnd([&] {

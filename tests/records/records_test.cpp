@@ -193,7 +193,7 @@ TEST(Statistiche, EachLevelCountsTheComputersMatches) {
 }
 
 TEST(Albo, TheFourFormsOfAnEntry) {
-    DataOra d{2026, 3, 9, 7, 5, 0};
+    DateTime d{2026, 3, 9, 7, 5, 0};
     struct Caso {
         bool vinceH, sbirciata;
         int livello;
@@ -237,7 +237,7 @@ TEST(AlboAffidabile, MissingFilesStartEmpty) {
     b.w->hallOfFame.CaricaAlbo();
     EXPECT_EQ(b.w->m.records.lblTotalePartite, 0);
     EXPECT_TRUE(b.w->m.records.LstAlbo.empty());
-    EXPECT_EQ(b.elenco(b.cartella.percorso + "/utente/Dati").size(), 0u);
+    EXPECT_EQ(b.list(b.cartella.percorso + "/utente/Dati").size(), 0u);
 }
 
 // The adapters between the window and the record files: a damaged file that
@@ -246,7 +246,7 @@ TEST(AlboAffidabile, MissingFilesStartEmpty) {
 TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
     Banco b;
     scriviFile(b.dati("ZlvClass.txt"), "rotto\r\n");
-    b.fs.faultAt(1, FileSystemDiProva::Fault::Fail);  // the rename that puts it aside
+    b.fs.faultAt(1, TestFileSystem::Fault::Fail);  // the rename that puts it aside
     b.w->hallOfFame.CaricaAlbo();
     EXPECT_TRUE(b.w->m.records.alboNonSalvabile);
     fineMatch(*b.w, "Anna", true, 3, 1);
@@ -259,7 +259,7 @@ TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
 TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
     Banco b;
     for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
-    scriviFile(b.contenuto("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
+    scriviFile(b.content("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
     b.w->Form_Load();
     EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
     EXPECT_EQ(b.w->m.records.classifica[1].name, "Anna");

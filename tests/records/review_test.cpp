@@ -258,9 +258,9 @@ TEST(Analisi, EveryPressMakesTheNoiseOfItsEvent) {
             suonati += std::to_string(k) + ":";
             const int pressioni = k + 1 <= 18 && k < c.tricks ? 4 : 3;
             for (int i = 0; i < pressioni; ++i) {
-                const size_t prima = b.media.suonati(Lettore::mmcRumori).size();
+                const size_t prima = b.media.played(Player::mmcRumori).size();
                 w.review.cmdScegliManche();
-                const auto dopo = b.media.suonati(Lettore::mmcRumori);
+                const auto dopo = b.media.played(Player::mmcRumori);
                 suonati += " " + (dopo.size() == prima + 1 ? genere(dopo.back()) : std::string("silence"));
             }
             suonati += "\n";

@@ -176,7 +176,7 @@ TEST(CarteOpzionali, TheThreeValuesOfTheOptionalDeckFile) {
     };
     for (const auto& c : casi) {
         Banco b;
-        scriviFile(b.contenuto("ZlvOpzio.txt"), c.file);
+        scriviFile(b.content("ZlvOpzio.txt"), c.file);
         b.w->CaricaCarteOpzionali();
         EXPECT_EQ(b.w->m.records.lblCarteOpzionali, c.carte) << c.file;
         EXPECT_EQ(b.w->m.window.lblBordoCarteOpzionali, c.bordo) << c.file;
@@ -186,7 +186,7 @@ TEST(CarteOpzionali, TheThreeValuesOfTheOptionalDeckFile) {
 
 TEST(SimulationSettings, WithoutAFileSystemNothingIsReadOrWritten) {
     Headless h;
-    TestMain w(h.piattaforma);
+    TestMain w(h.platform);
     w.CaricaImpostazioni();
     w.SalvaImpostazioni();
     w.hallOfFame.CaricaAlbo();

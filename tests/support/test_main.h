@@ -6,7 +6,7 @@
 namespace zelvo {
 
 struct TestMain : Session {
-    explicit TestMain(Piattaforma& p) : Session(p) {}
+    explicit TestMain(Platform& p) : Session(p) {}
     WindowRoutines routines{*this};
     // The window's load step and its Enter key.
     void Form_Load() { routines.Form_Load(); }

@@ -20,13 +20,13 @@ struct Titolo {
     explicit Titolo(std::initializer_list<float> rnd = {}) : clock(scheduler, {2026, 12, 5, 20, 30, 0}), fs(cartella.percorso) {
         if (rnd.size() == 0) random = std::make_unique<SeededRandom>(7);
         else random = std::make_unique<ScriptedRandom>(rnd);
-        piattaforma = std::make_unique<Piattaforma>(Piattaforma{scheduler, clock, *random});
-        piattaforma->files = &fs;
-        piattaforma->media = &media;
+        platform = std::make_unique<Platform>(Platform{scheduler, clock, *random});
+        platform->files = &fs;
+        platform->media = &media;
         apri();
     }
     void apri() {
-        w = std::make_unique<TitleWindow>(*piattaforma, [this](const std::string& n, const std::string& s) {
+        w = std::make_unique<TitleWindow>(*platform, [this](const std::string& n, const std::string& s) {
             nome = n;
             sesso = s;
             ++consegne;
@@ -34,7 +34,7 @@ struct Titolo {
         w->Form_Load();
     }
     std::string fileNome() const { return cartella.percorso + "/utente/Dati/ZlvNome.txt"; }
-    void scrivi(const std::string& t) {
+    void write(const std::string& t) {
         w->m.txtNome = t;
         w->txtNome_KeyPress();
     }
@@ -43,9 +43,9 @@ struct Titolo {
     VirtualScheduler scheduler;
     VirtualClock clock;
     std::unique_ptr<Random> random;
-    FileSystemDiProva fs;
-    RegistroMedia media{[this] { return scheduler.nowMs(); }};
-    std::unique_ptr<Piattaforma> piattaforma;
+    TestFileSystem fs;
+    MediaLog media{[this] { return scheduler.nowMs(); }};
+    std::unique_ptr<Platform> platform;
     std::unique_ptr<TitleWindow> w;
     std::string nome, sesso;
     int consegne = 0;
@@ -63,14 +63,14 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
                 {"Zé", TitleModel::INITIALS}};
     for (const Caso& c : casi) {
         t.w->m.lblInserisci = TitleModel::ENTER_NAME;
-        t.scrivi(c.testo);
+        t.write(c.testo);
         t.w->cmdOk_Click();
         EXPECT_EQ(t.w->m.lblInserisci, c.prompt) << c.testo;
         EXPECT_EQ(t.w->m.lblInserisciColore, colour::BLACK);
         EXPECT_EQ(t.consegne, 0);
     }
     // A name cannot begin with a blank: the field is emptied.
-    t.scrivi(" Ugo");
+    t.write(" Ugo");
     EXPECT_EQ(t.w->m.txtNome, "");
     // The single blank is anonymous too, should it ever reach the button.
     t.w->m.txtNome = " ";
@@ -78,7 +78,7 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     EXPECT_EQ(t.w->m.lblInserisci, TitleModel::ANONYMOUS);
     EXPECT_FALSE(std::filesystem::exists(t.fileNome()));
     // Enter is the OK button; other keys are not.
-    t.scrivi("Ugo");
+    t.write("Ugo");
     t.w->Form_KeyPress(65);
     EXPECT_EQ(t.consegne, 0);
     t.w->Form_KeyPress(13);
@@ -86,7 +86,7 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
     EXPECT_EQ(t.nome, "Ugo");
     EXPECT_EQ(t.sesso, "M");
     // Once handed over, the window takes no second name.
-    t.scrivi("Ada");
+    t.write("Ada");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.consegne, 1);
 }
@@ -94,21 +94,21 @@ TEST(TitleName, EmptyBlankAndShortNamesAreRefusedWithTheirPrompts) {
 TEST(TitleName, TheNameIsStoredTrimmedAndFillsTheEntryNextTime) {
     Titolo t;
     EXPECT_EQ(t.w->m.txtNome, "");  // no name file yet
-    t.scrivi("Mario Rossi  ");
+    t.write("Mario Rossi  ");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.nome, "Mario Rossi");
     EXPECT_EQ(prova::leggiFile(t.fileNome()), "\"Mario Rossi\"\r\n");
     t.apri();
     EXPECT_EQ(t.w->m.txtNome, "Mario Rossi");
     // The sex is decided on the trimmed name.
-    t.scrivi("Maria ");
+    t.write("Maria ");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.sesso, "F");
     t.apri();
 
     // A name with characters the files cannot hold is handed over as it will be read back,
     // so the hall of fame finds the same player after a restart.
-    t.scrivi("Łukasz \"Re\" Nowak");
+    t.write("Łukasz \"Re\" Nowak");
     t.w->cmdOk_Click();
     const std::string consegnato = t.nome;
     EXPECT_EQ(consegnato.find('"'), std::string::npos);
@@ -122,8 +122,8 @@ TEST(TitleName, ADamagedOrUnwritableNameFileLosesNothingElse) {
     t.apri();
     EXPECT_EQ(t.w->m.txtNome, "");
     // The disk refuses the write: the old file stays whole and the game still starts.
-    t.fs.guasta(FileSystemDiProva::Guasto::PrimaDelRinomina);
-    t.scrivi("Gianna");
+    t.fs.guasta(TestFileSystem::Guasto::PrimaDelRinomina);
+    t.write("Gianna");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.consegne, 1);
     EXPECT_EQ(t.nome, "Gianna");
@@ -197,19 +197,19 @@ TEST(TitleWindow, TheClockMixedDrawRedrawsARepeat) {
 
 TEST(TitleWindow, TheThemeRestartsEveryTwoTicksAndStopsAtTheTable) {
     Titolo t;
-    EXPECT_EQ(t.media.suonati(Lettore::mmcSigla), std::vector<std::string>{TEMA});
+    EXPECT_EQ(t.media.played(Player::mmcSigla), std::vector<std::string>{TEMA});
     t.scheduler.advance(40700);
-    EXPECT_EQ(t.media.suonati(Lettore::mmcSigla).size(), 1u);
+    EXPECT_EQ(t.media.played(Player::mmcSigla).size(), 1u);
     t.scheduler.advance(40700);
-    EXPECT_EQ(t.media.suonati(Lettore::mmcSigla), (std::vector<std::string>{TEMA, TEMA}));
-    EXPECT_EQ(t.media.comandi(Lettore::mmcSigla),
+    EXPECT_EQ(t.media.played(Player::mmcSigla), (std::vector<std::string>{TEMA, TEMA}));
+    EXPECT_EQ(t.media.commands(Player::mmcSigla),
               (std::vector<std::string>{"Close", "Open", "Prev", "Play", "Close", "Open", "Prev", "Play"}));
-    EXPECT_EQ(t.media.voci()[0], (RegistroMedia::Voce{0, Lettore::mmcSigla, false, ""}));
-    t.scrivi("Ugo");
+    EXPECT_EQ(t.media.entries()[0], (MediaLog::Entry{0, Player::mmcSigla, false, ""}));
+    t.write("Ugo");
     t.w->cmdOk_Click();
-    EXPECT_EQ(t.media.comandi(Lettore::mmcSigla).back(), "Close");
+    EXPECT_EQ(t.media.commands(Player::mmcSigla).back(), "Close");
     EXPECT_FALSE(t.w->TimerSigla.enabled() || t.w->TimerInserisci.enabled());
-    const auto n = t.media.voci().size();
+    const auto n = t.media.entries().size();
     t.scheduler.advance(100000);
-    EXPECT_EQ(t.media.voci().size(), n);
+    EXPECT_EQ(t.media.entries().size(), n);
 }

@@ -33,8 +33,8 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
     } casi[] = {{"Taciturno", 2200, true}, {"Pettegolo", 1500, false}};
     for (const Caso& c : casi) {
         Tavolo t(5, {{index(Option::Talkativeness), c.loquacita}});
-        RegistroMedia registro([&t] { return t.h.scheduler.nowMs(); });
-        t.h.piattaforma.media = &registro;
+        MediaLog registro([&t] { return t.h.scheduler.nowMs(); });
+        t.h.platform.media = &registro;
         bool chiusa = false;
         t.w.routines.uscita = [&] { chiusa = true; };
         t.w.routines.lblComandi_Click(menu::Esci);
@@ -46,7 +46,7 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
         EXPECT_EQ(f.ImgBandiera[1].Top, 3150);
         EXPECT_FALSE(t.w.t.TimerDistribuisciCarte.enabled());
         EXPECT_EQ(t.w.t.TimerEsci.interval(), c.intervallo) << c.loquacita;
-        const auto suonati = registro.suonati(Lettore::mmcUscita);
+        const auto suonati = registro.played(Player::mmcUscita);
         ASSERT_EQ(suonati.size(), 1u);
         if (c.tema) EXPECT_EQ(suonati[0], "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.mid");
         else EXPECT_NE(suonati[0].find("\\Commenti\\Esci\\Esci0"), std::string::npos) << suonati[0];

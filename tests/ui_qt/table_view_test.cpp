@@ -18,7 +18,7 @@ using namespace zelvo;
 namespace {
 
 struct Schermo {
-    Schermo() : w(h.piattaforma), view(w, w.routines, [](const std::string&) { return QString(); }) {
+    Schermo() : w(h.platform), view(w, w.routines, [](const std::string&) { return QString(); }) {
         w.m.playerName = "Anna";
         w.Form_Load();
         h.scheduler.advance(8 * 450);  // the deal
@@ -126,7 +126,7 @@ TEST(TitleView, TheEntryRefusesALeadingBlankAndWhatTheFilesCannotHoldThenEnterHa
     Headless h;
     std::string nome;
     int consegne = 0;
-    TitleWindow titolo(h.piattaforma, [&](const std::string& n, const std::string&) {
+    TitleWindow titolo(h.platform, [&](const std::string& n, const std::string&) {
         nome = n;
         ++consegne;
     });

@@ -37,7 +37,7 @@ int game(const std::vector<std::string>& args) {
         std::fputs("usage: zelvo-engine game FILE\n", stderr);
         return 2;
     }
-    FileSystem fs(RadiciDati::diSistema());
+    FileSystem fs(DataRoots::ofThisMachine());
     const std::string& name = args[0];
     auto fail = [&](const std::string& reason, int line) {
         nlohmann::ordered_json e{{"error", reason}, {"file", name}};
@@ -45,7 +45,7 @@ int game(const std::vector<std::string>& args) {
         std::cout << e.dump() << "\n";
         return 2;
     };
-    FileSystem::ReadResult file = fs.readFile(fs.reale(name));
+    FileSystem::ReadResult file = fs.readFile(fs.real(name));
     switch (file.status) {
         case FileSystem::ReadStatus::Read: break;
         case FileSystem::ReadStatus::Missing: return fail("missing", 0);

@@ -81,7 +81,7 @@ int match(const std::vector<std::string>& args) {
         std::unique_ptr<media::Mixer> mixer;
         std::unique_ptr<media::SinkWav> sink;
         std::unique_ptr<media::LettoreVirtuale> lettore;
-        std::unique_ptr<RegistroMedia> registro;
+        std::unique_ptr<MediaLog> registro;
         if (!audioOut.empty()) {
             sink = std::make_unique<media::SinkWav>(audioOut);
             if (!sink->ok()) {
@@ -94,14 +94,14 @@ int match(const std::vector<std::string>& args) {
             mixer = std::make_unique<media::Mixer>(mappa);
             auto ora = [&sim] { return sim.headless.scheduler.nowMs(); };
             lettore = std::make_unique<media::LettoreVirtuale>(*mixer, *sink, ora);
-            registro = std::make_unique<RegistroMedia>(ora, lettore.get());
-            sim.headless.piattaforma.media = registro.get();
+            registro = std::make_unique<MediaLog>(ora, lettore.get());
+            sim.headless.platform.media = registro.get();
         }
 #endif
         std::unique_ptr<FileSystem> saves;
         if (!saveDir.empty()) {
-            saves = std::make_unique<FileSystem>(RadiciDati{{}, saveDir});
-            if (!saves->creaCartella(saveDir)) {
+            saves = std::make_unique<FileSystem>(DataRoots{{}, saveDir});
+            if (!saves->makeFolder(saveDir)) {
                 std::cerr << "zelvo-engine match: cannot make the folder '" << saveDir << "'\n";
                 return 1;
             }
@@ -117,7 +117,7 @@ int match(const std::vector<std::string>& args) {
             if (saves) {
                 const std::string name = sim.session.archive.proposedName();
                 const std::string file = saveDir + "/" + name.substr(name.find_last_of('\\') + 1);
-                if (!saves->scrivi(file, formats::writeGame(recordedGame(sim.session.m.data)))) {
+                if (!saves->write(file, formats::writeGame(recordedGame(sim.session.m.data)))) {
                     std::cerr << "zelvo-engine match: cannot write '" << file << "'\n";
                     return 1;
                 }
@@ -128,15 +128,15 @@ int match(const std::vector<std::string>& args) {
             // The end-of-game remark and the noises still sounding finish before the file ends.
             sim.headless.scheduler.advance(6000);
             lettore->avanzaA(sim.headless.scheduler.nowMs());
-            sim.headless.piattaforma.media = nullptr;
+            sim.headless.platform.media = nullptr;
             if (!sink->chiudi()) {
                 std::cerr << "zelvo-engine match: cannot write '" << audioOut << "'\n";
                 return 1;
             }
             nlohmann::ordered_json clips = nlohmann::ordered_json::array();
-            for (auto l : {Lettore::mmcRumori, Lettore::mmcBrano, Lettore::mmcBandiera})
-                for (auto& [ms, file] : registro->suonatiConTempo(l))
-                    clips.push_back({{"ms", ms}, {"player", nomeLettore(l)}, {"file", file}});
+            for (auto l : {Player::mmcRumori, Player::mmcBrano, Player::mmcBandiera})
+                for (auto& [ms, file] : registro->playedWithTime(l))
+                    clips.push_back({{"ms", ms}, {"player", playerNameOf(l)}, {"file", file}});
             std::stable_sort(clips.begin(), clips.end(), [](const auto& a, const auto& b) {
                 return a["ms"].template get<int64_t>() < b["ms"].template get<int64_t>();
             });

@@ -26,7 +26,7 @@ int records(const std::vector<std::string>& args) {
         std::fputs("usage: zelvo-engine records [DATI_FOLDER]\n", stderr);
         return 2;
     }
-    FileSystem fs(RadiciDati::diSistema());
+    FileSystem fs(DataRoots::ofThisMachine());
     const RecordPaths paths = args.empty() ? recordPaths(fs) : recordPaths(fs, args[0]);
     // The files as the game would find them, a save it must finish included.
     const RecordFilesRead r = readRecordFiles(fs, paths);

@@ -262,12 +262,12 @@ Mixer::Mixer(MappaPercorsi mappa, std::string soundfont) : mappa_(std::move(mapp
 
 Mixer::~Mixer() = default;
 
-void Mixer::FileName(Lettore l, const std::string& percorso) {
+void Mixer::FileName(Player l, const std::string& percorso) {
     std::lock_guard<std::mutex> g(mutex_);
     istanze_[static_cast<int>(l)]->nomeFile = percorso;
 }
 
-void Mixer::Command(Lettore l, const std::string& comando) {
+void Mixer::Command(Player l, const std::string& comando) {
     Istanza& i = *istanze_[static_cast<int>(l)];
     if (comando == "Open") {
         // Reading and decoding happen before the lock, so the audio thread never waits on a disk.
@@ -303,16 +303,16 @@ void Mixer::render(float* out, size_t frame) {
 }
 
 void Mixer::precarica() {
-    for (Lettore l : {Lettore::mmcBrano, Lettore::mmcBandiera, Lettore::mmcUscita, Lettore::mmcSigla})
+    for (Player l : {Player::mmcBrano, Player::mmcBandiera, Player::mmcUscita, Player::mmcSigla})
         istanze_[static_cast<int>(l)]->preparaSynth();
 }
 
-bool Mixer::aperto(Lettore l) const {
+bool Mixer::aperto(Player l) const {
     std::lock_guard<std::mutex> g(mutex_);
     return istanze_[static_cast<int>(l)]->aperto();
 }
 
-bool Mixer::inRiproduzione(Lettore l) const {
+bool Mixer::inRiproduzione(Player l) const {
     std::lock_guard<std::mutex> g(mutex_);
     return istanze_[static_cast<int>(l)]->inRiproduzione();
 }
@@ -378,12 +378,12 @@ void LettoreVirtuale::avanzaA(int64_t ms) {
 
 int64_t LettoreVirtuale::resoFinoA() const { return origine_ + frameResi_ * 1000 / FREQUENZA; }
 
-void LettoreVirtuale::FileName(Lettore l, const std::string& percorso) {
+void LettoreVirtuale::FileName(Player l, const std::string& percorso) {
     if (orologio_) avanzaA(orologio_());
     mixer_.FileName(l, percorso);
 }
 
-void LettoreVirtuale::Command(Lettore l, const std::string& comando) {
+void LettoreVirtuale::Command(Player l, const std::string& comando) {
     if (orologio_) avanzaA(orologio_());
     mixer_.Command(l, comando);
 }
@@ -404,7 +404,7 @@ LettoreAsincrono::~LettoreAsincrono() {
     worker_.join();
 }
 
-void LettoreAsincrono::FileName(Lettore l, const std::string& percorso) {
+void LettoreAsincrono::FileName(Player l, const std::string& percorso) {
     {
         std::lock_guard<std::mutex> g(mutex_);
         coda_.push_back({l, false, percorso});
@@ -412,7 +412,7 @@ void LettoreAsincrono::FileName(Lettore l, const std::string& percorso) {
     nuovo_.notify_one();
 }
 
-void LettoreAsincrono::Command(Lettore l, const std::string& comando) {
+void LettoreAsincrono::Command(Player l, const std::string& comando) {
     {
         std::lock_guard<std::mutex> g(mutex_);
         coda_.push_back({l, true, comando});
@@ -458,7 +458,7 @@ void LettoreAsincrono::lavora(bool precarica) {
 
 // ---------------------------------------------------------------- checks
 
-Prova provaFile(Mixer& mixer, Lettore l, const std::string& percorsoGioco, double limiteSecondi) {
+Prova provaFile(Mixer& mixer, Player l, const std::string& percorsoGioco, double limiteSecondi) {
     Prova p;
     mixer.FileName(l, "");
     mixer.Command(l, "Close");

@@ -50,8 +50,8 @@ public:
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
 
-    void FileName(Lettore l, const std::string& percorso) override;
-    void Command(Lettore l, const std::string& comando) override;
+    void FileName(Player l, const std::string& percorso) override;
+    void Command(Player l, const std::string& comando) override;
 
     // Adds `frame` frames of every instance that plays into `out` (interleaved
     // stereo, written over). Safe to call from an audio thread.
@@ -61,15 +61,15 @@ public:
     void precarica();
 
     // For tests: whether the instance has a file open / is sounding.
-    bool aperto(Lettore l) const;
-    bool inRiproduzione(Lettore l) const;
+    bool aperto(Player l) const;
+    bool inRiproduzione(Player l) const;
 
 private:
     friend class Istanza;
     MappaPercorsi mappa_;
     std::string soundfont_;
     mutable std::mutex mutex_;
-    std::array<std::unique_ptr<Istanza>, NUMERO_LETTORI> istanze_;
+    std::array<std::unique_ptr<Istanza>, PLAYER_COUNT> istanze_;
     std::vector<float> appoggio_;
 };
 
@@ -105,8 +105,8 @@ private:
 class LettoreVirtuale final : public MediaPlayers {
 public:
     LettoreVirtuale(Mixer& mixer, Sink& sink, std::function<int64_t()> orologioMs);
-    void FileName(Lettore l, const std::string& percorso) override;
-    void Command(Lettore l, const std::string& comando) override;
+    void FileName(Player l, const std::string& percorso) override;
+    void Command(Player l, const std::string& comando) override;
     // Renders up to the virtual time `ms` (nothing when already past it).
     void avanzaA(int64_t ms);
     int64_t resoFinoA() const;
@@ -131,14 +131,14 @@ public:
     LettoreAsincrono(const LettoreAsincrono&) = delete;
     LettoreAsincrono& operator=(const LettoreAsincrono&) = delete;
 
-    void FileName(Lettore l, const std::string& percorso) override;
-    void Command(Lettore l, const std::string& comando) override;
+    void FileName(Player l, const std::string& percorso) override;
+    void Command(Player l, const std::string& comando) override;
     // Waits until everything given so far has been carried out (for tests and at exit).
     void attendi();
 
 private:
     struct Ordine {
-        Lettore lettore;
+        Player lettore;
         bool comando;
         std::string valore;
     };
@@ -157,6 +157,6 @@ struct Prova {
     double secondi = 0;       // rendered until the clip ended (or the limit)
     float picco = 0;          // the largest absolute sample
 };
-Prova provaFile(Mixer& mixer, Lettore l, const std::string& percorsoGioco, double limiteSecondi);
+Prova provaFile(Mixer& mixer, Player l, const std::string& percorsoGioco, double limiteSecondi);
 
 }  // namespace zelvo::media
