@@ -1,6 +1,7 @@
 // The middle-game evaluation: the potential of every hand card from its virtual
 // tricks against every unseen card, and the value of every pairing of the coming trick.
 #include <bit>
+#include <cstdint>
 
 #include "rules/rules.h"
 #include "strategy/middle/middle.h"
@@ -38,13 +39,41 @@ float trumpWorth(int value, bool computerAnswering) {
     }
 }
 
-int virtualTrick(int x, int y, char trump, bool trumpMarked) {
+namespace {
+
+int ruleVirtualTrick(int x, int y, char trump, bool trumpMarked) {
     if (x == y) return 0;
     const int points = rules::trickPoints(x, y);
     // Before the trump suit is marked no unseen card counts as a trump, and a
     // trump leading takes them all.
     if (!trumpMarked && cards::suitOf(x) == trump) return points;
     return rules::answerTakes(x, y, trumpMarked ? trump : rules::NO_TRUMP) ? -points : points;
+}
+
+// Every virtual trick of every pair of cards, for each trump suit, marked or not: the
+// potential asks 240 of them a decision, so they are worked out from the rule once.
+struct VirtualTricks {
+    int8_t value[2][4][41][41];
+    VirtualTricks() {
+        for (int marked = 0; marked < 2; ++marked)
+            for (int t = 0; t < 4; ++t)
+                for (int x = 1; x <= 40; ++x)
+                    for (int y = 1; y <= 40; ++y)
+                        value[marked][t][x][y] = static_cast<int8_t>(ruleVirtualTrick(x, y, cards::SUITS[t], marked));
+    }
+};
+
+const VirtualTricks& virtualTricks() {
+    static const VirtualTricks table;
+    return table;
+}
+
+}  // namespace
+
+int virtualTrick(int x, int y, char trump, bool trumpMarked) {
+    const int t = cards::suitIndex(trump);
+    if (t < 0 || x < 1 || x > 40 || y < 1 || y > 40) return ruleVirtualTrick(x, y, trump, trumpMarked);
+    return virtualTricks().value[trumpMarked][t][x][y];
 }
 
 MiddleReasoning evaluate(const Position& p) {
@@ -57,9 +86,12 @@ MiddleReasoning evaluate(const Position& p) {
         const int x = p.slot[k];
         if (!x) continue;
         const auto& ownHand = k <= 3 ? handPC : handH;
+        const int t = cards::suitIndex(p.trump);
+        const int8_t* row = t >= 0 ? virtualTricks().value[p.trumpMarked][t][x] : nullptr;
         float sum = 0.0f;
         for (int c = 1; c <= 40; ++c)
-            if (!p.played[c] && !ownHand[c]) sum += static_cast<float>(virtualTrick(x, c, p.trump, p.trumpMarked));
+            if (!p.played[c] && !ownHand[c])
+                sum += static_cast<float>(row ? row[c] : virtualTrick(x, c, p.trump, p.trumpMarked));
         r.potential[k] = Single::of(sum / static_cast<float>(p.stock + 3));
         if (cards::suitOf(x) == p.trump && cards::valueOf(x) > 7)
             r.potential[k] = Single::of(r.potential[k].value() * trumpFactor(cards::valueOf(x)));
