@@ -6,6 +6,7 @@
 // untouched.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cards/card.h"
@@ -48,7 +49,7 @@ struct OptionValues;
     template <>                                                                      \
     struct OptionValues<E> {                                                         \
         static constexpr Option option = Option::OPTION;                             \
-        static constexpr std::array texts = {__VA_ARGS__};                           \
+        static constexpr auto texts = std::to_array<std::string_view>({__VA_ARGS__}); \
         static_assert(texts.size() == static_cast<size_t>(E::Unknown), "one text a value"); \
     }
 ZELVO_OPTION_VALUES(RandomGraphics, RandomGraphics, "No", "All'inizio della Partita", "All'inizio di ogni Gioco");
@@ -77,7 +78,7 @@ ZELVO_OPTION_VALUES(ReviewAudio, ReviewAudio, "Silenzio assoluto", "Interrompi l
 // The exact text of a value.
 template <class E>
 constexpr const char* textOf(E v) {
-    return OptionValues<E>::texts[static_cast<size_t>(v)];
+    return OptionValues<E>::texts[static_cast<size_t>(v)].data();  // each a literal, so ended by its zero
 }
 
 // Options 1 and 4: 24 colour names; option 5: the 13 back designs.

@@ -28,6 +28,7 @@ public:
     bool operator==(const Single& o) const { return text() == o.text(); }
 
 private:
+    static Single compute(float f);
     float value_ = 0.0f;
     std::array<char, 22> text_{};
     uint8_t length_ = 0;
