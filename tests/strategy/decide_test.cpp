@@ -14,40 +14,40 @@ namespace {
 
 using nlohmann::json;
 
-std::vector<json> decide(const std::vector<std::string>& righe, int* codice = nullptr) {
-    char nome[] = "/tmp/zelvo-decide-XXXXXX";
-    int fd = mkstemp(nome);
+std::vector<json> decide(const std::vector<std::string>& lines, int* exitCode = nullptr) {
+    char path[] = "/tmp/zelvo-decide-XXXXXX";
+    int fd = mkstemp(path);
     EXPECT_GE(fd, 0);
     {
-        std::ofstream f(nome);
-        for (const auto& r : righe) f << r << "\n";
+        std::ofstream f(path);
+        for (const auto& r : lines) f << r << "\n";
     }
     close(fd);
-    const std::string cmd = std::string(ZELVO_ENGINE) + " decide < " + nome;
+    const std::string cmd = std::string(ZELVO_ENGINE) + " decide < " + path;
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
     size_t n;
     while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
     const int rc = pclose(p);
-    if (codice) *codice = rc;
-    std::remove(nome);
+    if (exitCode) *exitCode = rc;
+    std::remove(path);
     std::vector<json> r;
     std::istringstream in(out);
-    std::string riga;
-    while (std::getline(in, riga)) r.push_back(json::parse(riga));
+    std::string line;
+    while (std::getline(in, line)) r.push_back(json::parse(line));
     return r;
 }
 
-const char* MEZZO_GUIDA =
+const char* MIDDLE_LEAD =
     R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":34,"puntiPC":0,"puntiH":0,"filtro60":"No"})";
-const char* MEZZO_RISPOSTA =
+const char* MIDDLE_ANSWER =
     R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":["3d"],"leader":"H","hslot":5,"deck":20,"puntiPC":30,"puntiH":50,"filtro60":"No"})";
 
 TEST(Decide, EverySituationOfTheDispatch) {
     int rc = -1;
     auto r = decide(
-        {MEZZO_GUIDA, MEZZO_RISPOSTA,
+        {MIDDLE_LEAD, MIDDLE_ANSWER,
          R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":[],"leader":"PC","deck":0,"puntiPC":30,"puntiH":50,"filtro60":"No"})",
          R"({"trump":"b","pc":["Ad","7c","Rb"],"h":["2s","3d","Fb"],"played":["3d"],"leader":"H","hslot":5,"deck":-1,"puntiPC":30,"puntiH":50,"filtro60":"No"})",
          R"({"trump":"b","pc":["Ad","","Rb"],"h":["2s","","Fb"],"played":[],"leader":"PC","deck":-2,"puntiPC":30,"puntiH":50,"filtro60":"No"})",
@@ -94,25 +94,25 @@ TEST(Decide, FilterFiresAndIsReported) {
 TEST(Decide, BadLinesGetAnErrorAndTheToolGoesOn) {
     int rc = -1;
     // The lead position with the given fields replaced.
-    auto con = [](const char* campi) {
-        json j = json::parse(MEZZO_GUIDA);
-        j.merge_patch(json::parse(campi));
+    auto with = [](const char* fields) {
+        json j = json::parse(MIDDLE_LEAD);
+        j.merge_patch(json::parse(fields));
         return j.dump();
     };
-    const std::vector<std::string> cattive = {
+    const std::vector<std::string> bad = {
         "not json", "[1,2,3]", R"({"trump":"b"})", "",
-        con(R"({"trump":"x"})"), con(R"({"pc":["Ad","Ad","Rb"]})"), con(R"({"pc":["Zz","7c","Rb"]})"),
-        con(R"({"played":["Ad"]})"), con(R"({"leader":"H"})"), con(R"({"deck":-1})"), con(R"({"deck":35})"),
-        con(R"({"pc":["Ad","7c",""],"deck":10})"), con(R"({"deck":10,"puntiPC":100,"puntiH":50})"),
-        con(R"({"deck":10,"filtro60":"Maybe"})"), con(R"({"deck":"10"})")};
-    std::vector<std::string> righe = cattive;
-    righe.push_back(MEZZO_GUIDA);
-    auto r = decide(righe, &rc);
+        with(R"({"trump":"x"})"), with(R"({"pc":["Ad","Ad","Rb"]})"), with(R"({"pc":["Zz","7c","Rb"]})"),
+        with(R"({"played":["Ad"]})"), with(R"({"leader":"H"})"), with(R"({"deck":-1})"), with(R"({"deck":35})"),
+        with(R"({"pc":["Ad","7c",""],"deck":10})"), with(R"({"deck":10,"puntiPC":100,"puntiH":50})"),
+        with(R"({"deck":10,"filtro60":"Maybe"})"), with(R"({"deck":"10"})")};
+    std::vector<std::string> lines = bad;
+    lines.push_back(MIDDLE_LEAD);
+    auto r = decide(lines, &rc);
     EXPECT_EQ(rc, 0);
-    ASSERT_EQ(r.size(), cattive.size() + 1);
-    for (size_t k = 0; k < cattive.size(); ++k) {
-        EXPECT_TRUE(r[k].contains("error")) << cattive[k];
-        EXPECT_FALSE(r[k].contains("slot")) << cattive[k];
+    ASSERT_EQ(r.size(), bad.size() + 1);
+    for (size_t k = 0; k < bad.size(); ++k) {
+        EXPECT_TRUE(r[k].contains("error")) << bad[k];
+        EXPECT_FALSE(r[k].contains("slot")) << bad[k];
     }
     EXPECT_TRUE(r.back().contains("slot"));
 }

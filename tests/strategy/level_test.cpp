@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/headless.h"
+#include "session/simulation.h"
 #include "strategy/decision.h"
 
 namespace zelvo {
@@ -27,9 +28,40 @@ TEST(Levels, ReplacementFrequencyWithinStatisticalBounds) {
         }
         const double expected = N * chance, sigma = std::sqrt(N * chance * (1 - chance));
         EXPECT_LE(std::fabs(replaced - expected), 5 * sigma + 1e-9) << "level " << level << ": " << replaced;
-        if (replaced > 0)
-            for (int s = 1; s <= 3; ++s) EXPECT_GT(perSlot[s], replaced / 3 - 5 * std::sqrt(replaced)) << s;
+        for (int s = 1; s <= 3 && replaced > 0; ++s)
+            EXPECT_GT(perSlot[s], replaced / 3 - 5 * std::sqrt(replaced)) << s;
     }
+}
+
+// The full strategy against random cards, 200 games to the last trick: every decision names a card of the
+// hand when the computer's pause starts, and a random opponent wins well under a quarter of the games.
+TEST(Levels, LevelAWinsMostGamesAgainstRandomCards) {
+    SimulationSettings settings;
+    settings.seed = 9;
+    settings.options[index(Option::Level)] = "Massima (Livello A)";
+    settings.options[index(Option::GameEnd)] = "Fino all'ultima presa";
+    settings.minDelayMs = settings.maxDelayMs = 50;
+    Simulation sim(settings);
+    Session& w = sim.session;
+    int decisions = 0, computerWins = 0;
+    for (int g = 0; g < 200; ++g) {
+        sim.startNext();
+        bool pausing = false;
+        for (int steps = 0; !w.m.window.fraFineGioco.Visible; ++steps) {
+            ASSERT_LT(steps, 200000) << "game " << g << " does not end";
+            const bool now = w.t.TimerAttesaDelPCaMuovere.enabled();
+            if (now && !pausing) {
+                ++decisions;
+                const int slot = w.m.game.lblCartaPCDaGiocare;
+                ASSERT_TRUE(slot >= 1 && slot <= 3 && !w.m.cards.lblCarta[slot].empty()) << "game " << g;
+            }
+            pausing = now;
+            ASSERT_TRUE(sim.step()) << "game " << g << " is stuck";
+        }
+        computerWins += w.m.game.lblUltimoVincitore == Who::PC;
+    }
+    EXPECT_GE(decisions, 200 * 20);  // at least one per trick
+    EXPECT_GT(computerWins, 150);
 }
 
 }  // namespace
