@@ -18,8 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/file_formats.h"
-
 namespace {
 
 const std::string kData = ZELVO_BUILD_DATA_DIR;
@@ -295,20 +293,6 @@ TEST(RulesPortrait, IsAJpeg) {
     const Picture p = open("Grafica/Autore.jpg");
     ASSERT_EQ(p.format, "jpeg");
     EXPECT_GT(p.image.height(), p.image.width());  // a portrait stands upright
-}
-
-TEST(OptionalDeckFile, InstallsTheThirdDeckUnderItsName) {
-    auto b = readFile(kData + "/ZlvOpzio.txt");
-    ASSERT_TRUE(b) << "ZlvOpzio.txt is missing";
-    EXPECT_EQ(*b, "\"Carte Opzionali inserite\"\r\n0\r\n\"Alto Contrasto\"\r\n");
-    auto v = zelvo::formats::readOptionalDeck(*b);
-    ASSERT_TRUE(v[0] && v[1] && v[2]);
-    EXPECT_EQ(*v[0], "Carte Opzionali inserite");
-    EXPECT_EQ(*v[1], "0");
-    // Any name but the two regional decks selects the optional pictures.
-    EXPECT_NE(*v[2], "Piacentine");
-    EXPECT_NE(*v[2], "Napoletane");
-    EXPECT_FALSE(v[2]->empty());
 }
 
 // The icon in the hicolor sizes, drawn on a clear ground, and as a scalable
