@@ -1,7 +1,8 @@
 // The behaviour signature: a fixed set of whole games through the real flow
-// gives the same ticks, the same computer cards, the same grid writes and the
-// same points as when this line was pinned. A change of this line is a change
-// of behaviour: explain it, or find the fault.
+// gives the same ticks, the same computer cards, the same grid writes, the same
+// points, the same table on screen and the same orders to the media players as
+// when these lines were pinned. A change of a line is a change of behaviour:
+// explain it, or find the fault.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,4 +16,6 @@ TEST(Signature, TheBenchGamesPlayExactlyAsPinned) {
     std::array<char, 256> line{};
     ASSERT_TRUE(std::fgets(line.data(), line.size(), out.get()));
     EXPECT_EQ(std::string(line.data()), "games 500 ticks 190716 decisions 8624 hash 70905d5d4e18297f\n");
+    ASSERT_TRUE(std::fgets(line.data(), line.size(), out.get()));
+    EXPECT_EQ(std::string(line.data()), "table ff978c1491e8c094 media 210601 hash 05f5fc8ead7358e8\n");
 }

@@ -1,9 +1,12 @@
 // zelvo-engine bench: a fixed set of whole games through the real flow on the
-// virtual clock, and one line that sums up what happened in them: the games,
-// the timer ticks, the computer's cards, and a hash over every card the
-// computer played, every write to the data-panel grid and every point total.
+// virtual clock, and two lines that sum up what happened in them. The first:
+// the games, the timer ticks, the computer's cards, and a hash over every card
+// the computer played, every write to the data-panel grid and every point
+// total. The second: a hash over everything the table shows (the card
+// pictures and frames, the flags, the end panel, the option colours, the
+// subtitles) each time it changed, and the orders given to the media players.
 // A change that alters any of these altered the game's behaviour. The time
-// taken goes to standard error, so the line itself never changes by speed.
+// taken goes to standard error, so the lines never change by speed.
 #include <array>
 #include <chrono>
 #include <cinttypes>
@@ -12,6 +15,7 @@
 #include <string>
 
 #include "commands.h"
+#include "platform/media.h"
 #include "session/simulation.h"
 
 namespace zelvo::engine {
@@ -130,6 +134,29 @@ private:
     int pointsPC_ = 0, pointsH_ = 0;
 };
 
+// What the table shows, hashed as a whole: the table's hash takes it whenever it changes.
+uint64_t shown(const Model& m) {
+    Hash h;
+    auto add = [&h](auto... values) { (h.number(static_cast<int64_t>(values)), ...); };
+    const Window& f = m.window;
+    for (int k = 1; k <= 8; ++k) {
+        const Picture& p = f.ImgCarta[k];
+        const Frame& r = f.ShpCarta[k];
+        add(p.Visible, p.Left, p.Top, p.BorderStyle, r.Visible, r.Left, r.Top, r.BackColor);
+        h.text(p.Picture);
+    }
+    for (int k = 1; k <= 2; ++k) add(f.ImgBandiera[k].Visible, f.ImgBandiera[k].Top);
+    add(f.fraFineGioco.Visible, f.cmdEffettuaLaPresa.Visible, f.lblCarteRimaste.Visible, f.lblPuntiHVista.Visible,
+        f.lblPuntiPCVista.Visible, f.lblH.opaca, f.lblPC.opaca, f.lblIstruzioneIniziale.Visible);
+    for (int k = 1; k <= 5; ++k) add(f.shpPuntiH[k], f.shpPuntiPC[k], f.lblComandi[k]);
+    for (Colour c : m.options.lblVoceColore) add(c);
+    for (const std::string* t : {&f.lblFineGioco1, &f.lblPuntiHVista.Caption, &f.lblPuntiPCVista.Caption,
+                                 &m.sounds.sottotitolo, &m.sounds.lblTitolo.Caption})
+        h.text(*t);
+    add(m.sounds.lblTitolo.Visible, m.sounds.lblInterdiciSuoni);
+    return h.value();
+}
+
 }  // namespace
 
 int bench(const std::vector<std::string>& args) {
@@ -137,8 +164,8 @@ int bench(const std::vector<std::string>& args) {
         std::cerr << "zelvo-engine bench: takes no arguments\n";
         return 2;
     }
-    Hash total;
-    uint64_t games = 0, ticks = 0, decisions = 0;
+    Hash total, table, media;
+    uint64_t games = 0, ticks = 0, decisions = 0, orders = 0;
     const auto start = std::chrono::steady_clock::now();
     try {
         for (const BenchRun& run : RUNS) {
@@ -153,9 +180,17 @@ int bench(const std::vector<std::string>& args) {
             settings.set(run.talk);
             settings.set(run.showCards);
             Simulation sim(settings);
+            MediaLog players([&sim] { return sim.headless.scheduler.nowMs(); });
+            sim.headless.platform.media = &players;
             Observer watch(sim.session.m);
-            sim.headless.scheduler.afterTick = [&watch] { watch.look(); };
-            sim.afterMove = [&watch] { watch.look(); };
+            uint64_t before = 0;
+            auto look = [&] {
+                watch.look();
+                const uint64_t now = shown(sim.session.m);
+                if (now != before) table.number(static_cast<int64_t>(before = now));
+            };
+            sim.headless.scheduler.afterTick = look;
+            sim.afterMove = look;
             for (int g = 0; g < run.games; ++g) {
                 const GameResult r = sim.playGame();
                 watch.hash.number(4);
@@ -163,6 +198,13 @@ int bench(const std::vector<std::string>& args) {
                 watch.hash.number(r.pointsH);
                 watch.hash.number(r.durationMs);
                 ++games;
+            }
+            for (const MediaLog::Entry& e : players.entries()) {
+                media.number(e.ms);
+                media.number(static_cast<int>(e.lettore));
+                media.number(e.comando);
+                media.text(e.valore);
+                ++orders;
             }
             ticks += sim.headless.scheduler.ticks();
             decisions += watch.decisions;
@@ -175,6 +217,7 @@ int bench(const std::vector<std::string>& args) {
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("games %" PRIu64 " ticks %" PRIu64 " decisions %" PRIu64 " hash %016" PRIx64 "\n", games, ticks,
                 decisions, total.value());
+    std::printf("table %016" PRIx64 " media %" PRIu64 " hash %016" PRIx64 "\n", table.value(), orders, media.value());
     std::fprintf(stderr, "%.3f s, %.0f games/s\n", secs, secs > 0 ? games / secs : 0.0);
     return 0;
 }
