@@ -622,13 +622,27 @@ void Flow::recordDraws() {
     if (m_.cards.lblSeme[h] == trump) ch.BackColor = colour::TRUMP_YELLOW;
 }
 
+namespace {
+
+// After a trick: whether the computer took it, and the slots the winner and the loser played from.
+struct TakenSlots {
+    bool pcWon;
+    int winner, loser;
+};
+
+TakenSlots takenSlots(const GameAndMatch& g) {
+    const bool pcWon = g.lblTurnoDiGioco == Who::PC;
+    const int pc = g.lblNumeroCartaGiocataDaPC, h = g.lblNumeroCartaGiocataDaH;
+    return {pcWon, pcWon ? pc : h, pcWon ? h : pc};
+}
+
+}  // namespace
+
 void Flow::TimerPesca_Timer() {
     GameAndMatch& g = m_.game;
     events_.cardDrawn();
 
-    const bool pcWon = g.lblTurnoDiGioco == Who::PC;
-    const int winnerSlot = pcWon ? g.lblNumeroCartaGiocataDaPC : g.lblNumeroCartaGiocataDaH;
-    const int loserSlot = pcWon ? g.lblNumeroCartaGiocataDaH : g.lblNumeroCartaGiocataDaPC;
+    const auto [pcWon, winnerSlot, loserSlot] = takenSlots(g);
     if (g.lblNumeroCartaAnalizzata == 1) {
         // The winner draws first.
         g.lblNumeroCartaAnalizzata = 2;
@@ -660,9 +674,7 @@ void Flow::TimerPescaUltimeDue_Timer() {
     Window& f = m_.window;
     events_.cardDrawn();
 
-    const bool pcWon = g.lblTurnoDiGioco == Who::PC;
-    const int winnerSlot = pcWon ? g.lblNumeroCartaGiocataDaPC : g.lblNumeroCartaGiocataDaH;
-    const int loserSlot = pcWon ? g.lblNumeroCartaGiocataDaH : g.lblNumeroCartaGiocataDaPC;
+    const auto [pcWon, winnerSlot, loserSlot] = takenSlots(g);
     if (g.lblNumeroCartaAnalizzata == 1) {
         // The winner takes the last face-down card, from the deck slot.
         g.lblNumeroCartaAnalizzata = 2;
