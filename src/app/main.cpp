@@ -49,10 +49,14 @@ int main(int argc, char** argv) {
 
 #ifdef ZELVO_HAVE_MEDIA
     // The five players mix into the audio device; files are found through the data root.
+    // The synthesiser and its soundfont are loaded only when a device opens.
     zelvo::media::Mixer mixer([&files](const std::string& percorso) { return files.reale(percorso); });
-    zelvo::media::LettoreAsincrono lettori(mixer);
     zelvo::UscitaAudio uscita(mixer);
-    if (uscita.avvia()) piattaforma.media = &lettori;
+    std::unique_ptr<zelvo::media::LettoreAsincrono> lettori;
+    if (uscita.avvia()) {
+        lettori = std::make_unique<zelvo::media::LettoreAsincrono>(mixer);
+        piattaforma.media = lettori.get();
+    }
 #endif
 
     auto w = std::make_unique<zelvo::Principale>(piattaforma);

@@ -1,11 +1,14 @@
 // zelvo-engine match --audio-out: a whole game rendered into one WAV file on the
 // virtual clock, checked by the loudness of the file at the moments the game
-// asked for its clips. The test makes its own clips: tones of known levels.
+// asked for its clips (with its own clips: tones of known levels), and the mix of
+// the real content: headroom everywhere and every noise above the music under it.
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +68,19 @@ fs::path reale(const fs::path& radice, const std::string& gioco) {
 struct Ascolto {
     std::vector<float> dati;  // interleaved stereo
     int frequenza = 0;
+    bool leggi(const fs::path& wav) {
+        SF_INFO info{};
+        SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
+        if (!sf || info.channels != 2) {
+            if (sf) sf_close(sf);
+            return false;
+        }
+        frequenza = info.samplerate;
+        dati.resize(static_cast<size_t>(info.frames) * 2);
+        dati.resize(static_cast<size_t>(std::max<sf_count_t>(sf_readf_float(sf, dati.data(), info.frames), 0)) * 2);
+        sf_close(sf);
+        return true;
+    }
     double rms(double daMs, double aMs) const {
         const size_t n = dati.size() / 2;
         size_t i0 = static_cast<size_t>(std::max(0.0, daMs) * frequenza / 1000);
@@ -103,15 +119,9 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     const auto& clips = out["audio"]["clips"];
 
     Ascolto a;
-    SF_INFO info{};
-    SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
-    ASSERT_NE(sf, nullptr);
-    a.frequenza = info.samplerate;
-    a.dati.resize(static_cast<size_t>(info.frames) * 2);
-    sf_readf_float(sf, a.dati.data(), info.frames);
-    sf_close(sf);
-    EXPECT_EQ(info.channels, 2);
-    EXPECT_NEAR(static_cast<double>(info.frames) / info.samplerate, out["audio"]["seconds"].get<double>(), 0.01);
+    ASSERT_TRUE(a.leggi(wav));
+    const double secondi = static_cast<double>(a.dati.size() / 2) / a.frequenza;
+    EXPECT_NEAR(secondi, out["audio"]["seconds"].get<double>(), 0.01);
 
     // Nothing sounds before the first step of the deal.
     EXPECT_EQ(a.rms(0, 440), 0.0);
@@ -128,15 +138,15 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
         }
         // Right after each clip was asked for, its level is in the file; just before a
         // remark, only the melody (well below a clip) may sound.
+        // Every clip is mixed at the same gain, the remarks' tones louder than the noises'.
         const bool remark = file.find("\\Commenti\\") != std::string::npos;
         const double dopo = a.rms(ms + 2, ms + 150);
-        EXPECT_GT(dopo, remark ? 0.25 : 0.16) << file << " at " << ms;
-        EXPECT_LT(dopo, 0.6) << file << " at " << ms;
+        EXPECT_NEAR(dopo, (remark ? 0.3 : 0.2) * media::CLIP_GAIN, 0.1 * media::CLIP_GAIN) << file << " at " << ms;
         (remark ? remarks : rumori)++;
     }
     EXPECT_GT(remarks, 5);
     EXPECT_GT(rumori, 20);
-    EXPECT_GE(static_cast<double>(info.frames) / info.samplerate * 1000, ultimo + 5000.0);
+    EXPECT_GE(secondi * 1000, ultimo + 5000.0);
 
     // The melody starts at the end of the deal and goes on under the noises and remarks.
     ASSERT_GT(inizioMelodia, 0);
@@ -145,6 +155,83 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
         for (int64_t t = inizioMelodia + 100; t < inizioMelodia + 11000; t += 250)
             EXPECT_GT(a.rms(static_cast<double>(t), t + 250.0), 0.001) << "melody silent at " << t;
     }
+    fs::remove_all(dir);
+}
+
+// The real content as a player hears it: whole games, and the same games with only their
+// music (the clips' folders left out, so the melodies sound at the same moments and
+// nothing else). ZELVO_RENDER_GAMES sets how many games (one by default).
+TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
+    const fs::path contenuto = ZELVO_BUILD_DATA_DIR;
+    if (!fs::is_directory(contenuto / "Rumori") || !fs::is_directory(contenuto / "Musiche") ||
+        !fs::exists(media::SOUNDFONT_PREDEFINITO))
+        GTEST_SKIP() << "no content or no soundfont";
+    const char* giochi = std::getenv("ZELVO_RENDER_GAMES");
+    const std::string n = giochi && std::atoi(giochi) > 0 ? giochi : "1";
+    const fs::path dir = fs::temp_directory_path() / ("zelvo-mix-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "musica");
+    fs::create_directory_symlink(contenuto / "Musiche", dir / "musica" / "Musiche");
+    auto rendi = [&](const std::string& nome, const std::string& dati) {
+        const std::string cmd = std::string(ZELVO_ENGINE) + " match --games " + n + " --seed 5 --audio-out " +
+                                (dir / (nome + ".wav")).string() + dati + " > " + (dir / (nome + ".json")).string();
+        return std::system(cmd.c_str()) == 0;
+    };
+    ASSERT_TRUE(rendi("tutto", ""));
+    ASSERT_TRUE(rendi("musica", " --audio-data " + (dir / "musica").string()));
+    Ascolto tutto, musica;
+    ASSERT_TRUE(tutto.leggi(dir / "tutto.wav"));
+    ASSERT_TRUE(musica.leggi(dir / "musica.wav"));
+    ASSERT_EQ(tutto.dati.size(), musica.dati.size());
+    std::ifstream in(dir / "tutto.json");
+    const auto out = nlohmann::json::parse(in, nullptr, false);
+    ASSERT_FALSE(out.is_discarded());
+
+    // Headroom: no sample at full scale (the file is 16-bit), the peak at most -1 dBFS.
+    float picco = 0;
+    size_t piene = 0;
+    for (float v : tutto.dati) {
+        picco = std::max(picco, std::fabs(v));
+        piene += std::fabs(v) >= 32767.0f / 32768.0f;
+    }
+    EXPECT_EQ(piene, 0u);
+    EXPECT_LE(20 * std::log10(picco), -1.0);
+
+    // Each noise over the music under it: at the noise's loudest 50 ms (within 300 ms of its
+    // start, before the next clip), the energy of the noise (what the whole mix has more
+    // than the music alone) against the music's in the same 50 ms.
+    std::vector<std::pair<size_t, std::string>> rumori;
+    for (const auto& c : out["audio"]["clips"]) {
+        const std::string file = c["file"];
+        if (c["player"] == "mmcRumori")
+            rumori.emplace_back(static_cast<size_t>(c["ms"].get<int64_t>()) * tutto.frequenza / 1000, file);
+    }
+    const size_t finestra = tutto.frequenza / 20, frame = tutto.dati.size() / 2;
+    std::vector<double> margini;
+    for (size_t k = 0; k < rumori.size(); ++k) {
+        const auto& [inizio, file] = rumori[k];
+        if (file.find("\\Rumori\\") == std::string::npos) continue;
+        size_t fine = std::min(frame, inizio + static_cast<size_t>(tutto.frequenza * 3 / 10));
+        if (k + 1 < rumori.size()) fine = std::min(fine, rumori[k + 1].first);
+        double rumore = 0, sotto = 0;
+        for (size_t a = inizio; a + finestra <= fine; a += finestra / 5) {
+            double r = 0, m = 0;
+            for (size_t i = 2 * a; i < 2 * (a + finestra); ++i) {
+                r += (tutto.dati[i] - musica.dati[i]) * (tutto.dati[i] - musica.dati[i]);
+                m += musica.dati[i] * musica.dati[i];
+            }
+            if (r > rumore) rumore = r, sotto = m;
+        }
+        if (sotto < 1e-8 * finestra) continue;  // no music under it
+        margini.push_back(10 * std::log10(rumore / sotto));
+        EXPECT_GE(margini.back(), 6.0) << file << " at " << inizio * 1000 / tutto.frequenza << " ms";
+    }
+    ASSERT_GT(margini.size(), 20u);
+    std::sort(margini.begin(), margini.end());
+    std::printf("mix of %s games: peak %.2f dBFS, %zu samples at full scale; %zu noises over the music by %.1f dB "
+                "at least, %.1f dB median\n",
+                n.c_str(), 20 * std::log10(picco), piene, margini.size(), margini.front(),
+                margini[margini.size() / 2]);
     fs::remove_all(dir);
 }
 
