@@ -76,7 +76,10 @@ int main(int argc, char** argv) {
         titoloView->hide();
     });
     titoloView = std::make_unique<zelvo::TitoloView>(titolo, percorsoReale);
-    scheduler.dopoOgniTick = [&] {
+    scheduler.dopoOgniTick = [&](const zelvo::Timer& t) {
+        // The impatience clock ticks four times a second while the player thinks, and until it
+        // speaks (its count back to 0) a tick only counts: nothing on the table has changed.
+        if (&t == &w->t.TimerImpazienza && w->m.suoni.lblContaImpaz != 0) return;
         if (tavolo.isVisible()) tavolo.update();
         else titoloView->update();
     };

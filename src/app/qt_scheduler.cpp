@@ -12,7 +12,7 @@ void QtScheduler::attach(Timer& t) {
         t.inTick = true;
         if (t.onTick) t.onTick();
         t.inTick = false;
-        if (dopoOgniTick) dopoOgniTick();
+        if (dopoOgniTick) dopoOgniTick(t);
     });
     t.handle = q;
 }

@@ -155,6 +155,7 @@ bool Mixer::prepareSynth() {
     fluid_settings_setint(s->impostazioni, "synth.cpu-cores", 1);
     fluid_settings_setint(s->impostazioni, "synth.midi-channels", CANALI_ISTANZA * NUMERO_LETTORI);
     fluid_settings_setint(s->impostazioni, "synth.lock-memory", 0);
+    fluid_settings_setint(s->impostazioni, "synth.polyphony", 128);  // plenty for a band of five
     s->synth = new_fluid_synth(s->impostazioni);
     if (s->synth) {
         // The General MIDI percussion channel of every instance's block.
