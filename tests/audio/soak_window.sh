@@ -4,10 +4,10 @@
 # every noise and remark as in a real game) while the game's resident memory is
 # sampled once a minute. Prints "minute<TAB>MiB" lines, then the growth after the
 # tenth minute.
-# Usage: soak_window.sh ZELVO_BINARY [MINUTES]
+# Usage: soak_window.sh ZELVO_BINARY [MINUTES] [SETTINGS]  (SETTINGS: a ZlvImpo.txt to start from)
 # Needs, only to measure: apt-get install xvfb xdotool pulseaudio
 set -euo pipefail
-zelvo=$(realpath "$1") minutes=${2:-60}
+zelvo=$(realpath "$1") minutes=${2:-60} settings=${3:-}
 work=$(mktemp -d /tmp/zelvo-soak.XXXXXX)
 export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_DATA_HOME=$work/data
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$XDG_DATA_HOME/zelvo/Dati"
@@ -28,8 +28,9 @@ pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_n
 started+=($!)
 sleep 2
 
-# The remembered name; every setting as a new player finds it.
+# The remembered name; every setting as a new player finds it, or as given.
 printf '"Scimmia"\r\n' >"$XDG_DATA_HOME/zelvo/Dati/ZlvNome.txt"
+[[ -n $settings ]] && cp "$settings" "$XDG_DATA_HOME/zelvo/Dati/ZlvImpo.txt"
 "$zelvo" >/dev/null 2>&1 &
 game=$!
 started+=($game)
