@@ -9,7 +9,7 @@
 # Usage: registra_commenti.sh LIST OUTDIR WORKDIR UNWRAP [festival|espeak]
 set -euo pipefail
 
-elenco=$1 out=$2 lavoro=$3 ripara=$4 voce=${5:-auto}
+elenco=$1 out=$2 lavoro=$3 unwrap=$4 voce=${5:-auto}
 mkdir -p "$out" "$lavoro"
 rm -f "$lavoro/durate.tsv.new"
 
@@ -26,14 +26,14 @@ RATE=22050
 ATTACCO=0.04   # silence before the first word
 CODA=0.08      # silence after the last word
 MIRA=0.82      # aim at this share of the limit
-MAX_SILLABE=6.8 # syllables a second: the fastest a listener hears as natural speech
+MAX_RATE=6.8 # syllables a second: the fastest a listener hears as natural speech
 MAX_PASSO=1.35 # the slowest stretch of the voice's own pace
 
-declare -A gruppo limite sillabe testo passo
+declare -A gruppo limite syllables testo passo
 nomi=()
 while IFS=$'\t' read -r f g l n t; do
     [[ -z $f ]] && continue
-    nomi+=("$f"); gruppo[$f]=$g; limite[$f]=$l; sillabe[$f]=$n; testo[$f]=$t; passo[$f]=1.0
+    nomi+=("$f"); gruppo[$f]=$g; limite[$f]=$l; syllables[$f]=$n; testo[$f]=$t; passo[$f]=1.0
 done <"$elenco"
 [[ ${#nomi[@]} -gt 0 ]] || { echo "remarks: empty list" >&2; exit 1; }
 
@@ -77,7 +77,7 @@ sintetizza_parte() {
         festival -b "$scm.scm" >/dev/null
         rm -f "$scm" "$scm.scm"
         for f in "$@"; do
-            "$ripara" "$lavoro/$f.raw.wav" "$lavoro/$f.intera.wav"
+            "$unwrap" "$lavoro/$f.raw.wav" "$lavoro/$f.intera.wav"
             mv "$lavoro/$f.intera.wav" "$lavoro/$f.raw.wav"
         done
     else
@@ -110,8 +110,8 @@ for giro in 1 2 3 4 5; do
         # Within 65..95% of the limit and at a natural rate the clip is kept; otherwise
         # the stretch is scaled towards the aim, no faster than the natural rate (the
         # words take as long as the stretch) and no slower than the slowest pace.
-        esito=$(awk -v d="$d" -v L="$L" -v s="${passo[$f]}" -v m=$MIRA -v r=$MAX_SILLABE -v hi=$MAX_PASSO \
-            -v n="${sillabe[$f]}" -v a=$ATTACCO -v c=$CODA 'BEGIN {
+        esito=$(awk -v d="$d" -v L="$L" -v s="${passo[$f]}" -v m=$MIRA -v r=$MAX_RATE -v hi=$MAX_PASSO \
+            -v n="${syllables[$f]}" -v a=$ATTACCO -v c=$CODA 'BEGIN {
                 L /= 1000
                 parla = d - a - c; lo = s * n / (r * parla)
                 if (d >= 0.65 * L && d <= 0.95 * L && s >= 0.99 * lo) { print "ok"; exit }

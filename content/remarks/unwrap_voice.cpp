@@ -24,37 +24,37 @@ int main(int argc, char** argv) {
         if (in) sf_close(in);
         return 1;
     }
-    std::vector<short> grezzi(static_cast<size_t>(info.frames));
-    const sf_count_t letti = sf_read_short(in, grezzi.data(), info.frames);
+    std::vector<short> raw(static_cast<size_t>(info.frames));
+    const sf_count_t read = sf_read_short(in, raw.data(), info.frames);
     sf_close(in);
-    grezzi.resize(static_cast<size_t>(std::max<sf_count_t>(letti, 0)));
+    raw.resize(static_cast<size_t>(std::max<sf_count_t>(read, 0)));
 
-    std::vector<float> voce(grezzi.size());
-    long giri = 0;  // whole ranges to add back from here on
-    float picco = 0;
-    for (size_t i = 0; i < grezzi.size(); ++i) {
+    std::vector<float> voice(raw.size());
+    long turns = 0;  // whole ranges to add back from here on
+    float peak = 0;
+    for (size_t i = 0; i < raw.size(); ++i) {
         if (i > 0) {
-            const int salto = grezzi[i] - grezzi[i - 1];
-            if (salto < -32768) ++giri;
-            else if (salto > 32768) --giri;
+            const int jump = raw[i] - raw[i - 1];
+            if (jump < -32768) ++turns;
+            else if (jump > 32768) --turns;
         }
-        voce[i] = static_cast<float>((grezzi[i] + giri * 65536.0) / 32768.0);
-        picco = std::max(picco, std::fabs(voce[i]));
+        voice[i] = static_cast<float>((raw[i] + turns * 65536.0) / 32768.0);
+        peak = std::max(peak, std::fabs(voice[i]));
     }
-    if (picco > 1) {
-        for (float& v : voce) v /= picco;
+    if (peak > 1) {
+        for (float& v : voice) v /= peak;
     }
 
-    SF_INFO fuori{};
-    fuori.samplerate = info.samplerate;
-    fuori.channels = 1;
-    fuori.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* out = sf_open(argv[2], SFM_WRITE, &fuori);
+    SF_INFO outInfo{};
+    outInfo.samplerate = info.samplerate;
+    outInfo.channels = 1;
+    outInfo.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* out = sf_open(argv[2], SFM_WRITE, &outInfo);
     if (!out) {
         std::fprintf(stderr, "zelvo-unwrap-voice: cannot write %s\n", argv[2]);
         return 1;
     }
-    const bool ok = sf_writef_float(out, voce.data(), static_cast<sf_count_t>(voce.size())) ==
-                    static_cast<sf_count_t>(voce.size());
+    const bool ok = sf_writef_float(out, voice.data(), static_cast<sf_count_t>(voice.size())) ==
+                    static_cast<sf_count_t>(voice.size());
     return sf_close(out) == 0 && ok ? 0 : 1;
 }

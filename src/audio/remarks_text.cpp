@@ -233,7 +233,7 @@ bool stessoNome(std::string_view a, std::string_view b) {
 
 std::span<const TestoCommento> testiCommenti() { return TESTI; }
 
-int countSyllables(std::string_view testo) {
+int countSyllables(std::string_view text) {
     // 0: not a letter of a word, 1: consonant, 2: i or u, 3: a, e, o or an accented vowel.
     auto kind = [](std::string_view t, size_t& i) {
         const unsigned char c = t[i];
@@ -252,20 +252,20 @@ int countSyllables(std::string_view testo) {
         if (l == 'i' || l == 'u') return 2;
         return std::isalpha(c) ? 1 : 0;
     };
-    int sillabe = 0, forti = 0;
-    bool vocali = false;
-    for (size_t i = 0; i <= testo.size(); ++i) {
-        const int k = i < testo.size() ? kind(testo, i) : 0;
+    int syllables = 0, strong = 0;
+    bool inVowels = false;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const int k = i < text.size() ? kind(text, i) : 0;
         if (k >= 2) {
-            vocali = true;
-            if (k == 3) ++forti;
+            inVowels = true;
+            if (k == 3) ++strong;
             continue;
         }
-        if (vocali) sillabe += forti > 0 ? forti : 1;
-        vocali = false;
-        forti = 0;
+        if (inVowels) syllables += strong > 0 ? strong : 1;
+        inVowels = false;
+        strong = 0;
     }
-    return sillabe;
+    return syllables;
 }
 
 const char* testoCommento(std::string_view file) {

@@ -68,7 +68,7 @@ fs::path reale(const fs::path& radice, const std::string& gioco) {
 struct Ascolto {
     std::vector<float> dati;  // interleaved stereo
     int frequenza = 0;
-    bool leggi(const fs::path& wav) {
+    bool read(const fs::path& wav) {
         SF_INFO info{};
         SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
         if (!sf || info.channels != 2) {
@@ -119,7 +119,7 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     const auto& clips = out["audio"]["clips"];
 
     Ascolto a;
-    ASSERT_TRUE(a.leggi(wav));
+    ASSERT_TRUE(a.read(wav));
     const double secondi = static_cast<double>(a.dati.size() / 2) / a.frequenza;
     EXPECT_NEAR(secondi, out["audio"]["seconds"].get<double>(), 0.01);
 
@@ -162,76 +162,76 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
 // music (the clips' folders left out, so the melodies sound at the same moments and
 // nothing else). ZELVO_RENDER_GAMES sets how many games (one by default).
 TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
-    const fs::path contenuto = ZELVO_BUILD_DATA_DIR;
-    if (!fs::is_directory(contenuto / "Rumori") || !fs::is_directory(contenuto / "Musiche") ||
+    const fs::path content = ZELVO_BUILD_DATA_DIR;
+    if (!fs::is_directory(content / "Rumori") || !fs::is_directory(content / "Musiche") ||
         !fs::exists(media::SOUNDFONT_PREDEFINITO))
         GTEST_SKIP() << "no content or no soundfont";
-    const char* giochi = std::getenv("ZELVO_RENDER_GAMES");
-    const std::string n = giochi && std::atoi(giochi) > 0 ? giochi : "1";
+    const char* games = std::getenv("ZELVO_RENDER_GAMES");
+    const std::string n = games && std::atoi(games) > 0 ? games : "1";
     const fs::path dir = fs::temp_directory_path() / ("zelvo-mix-" + std::to_string(::getpid()));
     fs::remove_all(dir);
-    fs::create_directories(dir / "musica");
-    fs::create_directory_symlink(contenuto / "Musiche", dir / "musica" / "Musiche");
-    auto rendi = [&](const std::string& nome, const std::string& dati) {
+    fs::create_directories(dir / "music");
+    fs::create_directory_symlink(content / "Musiche", dir / "music" / "Musiche");
+    auto render = [&](const std::string& name, const std::string& data) {
         const std::string cmd = std::string(ZELVO_ENGINE) + " match --games " + n + " --seed 5 --audio-out " +
-                                (dir / (nome + ".wav")).string() + dati + " > " + (dir / (nome + ".json")).string();
+                                (dir / (name + ".wav")).string() + data + " > " + (dir / (name + ".json")).string();
         return std::system(cmd.c_str()) == 0;
     };
-    ASSERT_TRUE(rendi("tutto", ""));
-    ASSERT_TRUE(rendi("musica", " --audio-data " + (dir / "musica").string()));
-    Ascolto tutto, musica;
-    ASSERT_TRUE(tutto.leggi(dir / "tutto.wav"));
-    ASSERT_TRUE(musica.leggi(dir / "musica.wav"));
-    ASSERT_EQ(tutto.dati.size(), musica.dati.size());
-    std::ifstream in(dir / "tutto.json");
+    ASSERT_TRUE(render("whole", ""));
+    ASSERT_TRUE(render("music", " --audio-data " + (dir / "music").string()));
+    Ascolto whole, music;
+    ASSERT_TRUE(whole.read(dir / "whole.wav"));
+    ASSERT_TRUE(music.read(dir / "music.wav"));
+    ASSERT_EQ(whole.dati.size(), music.dati.size());
+    std::ifstream in(dir / "whole.json");
     const auto out = nlohmann::json::parse(in, nullptr, false);
     ASSERT_FALSE(out.is_discarded());
 
     // Headroom: no sample at full scale (the file is 16-bit), the peak at most -1 dBFS.
-    float picco = 0;
-    size_t piene = 0;
-    for (float v : tutto.dati) {
-        picco = std::max(picco, std::fabs(v));
-        piene += std::fabs(v) >= 32767.0f / 32768.0f;
+    float peak = 0;
+    size_t full = 0;
+    for (float v : whole.dati) {
+        peak = std::max(peak, std::fabs(v));
+        full += std::fabs(v) >= 32767.0f / 32768.0f;
     }
-    EXPECT_EQ(piene, 0u);
-    EXPECT_LE(20 * std::log10(picco), -1.0);
+    EXPECT_EQ(full, 0u);
+    EXPECT_LE(20 * std::log10(peak), -1.0);
 
     // Each noise over the music under it: at the noise's loudest 50 ms (within 300 ms of its
     // start, before the next clip), the energy of the noise (what the whole mix has more
     // than the music alone) against the music's in the same 50 ms.
-    std::vector<std::pair<size_t, std::string>> rumori;
+    std::vector<std::pair<size_t, std::string>> noises;
     for (const auto& c : out["audio"]["clips"]) {
         const std::string file = c["file"];
         if (c["player"] == "mmcRumori")
-            rumori.emplace_back(static_cast<size_t>(c["ms"].get<int64_t>()) * tutto.frequenza / 1000, file);
+            noises.emplace_back(static_cast<size_t>(c["ms"].get<int64_t>()) * whole.frequenza / 1000, file);
     }
-    const size_t finestra = tutto.frequenza / 20, frame = tutto.dati.size() / 2;
-    std::vector<double> margini;
-    for (size_t k = 0; k < rumori.size(); ++k) {
-        const auto& [inizio, file] = rumori[k];
+    const size_t window = whole.frequenza / 20, frames = whole.dati.size() / 2;
+    std::vector<double> margins;
+    for (size_t k = 0; k < noises.size(); ++k) {
+        const auto& [start, file] = noises[k];
         if (file.find("\\Rumori\\") == std::string::npos) continue;
-        size_t fine = std::min(frame, inizio + static_cast<size_t>(tutto.frequenza * 3 / 10));
-        if (k + 1 < rumori.size()) fine = std::min(fine, rumori[k + 1].first);
-        double rumore = 0, sotto = 0;
-        for (size_t a = inizio; a + finestra <= fine; a += finestra / 5) {
+        size_t end = std::min(frames, start + static_cast<size_t>(whole.frequenza * 3 / 10));
+        if (k + 1 < noises.size()) end = std::min(end, noises[k + 1].first);
+        double noise = 0, under = 0;
+        for (size_t a = start; a + window <= end; a += window / 5) {
             double r = 0, m = 0;
-            for (size_t i = 2 * a; i < 2 * (a + finestra); ++i) {
-                r += (tutto.dati[i] - musica.dati[i]) * (tutto.dati[i] - musica.dati[i]);
-                m += musica.dati[i] * musica.dati[i];
+            for (size_t i = 2 * a; i < 2 * (a + window); ++i) {
+                r += (whole.dati[i] - music.dati[i]) * (whole.dati[i] - music.dati[i]);
+                m += music.dati[i] * music.dati[i];
             }
-            if (r > rumore) rumore = r, sotto = m;
+            if (r > noise) noise = r, under = m;
         }
-        if (sotto < 1e-8 * finestra) continue;  // no music under it
-        margini.push_back(10 * std::log10(rumore / sotto));
-        EXPECT_GE(margini.back(), 6.0) << file << " at " << inizio * 1000 / tutto.frequenza << " ms";
+        if (under < 1e-8 * window) continue;  // no music under it
+        margins.push_back(10 * std::log10(noise / under));
+        EXPECT_GE(margins.back(), 6.0) << file << " at " << start * 1000 / whole.frequenza << " ms";
     }
-    ASSERT_GT(margini.size(), 20u);
-    std::sort(margini.begin(), margini.end());
+    ASSERT_GT(margins.size(), 20u);
+    std::sort(margins.begin(), margins.end());
     std::printf("mix of %s games: peak %.2f dBFS, %zu samples at full scale; %zu noises over the music by %.1f dB "
                 "at least, %.1f dB median\n",
-                n.c_str(), 20 * std::log10(picco), piene, margini.size(), margini.front(),
-                margini[margini.size() / 2]);
+                n.c_str(), 20 * std::log10(peak), full, margins.size(), margins.front(),
+                margins[margins.size() / 2]);
     fs::remove_all(dir);
 }
 

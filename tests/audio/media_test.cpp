@@ -146,7 +146,7 @@ TEST(MediaDecoding, DamagedOrMissingFilesAreRefused) {
 
 // ---------------------------------------------------------------- the mixer
 
-// What comes out for a clip sample `v`: the clip's gain, DELAY frames later (the limiter's look-ahead).
+// A clip's sample comes out at the clips' gain, D frames later (the limiter's look-ahead).
 constexpr float G = CLIP_GAIN;
 constexpr size_t D = PeakLimiter::DELAY;
 
@@ -267,21 +267,21 @@ TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
         m.FileName(l, "C:\\Programmi\\Zelvo\\lungo.mid");
         for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
     }
-    const auto picco = [](const std::vector<float>& v) {
+    const auto peak = [](const std::vector<float>& v) {
         float p = 0;
         for (float x : v) p = std::max(p, std::fabs(x));
         return p;
     };
-    const float insieme = picco(rendi(m, FREQUENZA));
+    const float together = peak(rendi(m, FREQUENZA));
     // One of them closed: the other goes on, alone and softer.
     m.Command(Lettore::mmcBrano, "Close");
     EXPECT_TRUE(m.inRiproduzione(Lettore::mmcSigla));
-    const float sola = picco(rendi(m, FREQUENZA));
-    EXPECT_GT(sola, 0.01f);
-    EXPECT_LT(sola, 0.8f * insieme);
+    const float alone = peak(rendi(m, FREQUENZA));
+    EXPECT_GT(alone, 0.01f);
+    EXPECT_LT(alone, 0.8f * together);
     m.Command(Lettore::mmcSigla, "Close");
     rendi(m, 1024);
-    EXPECT_EQ(picco(rendi(m, 1024)), 0.0f);
+    EXPECT_EQ(peak(rendi(m, 1024)), 0.0f);
     EXPECT_TRUE(m.quiet());
 }
 
@@ -297,38 +297,38 @@ TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
 // ---------------------------------------------------------------- the limiter and the device's stream
 
 TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
-    constexpr size_t N = 60000, SPIKE = 3000, MAI = N;
+    constexpr size_t N = 60000, SPIKE = 3000, NEVER = N;
     const struct {
-        const char* nome;
-        std::function<float(size_t)> segnale;
-        size_t intatto;  // from here on the output is the input, DELAY frames later
-    } casi[] = {
+        const char* name;
+        std::function<float(size_t)> signal;
+        size_t whole;  // from here on the output is the input, DELAY frames later
+    } cases[] = {
         {"soft sine", [](size_t i) { return 0.6f * std::sin(0.05f * i); }, 0},
-        {"loud sine", [](size_t i) { return 3.0f * std::sin(0.05f * i); }, MAI},
-        {"full-scale square", [](size_t i) { return (i / 50) % 2 ? 1.0f : -1.0f; }, MAI},
+        {"loud sine", [](size_t i) { return 3.0f * std::sin(0.05f * i); }, NEVER},
+        {"full-scale square", [](size_t i) { return (i / 50) % 2 ? 1.0f : -1.0f; }, NEVER},
         // The gain is back within a second of the last peak.
         {"a spike on a steady level", [](size_t i) { return i == SPIKE ? 5.0f : 0.5f; }, SPIKE + FREQUENZA},
         {"a burst, then soft", [](size_t i) { return (i < 2000 ? 2.0f : 0.3f) * std::sin(0.02f * i); }, 2000 + FREQUENZA},
     };
-    for (const auto& k : casi) {
-        SCOPED_TRACE(k.nome);
-        PeakLimiter lim;
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        PeakLimiter limiter;
         std::vector<float> in(2 * N);
-        for (size_t i = 0; i < N; ++i) in[2 * i] = in[2 * i + 1] = k.segnale(i);
+        for (size_t i = 0; i < N; ++i) in[2 * i] = in[2 * i + 1] = k.signal(i);
         std::vector<float> out = in;
-        for (size_t a = 0; a < N; a += 512) lim.process(out.data() + 2 * a, std::min<size_t>(512, N - a));
-        float massimo = 0;
-        for (float v : out) massimo = std::max(massimo, std::fabs(v));
-        EXPECT_LE(massimo, LIMIT_CEILING * 1.00001f);
-        for (size_t i = k.intatto + PeakLimiter::DELAY; i < N; i += 7)
+        for (size_t a = 0; a < N; a += 512) limiter.process(out.data() + 2 * a, std::min<size_t>(512, N - a));
+        float largest = 0;
+        for (float v : out) largest = std::max(largest, std::fabs(v));
+        EXPECT_LE(largest, LIMIT_CEILING * 1.00001f);
+        for (size_t i = k.whole + PeakLimiter::DELAY; i < N; i += 7)
             EXPECT_NEAR(out[2 * i], in[2 * (i - PeakLimiter::DELAY)], 1e-5) << i;
     }
     // Around a spike the gain slides down and back up: the steady level on either side of
     // it moves by a small step from one sample to the next, never a click.
-    PeakLimiter lim;
+    PeakLimiter limiter;
     std::vector<float> x(2 * N, 0.5f);
     x[2 * SPIKE] = x[2 * SPIKE + 1] = 5.0f;
-    lim.process(x.data(), N);
+    limiter.process(x.data(), N);
     for (size_t i = PeakLimiter::DELAY + 1; i < N; ++i) {
         const size_t j = i - PeakLimiter::DELAY;
         if (j == SPIKE || j == SPIKE + 1) continue;
@@ -338,50 +338,50 @@ TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
     // Silence held: idle once the last sound has left the look-ahead.
     std::vector<float> y(2 * 100, 0.0f);
     y[2 * 90] = 0.5f;
-    lim.process(y.data(), 100);
-    EXPECT_FALSE(lim.idle());
+    limiter.process(y.data(), 100);
+    EXPECT_FALSE(limiter.idle());
     std::fill(y.begin(), y.end(), 0.0f);
-    lim.process(y.data(), 100);
-    EXPECT_TRUE(lim.idle());
+    limiter.process(y.data(), 100);
+    EXPECT_TRUE(limiter.idle());
 }
 
 TEST(MediaDeviceStream, StopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
     Cartella c;
     scriviWav(c / "Rumori/carta1.wav", 1, 44100, 2000, 0.25f);
     Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
-    std::vector<bool> ordini;
-    DeviceStream flusso(m, 4096, [&](bool avanti) { ordini.push_back(avanti); });
-    std::vector<float> blocco(2 * 1024);
-    auto tira = [&](int volte) {
-        float picco = 0;
-        for (int i = 0; i < volte; ++i) {
-            flusso.pull(blocco.data(), 1024);
-            for (float v : blocco) picco = std::max(picco, std::fabs(v));
+    std::vector<bool> orders;
+    DeviceStream stream(m, 4096, [&](bool on) { orders.push_back(on); });
+    std::vector<float> block(2 * 1024);
+    auto pull = [&](int times) {
+        float peak = 0;
+        for (int i = 0; i < times; ++i) {
+            stream.pull(block.data(), 1024);
+            for (float v : block) peak = std::max(peak, std::fabs(v));
         }
-        return picco;
+        return peak;
     };
-    EXPECT_TRUE(flusso.running());
-    tira(3);  // 3072 frames of silence: not yet long enough
-    EXPECT_TRUE(ordini.empty());
-    tira(1);
-    EXPECT_EQ(ordini, std::vector<bool>{false});
-    EXPECT_FALSE(flusso.running());
-    tira(2);  // a device that still asks changes nothing
-    EXPECT_EQ(ordini.size(), 1u);
+    EXPECT_TRUE(stream.running());
+    pull(3);  // 3072 frames of silence: not yet long enough
+    EXPECT_TRUE(orders.empty());
+    pull(1);
+    EXPECT_EQ(orders, std::vector<bool>{false});
+    EXPECT_FALSE(stream.running());
+    pull(2);  // a device that still asks changes nothing
+    EXPECT_EQ(orders.size(), 1u);
     // A player starts: the stream starts at once and the clip is the very next thing pulled.
     m.FileName(Lettore::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\carta1.wav");
     for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Lettore::mmcRumori, cmd);
-    EXPECT_EQ(ordini, (std::vector<bool>{false, true}));
-    flusso.pull(blocco.data(), 1024);
-    EXPECT_FLOAT_EQ(blocco[2 * D], G * 0.25f);
+    EXPECT_EQ(orders, (std::vector<bool>{false, true}));
+    stream.pull(block.data(), 1024);
+    EXPECT_FLOAT_EQ(block[2 * D], G * 0.25f);
     // It runs while the clip sounds and stops once the silence after it is long enough.
-    tira(1);
-    EXPECT_EQ(ordini.size(), 2u);
-    tira(5);
-    EXPECT_EQ(ordini, (std::vector<bool>{false, true, false}));
+    pull(1);
+    EXPECT_EQ(orders.size(), 2u);
+    pull(5);
+    EXPECT_EQ(orders, (std::vector<bool>{false, true, false}));
     // "Play" on a player with nothing open wakes nothing.
     m.Command(Lettore::mmcBrano, "Play");
-    EXPECT_EQ(ordini.size(), 3u);
+    EXPECT_EQ(orders.size(), 3u);
 }
 
 // ---------------------------------------------------------------- virtual time and sinks

@@ -65,10 +65,10 @@ std::optional<Wav> leggiWav(const std::filesystem::path& p) {
 
 // Seconds from the first to the last sample above 2% of the peak: the words without
 // the silence around them.
-double secondiParlati(const Wav& w) {
-    const auto sopra = [&](double v) { return std::fabs(v) >= 0.02 * w.picco; };
-    const auto a = std::find_if(w.campioni.begin(), w.campioni.end(), sopra);
-    const auto b = std::find_if(w.campioni.rbegin(), w.campioni.rend(), sopra);
+double spokenSeconds(const Wav& w) {
+    const auto above = [&](double v) { return std::fabs(v) >= 0.02 * w.picco; };
+    const auto a = std::find_if(w.campioni.begin(), w.campioni.end(), above);
+    const auto b = std::find_if(w.campioni.rbegin(), w.campioni.rend(), above);
     if (a == w.campioni.end()) return 0;
     return double(std::distance(a, b.base())) / w.campionamento;
 }
@@ -81,38 +81,38 @@ double secondiParlati(const Wav& w) {
 //   all and any other voice only its breath: the clip filtered to that band (a
 //   windowed-sinc high-pass) more than ten times the band's root mean square over the
 //   clip and above -60 dBFS (well over the dither of a 16-bit file).
-int clic(const Wav& w) {
+int clicks(const Wav& w) {
     const auto& x = w.campioni;
     if (x.size() < 2) return 0;
-    std::vector<double> salti(x.size() - 1);
-    for (size_t n = 1; n < x.size(); ++n) salti[n - 1] = std::fabs(x[n] - x[n - 1]);
-    std::vector<double> ordinati = salti;
-    std::nth_element(ordinati.begin(), ordinati.begin() + ordinati.size() * 999 / 1000, ordinati.end());
-    const double normale = ordinati[ordinati.size() * 999 / 1000];
-    int n = int(std::count_if(salti.begin(), salti.end(), [&](double s) { return s > 6 * normale; }));
+    std::vector<double> jumps(x.size() - 1);
+    for (size_t n = 1; n < x.size(); ++n) jumps[n - 1] = std::fabs(x[n] - x[n - 1]);
+    std::vector<double> sorted = jumps;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() * 999 / 1000, sorted.end());
+    const double usual = sorted[sorted.size() * 999 / 1000];
+    int n = int(std::count_if(jumps.begin(), jumps.end(), [&](double s) { return s > 6 * usual; }));
 
     constexpr int N = 101;
     const double fc = 9000.0 / w.campionamento;
     std::vector<double> h(N);
     for (int i = 0; i < N; ++i) {
         const int k = i - N / 2;
-        const double finestra = 0.42 - 0.5 * std::cos(2 * M_PI * i / (N - 1)) + 0.08 * std::cos(4 * M_PI * i / (N - 1));
-        const double basso = k == 0 ? 2 * fc : std::sin(2 * M_PI * fc * k) / (M_PI * k);
-        h[i] = (k == 0 ? 1.0 : 0.0) - basso * finestra;
+        const double window = 0.42 - 0.5 * std::cos(2 * M_PI * i / (N - 1)) + 0.08 * std::cos(4 * M_PI * i / (N - 1));
+        const double lowPass = k == 0 ? 2 * fc : std::sin(2 * M_PI * fc * k) / (M_PI * k);
+        h[i] = (k == 0 ? 1.0 : 0.0) - lowPass * window;
     }
-    std::vector<double> alto(x.size());
-    double energia = 0;
+    std::vector<double> high(x.size());
+    double energy = 0;
     for (size_t m = 0; m < x.size(); ++m) {
         double v = 0;
         for (int i = 0; i < N; ++i) {
             const long j = long(m) + N / 2 - i;
             if (j >= 0 && j < long(x.size())) v += h[i] * x[j];
         }
-        alto[m] = v;
-        energia += v * v;
+        high[m] = v;
+        energy += v * v;
     }
-    const double banda = std::sqrt(energia / double(x.size()));
-    n += int(std::count_if(alto.begin(), alto.end(), [&](double v) { return std::fabs(v) > std::max(10 * banda, 0.001); }));
+    const double band = std::sqrt(energy / double(x.size()));
+    n += int(std::count_if(high.begin(), high.end(), [&](double v) { return std::fabs(v) > std::max(10 * band, 0.001); }));
     return n;
 }
 
@@ -204,14 +204,14 @@ TEST(TestiCommenti, SpeakOfWhatTheFileIsPlayedFor) {
 
 TEST(TestiCommenti, CountSyllablesAsTheyAreSpoken) {
     const struct {
-        const char* testo;
-        int sillabe;
-    } casi[] = {
+        const char* text;
+        int syllables;
+    } cases[] = {
         {"Questa presa è mia, grazie!", 8}, {"briscola", 3}, {"tuoi", 1}, {"Più", 1}, {"c'era", 2},
         {"Quanto ci vuoi pensare ancora?", 10}, {"Guarda", 2}, {"aereo", 4}, {"ZELVO", 2}, {"", 0},
         {"...!?", 0}, {"Già", 1}, {"perché", 2},
     };
-    for (const auto& c : casi) EXPECT_EQ(zelvo::countSyllables(c.testo), c.sillabe) << c.testo;
+    for (const auto& c : cases) EXPECT_EQ(zelvo::countSyllables(c.text), c.syllables) << c.text;
 }
 
 TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
@@ -268,11 +268,11 @@ TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLockAtANatural
         EXPECT_GT(w->picco, 0.5) << nome;
         EXPECT_GT(w->rms, 0.03) << nome;
         // No faster than about seven syllables a second.
-        const double parlato = secondiParlati(*w);
-        ASSERT_GT(parlato, 0) << nome;
-        EXPECT_LE(zelvo::countSyllables(zelvo::testoCommento(nome)) / parlato, 7.0)
-            << nome << ": \"" << zelvo::testoCommento(nome) << "\" in " << parlato << " s";
-        EXPECT_EQ(clic(*w), 0) << nome;
+        const double spoken = spokenSeconds(*w);
+        ASSERT_GT(spoken, 0) << nome;
+        EXPECT_LE(zelvo::countSyllables(zelvo::testoCommento(nome)) / spoken, 7.0)
+            << nome << ": \"" << zelvo::testoCommento(nome) << "\" in " << spoken << " s";
+        EXPECT_EQ(clicks(*w), 0) << nome;
     }
 }
 

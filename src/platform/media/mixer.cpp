@@ -24,11 +24,9 @@ constexpr sf_count_t MASSIMO_FRAME = static_cast<sf_count_t>(FREQUENZA) * 60 * 2
 constexpr size_t CODA_MIDI = FREQUENZA * 2;
 // A WAV clip cut short by a new command fades out over this many frames instead of
 // stopping on a sample that is not zero.
-constexpr size_t SFUMATURA = 256;
+constexpr size_t FADE_FRAMES = 256;
 // Each instance plays its MIDI files on its own block of channels of the one synthesiser.
-constexpr int CANALI_ISTANZA = 16;
-// What the synthesiser's output is scaled by (its own default is 0.2).
-constexpr double GUADAGNO_SYNTH = MUSIC_GAIN;
+constexpr int CHANNELS_PER_PLAYER = 16;
 
 const char* const RADICE_GIOCO = "C:\\Programmi\\Zelvo\\";
 
@@ -131,36 +129,36 @@ bool decodificaAudio(const std::string& file, Campioni& out) {
 // ---------------------------------------------------------------- the synthesiser
 
 struct Mixer::Synth {
-    fluid_settings_t* impostazioni = nullptr;
+    fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     int font = FLUID_FAILED;
     ~Synth() {
         if (synth) delete_fluid_synth(synth);
-        if (impostazioni) delete_fluid_settings(impostazioni);
+        if (settings) delete_fluid_settings(settings);
     }
 };
 
 bool Mixer::prepareSynth() {
-    std::lock_guard<std::mutex> creazione(synthMutex_);
+    std::lock_guard<std::mutex> making(synthMutex_);
     {
         std::lock_guard<std::mutex> g(mutex_);
         if (synth_) return synth_->font != FLUID_FAILED;
     }
     zittisciFluidSynth();
     auto s = std::make_unique<Synth>();
-    s->impostazioni = new_fluid_settings();
-    fluid_settings_setnum(s->impostazioni, "synth.sample-rate", FREQUENZA);
-    fluid_settings_setnum(s->impostazioni, "synth.gain", GUADAGNO_SYNTH);
-    fluid_settings_setstr(s->impostazioni, "player.timing-source", "sample");
-    fluid_settings_setint(s->impostazioni, "synth.cpu-cores", 1);
-    fluid_settings_setint(s->impostazioni, "synth.midi-channels", CANALI_ISTANZA * NUMERO_LETTORI);
-    fluid_settings_setint(s->impostazioni, "synth.lock-memory", 0);
-    fluid_settings_setint(s->impostazioni, "synth.polyphony", 128);  // plenty for a band of five
-    s->synth = new_fluid_synth(s->impostazioni);
+    s->settings = new_fluid_settings();
+    fluid_settings_setnum(s->settings, "synth.sample-rate", FREQUENZA);
+    fluid_settings_setnum(s->settings, "synth.gain", MUSIC_GAIN);
+    fluid_settings_setstr(s->settings, "player.timing-source", "sample");
+    fluid_settings_setint(s->settings, "synth.cpu-cores", 1);
+    fluid_settings_setint(s->settings, "synth.midi-channels", CHANNELS_PER_PLAYER * NUMERO_LETTORI);
+    fluid_settings_setint(s->settings, "synth.lock-memory", 0);
+    fluid_settings_setint(s->settings, "synth.polyphony", 128);  // plenty for a band of five
+    s->synth = new_fluid_synth(s->settings);
     if (s->synth) {
         // The General MIDI percussion channel of every instance's block.
         for (int k = 0; k < NUMERO_LETTORI; ++k)
-            fluid_synth_set_channel_type(s->synth, k * CANALI_ISTANZA + 9, CHANNEL_TYPE_DRUM);
+            fluid_synth_set_channel_type(s->synth, k * CHANNELS_PER_PLAYER + 9, CHANNEL_TYPE_DRUM);
         s->font = fluid_synth_sfload(s->synth, soundfont_.c_str(), 1);
     }
     const bool ok = s->font != FLUID_FAILED;
@@ -173,7 +171,7 @@ bool Mixer::prepareSynth() {
 
 class Istanza {
 public:
-    Istanza(Mixer& m, int numero) : mixer_(m), base_(numero * CANALI_ISTANZA) {}
+    Istanza(Mixer& m, int numero) : mixer_(m), base_(numero * CHANNELS_PER_PLAYER) {}
     ~Istanza() { chiudi(); }
 
     std::string nomeFile;
@@ -187,7 +185,7 @@ public:
             // Its channels fall silent and go back to their first state; the other
             // instances' channels are not touched.
             fluid_synth_t* s = mixer_.synth_->synth;
-            for (int c = base_; c < base_ + CANALI_ISTANZA; ++c) {
+            for (int c = base_; c < base_ + CHANNELS_PER_PLAYER; ++c) {
                 fluid_synth_all_sounds_off(s, c);
                 fluid_synth_cc(s, c, 121, 0);  // reset all controllers
                 fluid_synth_cc(s, c, 0, 0);    // bank 0
@@ -196,14 +194,14 @@ public:
         }
         if (tipo_ == Tipo::Wav && suona_ && pos_ > 0 && pos_ < wav_.frame()) {
             // The rest of a clip cut short while it sounds fades out under whatever follows.
-            const size_t n = std::min(SFUMATURA, wav_.frame() - pos_);
+            const size_t n = std::min(FADE_FRAMES, wav_.frame() - pos_);
             for (size_t k = 0; k < n; ++k) {
                 const float f = static_cast<float>(n - k) / static_cast<float>(n + 1);
-                sfuma_[2 * k] = wav_.dati[2 * (pos_ + k)] * f;
-                sfuma_[2 * k + 1] = wav_.dati[2 * (pos_ + k) + 1] * f;
+                fade_[2 * k] = wav_.dati[2 * (pos_ + k)] * f;
+                fade_[2 * k + 1] = wav_.dati[2 * (pos_ + k) + 1] * f;
             }
-            sfumaPos_ = 0;
-            sfumaLen_ = n;
+            fadePos_ = 0;
+            fadeLen_ = n;
         }
         wav_.dati.clear();
         wav_.dati.shrink_to_fit();
@@ -230,7 +228,7 @@ public:
             player_ = nullptr;
             return;
         }
-        fluid_player_set_playback_callback(player_, &Istanza::inoltra, this);
+        fluid_player_set_playback_callback(player_, &Istanza::forward, this);
         tipo_ = Tipo::Midi;
     }
 
@@ -262,16 +260,16 @@ public:
         return true;
     }
     // The instance needs the synthesiser rendered.
-    bool suonaMidi() const { return suona_ && tipo_ == Tipo::Midi && player_; }
+    bool needsSynth() const { return suona_ && tipo_ == Tipo::Midi && player_; }
     // Something of this instance is still to be heard.
-    bool udibile() const { return suona_ || sfumaPos_ < sfumaLen_; }
+    bool audible() const { return suona_ || fadePos_ < fadeLen_; }
 
     // Adds the instance's WAV samples to `out`.
-    void aggiungiWav(float* out, size_t frame) {
-        if (sfumaPos_ < sfumaLen_) {
-            const size_t n = std::min(frame, sfumaLen_ - sfumaPos_);
-            for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * sfuma_[2 * sfumaPos_ + i];
-            sfumaPos_ += n;
+    void addWav(float* out, size_t frame) {
+        if (fadePos_ < fadeLen_) {
+            const size_t n = std::min(frame, fadeLen_ - fadePos_);
+            for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * fade_[2 * fadePos_ + i];
+            fadePos_ += n;
         }
         if (!suona_ || tipo_ != Tipo::Wav) return;
         const size_t resto = wav_.frame() - std::min(pos_, wav_.frame());
@@ -283,8 +281,8 @@ public:
     }
 
     // After the synthesiser rendered `frame` frames: the file's end and the ringing after it.
-    void dopoSynth(size_t frame) {
-        if (!suonaMidi() || !midiFinito()) return;
+    void afterSynth(size_t frame) {
+        if (!needsSynth() || !midiFinito()) return;
         coda_ += frame;
         if (coda_ >= CODA_MIDI) suona_ = false;
     }
@@ -292,14 +290,14 @@ public:
 private:
     // The file's events go to this instance's own channels; system messages (a
     // reset in a file) would reach every instance and are left out.
-    static int inoltra(void* dati, fluid_midi_event_t* evento) {
-        auto* i = static_cast<Istanza*>(dati);
-        if (fluid_midi_event_get_type(evento) >= 0xF0) return FLUID_OK;
-        const int canale = fluid_midi_event_get_channel(evento);
-        fluid_midi_event_set_channel(evento, i->base_ + (canale & 15));
-        const int esito = fluid_synth_handle_midi_event(i->mixer_.synth_->synth, evento);
-        fluid_midi_event_set_channel(evento, canale);
-        return esito;
+    static int forward(void* data, fluid_midi_event_t* event) {
+        auto* i = static_cast<Istanza*>(data);
+        if (fluid_midi_event_get_type(event) >= 0xF0) return FLUID_OK;
+        const int channel = fluid_midi_event_get_channel(event);
+        fluid_midi_event_set_channel(event, i->base_ + (channel & 15));
+        const int result = fluid_synth_handle_midi_event(i->mixer_.synth_->synth, event);
+        fluid_midi_event_set_channel(event, channel);
+        return result;
     }
     // The player may go on reporting "playing" after the last event: the end is
     // when its position passes the length of the file.
@@ -314,8 +312,8 @@ private:
     Tipo tipo_ = Tipo::Nessuno;
     Campioni wav_;
     size_t pos_ = 0;
-    std::array<float, 2 * SFUMATURA> sfuma_{};
-    size_t sfumaPos_ = 0, sfumaLen_ = 0;
+    std::array<float, 2 * FADE_FRAMES> fade_{};
+    size_t fadePos_ = 0, fadeLen_ = 0;
     fluid_player_t* player_ = nullptr;
     std::string fileMidi_;
     bool suona_ = false, avviato_ = false;
@@ -362,17 +360,17 @@ void Mixer::Command(Lettore l, const std::string& comando) {
         else i.chiudi();
         return;
     }
-    bool avviato = false;
+    bool started = false;
     {
         std::lock_guard<std::mutex> g(mutex_);
         if (comando == "Close") i.chiudi();
         else if (comando == "Prev") i.riavvolgi();
         else if (comando == "Play") {
             i.suona();
-            avviato = i.inRiproduzione();
+            started = i.inRiproduzione();
         }
     }
-    if (avviato) {
+    if (started) {
         std::lock_guard<std::mutex> g(onPlayMutex_);
         if (onPlay_) onPlay_();
     }
@@ -383,15 +381,15 @@ void Mixer::render(float* out, size_t frame) {
     std::lock_guard<std::mutex> g(mutex_);
     bool synth = false;
     for (auto& i : istanze_) {
-        i->aggiungiWav(out, frame);
-        synth = synth || i->suonaMidi();
+        i->addWav(out, frame);
+        synth = synth || i->needsSynth();
     }
     if (synth) {
         appoggio_.resize(frame * 2);
         fluid_synth_write_float(synth_->synth, static_cast<int>(frame), appoggio_.data(), 0, 2, appoggio_.data(), 1,
                                 2);
         for (size_t k = 0; k < frame * 2; ++k) out[k] += appoggio_[k];
-        for (auto& i : istanze_) i->dopoSynth(frame);
+        for (auto& i : istanze_) i->afterSynth(frame);
     }
     limiter_.process(out, frame);
 }
@@ -401,7 +399,7 @@ void Mixer::precarica() { prepareSynth(); }
 bool Mixer::quiet() const {
     std::lock_guard<std::mutex> g(mutex_);
     for (const auto& i : istanze_)
-        if (i->udibile()) return false;
+        if (i->audible()) return false;
     return limiter_.idle();
 }
 
@@ -420,27 +418,27 @@ PeakLimiter::PeakLimiter(float ceiling)
 void PeakLimiter::process(float* stereo, size_t frames) {
     for (size_t n = 0; n < frames; ++n, ++frame_) {
         float* x = stereo + 2 * n;
-        const float picco = std::max(std::fabs(x[0]), std::fabs(x[1]));
-        const float serve = picco > ceiling_ ? ceiling_ / picco : 1.0f;
+        const float peak = std::max(std::fabs(x[0]), std::fabs(x[1]));
+        const float needed = peak > ceiling_ ? ceiling_ / peak : 1.0f;
         // The least gain needed over the look-ahead: a queue of rising minima.
         if (count_ > 0 && window_[first_].second + LOOKAHEAD <= frame_) {
             first_ = (first_ + 1) % LOOKAHEAD;
             --count_;
         }
-        while (count_ > 0 && window_[(first_ + count_ - 1) % LOOKAHEAD].first >= serve) --count_;
-        window_[(first_ + count_) % LOOKAHEAD] = {serve, frame_};
+        while (count_ > 0 && window_[(first_ + count_ - 1) % LOOKAHEAD].first >= needed) --count_;
+        window_[(first_ + count_) % LOOKAHEAD] = {needed, frame_};
         ++count_;
-        const float minimo = window_[first_].first;
+        const float least = window_[first_].first;
         // Held down at once, recovering slowly; then averaged over the look-ahead, so
         // the gain slides down to what the peak needs by the time the peak comes out.
-        gain_ = std::min<double>(minimo, gain_ + (1.0 - gain_) * release_);
-        if (gain_ > 0.99999 && minimo == 1.0f) gain_ = 1.0;
+        gain_ = std::min<double>(least, gain_ + (1.0 - gain_) * release_);
+        if (gain_ > 0.99999 && least == 1.0f) gain_ = 1.0;
         unity_ = gain_ == 1.0 ? unity_ + 1 : 0;
         const size_t g = frame_ % LOOKAHEAD;
         sum_ += gain_ - gains_[g];
         gains_[g] = gain_;
         if (unity_ >= LOOKAHEAD) sum_ = LOOKAHEAD;  // no drift once at rest
-        const float media = static_cast<float>(sum_ / LOOKAHEAD);
+        const float mean = static_cast<float>(sum_ / LOOKAHEAD);
 
         const size_t d = 2 * (frame_ % DELAY);
         const float l = delay_[d], r = delay_[d + 1];
@@ -448,8 +446,8 @@ void PeakLimiter::process(float* stereo, size_t frames) {
         if (x[0] != 0.0f || x[1] != 0.0f) ++heldNonZero_;
         delay_[d] = x[0];
         delay_[d + 1] = x[1];
-        x[0] = l * media;
-        x[1] = r * media;
+        x[0] = l * mean;
+        x[1] = r * mean;
     }
 }
 
