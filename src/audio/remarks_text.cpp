@@ -51,7 +51,7 @@ constexpr std::array<TestoCommento, 176> TESTI{{
     {"1p02", "Te la regalo!"},
     {"1p03", "Tanto è roba da poco."},
     {"1p04", "Prendila pure, non importa."},
-    {"1p05", "Tienila pure."},
+    {"1p05", "Tienila!"},
     {"1p06", "Briciole, tienile."},
     // 07-12: a few points.
     {"1p07", "Qualche punto, pazienza."},
