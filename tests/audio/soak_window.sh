@@ -14,7 +14,8 @@ mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$XDG_DATA_HOME/zelvo/Dati"
 chmod 700 "$XDG_RUNTIME_DIR"
 started=()
 finish() {
-    for p in "${started[@]}"; do kill "$p" 2>/dev/null || true; done
+    # Last started first: the game goes before its display and its sound server.
+    for ((i = ${#started[@]} - 1; i >= 0; --i)); do kill "${started[i]}" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap finish EXIT
