@@ -1,5 +1,5 @@
-// Prints one line per remark for the recording script:
-// file, group, the longest the clip may last in ms, the text (UTF-8), tab-separated.
+// Prints one line per remark for the recording script: file, group, the longest
+// the clip may last in ms, the syllables of the text, the text (UTF-8), tab-separated.
 #include <cctype>
 #include <cstdio>
 #include <string>
@@ -30,7 +30,7 @@ int main() {
             std::fprintf(stderr, "no clip length for %s\n", t.file);
             return 1;
         }
-        std::printf("%s\t%s\t%d\t%s\n", t.file, gruppo.c_str(), limite, t.testo);
+        std::printf("%s\t%s\t%d\t%d\t%s\n", t.file, gruppo.c_str(), limite, zelvo::countSyllables(t.testo), t.testo);
     }
     return 0;
 }

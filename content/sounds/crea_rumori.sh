@@ -35,7 +35,7 @@ fruscio() {
     "${SOX[@]}" -n "${FMT[@]}" "$lavoro/tap.wav" synth "$(awk -v d="$d" -v t="$tap" 'BEGIN { print d - t }')" pinknoise \
         highpass 300 lowpass 3500 fade l 0.001 0.06 0.059 pad 0 "$(awk -v d="$d" -v t="$tap" 'BEGIN { print d - t - 0.06 }')"
     "${SOX[@]}" "$lavoro/swish.wav" "$lavoro/tap.wav" "${FMT[@]}" "$lavoro/carta.wav" \
-        reverb 10 50 15 50 0 0 trim 0 "$d" gain -n -3
+        reverb 10 50 15 50 0 0 trim 0 "$d" gain -n -1
     mv "$lavoro/carta.wav" "$out/$f"
 }
 
@@ -49,7 +49,7 @@ raccolta() {
     "${SOX[@]}" -n "${FMT[@]}" "$lavoro/tap1.wav" synth 0.06 pinknoise highpass 200 lowpass 3000 fade l 0.001 0.06 0.058
     "${SOX[@]}" -n "${FMT[@]}" "$lavoro/tap2.wav" synth 0.06 pinknoise highpass 150 lowpass 2500 fade l 0.001 0.06 0.058 gain -2
     "${SOX[@]}" "$lavoro/spazzola.wav" "$lavoro/tap1.wav" "$lavoro/tap2.wav" "${FMT[@]}" "$lavoro/presa.wav" \
-        reverb 20 50 25 50 0 0 trim 0 "$d" reverse fade t 0.01 reverse gain -n -3
+        reverb 20 50 25 50 0 0 trim 0 "$d" reverse fade t 0.01 reverse gain -n -1
     mv "$lavoro/presa.wav" "$out/$f"
 }
 
@@ -72,12 +72,13 @@ fanfara() {
     mv "$lavoro/fanfara.wav" "$out/$f"
 }
 
-# Cards by weight: lighter cards a bright, short tick; an Asso a full slap.
-schiaffo liscio.wav  0.16 5500 900 140 -30 -9
-schiaffo fante.wav   0.19 4800 600 130 -22 -7
-schiaffo cavallo.wav 0.22 4200 450 120 -17 -5
-schiaffo re.wav      0.25 3600 350 110 -13 -4
-schiaffo tre.wav     0.22 3000 250 100 -9 -2
+# Cards by weight: lighter cards a bright, short tick; an Asso a full slap. Every
+# card stands well above the music, the lighter ones only a little softer at the peak.
+schiaffo liscio.wav  0.16 5500 900 140 -30 -2
+schiaffo fante.wav   0.19 4800 600 130 -22 -1.5
+schiaffo cavallo.wav 0.22 4200 450 120 -17 -1
+schiaffo re.wav      0.25 3600 350 110 -13 -1
+schiaffo tre.wav     0.22 3000 250 100 -9 -1
 schiaffo asso.wav    0.28 2600 180 90 -6 -1
 
 fruscio carta1.wav 0.22 3000 0.15

@@ -45,10 +45,14 @@ int main(int argc, char** argv) {
 
 #ifdef ZELVO_HAVE_MEDIA
     // The five players mix into the audio device; files are found through the data root.
-    zelvo::media::Mixer mixer([&files](const std::string& percorso) { return files.real(percorso); });
-    zelvo::media::LettoreAsincrono lettori(mixer);
+    // The synthesiser and its soundfont are loaded only when a device opens.
+    zelvo::media::Mixer mixer([&files](const std::string& path) { return files.real(path); });
     zelvo::UscitaAudio uscita(mixer);
-    if (uscita.avvia()) platform.media = &lettori;
+    std::unique_ptr<zelvo::media::LettoreAsincrono> players;
+    if (uscita.avvia()) {
+        players = std::make_unique<zelvo::media::LettoreAsincrono>(mixer);
+        platform.media = players.get();
+    }
 #endif
 
     auto session = std::make_unique<zelvo::Session>(platform);
@@ -69,7 +73,10 @@ int main(int argc, char** argv) {
         titleView->hide();
     });
     titleView = std::make_unique<zelvo::TitleView>(title, realPath);
-    scheduler.afterEveryTick = [&] {
+    scheduler.afterEveryTick = [&](const zelvo::Timer& t) {
+        // The impatience clock ticks four times a second while the player thinks, and until it
+        // speaks (its count back to 0) a tick only counts: nothing on the table has changed.
+        if (&t == &session->t.TimerImpazienza && session->m.sounds.lblContaImpaz != 0) return;
         if (table.isVisible()) table.update();
         else titleView->update();
     };

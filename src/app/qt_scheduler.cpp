@@ -12,7 +12,7 @@ void QtScheduler::attach(Timer& t) {
         t.inTick = true;
         if (t.onTick) t.onTick();
         t.inTick = false;
-        if (afterEveryTick) afterEveryTick();
+        if (afterEveryTick) afterEveryTick(t);
     });
     t.handle = q;
 }

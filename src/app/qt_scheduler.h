@@ -17,8 +17,8 @@ public:
     void detach(Timer& t) override;
     int64_t nowMs() const override { return orologio_.elapsed(); }
 
-    // Called after every tick, so the window can repaint from the model.
-    std::function<void()> afterEveryTick;
+    // Called after every tick with the timer that ticked, so the window can repaint from the model.
+    std::function<void(const Timer&)> afterEveryTick;
 
 private:
     QElapsedTimer orologio_;

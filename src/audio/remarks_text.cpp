@@ -36,7 +36,7 @@ constexpr std::array<TestoCommento, 176> TESTI{{
     {"1v20", "Grazie del Fante!"},
     {"1v21", "Bel Cavallo, grazie!"},
     {"1v22", "Il tuo Cavallo adesso galoppa per me!"},
-    {"1v23", "Anche il Re si inchina davanti a me!"},
+    {"1v23", "Anche il Re si inchina a me!"},
     {"1v24", "Il Re è mio, grazie!"},
     {"1v25", "Una presa facile facile."},
     {"1v26", "Anche questa presa è mia."},
@@ -48,10 +48,10 @@ constexpr std::array<TestoCommento, 176> TESTI{{
     // 1p: ZELVO led and lost the trick.
     // 01-06: a trick of little worth.
     {"1p01", "Prendi pure, vale poco."},
-    {"1p02", "Te la regalo volentieri."},
+    {"1p02", "Te la regalo!"},
     {"1p03", "Tanto è roba da poco."},
     {"1p04", "Prendila pure, non importa."},
-    {"1p05", "Tienila pure."},
+    {"1p05", "Tienila!"},
     {"1p06", "Briciole, tienile."},
     // 07-12: a few points.
     {"1p07", "Qualche punto, pazienza."},
@@ -232,6 +232,41 @@ bool stessoNome(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::span<const TestoCommento> testiCommenti() { return TESTI; }
+
+int countSyllables(std::string_view text) {
+    // 0: not a letter of a word, 1: consonant, 2: i or u, 3: a, e, o or an accented vowel.
+    auto kind = [](std::string_view t, size_t& i) {
+        const unsigned char c = t[i];
+        if (c == 0xC3 && i + 1 < t.size()) {
+            const unsigned char d = t[++i];  // à è é ì í ò ó ù ú and their capitals
+            switch (d | 0x20) {
+                case 0xA0: case 0xA8: case 0xA9: case 0xAC: case 0xAD: case 0xB2: case 0xB3: case 0xB9: case 0xBA:
+                    return 3;
+                default:
+                    return 1;
+            }
+        }
+        if (c >= 0x80) return 1;
+        const char l = static_cast<char>(std::tolower(c));
+        if (l == 'a' || l == 'e' || l == 'o') return 3;
+        if (l == 'i' || l == 'u') return 2;
+        return std::isalpha(c) ? 1 : 0;
+    };
+    int syllables = 0, strong = 0;
+    bool inVowels = false;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const int k = i < text.size() ? kind(text, i) : 0;
+        if (k >= 2) {
+            inVowels = true;
+            if (k == 3) ++strong;
+            continue;
+        }
+        if (inVowels) syllables += strong > 0 ? strong : 1;
+        inVowels = false;
+        strong = 0;
+    }
+    return syllables;
+}
 
 const char* testoCommento(std::string_view file) {
     // The game names its files by full path with backslashes; file names ignore case.

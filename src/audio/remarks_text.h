@@ -15,6 +15,12 @@ struct TestoCommento {
 // each group in file order.
 std::span<const TestoCommento> testiCommenti();
 
+// The syllables of an Italian text as a speaker says them word by word: each run of
+// vowels counts one syllable for every a, e, o or accented vowel in it (at least one),
+// an unstressed i or u beside another vowel being a glide ("Questa" 2, "grazie" 2,
+// "briscola" 3). Vowels across word boundaries are not merged.
+int countSyllables(std::string_view text);
+
 // The text of a remark by file name; "1v01", "1v01.wav" and a full path ending
 // in either name are all accepted. nullptr for a name that is not a remark.
 const char* testoCommento(std::string_view file);

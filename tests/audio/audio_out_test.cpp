@@ -1,11 +1,14 @@
 // zelvo-engine match --audio-out: a whole game rendered into one WAV file on the
 // virtual clock, checked by the loudness of the file at the moments the game
-// asked for its clips. The test makes its own clips: tones of known levels.
+// asked for its clips (with its own clips: tones of known levels), and the mix of
+// the real content: headroom everywhere and every noise above the music under it.
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +68,19 @@ fs::path reale(const fs::path& radice, const std::string& gioco) {
 struct Ascolto {
     std::vector<float> dati;  // interleaved stereo
     int frequenza = 0;
+    bool read(const fs::path& wav) {
+        SF_INFO info{};
+        SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
+        if (!sf || info.channels != 2) {
+            if (sf) sf_close(sf);
+            return false;
+        }
+        frequenza = info.samplerate;
+        dati.resize(static_cast<size_t>(info.frames) * 2);
+        dati.resize(static_cast<size_t>(std::max<sf_count_t>(sf_readf_float(sf, dati.data(), info.frames), 0)) * 2);
+        sf_close(sf);
+        return true;
+    }
     double rms(double daMs, double aMs) const {
         const size_t n = dati.size() / 2;
         size_t i0 = static_cast<size_t>(std::max(0.0, daMs) * frequenza / 1000);
@@ -103,15 +119,9 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     const auto& clips = out["audio"]["clips"];
 
     Ascolto a;
-    SF_INFO info{};
-    SNDFILE* sf = sf_open(wav.c_str(), SFM_READ, &info);
-    ASSERT_NE(sf, nullptr);
-    a.frequenza = info.samplerate;
-    a.dati.resize(static_cast<size_t>(info.frames) * 2);
-    sf_readf_float(sf, a.dati.data(), info.frames);
-    sf_close(sf);
-    EXPECT_EQ(info.channels, 2);
-    EXPECT_NEAR(static_cast<double>(info.frames) / info.samplerate, out["audio"]["seconds"].get<double>(), 0.01);
+    ASSERT_TRUE(a.read(wav));
+    const double secondi = static_cast<double>(a.dati.size() / 2) / a.frequenza;
+    EXPECT_NEAR(secondi, out["audio"]["seconds"].get<double>(), 0.01);
 
     // Nothing sounds before the first step of the deal.
     EXPECT_EQ(a.rms(0, 440), 0.0);
@@ -128,15 +138,15 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
         }
         // Right after each clip was asked for, its level is in the file; just before a
         // remark, only the melody (well below a clip) may sound.
+        // Every clip is mixed at the same gain, the remarks' tones louder than the noises'.
         const bool remark = file.find("\\Commenti\\") != std::string::npos;
         const double dopo = a.rms(ms + 2, ms + 150);
-        EXPECT_GT(dopo, remark ? 0.25 : 0.16) << file << " at " << ms;
-        EXPECT_LT(dopo, 0.6) << file << " at " << ms;
+        EXPECT_NEAR(dopo, (remark ? 0.3 : 0.2) * media::CLIP_GAIN, 0.1 * media::CLIP_GAIN) << file << " at " << ms;
         (remark ? remarks : rumori)++;
     }
     EXPECT_GT(remarks, 5);
     EXPECT_GT(rumori, 20);
-    EXPECT_GE(static_cast<double>(info.frames) / info.samplerate * 1000, ultimo + 5000.0);
+    EXPECT_GE(secondi * 1000, ultimo + 5000.0);
 
     // The melody starts at the end of the deal and goes on under the noises and remarks.
     ASSERT_GT(inizioMelodia, 0);
@@ -145,6 +155,83 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
         for (int64_t t = inizioMelodia + 100; t < inizioMelodia + 11000; t += 250)
             EXPECT_GT(a.rms(static_cast<double>(t), t + 250.0), 0.001) << "melody silent at " << t;
     }
+    fs::remove_all(dir);
+}
+
+// The real content as a player hears it: whole games, and the same games with only their
+// music (the clips' folders left out, so the melodies sound at the same moments and
+// nothing else). ZELVO_RENDER_GAMES sets how many games (one by default).
+TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
+    const fs::path content = ZELVO_BUILD_DATA_DIR;
+    if (!fs::is_directory(content / "Rumori") || !fs::is_directory(content / "Musiche") ||
+        !fs::exists(media::SOUNDFONT_PREDEFINITO))
+        GTEST_SKIP() << "no content or no soundfont";
+    const char* games = std::getenv("ZELVO_RENDER_GAMES");
+    const std::string n = games && std::atoi(games) > 0 ? games : "1";
+    const fs::path dir = fs::temp_directory_path() / ("zelvo-mix-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "music");
+    fs::create_directory_symlink(content / "Musiche", dir / "music" / "Musiche");
+    auto render = [&](const std::string& name, const std::string& data) {
+        const std::string cmd = std::string(ZELVO_ENGINE) + " match --games " + n + " --seed 5 --audio-out " +
+                                (dir / (name + ".wav")).string() + data + " > " + (dir / (name + ".json")).string();
+        return std::system(cmd.c_str()) == 0;
+    };
+    ASSERT_TRUE(render("whole", ""));
+    ASSERT_TRUE(render("music", " --audio-data " + (dir / "music").string()));
+    Ascolto whole, music;
+    ASSERT_TRUE(whole.read(dir / "whole.wav"));
+    ASSERT_TRUE(music.read(dir / "music.wav"));
+    ASSERT_EQ(whole.dati.size(), music.dati.size());
+    std::ifstream in(dir / "whole.json");
+    const auto out = nlohmann::json::parse(in, nullptr, false);
+    ASSERT_FALSE(out.is_discarded());
+
+    // Headroom: no sample at full scale (the file is 16-bit), the peak at most -1 dBFS.
+    float peak = 0;
+    size_t full = 0;
+    for (float v : whole.dati) {
+        peak = std::max(peak, std::fabs(v));
+        full += std::fabs(v) >= 32767.0f / 32768.0f;
+    }
+    EXPECT_EQ(full, 0u);
+    EXPECT_LE(20 * std::log10(peak), -1.0);
+
+    // Each noise over the music under it: at the noise's loudest 50 ms (within 300 ms of its
+    // start, before the next clip), the energy of the noise (what the whole mix has more
+    // than the music alone) against the music's in the same 50 ms.
+    std::vector<std::pair<size_t, std::string>> noises;
+    for (const auto& c : out["audio"]["clips"]) {
+        const std::string file = c["file"];
+        if (c["player"] == "mmcRumori")
+            noises.emplace_back(static_cast<size_t>(c["ms"].get<int64_t>()) * whole.frequenza / 1000, file);
+    }
+    const size_t window = whole.frequenza / 20, frames = whole.dati.size() / 2;
+    std::vector<double> margins;
+    for (size_t k = 0; k < noises.size(); ++k) {
+        const auto& [start, file] = noises[k];
+        if (file.find("\\Rumori\\") == std::string::npos) continue;
+        size_t end = std::min(frames, start + static_cast<size_t>(whole.frequenza * 3 / 10));
+        if (k + 1 < noises.size()) end = std::min(end, noises[k + 1].first);
+        double noise = 0, under = 0;
+        for (size_t a = start; a + window <= end; a += window / 5) {
+            double r = 0, m = 0;
+            for (size_t i = 2 * a; i < 2 * (a + window); ++i) {
+                r += (whole.dati[i] - music.dati[i]) * (whole.dati[i] - music.dati[i]);
+                m += music.dati[i] * music.dati[i];
+            }
+            if (r > noise) noise = r, under = m;
+        }
+        if (under < 1e-8 * window) continue;  // no music under it
+        margins.push_back(10 * std::log10(noise / under));
+        EXPECT_GE(margins.back(), 6.0) << file << " at " << start * 1000 / whole.frequenza << " ms";
+    }
+    ASSERT_GT(margins.size(), 20u);
+    std::sort(margins.begin(), margins.end());
+    std::printf("mix of %s games: peak %.2f dBFS, %zu samples at full scale; %zu noises over the music by %.1f dB "
+                "at least, %.1f dB median\n",
+                n.c_str(), 20 * std::log10(peak), full, margins.size(), margins.front(),
+                margins[margins.size() / 2]);
     fs::remove_all(dir);
 }
 

@@ -4,7 +4,9 @@
 #include <sndfile.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -144,6 +146,10 @@ TEST(MediaDecoding, DamagedOrMissingFilesAreRefused) {
 
 // ---------------------------------------------------------------- the mixer
 
+// A clip's sample comes out at the clips' gain, D frames later (the limiter's look-ahead).
+constexpr float G = CLIP_GAIN;
+constexpr size_t D = PeakLimiter::DELAY;
+
 TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
     Cartella c;
     scriviWav(c / "Rumori/liscio.wav", 2, 44100, 1000, 0.25f);
@@ -157,28 +163,38 @@ TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
     EXPECT_FALSE(m.inRiproduzione(R));
     auto prima = rendi(m, 100);  // opened, not playing: silence
     for (float v : prima) EXPECT_EQ(v, 0.0f);
+    EXPECT_TRUE(m.quiet());
     m.Command(R, "Prev");
     m.Command(R, "Play");
     EXPECT_TRUE(m.inRiproduzione(R));
+    EXPECT_FALSE(m.quiet());
     auto a = rendi(m, 600);
-    for (float v : a) EXPECT_FLOAT_EQ(v, 0.25f);
+    for (size_t k = 0; k < 600; ++k) EXPECT_FLOAT_EQ(a[2 * k], k < D ? 0.0f : G * 0.25f) << k;
     auto b = rendi(m, 600);  // 400 frames left, then silence
-    EXPECT_FLOAT_EQ(b[2 * 399], 0.25f);
-    EXPECT_EQ(b[2 * 400], 0.0f);
+    EXPECT_FLOAT_EQ(b[2 * (399 + D)], G * 0.25f);
+    EXPECT_EQ(b[2 * (400 + D)], 0.0f);
     EXPECT_FALSE(m.inRiproduzione(R));
+    EXPECT_TRUE(m.quiet());
     // "Prev" and "Play" start it again from the beginning.
     m.Command(R, "Prev");
     m.Command(R, "Play");
     auto d = rendi(m, 1000);
-    EXPECT_FLOAT_EQ(d[2 * 999 + 1], 0.25f);
-    // "Close" stops it at once; a second "Close" is harmless.
+    EXPECT_FLOAT_EQ(d[2 * 999 + 1], G * 0.25f);
+    // "Close" stops it without a click: it fades to silence in a few milliseconds; a
+    // second "Close" is harmless.
     m.Command(R, "Prev");
     m.Command(R, "Play");
-    rendi(m, 10);
+    rendi(m, 100);
     m.Command(R, "Close");
     m.Command(R, "Close");
     EXPECT_FALSE(m.aperto(R));
-    for (float v : rendi(m, 100)) EXPECT_EQ(v, 0.0f);
+    auto e = rendi(m, 441);
+    for (size_t k = 1; k < 441; ++k) {
+        EXPECT_LE(std::fabs(e[2 * k] - e[2 * k - 2]), 0.01f) << k;
+        EXPECT_LE(std::fabs(e[2 * k]), std::fabs(e[2 * k - 2])) << k;
+    }
+    EXPECT_EQ(e[2 * 440], 0.0f);
+    EXPECT_TRUE(m.quiet());
 }
 
 TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
@@ -210,11 +226,11 @@ TEST(MediaMixer, InstancesSoundTogether) {
     for (Player l : {Player::mmcRumori, Player::mmcUscita})
         for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
     auto a = rendi(m, 100);
-    EXPECT_FLOAT_EQ(a[0], 0.375f);
+    EXPECT_FLOAT_EQ(a[2 * D], G * 0.375f);
     // Closing one leaves the other playing.
     m.Command(Player::mmcRumori, "Close");
-    auto b = rendi(m, 100);
-    EXPECT_FLOAT_EQ(b[0], 0.125f);
+    auto b = rendi(m, 350);
+    EXPECT_FLOAT_EQ(b[2 * 349], G * 0.125f);
     EXPECT_TRUE(m.inRiproduzione(Player::mmcUscita));
 }
 
@@ -242,6 +258,33 @@ TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
     EXPECT_GT(frame, 1.8 * FREQUENZA);
 }
 
+TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
+    if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    Cartella c;
+    scriviMidi(c / "lungo.mid", 12);  // 6 s
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); });
+    for (Player l : {Player::mmcBrano, Player::mmcSigla}) {
+        m.FileName(l, "C:\\Programmi\\Zelvo\\lungo.mid");
+        for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
+    }
+    const auto peak = [](const std::vector<float>& v) {
+        float p = 0;
+        for (float x : v) p = std::max(p, std::fabs(x));
+        return p;
+    };
+    const float together = peak(rendi(m, FREQUENZA));
+    // One of them closed: the other goes on, alone and softer.
+    m.Command(Player::mmcBrano, "Close");
+    EXPECT_TRUE(m.inRiproduzione(Player::mmcSigla));
+    const float alone = peak(rendi(m, FREQUENZA));
+    EXPECT_GT(alone, 0.01f);
+    EXPECT_LT(alone, 0.8f * together);
+    m.Command(Player::mmcSigla, "Close");
+    rendi(m, 1024);
+    EXPECT_EQ(peak(rendi(m, 1024)), 0.0f);
+    EXPECT_TRUE(m.quiet());
+}
+
 TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
     Cartella c;
     scriviMidi(c / "x.mid", 2);
@@ -249,6 +292,96 @@ TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
     Prova p = provaFile(m, Player::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
     EXPECT_FALSE(p.aperto);
     EXPECT_EQ(p.picco, 0.0f);
+}
+
+// ---------------------------------------------------------------- the limiter and the device's stream
+
+TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
+    constexpr size_t N = 60000, SPIKE = 3000, NEVER = N;
+    const struct {
+        const char* name;
+        std::function<float(size_t)> signal;
+        size_t whole;  // from here on the output is the input, DELAY frames later
+    } cases[] = {
+        {"soft sine", [](size_t i) { return 0.6f * std::sin(0.05f * i); }, 0},
+        {"loud sine", [](size_t i) { return 3.0f * std::sin(0.05f * i); }, NEVER},
+        {"full-scale square", [](size_t i) { return (i / 50) % 2 ? 1.0f : -1.0f; }, NEVER},
+        // The gain is back within a second of the last peak.
+        {"a spike on a steady level", [](size_t i) { return i == SPIKE ? 5.0f : 0.5f; }, SPIKE + FREQUENZA},
+        {"a burst, then soft", [](size_t i) { return (i < 2000 ? 2.0f : 0.3f) * std::sin(0.02f * i); }, 2000 + FREQUENZA},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        PeakLimiter limiter;
+        std::vector<float> in(2 * N);
+        for (size_t i = 0; i < N; ++i) in[2 * i] = in[2 * i + 1] = k.signal(i);
+        std::vector<float> out = in;
+        for (size_t a = 0; a < N; a += 512) limiter.process(out.data() + 2 * a, std::min<size_t>(512, N - a));
+        float largest = 0;
+        for (float v : out) largest = std::max(largest, std::fabs(v));
+        EXPECT_LE(largest, LIMIT_CEILING * 1.00001f);
+        for (size_t i = k.whole + PeakLimiter::DELAY; i < N; i += 7)
+            EXPECT_NEAR(out[2 * i], in[2 * (i - PeakLimiter::DELAY)], 1e-5) << i;
+    }
+    // Around a spike the gain slides down and back up: the steady level on either side of
+    // it moves by a small step from one sample to the next, never a click.
+    PeakLimiter limiter;
+    std::vector<float> x(2 * N, 0.5f);
+    x[2 * SPIKE] = x[2 * SPIKE + 1] = 5.0f;
+    limiter.process(x.data(), N);
+    for (size_t i = PeakLimiter::DELAY + 1; i < N; ++i) {
+        const size_t j = i - PeakLimiter::DELAY;
+        if (j == SPIKE || j == SPIKE + 1) continue;
+        EXPECT_LE(std::fabs(x[2 * i] - x[2 * i - 2]), 0.01f) << i;
+    }
+    EXPECT_NEAR(x[2 * (SPIKE + PeakLimiter::DELAY)], LIMIT_CEILING, 1e-3);
+    // Silence held: idle once the last sound has left the look-ahead.
+    std::vector<float> y(2 * 100, 0.0f);
+    y[2 * 90] = 0.5f;
+    limiter.process(y.data(), 100);
+    EXPECT_FALSE(limiter.idle());
+    std::fill(y.begin(), y.end(), 0.0f);
+    limiter.process(y.data(), 100);
+    EXPECT_TRUE(limiter.idle());
+}
+
+TEST(MediaDeviceStream, StopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
+    Cartella c;
+    scriviWav(c / "Rumori/carta1.wav", 1, 44100, 2000, 0.25f);
+    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    std::vector<bool> orders;
+    DeviceStream stream(m, 4096, [&](bool on) { orders.push_back(on); });
+    std::vector<float> block(2 * 1024);
+    auto pull = [&](int times) {
+        float peak = 0;
+        for (int i = 0; i < times; ++i) {
+            stream.pull(block.data(), 1024);
+            for (float v : block) peak = std::max(peak, std::fabs(v));
+        }
+        return peak;
+    };
+    EXPECT_TRUE(stream.running());
+    pull(3);  // 3072 frames of silence: not yet long enough
+    EXPECT_TRUE(orders.empty());
+    pull(1);
+    EXPECT_EQ(orders, std::vector<bool>{false});
+    EXPECT_FALSE(stream.running());
+    pull(2);  // a device that still asks changes nothing
+    EXPECT_EQ(orders.size(), 1u);
+    // A player starts: the stream starts at once and the clip is the very next thing pulled.
+    m.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\carta1.wav");
+    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Player::mmcRumori, cmd);
+    EXPECT_EQ(orders, (std::vector<bool>{false, true}));
+    stream.pull(block.data(), 1024);
+    EXPECT_FLOAT_EQ(block[2 * D], G * 0.25f);
+    // It runs while the clip sounds and stops once the silence after it is long enough.
+    pull(1);
+    EXPECT_EQ(orders.size(), 2u);
+    pull(5);
+    EXPECT_EQ(orders, (std::vector<bool>{false, true, false}));
+    // "Play" on a player with nothing open wakes nothing.
+    m.Command(Player::mmcBrano, "Play");
+    EXPECT_EQ(orders.size(), 3u);
 }
 
 // ---------------------------------------------------------------- virtual time and sinks
@@ -274,7 +407,7 @@ TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
     const std::pair<double, float> attesi[] = {{0.999, 0.0f}, {1.0, 0.5f},    {1.0099, 0.5f}, {1.0101, 0.0f},
                                                {1.4999, 0.0f}, {1.5, 0.5f},   {1.9, 0.0f}};
     for (auto [secondi, livello] : attesi)
-        EXPECT_FLOAT_EQ(sink.dati[2 * static_cast<size_t>(secondi * FREQUENZA)], livello) << secondi;
+        EXPECT_FLOAT_EQ(sink.dati[2 * (static_cast<size_t>(secondi * FREQUENZA) + D)], G * livello) << secondi;
     v.avanzaA(1000);  // the past: nothing more
     EXPECT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
 }
@@ -391,8 +524,8 @@ TEST(MediaWindowPlayers, OrdersAreCarriedOutInTurnByTheWorker) {
             for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Player::mmcRumori, cmd);
         }
         a.attendi();
-        // The second clip closed the first: only its level sounds.
-        EXPECT_FLOAT_EQ(rendi(m, 10)[0], 0.5f);
+        // The second clip closed the first before it sounded: only its own level sounds.
+        EXPECT_FLOAT_EQ(rendi(m, D + 10)[2 * D], G * 0.5f);
         a.Command(Player::mmcRumori, "Close");
         a.attendi();
         EXPECT_FALSE(m.aperto(Player::mmcRumori));

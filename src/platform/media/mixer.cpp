@@ -12,7 +12,7 @@
 
 namespace zelvo::media {
 
-const char* const SOUNDFONT_PREDEFINITO = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+const char* const SOUNDFONT_PREDEFINITO = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 namespace fs = std::filesystem;
 
@@ -22,6 +22,11 @@ namespace {
 constexpr sf_count_t MASSIMO_FRAME = static_cast<sf_count_t>(FREQUENZA) * 60 * 20;
 // After a MIDI file ends, its last notes ring out this long before the instance falls quiet.
 constexpr size_t CODA_MIDI = FREQUENZA * 2;
+// A WAV clip cut short by a new command fades out over this many frames instead of
+// stopping on a sample that is not zero.
+constexpr size_t FADE_FRAMES = 256;
+// Each instance plays its MIDI files on its own block of channels of the one synthesiser.
+constexpr int CHANNELS_PER_PLAYER = 16;
 
 const char* const RADICE_GIOCO = "C:\\Programmi\\Zelvo\\";
 
@@ -121,32 +126,55 @@ bool decodificaAudio(const std::string& file, Campioni& out) {
     return true;
 }
 
+// ---------------------------------------------------------------- the synthesiser
+
+struct Mixer::Synth {
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    int font = FLUID_FAILED;
+    ~Synth() {
+        if (synth) delete_fluid_synth(synth);
+        if (settings) delete_fluid_settings(settings);
+    }
+};
+
+bool Mixer::prepareSynth() {
+    std::lock_guard<std::mutex> making(synthMutex_);
+    {
+        std::lock_guard<std::mutex> g(mutex_);
+        if (synth_) return synth_->font != FLUID_FAILED;
+    }
+    zittisciFluidSynth();
+    auto s = std::make_unique<Synth>();
+    s->settings = new_fluid_settings();
+    fluid_settings_setnum(s->settings, "synth.sample-rate", FREQUENZA);
+    fluid_settings_setnum(s->settings, "synth.gain", MUSIC_GAIN);
+    fluid_settings_setstr(s->settings, "player.timing-source", "sample");
+    fluid_settings_setint(s->settings, "synth.cpu-cores", 1);
+    fluid_settings_setint(s->settings, "synth.midi-channels", CHANNELS_PER_PLAYER * PLAYER_COUNT);
+    fluid_settings_setint(s->settings, "synth.lock-memory", 0);
+    fluid_settings_setint(s->settings, "synth.polyphony", 128);  // plenty for a band of five
+    s->synth = new_fluid_synth(s->settings);
+    if (s->synth) {
+        // The General MIDI percussion channel of every instance's block.
+        for (int k = 0; k < PLAYER_COUNT; ++k)
+            fluid_synth_set_channel_type(s->synth, k * CHANNELS_PER_PLAYER + 9, CHANNEL_TYPE_DRUM);
+        s->font = fluid_synth_sfload(s->synth, soundfont_.c_str(), 1);
+    }
+    const bool ok = s->font != FLUID_FAILED;
+    std::lock_guard<std::mutex> g(mutex_);
+    synth_ = std::move(s);
+    return ok;
+}
+
 // ---------------------------------------------------------------- one instance
 
 class Istanza {
 public:
-    explicit Istanza(Mixer& m) : mixer_(m) {}
-    ~Istanza() {
-        chiudi();
-        if (synth_) delete_fluid_synth(synth_);
-        if (impostazioni_) delete_fluid_settings(impostazioni_);
-    }
+    Istanza(Mixer& m, int numero) : mixer_(m), base_(numero * CHANNELS_PER_PLAYER) {}
+    ~Istanza() { chiudi(); }
 
     std::string nomeFile;
-
-    // A synthesizer with the soundfont, made once per instance; outside the lock.
-    bool preparaSynth() {
-        if (synth_) return soundfontOk_;
-        zittisciFluidSynth();
-        impostazioni_ = new_fluid_settings();
-        fluid_settings_setnum(impostazioni_, "synth.sample-rate", FREQUENZA);
-        fluid_settings_setnum(impostazioni_, "synth.gain", 0.5);
-        fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
-        fluid_settings_setint(impostazioni_, "synth.cpu-cores", 1);
-        synth_ = new_fluid_synth(impostazioni_);
-        soundfontOk_ = synth_ && fluid_synth_sfload(synth_, mixer_.soundfont_.c_str(), 1) != FLUID_FAILED;
-        return soundfontOk_;
-    }
 
     // Everything below runs under the mixer's lock.
     void chiudi() {
@@ -154,7 +182,26 @@ public:
             fluid_player_stop(player_);
             delete_fluid_player(player_);
             player_ = nullptr;
-            if (synth_) fluid_synth_system_reset(synth_);
+            // Its channels fall silent and go back to their first state; the other
+            // instances' channels are not touched.
+            fluid_synth_t* s = mixer_.synth_->synth;
+            for (int c = base_; c < base_ + CHANNELS_PER_PLAYER; ++c) {
+                fluid_synth_all_sounds_off(s, c);
+                fluid_synth_cc(s, c, 121, 0);  // reset all controllers
+                fluid_synth_cc(s, c, 0, 0);    // bank 0
+                fluid_synth_program_change(s, c, 0);
+            }
+        }
+        if (tipo_ == Tipo::Wav && suona_ && pos_ > 0 && pos_ < wav_.frame()) {
+            // The rest of a clip cut short while it sounds fades out under whatever follows.
+            const size_t n = std::min(FADE_FRAMES, wav_.frame() - pos_);
+            for (size_t k = 0; k < n; ++k) {
+                const float f = static_cast<float>(n - k) / static_cast<float>(n + 1);
+                fade_[2 * k] = wav_.dati[2 * (pos_ + k)] * f;
+                fade_[2 * k + 1] = wav_.dati[2 * (pos_ + k) + 1] * f;
+            }
+            fadePos_ = 0;
+            fadeLen_ = n;
         }
         wav_.dati.clear();
         wav_.dati.shrink_to_fit();
@@ -173,14 +220,15 @@ public:
 
     void apriMidi(const std::string& file) {
         chiudi();
-        if (!soundfontOk_) return;
+        if (!mixer_.synth_ || mixer_.synth_->font == FLUID_FAILED) return;
         fileMidi_ = file;
-        player_ = new_fluid_player(synth_);
+        player_ = new_fluid_player(mixer_.synth_->synth);
         if (!player_ || fluid_player_add(player_, file.c_str()) != FLUID_OK) {
             if (player_) delete_fluid_player(player_);
             player_ = nullptr;
             return;
         }
+        fluid_player_set_playback_callback(player_, &Istanza::forward, this);
         tipo_ = Tipo::Midi;
     }
 
@@ -211,28 +259,46 @@ public:
         if (tipo_ == Tipo::Midi) return player_ && !midiFinito();
         return true;
     }
+    // The instance needs the synthesiser rendered.
+    bool needsSynth() const { return suona_ && tipo_ == Tipo::Midi && player_; }
+    // Something of this instance is still to be heard.
+    bool audible() const { return suona_ || fadePos_ < fadeLen_; }
 
-    void aggiungi(float* out, std::vector<float>& appoggio, size_t frame) {
-        if (!suona_) return;
-        if (tipo_ == Tipo::Wav) {
-            const size_t resto = wav_.frame() - std::min(pos_, wav_.frame());
-            const size_t n = std::min(resto, frame);
-            const float* src = wav_.dati.data() + pos_ * 2;
-            for (size_t i = 0; i < n * 2; ++i) out[i] += src[i];
-            pos_ += n;
-            if (pos_ >= wav_.frame()) suona_ = false;
-        } else if (tipo_ == Tipo::Midi && player_) {
-            appoggio.assign(frame * 2, 0.0f);
-            fluid_synth_write_float(synth_, static_cast<int>(frame), appoggio.data(), 0, 2, appoggio.data(), 1, 2);
-            for (size_t i = 0; i < frame * 2; ++i) out[i] += appoggio[i];
-            if (midiFinito()) {
-                coda_ += frame;
-                if (coda_ >= CODA_MIDI) suona_ = false;
-            }
+    // Adds the instance's WAV samples to `out`.
+    void addWav(float* out, size_t frame) {
+        if (fadePos_ < fadeLen_) {
+            const size_t n = std::min(frame, fadeLen_ - fadePos_);
+            for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * fade_[2 * fadePos_ + i];
+            fadePos_ += n;
         }
+        if (!suona_ || tipo_ != Tipo::Wav) return;
+        const size_t resto = wav_.frame() - std::min(pos_, wav_.frame());
+        const size_t n = std::min(resto, frame);
+        const float* src = wav_.dati.data() + pos_ * 2;
+        for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * src[i];
+        pos_ += n;
+        if (pos_ >= wav_.frame()) suona_ = false;
+    }
+
+    // After the synthesiser rendered `frame` frames: the file's end and the ringing after it.
+    void afterSynth(size_t frame) {
+        if (!needsSynth() || !midiFinito()) return;
+        coda_ += frame;
+        if (coda_ >= CODA_MIDI) suona_ = false;
     }
 
 private:
+    // The file's events go to this instance's own channels; system messages (a
+    // reset in a file) would reach every instance and are left out.
+    static int forward(void* data, fluid_midi_event_t* event) {
+        auto* i = static_cast<Istanza*>(data);
+        if (fluid_midi_event_get_type(event) >= 0xF0) return FLUID_OK;
+        const int channel = fluid_midi_event_get_channel(event);
+        fluid_midi_event_set_channel(event, i->base_ + (channel & 15));
+        const int result = fluid_synth_handle_midi_event(i->mixer_.synth_->synth, event);
+        fluid_midi_event_set_channel(event, channel);
+        return result;
+    }
     // The player may go on reporting "playing" after the last event: the end is
     // when its position passes the length of the file.
     bool midiFinito() const {
@@ -242,12 +308,12 @@ private:
     }
     enum class Tipo { Nessuno, Wav, Midi };
     Mixer& mixer_;
+    const int base_;
     Tipo tipo_ = Tipo::Nessuno;
     Campioni wav_;
     size_t pos_ = 0;
-    fluid_settings_t* impostazioni_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
-    bool soundfontOk_ = false;
+    std::array<float, 2 * FADE_FRAMES> fade_{};
+    size_t fadePos_ = 0, fadeLen_ = 0;
     fluid_player_t* player_ = nullptr;
     std::string fileMidi_;
     bool suona_ = false, avviato_ = false;
@@ -257,10 +323,14 @@ private:
 // ---------------------------------------------------------------- the mixer
 
 Mixer::Mixer(MappaPercorsi mappa, std::string soundfont) : mappa_(std::move(mappa)), soundfont_(std::move(soundfont)) {
-    for (auto& i : istanze_) i = std::make_unique<Istanza>(*this);
+    for (int k = 0; k < PLAYER_COUNT; ++k) istanze_[k] = std::make_unique<Istanza>(*this, k);
 }
 
-Mixer::~Mixer() = default;
+Mixer::~Mixer() {
+    // The players go before the synthesiser they play on.
+    for (auto& i : istanze_) i.reset();
+    synth_.reset();
+}
 
 void Mixer::FileName(Player l, const std::string& percorso) {
     std::lock_guard<std::mutex> g(mutex_);
@@ -278,7 +348,7 @@ void Mixer::Command(Player l, const std::string& comando) {
         }
         const std::string reale = nome.empty() || !mappa_ ? std::string() : mappa_(nome);
         if (!reale.empty() && fluid_is_midifile(reale.c_str())) {
-            i.preparaSynth();
+            prepareSynth();
             std::lock_guard<std::mutex> g(mutex_);
             i.apriMidi(reale);
             return;
@@ -290,21 +360,132 @@ void Mixer::Command(Player l, const std::string& comando) {
         else i.chiudi();
         return;
     }
-    std::lock_guard<std::mutex> g(mutex_);
-    if (comando == "Close") i.chiudi();
-    else if (comando == "Prev") i.riavvolgi();
-    else if (comando == "Play") i.suona();
+    bool started = false;
+    {
+        std::lock_guard<std::mutex> g(mutex_);
+        if (comando == "Close") i.chiudi();
+        else if (comando == "Prev") i.riavvolgi();
+        else if (comando == "Play") {
+            i.suona();
+            started = i.inRiproduzione();
+        }
+    }
+    if (started) {
+        std::lock_guard<std::mutex> g(onPlayMutex_);
+        if (onPlay_) onPlay_();
+    }
 }
 
 void Mixer::render(float* out, size_t frame) {
     std::fill(out, out + frame * 2, 0.0f);
     std::lock_guard<std::mutex> g(mutex_);
-    for (auto& i : istanze_) i->aggiungi(out, appoggio_, frame);
+    bool synth = false;
+    for (auto& i : istanze_) {
+        i->addWav(out, frame);
+        synth = synth || i->needsSynth();
+    }
+    if (synth) {
+        appoggio_.resize(frame * 2);
+        fluid_synth_write_float(synth_->synth, static_cast<int>(frame), appoggio_.data(), 0, 2, appoggio_.data(), 1,
+                                2);
+        for (size_t k = 0; k < frame * 2; ++k) out[k] += appoggio_[k];
+        for (auto& i : istanze_) i->afterSynth(frame);
+    }
+    limiter_.process(out, frame);
 }
 
-void Mixer::precarica() {
-    for (Player l : {Player::mmcBrano, Player::mmcBandiera, Player::mmcUscita, Player::mmcSigla})
-        istanze_[static_cast<int>(l)]->preparaSynth();
+void Mixer::precarica() { prepareSynth(); }
+
+bool Mixer::quiet() const {
+    std::lock_guard<std::mutex> g(mutex_);
+    for (const auto& i : istanze_)
+        if (i->audible()) return false;
+    return limiter_.idle();
+}
+
+void Mixer::setOnPlay(std::function<void()> f) {
+    std::lock_guard<std::mutex> g(onPlayMutex_);
+    onPlay_ = std::move(f);
+}
+
+// ---------------------------------------------------------------- the limiter
+
+PeakLimiter::PeakLimiter(float ceiling)
+    : ceiling_(ceiling), release_(1.0 - std::exp(-1.0 / (0.08 * FREQUENZA))) {
+    gains_.fill(1.0);
+}
+
+void PeakLimiter::process(float* stereo, size_t frames) {
+    for (size_t n = 0; n < frames; ++n, ++frame_) {
+        float* x = stereo + 2 * n;
+        const float peak = std::max(std::fabs(x[0]), std::fabs(x[1]));
+        const float needed = peak > ceiling_ ? ceiling_ / peak : 1.0f;
+        // The least gain needed over the look-ahead: a queue of rising minima.
+        if (count_ > 0 && window_[first_].second + LOOKAHEAD <= frame_) {
+            first_ = (first_ + 1) % LOOKAHEAD;
+            --count_;
+        }
+        while (count_ > 0 && window_[(first_ + count_ - 1) % LOOKAHEAD].first >= needed) --count_;
+        window_[(first_ + count_) % LOOKAHEAD] = {needed, frame_};
+        ++count_;
+        const float least = window_[first_].first;
+        // Held down at once, recovering slowly; then averaged over the look-ahead, so
+        // the gain slides down to what the peak needs by the time the peak comes out.
+        gain_ = std::min<double>(least, gain_ + (1.0 - gain_) * release_);
+        if (gain_ > 0.99999 && least == 1.0f) gain_ = 1.0;
+        unity_ = gain_ == 1.0 ? unity_ + 1 : 0;
+        const size_t g = frame_ % LOOKAHEAD;
+        sum_ += gain_ - gains_[g];
+        gains_[g] = gain_;
+        if (unity_ >= LOOKAHEAD) sum_ = LOOKAHEAD;  // no drift once at rest
+        const float mean = static_cast<float>(sum_ / LOOKAHEAD);
+
+        const size_t d = 2 * (frame_ % DELAY);
+        const float l = delay_[d], r = delay_[d + 1];
+        if (l != 0.0f || r != 0.0f) --heldNonZero_;
+        if (x[0] != 0.0f || x[1] != 0.0f) ++heldNonZero_;
+        delay_[d] = x[0];
+        delay_[d + 1] = x[1];
+        x[0] = l * mean;
+        x[1] = r * mean;
+    }
+}
+
+// ---------------------------------------------------------------- the device's stream
+
+DeviceStream::DeviceStream(Mixer& mixer, size_t drainFrames, std::function<void(bool)> run)
+    : mixer_(mixer), drain_(drainFrames), run_(std::move(run)) {
+    mixer_.setOnPlay([this] { wake(); });
+}
+
+DeviceStream::~DeviceStream() { mixer_.setOnPlay({}); }
+
+void DeviceStream::pull(float* stereo, size_t frames) {
+    mixer_.render(stereo, frames);
+    std::lock_guard<std::mutex> g(mutex_);
+    // Asked under the lock: a "Play" given meanwhile is either seen here or wakes the stream after.
+    if (!mixer_.quiet()) {
+        silent_ = 0;
+        return;
+    }
+    silent_ += frames;
+    if (running_ && silent_ >= drain_) {
+        running_ = false;
+        if (run_) run_(false);
+    }
+}
+
+void DeviceStream::wake() {
+    std::lock_guard<std::mutex> g(mutex_);
+    silent_ = 0;
+    if (running_) return;
+    running_ = true;
+    if (run_) run_(true);
+}
+
+bool DeviceStream::running() const {
+    std::lock_guard<std::mutex> g(mutex_);
+    return running_;
 }
 
 bool Mixer::aperto(Player l) const {

@@ -1,11 +1,14 @@
 #pragma once
 // The real media players: five instances that decode WAV clips (libsndfile,
-// libsamplerate where the rate differs) and play MIDI files (FluidSynth with a
-// General MIDI soundfont), mixed into one stereo stream that a sink pulls on
+// libsamplerate where the rate differs) and play MIDI files (one FluidSynth
+// synthesiser with a General MIDI soundfont, shared by the instances, each on its
+// own sixteen channels), mixed into one stereo stream that a sink pulls on
 // demand: the audio device in the app, a WAV file for the match tool, nothing
-// in tests. MIDI is timed by the samples rendered, so rendering is exact and
-// can run faster than real time. A file that is missing or unreadable makes
-// that clip silent; nothing is reported and nothing blocks.
+// in tests. The clips and the music are mixed at fixed levels with headroom and
+// pass a peak limiter, so the stream never clips. MIDI is timed by the samples
+// rendered, so rendering is exact and can run faster than real time. A file that
+// is missing or unreadable makes that clip silent; nothing is reported and
+// nothing blocks.
 #include <array>
 #include <condition_variable>
 #include <cstdint>
@@ -24,6 +27,39 @@ namespace zelvo::media {
 constexpr int FREQUENZA = 44100;  // frames per second; every frame is two floats, left and right
 extern const char* const SOUNDFONT_PREDEFINITO;
 
+// The mix: every WAV clip is added at CLIP_GAIN and the synthesiser's output at
+// MUSIC_GAIN, so that a card noise stands well above the music under it; the
+// sum passes a limiter whose ceiling keeps every sample below -1 dBFS.
+constexpr float CLIP_GAIN = 0.8f;
+constexpr float MUSIC_GAIN = 0.2f;
+constexpr float LIMIT_CEILING = 0.84f;  // -1.5 dBFS
+
+// A look-ahead peak limiter for interleaved stereo: the gain falls smoothly over
+// the LOOKAHEAD frames before a peak that would pass the ceiling, so that it
+// reaches the ceiling exactly, and recovers within about a tenth of a second.
+// Its output is DELAY frames behind its input.
+class PeakLimiter {
+public:
+    static constexpr size_t LOOKAHEAD = 64;
+    static constexpr size_t DELAY = LOOKAHEAD - 1;
+    explicit PeakLimiter(float ceiling = LIMIT_CEILING);
+    void process(float* stereo, size_t frames);
+    // Nothing but silence is held: what comes out is silence until new sound goes in.
+    bool idle() const { return heldNonZero_ == 0; }
+
+private:
+    float ceiling_;
+    double release_;
+    std::array<float, 2 * DELAY> delay_{};
+    std::array<double, LOOKAHEAD> gains_{};  // the last LOOKAHEAD held gains, for their mean
+    std::array<std::pair<float, uint64_t>, LOOKAHEAD> window_{};  // rising minima of the needed gains
+    size_t first_ = 0, count_ = 0;
+    double sum_ = LOOKAHEAD;
+    double gain_ = 1.0;
+    uint64_t frame_ = 0;
+    size_t unity_ = 0;        // frames in a row at gain 1
+    size_t heldNonZero_ = 0;  // frames in the delay line that are not silence  // frames in the delay line that are not silence
+};
 // Maps a path of the game ("C:\Programmi\Zelvo\Commenti\1v\1v01.wav") to a real file;
 // the empty text when there is none.
 using MappaPercorsi = std::function<std::string(const std::string&)>;
@@ -53,8 +89,8 @@ public:
     void FileName(Player l, const std::string& percorso) override;
     void Command(Player l, const std::string& comando) override;
 
-    // Adds `frame` frames of every instance that plays into `out` (interleaved
-    // stereo, written over). Safe to call from an audio thread.
+    // Writes `frame` frames of the mix of every instance that plays into `out`
+    // (interleaved stereo). Safe to call from an audio thread.
     void render(float* out, size_t frame);
 
     // Loads the soundfont for the MIDI instances now rather than at their first "Open".
@@ -63,14 +99,50 @@ public:
     // For tests: whether the instance has a file open / is sounding.
     bool aperto(Player l) const;
     bool inRiproduzione(Player l) const;
+    // No instance sounds and everything rendered so far has left the limiter.
+    bool quiet() const;
+    // Called after every "Play" that starts an instance, on the thread that gave it.
+    void setOnPlay(std::function<void()> f);
 
 private:
     friend class Istanza;
+    struct Synth;
+    bool prepareSynth();
     MappaPercorsi mappa_;
     std::string soundfont_;
     mutable std::mutex mutex_;
+    std::mutex synthMutex_;  // creating the synthesiser
+    std::unique_ptr<Synth> synth_;
     std::array<std::unique_ptr<Istanza>, PLAYER_COUNT> istanze_;
     std::vector<float> appoggio_;
+    PeakLimiter limiter_;
+    std::mutex onPlayMutex_;  // held while onPlay_ runs, so it is never dropped mid-call
+    std::function<void()> onPlay_;
+};
+
+// The device's stream, started and stopped from the mix: it is stopped once the
+// mix has been silent for `drainFrames` frames (long enough for the device to have
+// played out what it holds, so nothing stale is left to sound later) and started
+// again as soon as a player starts. `run` is told each change, from the thread that
+// caused it (the device's or the players'), in the order they happen.
+class DeviceStream {
+public:
+    DeviceStream(Mixer& mixer, size_t drainFrames, std::function<void(bool)> run);
+    ~DeviceStream();
+    DeviceStream(const DeviceStream&) = delete;
+    DeviceStream& operator=(const DeviceStream&) = delete;
+    // The device asks for `frames` frames.
+    void pull(float* stereo, size_t frames);
+    bool running() const;
+
+private:
+    void wake();
+    Mixer& mixer_;
+    const size_t drain_;
+    std::function<void(bool)> run_;
+    mutable std::mutex mutex_;
+    bool running_ = true;
+    size_t silent_ = 0;
 };
 
 // Where the mixed stream goes.
