@@ -16,7 +16,7 @@
 #include "ui/title_window.h"
 #include "ui/window_routines.h"
 #ifdef ZELVO_HAVE_MEDIA
-#include "app/uscita_audio.h"
+#include "app/audio_output.h"
 #include "platform/media/mixer.h"
 #endif
 
@@ -47,10 +47,10 @@ int main(int argc, char** argv) {
     // The five players mix into the audio device; files are found through the data root.
     // The synthesiser and its soundfont are loaded only when a device opens.
     zelvo::media::Mixer mixer([&files](const std::string& path) { return files.real(path); });
-    zelvo::UscitaAudio uscita(mixer);
-    std::unique_ptr<zelvo::media::LettoreAsincrono> players;
-    if (uscita.avvia()) {
-        players = std::make_unique<zelvo::media::LettoreAsincrono>(mixer);
+    zelvo::AudioOutput audioOutput(mixer);
+    std::unique_ptr<zelvo::media::AsyncPlayers> players;
+    if (audioOutput.start()) {
+        players = std::make_unique<zelvo::media::AsyncPlayers>(mixer);
         platform.media = players.get();
     }
 #endif

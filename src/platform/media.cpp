@@ -13,23 +13,23 @@ const char* playerNameOf(Player l) {
     return "";
 }
 
-void MediaLog::FileName(Player l, const std::string& percorso) {
-    entries_.push_back({orologio_ ? orologio_() : 0, l, false, percorso});
-    if (inoltra_) inoltra_->FileName(l, percorso);
+void MediaLog::FileName(Player l, const std::string& path) {
+    entries_.push_back({clock_ ? clock_() : 0, l, false, path});
+    if (forward_) forward_->FileName(l, path);
 }
 
-void MediaLog::Command(Player l, const std::string& comando) {
-    entries_.push_back({orologio_ ? orologio_() : 0, l, true, comando});
-    if (inoltra_) inoltra_->Command(l, comando);
+void MediaLog::Command(Player l, const std::string& command) {
+    entries_.push_back({clock_ ? clock_() : 0, l, true, command});
+    if (forward_) forward_->Command(l, command);
 }
 
 std::vector<std::pair<int64_t, std::string>> MediaLog::playedWithTime(Player l) const {
     std::vector<std::pair<int64_t, std::string>> out;
     std::string file;
     for (const Entry& v : entries_) {
-        if (v.lettore != l) continue;
-        if (!v.comando) file = v.valore;
-        else if (v.valore == "Play") out.emplace_back(v.ms, file);
+        if (v.player != l) continue;
+        if (!v.command) file = v.value;
+        else if (v.value == "Play") out.emplace_back(v.ms, file);
     }
     return out;
 }
@@ -43,7 +43,7 @@ std::vector<std::string> MediaLog::played(Player l) const {
 std::vector<std::string> MediaLog::commands(Player l) const {
     std::vector<std::string> out;
     for (const Entry& v : entries_)
-        if (v.lettore == l && v.comando) out.push_back(v.valore);
+        if (v.player == l && v.command) out.push_back(v.value);
     return out;
 }
 

@@ -20,9 +20,9 @@ class MediaPlayers {
 public:
     virtual ~MediaPlayers() = default;
     // The path of the file the next "Open" opens; the empty text is allowed.
-    virtual void FileName(Player l, const std::string& percorso) = 0;
+    virtual void FileName(Player l, const std::string& path) = 0;
     // "Close", "Open", "Prev" or "Play"; "Play" returns at once. Any other text does nothing.
-    virtual void Command(Player l, const std::string& comando) = 0;
+    virtual void Command(Player l, const std::string& command) = 0;
 };
 
 // A player that only keeps what it was told, in order, with the time it was told
@@ -32,17 +32,17 @@ class MediaLog final : public MediaPlayers {
 public:
     struct Entry {
         int64_t ms = 0;
-        Player lettore = Player::mmcRumori;
-        bool comando = false;  // false: a FileName
-        std::string valore;
+        Player player = Player::mmcRumori;
+        bool command = false;  // false: a FileName
+        std::string value;
         bool operator==(const Entry&) const = default;
     };
 
-    explicit MediaLog(std::function<int64_t()> orologio = {}, MediaPlayers* inoltra = nullptr)
-        : orologio_(std::move(orologio)), inoltra_(inoltra) {}
+    explicit MediaLog(std::function<int64_t()> clock = {}, MediaPlayers* forward = nullptr)
+        : clock_(std::move(clock)), forward_(forward) {}
 
-    void FileName(Player l, const std::string& percorso) override;
-    void Command(Player l, const std::string& comando) override;
+    void FileName(Player l, const std::string& path) override;
+    void Command(Player l, const std::string& command) override;
 
     const std::vector<Entry>& entries() const { return entries_; }
     void clear() { entries_.clear(); }
@@ -55,8 +55,8 @@ public:
     std::vector<std::string> commands(Player l) const;
 
 private:
-    std::function<int64_t()> orologio_;
-    MediaPlayers* inoltra_;
+    std::function<int64_t()> clock_;
+    MediaPlayers* forward_;
     std::vector<Entry> entries_;
 };
 

@@ -26,7 +26,7 @@ using namespace zelvo;
 namespace {
 
 // A square wave of the given level and length, mono at 22050 Hz (so the player resamples it).
-void tono(const fs::path& file, double secondi, float livello) {
+void tono(const fs::path& file, double seconds, float level) {
     fs::create_directories(file.parent_path());
     SF_INFO info{};
     info.samplerate = 22050;
@@ -34,8 +34,8 @@ void tono(const fs::path& file, double secondi, float livello) {
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* sf = sf_open(file.c_str(), SFM_WRITE, &info);
     ASSERT_NE(sf, nullptr) << file;
-    std::vector<float> d(static_cast<size_t>(secondi * 22050));
-    for (size_t i = 0; i < d.size(); ++i) d[i] = (i / 25) % 2 ? livello : -livello;  // 441 Hz
+    std::vector<float> d(static_cast<size_t>(seconds * 22050));
+    for (size_t i = 0; i < d.size(); ++i) d[i] = (i / 25) % 2 ? level : -level;  // 441 Hz
     sf_writef_float(sf, d.data(), static_cast<sf_count_t>(d.size()));
     sf_close(sf);
 }
@@ -58,15 +58,15 @@ void melodia(const fs::path& file, int note) {
     f << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk" << be32(ev.size()) << ev;
 }
 
-fs::path reale(const fs::path& radice, const std::string& gioco) {
-    std::string resto = gioco.substr(19);
-    for (char& c : resto)
+fs::path real(const fs::path& root, const std::string& gioco) {
+    std::string rest = gioco.substr(19);
+    for (char& c : rest)
         if (c == '\\') c = '/';
-    return radice / resto;
+    return root / rest;
 }
 
 struct Ascolto {
-    std::vector<float> dati;  // interleaved stereo
+    std::vector<float> data;  // interleaved stereo
     int frequenza = 0;
     bool read(const fs::path& wav) {
         SF_INFO info{};
@@ -76,18 +76,18 @@ struct Ascolto {
             return false;
         }
         frequenza = info.samplerate;
-        dati.resize(static_cast<size_t>(info.frames) * 2);
-        dati.resize(static_cast<size_t>(std::max<sf_count_t>(sf_readf_float(sf, dati.data(), info.frames), 0)) * 2);
+        data.resize(static_cast<size_t>(info.frames) * 2);
+        data.resize(static_cast<size_t>(std::max<sf_count_t>(sf_readf_float(sf, data.data(), info.frames), 0)) * 2);
         sf_close(sf);
         return true;
     }
     double rms(double daMs, double aMs) const {
-        const size_t n = dati.size() / 2;
+        const size_t n = data.size() / 2;
         size_t i0 = static_cast<size_t>(std::max(0.0, daMs) * frequenza / 1000);
         size_t i1 = std::min(n, static_cast<size_t>(aMs * frequenza / 1000));
         if (i1 <= i0) return 0;
         double s = 0;
-        for (size_t i = i0; i < i1; ++i) s += dati[2 * i] * dati[2 * i] + dati[2 * i + 1] * dati[2 * i + 1];
+        for (size_t i = i0; i < i1; ++i) s += data[2 * i] * data[2 * i] + data[2 * i + 1] * data[2 * i + 1];
         return std::sqrt(s / (2.0 * (i1 - i0)));
     }
 };
@@ -97,18 +97,18 @@ struct Ascolto {
 TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     const fs::path dir = fs::temp_directory_path() / ("zelvo-audio-out-" + std::to_string(::getpid()));
     fs::remove_all(dir);
-    const fs::path dati = dir / "dati";
+    const fs::path data = dir / "dati";
     // Remarks at 0.3, noises at 0.2, each a little longer than its lock time.
     for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
-        for (int n = 1; n <= audio::filesInGroup(g); ++n) tono(reale(dati, audio::remarkFile(g, n)), 0.6, 0.3f);
-    for (int v : {2, 8, 12, 16, 40, 44}) tono(reale(dati, audio::cardNoise(v).file), 0.25, 0.2f);
-    for (int r = 1; r <= 4; ++r) tono(reale(dati, audio::dealNoise(r)), 0.25, 0.2f);
-    for (int r = 1; r <= 2; ++r) tono(reale(dati, audio::takingNoise(r)), 0.25, 0.2f);
-    for (int n = 1; n <= audio::SONG_COUNT; ++n) melodia(reale(dati, audio::songFile(n)), 24);  // 12 s
+        for (int n = 1; n <= audio::filesInGroup(g); ++n) tono(real(data, audio::remarkFile(g, n)), 0.6, 0.3f);
+    for (int v : {2, 8, 12, 16, 40, 44}) tono(real(data, audio::cardNoise(v).file), 0.25, 0.2f);
+    for (int r = 1; r <= 4; ++r) tono(real(data, audio::dealNoise(r)), 0.25, 0.2f);
+    for (int r = 1; r <= 2; ++r) tono(real(data, audio::takingNoise(r)), 0.25, 0.2f);
+    for (int n = 1; n <= audio::SONG_COUNT; ++n) melodia(real(data, audio::songFile(n)), 24);  // 12 s
 
     const fs::path wav = dir / "partita.wav", json = dir / "partita.json";
     const std::string cmd = std::string(ZELVO_ENGINE) + " match --games 1 --seed 5 --audio-out " + wav.string() +
-                            " --audio-data " + dati.string() + " > " + json.string();
+                            " --audio-data " + data.string() + " > " + json.string();
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     ASSERT_FALSE(fs::exists(wav.string() + ".part"));
 
@@ -120,8 +120,8 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
 
     Ascolto a;
     ASSERT_TRUE(a.read(wav));
-    const double secondi = static_cast<double>(a.dati.size() / 2) / a.frequenza;
-    EXPECT_NEAR(secondi, out["audio"]["seconds"].get<double>(), 0.01);
+    const double seconds = static_cast<double>(a.data.size() / 2) / a.frequenza;
+    EXPECT_NEAR(seconds, out["audio"]["seconds"].get<double>(), 0.01);
 
     // Nothing sounds before the first step of the deal.
     EXPECT_EQ(a.rms(0, 440), 0.0);
@@ -146,12 +146,12 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
     }
     EXPECT_GT(remarks, 5);
     EXPECT_GT(rumori, 20);
-    EXPECT_GE(secondi * 1000, ultimo + 5000.0);
+    EXPECT_GE(seconds * 1000, ultimo + 5000.0);
 
     // The melody starts at the end of the deal and goes on under the noises and remarks.
     ASSERT_GT(inizioMelodia, 0);
     EXPECT_EQ(inizioMelodia, 8 * 450);
-    if (fs::exists(media::SOUNDFONT_PREDEFINITO)) {
+    if (fs::exists(media::DEFAULT_SOUNDFONT)) {
         for (int64_t t = inizioMelodia + 100; t < inizioMelodia + 11000; t += 250)
             EXPECT_GT(a.rms(static_cast<double>(t), t + 250.0), 0.001) << "melody silent at " << t;
     }
@@ -164,7 +164,7 @@ TEST(AudioOut, AWholeGameSoundsEachClipAtItsMoment) {
 TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
     const fs::path content = ZELVO_BUILD_DATA_DIR;
     if (!fs::is_directory(content / "Rumori") || !fs::is_directory(content / "Musiche") ||
-        !fs::exists(media::SOUNDFONT_PREDEFINITO))
+        !fs::exists(media::DEFAULT_SOUNDFONT))
         GTEST_SKIP() << "no content or no soundfont";
     const char* games = std::getenv("ZELVO_RENDER_GAMES");
     const std::string n = games && std::atoi(games) > 0 ? games : "1";
@@ -182,7 +182,7 @@ TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
     Ascolto whole, music;
     ASSERT_TRUE(whole.read(dir / "whole.wav"));
     ASSERT_TRUE(music.read(dir / "music.wav"));
-    ASSERT_EQ(whole.dati.size(), music.dati.size());
+    ASSERT_EQ(whole.data.size(), music.data.size());
     std::ifstream in(dir / "whole.json");
     const auto out = nlohmann::json::parse(in, nullptr, false);
     ASSERT_FALSE(out.is_discarded());
@@ -190,7 +190,7 @@ TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
     // Headroom: no sample at full scale (the file is 16-bit), the peak at most -1 dBFS.
     float peak = 0;
     size_t full = 0;
-    for (float v : whole.dati) {
+    for (float v : whole.data) {
         peak = std::max(peak, std::fabs(v));
         full += std::fabs(v) >= 32767.0f / 32768.0f;
     }
@@ -206,7 +206,7 @@ TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
         if (c["player"] == "mmcRumori")
             noises.emplace_back(static_cast<size_t>(c["ms"].get<int64_t>()) * whole.frequenza / 1000, file);
     }
-    const size_t window = whole.frequenza / 20, frames = whole.dati.size() / 2;
+    const size_t window = whole.frequenza / 20, frames = whole.data.size() / 2;
     std::vector<double> margins;
     for (size_t k = 0; k < noises.size(); ++k) {
         const auto& [start, file] = noises[k];
@@ -217,8 +217,8 @@ TEST(AudioOut, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
         for (size_t a = start; a + window <= end; a += window / 5) {
             double r = 0, m = 0;
             for (size_t i = 2 * a; i < 2 * (a + window); ++i) {
-                r += (whole.dati[i] - music.dati[i]) * (whole.dati[i] - music.dati[i]);
-                m += music.dati[i] * music.dati[i];
+                r += (whole.data[i] - music.data[i]) * (whole.data[i] - music.data[i]);
+                m += music.data[i] * music.data[i];
             }
             if (r > noise) noise = r, under = m;
         }

@@ -543,8 +543,8 @@ TEST(Leaving, FarewellRemarkOrTheTheme) {
         const bool commentato = b.w.commentary.PreparaUscita(c.r, 1500);
         const auto& v = b.media.entries();
         ASSERT_EQ(v.size(), 1u);
-        EXPECT_EQ(v[0].lettore, Player::mmcUscita);
-        EXPECT_EQ(v[0].valore, c.file);
+        EXPECT_EQ(v[0].player, Player::mmcUscita);
+        EXPECT_EQ(v[0].value, c.file);
         EXPECT_EQ(commentato, c.file.find("Esci") != std::string::npos);
         EXPECT_FALSE(b.m().sounds.lblInterdiciSuoni);
     }

@@ -33,11 +33,11 @@ struct Cartella {
         fs::create_directories(dir);
     }
     ~Cartella() { fs::remove_all(dir); }
-    std::string operator/(const std::string& nome) const { return (dir / nome).string(); }
+    std::string operator/(const std::string& name) const { return (dir / name).string(); }
 };
 
-// A WAV file with the given channels and rate whose every sample is `valore`.
-void scriviWav(const std::string& file, int canali, int frequenza, size_t frame, float valore) {
+// A WAV file with the given channels and rate whose every sample is `value`.
+void scriviWav(const std::string& file, int canali, int frequenza, size_t frame, float value) {
     fs::create_directories(fs::path(file).parent_path());
     SF_INFO info{};
     info.samplerate = frequenza;
@@ -45,8 +45,8 @@ void scriviWav(const std::string& file, int canali, int frequenza, size_t frame,
     info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
     SNDFILE* sf = sf_open(file.c_str(), SFM_WRITE, &info);
     ASSERT_NE(sf, nullptr);
-    std::vector<float> dati(frame * canali, valore);
-    sf_writef_float(sf, dati.data(), static_cast<sf_count_t>(frame));
+    std::vector<float> data(frame * canali, value);
+    sf_writef_float(sf, data.data(), static_cast<sf_count_t>(frame));
     sf_close(sf);
 }
 
@@ -68,7 +68,7 @@ void scriviMidi(const std::string& file, int note) {
     f << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk" << be32(ev.size()) << ev;
 }
 
-bool soundfont() { return fs::exists(SOUNDFONT_PREDEFINITO); }
+bool soundfont() { return fs::exists(DEFAULT_SOUNDFONT); }
 
 std::vector<float> rendi(Mixer& m, size_t frame) {
     std::vector<float> out(frame * 2);
@@ -78,8 +78,8 @@ std::vector<float> rendi(Mixer& m, size_t frame) {
 
 class SinkMemoria final : public Sink {
 public:
-    void scrivi(const float* s, size_t frame) override { dati.insert(dati.end(), s, s + frame * 2); }
-    std::vector<float> dati;
+    void write(const float* s, size_t frame) override { data.insert(data.end(), s, s + frame * 2); }
+    std::vector<float> data;
 };
 
 }  // namespace
@@ -90,10 +90,10 @@ TEST(MediaPaths, GamePathsMapBelowTheDataFolderIgnoringCase) {
     Cartella c;
     scriviWav(c / "Commenti/1v/1V01.WAV", 1, 44100, 10, 0.1f);
     scriviWav(c / "rumori/Presa1.wav", 1, 44100, 10, 0.1f);
-    const std::string radice = c.dir.string();
+    const std::string root = c.dir.string();
     struct Caso {
         const char* gioco;
-        std::string reale;
+        std::string real;
     } casi[] = {
         {"C:\\Programmi\\Zelvo\\Commenti\\1v\\1v01.wav", c / "Commenti/1v/1V01.WAV"},
         {"c:\\programmi\\zelvo\\RUMORI\\presa1.WAV", c / "rumori/Presa1.wav"},
@@ -104,7 +104,7 @@ TEST(MediaPaths, GamePathsMapBelowTheDataFolderIgnoringCase) {
         {"C:\\Programmi\\Zelvo\\..\\..\\etc\\passwd", ""},
         {"", ""},
     };
-    for (auto& k : casi) EXPECT_EQ(percorsoSotto(radice, k.gioco), k.reale) << k.gioco;
+    for (auto& k : casi) EXPECT_EQ(pathBelow(root, k.gioco), k.real) << k.gioco;
 }
 
 // ---------------------------------------------------------------- decoding
@@ -118,17 +118,17 @@ TEST(MediaDecoding, ChannelsAndRatesBecomeStereoAt44100) {
                 {2, 11025, 11025, 44100}, {6, 44100, 500, 500}, {1, 48000, 48000, 44100}};
     for (auto& k : casi) {
         SCOPED_TRACE(testing::Message() << k.canali << " ch " << k.frequenza << " Hz");
-        char nome[32];
-        std::snprintf(nome, sizeof nome, "t%d_%d.wav", k.canali, k.frequenza);
-        const std::string f = c / nome;
+        char name[32];
+        std::snprintf(name, sizeof name, "t%d_%d.wav", k.canali, k.frequenza);
+        const std::string f = c / name;
         scriviWav(f, k.canali, k.frequenza, k.frame, 0.25f);
-        Campioni s;
-        ASSERT_TRUE(decodificaAudio(f, s));
+        Samples s;
+        ASSERT_TRUE(decodeAudio(f, s));
         EXPECT_NEAR(static_cast<double>(s.frame()), static_cast<double>(k.attesi), 2.0);
         // The middle of the clip keeps its level on both channels.
         const size_t mezzo = s.frame() / 2;
-        EXPECT_NEAR(s.dati[2 * mezzo], 0.25f, 0.01f);
-        EXPECT_NEAR(s.dati[2 * mezzo + 1], 0.25f, 0.01f);
+        EXPECT_NEAR(s.data[2 * mezzo], 0.25f, 0.01f);
+        EXPECT_NEAR(s.data[2 * mezzo + 1], 0.25f, 0.01f);
     }
 }
 
@@ -137,10 +137,10 @@ TEST(MediaDecoding, DamagedOrMissingFilesAreRefused) {
     std::ofstream(c / "vuoto.wav").close();
     std::ofstream(c / "testo.wav") << "this is not a sound at all, just some text in a file";
     std::ofstream(c / "mezzo.wav", std::ios::binary) << std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
-    for (const char* nome : {"vuoto.wav", "testo.wav", "mezzo.wav", "assente.wav"}) {
-        Campioni s;
-        EXPECT_FALSE(decodificaAudio(c / nome, s)) << nome;
-        EXPECT_TRUE(s.dati.empty());
+    for (const char* name : {"vuoto.wav", "testo.wav", "mezzo.wav", "assente.wav"}) {
+        Samples s;
+        EXPECT_FALSE(decodeAudio(c / name, s)) << name;
+        EXPECT_TRUE(s.data.empty());
     }
 }
 
@@ -153,27 +153,27 @@ constexpr size_t D = PeakLimiter::DELAY;
 TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
     Cartella c;
     scriviWav(c / "Rumori/liscio.wav", 2, 44100, 1000, 0.25f);
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     const Player R = Player::mmcRumori;
     m.FileName(R, "");
     m.Command(R, "Close");
     m.FileName(R, "C:\\Programmi\\Zelvo\\Rumori\\liscio.wav");
     m.Command(R, "Open");
-    EXPECT_TRUE(m.aperto(R));
-    EXPECT_FALSE(m.inRiproduzione(R));
+    EXPECT_TRUE(m.isOpen(R));
+    EXPECT_FALSE(m.isPlaying(R));
     auto prima = rendi(m, 100);  // opened, not playing: silence
     for (float v : prima) EXPECT_EQ(v, 0.0f);
     EXPECT_TRUE(m.quiet());
     m.Command(R, "Prev");
     m.Command(R, "Play");
-    EXPECT_TRUE(m.inRiproduzione(R));
+    EXPECT_TRUE(m.isPlaying(R));
     EXPECT_FALSE(m.quiet());
     auto a = rendi(m, 600);
     for (size_t k = 0; k < 600; ++k) EXPECT_FLOAT_EQ(a[2 * k], k < D ? 0.0f : G * 0.25f) << k;
     auto b = rendi(m, 600);  // 400 frames left, then silence
     EXPECT_FLOAT_EQ(b[2 * (399 + D)], G * 0.25f);
     EXPECT_EQ(b[2 * (400 + D)], 0.0f);
-    EXPECT_FALSE(m.inRiproduzione(R));
+    EXPECT_FALSE(m.isPlaying(R));
     EXPECT_TRUE(m.quiet());
     // "Prev" and "Play" start it again from the beginning.
     m.Command(R, "Prev");
@@ -187,7 +187,7 @@ TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
     rendi(m, 100);
     m.Command(R, "Close");
     m.Command(R, "Close");
-    EXPECT_FALSE(m.aperto(R));
+    EXPECT_FALSE(m.isOpen(R));
     auto e = rendi(m, 441);
     for (size_t k = 1; k < 441; ++k) {
         EXPECT_LE(std::fabs(e[2 * k] - e[2 * k - 2]), 0.01f) << k;
@@ -200,7 +200,7 @@ TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
 TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
     Cartella c;
     std::ofstream(c / "Rumori/rotto.wav") << "garbage";
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\assente.wav", "C:\\Programmi\\Zelvo\\Rumori\\rotto.wav", "",
                           "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid"}) {
         m.FileName(Player::mmcRumori, f);
@@ -208,19 +208,19 @@ TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
         m.Command(Player::mmcRumori, "Prev");
         m.Command(Player::mmcRumori, "Play");
         m.Command(Player::mmcRumori, "Eject");
-        EXPECT_FALSE(m.aperto(Player::mmcRumori)) << f;
+        EXPECT_FALSE(m.isOpen(Player::mmcRumori)) << f;
         for (float v : rendi(m, 64)) EXPECT_EQ(v, 0.0f);
     }
     // "Play" without "Open" does nothing either.
     m.Command(Player::mmcSigla, "Play");
-    EXPECT_FALSE(m.inRiproduzione(Player::mmcSigla));
+    EXPECT_FALSE(m.isPlaying(Player::mmcSigla));
 }
 
 TEST(MediaMixer, InstancesSoundTogether) {
     Cartella c;
     scriviWav(c / "a.wav", 1, 44100, 500, 0.25f);
     scriviWav(c / "b.wav", 1, 44100, 500, 0.125f);
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     m.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\a.wav");
     m.FileName(Player::mmcUscita, "C:\\Programmi\\Zelvo\\b.wav");
     for (Player l : {Player::mmcRumori, Player::mmcUscita})
@@ -231,38 +231,38 @@ TEST(MediaMixer, InstancesSoundTogether) {
     m.Command(Player::mmcRumori, "Close");
     auto b = rendi(m, 350);
     EXPECT_FLOAT_EQ(b[2 * 349], G * 0.125f);
-    EXPECT_TRUE(m.inRiproduzione(Player::mmcUscita));
+    EXPECT_TRUE(m.isPlaying(Player::mmcUscita));
 }
 
 TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
     if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
     Cartella c;
     scriviMidi(c / "Musiche/MelPop01.mid", 4);  // four notes of 0.5 s
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); });
-    Prova p = provaFile(m, Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
-    EXPECT_TRUE(p.aperto);
-    EXPECT_GT(p.picco, 0.01f);
-    EXPECT_GT(p.secondi, 1.8);
-    EXPECT_LT(p.secondi, 2.6);
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); });
+    Probe p = probeFile(m, Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
+    EXPECT_TRUE(p.isOpen);
+    EXPECT_GT(p.peak, 0.01f);
+    EXPECT_GT(p.seconds, 1.8);
+    EXPECT_LT(p.seconds, 2.6);
     // "Prev" after playing starts the melody again from its first note.
     m.FileName(Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
     for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Player::mmcBrano, cmd);
-    rendi(m, FREQUENZA);
+    rendi(m, SAMPLE_RATE);
     m.Command(Player::mmcBrano, "Prev");
     m.Command(Player::mmcBrano, "Play");
     size_t frame = 0;
-    while (m.inRiproduzione(Player::mmcBrano) && frame < 10u * FREQUENZA) {
+    while (m.isPlaying(Player::mmcBrano) && frame < 10u * SAMPLE_RATE) {
         rendi(m, 1024);
         frame += 1024;
     }
-    EXPECT_GT(frame, 1.8 * FREQUENZA);
+    EXPECT_GT(frame, 1.8 * SAMPLE_RATE);
 }
 
 TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
     if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
     Cartella c;
     scriviMidi(c / "lungo.mid", 12);  // 6 s
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); });
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); });
     for (Player l : {Player::mmcBrano, Player::mmcSigla}) {
         m.FileName(l, "C:\\Programmi\\Zelvo\\lungo.mid");
         for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
@@ -272,11 +272,11 @@ TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
         for (float x : v) p = std::max(p, std::fabs(x));
         return p;
     };
-    const float together = peak(rendi(m, FREQUENZA));
+    const float together = peak(rendi(m, SAMPLE_RATE));
     // One of them closed: the other goes on, alone and softer.
     m.Command(Player::mmcBrano, "Close");
-    EXPECT_TRUE(m.inRiproduzione(Player::mmcSigla));
-    const float alone = peak(rendi(m, FREQUENZA));
+    EXPECT_TRUE(m.isPlaying(Player::mmcSigla));
+    const float alone = peak(rendi(m, SAMPLE_RATE));
     EXPECT_GT(alone, 0.01f);
     EXPECT_LT(alone, 0.8f * together);
     m.Command(Player::mmcSigla, "Close");
@@ -288,10 +288,10 @@ TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
 TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
     Cartella c;
     scriviMidi(c / "x.mid", 2);
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, c / "nessuno.sf2");
-    Prova p = provaFile(m, Player::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
-    EXPECT_FALSE(p.aperto);
-    EXPECT_EQ(p.picco, 0.0f);
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, c / "nessuno.sf2");
+    Probe p = probeFile(m, Player::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
+    EXPECT_FALSE(p.isOpen);
+    EXPECT_EQ(p.peak, 0.0f);
 }
 
 // ---------------------------------------------------------------- the limiter and the device's stream
@@ -307,8 +307,8 @@ TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
         {"loud sine", [](size_t i) { return 3.0f * std::sin(0.05f * i); }, NEVER},
         {"full-scale square", [](size_t i) { return (i / 50) % 2 ? 1.0f : -1.0f; }, NEVER},
         // The gain is back within a second of the last peak.
-        {"a spike on a steady level", [](size_t i) { return i == SPIKE ? 5.0f : 0.5f; }, SPIKE + FREQUENZA},
-        {"a burst, then soft", [](size_t i) { return (i < 2000 ? 2.0f : 0.3f) * std::sin(0.02f * i); }, 2000 + FREQUENZA},
+        {"a spike on a steady level", [](size_t i) { return i == SPIKE ? 5.0f : 0.5f; }, SPIKE + SAMPLE_RATE},
+        {"a burst, then soft", [](size_t i) { return (i < 2000 ? 2.0f : 0.3f) * std::sin(0.02f * i); }, 2000 + SAMPLE_RATE},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
@@ -348,7 +348,7 @@ TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
 TEST(MediaDeviceStream, StopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
     Cartella c;
     scriviWav(c / "Rumori/carta1.wav", 1, 44100, 2000, 0.25f);
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     std::vector<bool> orders;
     DeviceStream stream(m, 4096, [&](bool on) { orders.push_back(on); });
     std::vector<float> block(2 * 1024);
@@ -389,10 +389,10 @@ TEST(MediaDeviceStream, StopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
 TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
     Cartella c;
     scriviWav(c / "Rumori/re.wav", 1, 44100, 441, 0.5f);  // 10 ms
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     SinkMemoria sink;
     int64_t ora = 2000;  // the virtual clock does not start at 0
-    LettoreVirtuale v(m, sink, [&] { return ora; });
+    VirtualPlayers v(m, sink, [&] { return ora; });
     ora = 3000;
     v.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\re.wav");
     for (const char* cmd : {"Open", "Prev", "Play"}) v.Command(Player::mmcRumori, cmd);
@@ -400,30 +400,30 @@ TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
     v.Command(Player::mmcRumori, "Prev");
     v.Command(Player::mmcRumori, "Play");
     ora = 4000;
-    v.avanzaA(ora);
-    EXPECT_EQ(v.resoFinoA(), 4000);
-    ASSERT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
+    v.advanceTo(ora);
+    EXPECT_EQ(v.renderedUntil(), 4000);
+    ASSERT_EQ(sink.data.size(), 2u * 2 * SAMPLE_RATE);
     // Seconds after the first rendered moment, and the level there: the clip at 1 s and again at 1.5 s.
     const std::pair<double, float> attesi[] = {{0.999, 0.0f}, {1.0, 0.5f},    {1.0099, 0.5f}, {1.0101, 0.0f},
                                                {1.4999, 0.0f}, {1.5, 0.5f},   {1.9, 0.0f}};
-    for (auto [secondi, livello] : attesi)
-        EXPECT_FLOAT_EQ(sink.dati[2 * (static_cast<size_t>(secondi * FREQUENZA) + D)], G * livello) << secondi;
-    v.avanzaA(1000);  // the past: nothing more
-    EXPECT_EQ(sink.dati.size(), 2u * 2 * FREQUENZA);
+    for (auto [seconds, level] : attesi)
+        EXPECT_FLOAT_EQ(sink.data[2 * (static_cast<size_t>(seconds * SAMPLE_RATE) + D)], G * level) << seconds;
+    v.advanceTo(1000);  // the past: nothing more
+    EXPECT_EQ(sink.data.size(), 2u * 2 * SAMPLE_RATE);
 }
 
 TEST(MediaSink, WavFileAppearsOnlyWhenFinished) {
     Cartella c;
     const std::string f = c / "partita.wav";
     {
-        SinkWav s(f);
+        WavSink s(f);
         ASSERT_TRUE(s.ok());
         std::vector<float> blocco(2 * 1000, 0.5f);
-        s.scrivi(blocco.data(), 1000);
-        s.scrivi(blocco.data(), 1000);
+        s.write(blocco.data(), 1000);
+        s.write(blocco.data(), 1000);
         EXPECT_FALSE(fs::exists(f));
-        EXPECT_TRUE(s.chiudi());
-        EXPECT_EQ(s.frameScritti(), 2000u);
+        EXPECT_TRUE(s.close());
+        EXPECT_EQ(s.framesWritten(), 2000u);
     }
     EXPECT_FALSE(fs::exists(f + ".part"));
     SF_INFO info{};
@@ -431,35 +431,35 @@ TEST(MediaSink, WavFileAppearsOnlyWhenFinished) {
     ASSERT_NE(sf, nullptr);
     EXPECT_EQ(info.frames, 2000);
     EXPECT_EQ(info.channels, 2);
-    EXPECT_EQ(info.samplerate, FREQUENZA);
+    EXPECT_EQ(info.samplerate, SAMPLE_RATE);
     sf_close(sf);
 
     const std::string g = c / "abbandonata.wav";
     {
-        SinkWav s(g);  // never finished: nothing stays behind
+        WavSink s(g);  // never finished: nothing stays behind
         std::vector<float> blocco(20, 0.1f);
-        s.scrivi(blocco.data(), 10);
+        s.write(blocco.data(), 10);
     }
     EXPECT_FALSE(fs::exists(g));
     EXPECT_FALSE(fs::exists(g + ".part"));
 
-    SinkWav nessuna(c / "cartella/che/non/esiste.wav");
+    WavSink nessuna(c / "cartella/che/non/esiste.wav");
     EXPECT_FALSE(nessuna.ok());
-    EXPECT_FALSE(nessuna.chiudi());
+    EXPECT_FALSE(nessuna.close());
 }
 
 // ---------------------------------------------------------------- the installed content
 
 TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
-    const fs::path radice = ZELVO_BUILD_DATA_DIR;
+    const fs::path root = ZELVO_BUILD_DATA_DIR;
     std::vector<fs::path> file;
     for (const char* cartella : {"Commenti", "Rumori", "Musiche"}) {
         std::error_code ec;
-        if (!fs::is_directory(radice / cartella, ec)) continue;
-        for (fs::recursive_directory_iterator it(radice / cartella, ec), end; !ec && it != end; it.increment(ec))
+        if (!fs::is_directory(root / cartella, ec)) continue;
+        for (fs::recursive_directory_iterator it(root / cartella, ec), end; !ec && it != end; it.increment(ec))
             if (it->is_regular_file()) file.push_back(it->path());
     }
-    if (file.empty()) GTEST_SKIP() << "no content installed in " << radice;
+    if (file.empty()) GTEST_SKIP() << "no content installed in " << root;
     const bool sf = soundfont();
     Mixer m([](const std::string& p) { return p; });  // the test names real files directly
     int wav = 0, midi = 0;
@@ -467,15 +467,15 @@ TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
         std::string est = p.extension().string();
         for (char& ch : est) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         if (est == ".wav") {
-            Campioni s;
-            EXPECT_TRUE(decodificaAudio(p.string(), s)) << p;
+            Samples s;
+            EXPECT_TRUE(decodeAudio(p.string(), s)) << p;
             EXPECT_GT(s.frame(), 0u) << p;
             ++wav;
         } else if (est == ".mid" && sf) {
             // A few seconds are enough to know it plays and sounds.
-            Prova r = provaFile(m, Player::mmcBrano, p.string(), 3.0);
-            EXPECT_TRUE(r.aperto) << p;
-            EXPECT_GT(r.picco, 0.0f) << p;
+            Probe r = probeFile(m, Player::mmcBrano, p.string(), 3.0);
+            EXPECT_TRUE(r.isOpen) << p;
+            EXPECT_GT(r.peak, 0.0f) << p;
             ++midi;
         }
     }
@@ -485,11 +485,11 @@ TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
 }
 
 TEST(InstalledContent, EveryFileTheGameNamesIsThere) {
-    const fs::path radice = ZELVO_BUILD_DATA_DIR;
+    const fs::path root = ZELVO_BUILD_DATA_DIR;
     std::error_code ec;
-    if (!fs::is_directory(radice / "Commenti", ec) && !fs::is_directory(radice / "Rumori", ec) &&
-        !fs::is_directory(radice / "Musiche", ec))
-        GTEST_SKIP() << "no content installed in " << radice;
+    if (!fs::is_directory(root / "Commenti", ec) && !fs::is_directory(root / "Rumori", ec) &&
+        !fs::is_directory(root / "Musiche", ec))
+        GTEST_SKIP() << "no content installed in " << root;
     std::vector<std::string> nomi;
     for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
         for (int n = 1; n <= audio::filesInGroup(g); ++n) nomi.push_back(audio::remarkFile(g, n));
@@ -505,8 +505,8 @@ TEST(InstalledContent, EveryFileTheGameNamesIsThere) {
     for (const std::string& n : nomi) {
         // Only the folders that are installed are checked, so each content part can land alone.
         const std::string cartella = n.substr(19, n.find('\\', 19) - 19);
-        if (!fs::is_directory(radice / cartella, ec)) continue;
-        EXPECT_NE(percorsoPredefinito(n), "") << n;
+        if (!fs::is_directory(root / cartella, ec)) continue;
+        EXPECT_NE(defaultPath(n), "") << n;
     }
 }
 
@@ -514,21 +514,21 @@ TEST(MediaWindowPlayers, OrdersAreCarriedOutInTurnByTheWorker) {
     Cartella c;
     scriviWav(c / "Rumori/tre.wav", 1, 44100, 1000, 0.25f);
     scriviWav(c / "Rumori/asso.wav", 1, 44100, 1000, 0.5f);
-    Mixer m([&](const std::string& p) { return percorsoSotto(c.dir.string(), p); }, "");
+    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
     {
-        LettoreAsincrono a(m, false);
+        AsyncPlayers a(m, false);
         for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\tre.wav", "C:\\Programmi\\Zelvo\\Rumori\\asso.wav"}) {
             a.FileName(Player::mmcRumori, "");
             a.Command(Player::mmcRumori, "Close");
             a.FileName(Player::mmcRumori, f);
             for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Player::mmcRumori, cmd);
         }
-        a.attendi();
+        a.waitIdle();
         // The second clip closed the first before it sounded: only its own level sounds.
         EXPECT_FLOAT_EQ(rendi(m, D + 10)[2 * D], G * 0.5f);
         a.Command(Player::mmcRumori, "Close");
-        a.attendi();
-        EXPECT_FALSE(m.aperto(Player::mmcRumori));
+        a.waitIdle();
+        EXPECT_FALSE(m.isOpen(Player::mmcRumori));
         // Orders still queued when the players go are dropped without harm.
         for (int i = 0; i < 200; ++i) a.Command(Player::mmcBrano, "Close");
     }

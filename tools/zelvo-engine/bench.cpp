@@ -201,9 +201,9 @@ int bench(const std::vector<std::string>& args) {
             }
             for (const MediaLog::Entry& e : players.entries()) {
                 media.number(e.ms);
-                media.number(static_cast<int>(e.lettore));
-                media.number(e.comando);
-                media.text(e.valore);
+                media.number(static_cast<int>(e.player));
+                media.number(e.command);
+                media.text(e.value);
                 ++orders;
             }
             ticks += sim.headless.scheduler.ticks();

@@ -79,22 +79,22 @@ int match(const std::vector<std::string>& args) {
         Simulation sim(settings);
 #ifdef ZELVO_HAVE_MEDIA
         std::unique_ptr<media::Mixer> mixer;
-        std::unique_ptr<media::SinkWav> sink;
-        std::unique_ptr<media::LettoreVirtuale> lettore;
+        std::unique_ptr<media::WavSink> sink;
+        std::unique_ptr<media::VirtualPlayers> player;
         std::unique_ptr<MediaLog> registro;
         if (!audioOut.empty()) {
-            sink = std::make_unique<media::SinkWav>(audioOut);
+            sink = std::make_unique<media::WavSink>(audioOut);
             if (!sink->ok()) {
                 std::cerr << "zelvo-engine match: cannot write '" << audioOut << "'\n";
                 return 1;
             }
-            media::MappaPercorsi mappa = media::percorsoPredefinito;
+            media::PathMap pathMap = media::defaultPath;
             if (!audioData.empty())
-                mappa = [audioData](const std::string& p) { return media::percorsoSotto(audioData, p); };
-            mixer = std::make_unique<media::Mixer>(mappa);
+                pathMap = [audioData](const std::string& p) { return media::pathBelow(audioData, p); };
+            mixer = std::make_unique<media::Mixer>(pathMap);
             auto ora = [&sim] { return sim.headless.scheduler.nowMs(); };
-            lettore = std::make_unique<media::LettoreVirtuale>(*mixer, *sink, ora);
-            registro = std::make_unique<MediaLog>(ora, lettore.get());
+            player = std::make_unique<media::VirtualPlayers>(*mixer, *sink, ora);
+            registro = std::make_unique<MediaLog>(ora, player.get());
             sim.headless.platform.media = registro.get();
         }
 #endif
@@ -124,12 +124,12 @@ int match(const std::vector<std::string>& args) {
             }
         }
 #ifdef ZELVO_HAVE_MEDIA
-        if (lettore) {
+        if (player) {
             // The end-of-game remark and the noises still sounding finish before the file ends.
             sim.headless.scheduler.advance(6000);
-            lettore->avanzaA(sim.headless.scheduler.nowMs());
+            player->advanceTo(sim.headless.scheduler.nowMs());
             sim.headless.platform.media = nullptr;
-            if (!sink->chiudi()) {
+            if (!sink->close()) {
                 std::cerr << "zelvo-engine match: cannot write '" << audioOut << "'\n";
                 return 1;
             }
@@ -141,7 +141,7 @@ int match(const std::vector<std::string>& args) {
                 return a["ms"].template get<int64_t>() < b["ms"].template get<int64_t>();
             });
             audioInfo["file"] = audioOut;
-            audioInfo["seconds"] = static_cast<double>(sink->frameScritti()) / media::FREQUENZA;
+            audioInfo["seconds"] = static_cast<double>(sink->framesWritten()) / media::SAMPLE_RATE;
             audioInfo["clips"] = clips;
         }
 #endif

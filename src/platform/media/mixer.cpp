@@ -12,16 +12,16 @@
 
 namespace zelvo::media {
 
-const char* const SOUNDFONT_PREDEFINITO = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+const char* const DEFAULT_SOUNDFONT = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 namespace fs = std::filesystem;
 
 namespace {
 
 // A clip longer than this is not one of ours: it is left silent rather than filling memory.
-constexpr sf_count_t MASSIMO_FRAME = static_cast<sf_count_t>(FREQUENZA) * 60 * 20;
+constexpr sf_count_t MASSIMO_FRAME = static_cast<sf_count_t>(SAMPLE_RATE) * 60 * 20;
 // After a MIDI file ends, its last notes ring out this long before the instance falls quiet.
-constexpr size_t CODA_MIDI = FREQUENZA * 2;
+constexpr size_t CODA_MIDI = SAMPLE_RATE * 2;
 // A WAV clip cut short by a new command fades out over this many frames instead of
 // stopping on a sample that is not zero.
 constexpr size_t FADE_FRAMES = 256;
@@ -30,11 +30,11 @@ constexpr int CHANNELS_PER_PLAYER = 16;
 
 const char* const RADICE_GIOCO = "C:\\Programmi\\Zelvo\\";
 
-void zittisciFluidSynth() {
+void silenceFluidSynthLog() {
     static std::once_flag una;
     std::call_once(una, [] {
-        for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(livello, nullptr, nullptr);
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, nullptr, nullptr);
     });
 }
 
@@ -42,87 +42,87 @@ void zittisciFluidSynth() {
 
 // ---------------------------------------------------------------- paths
 
-std::string percorsoSotto(const std::string& radice, const std::string& percorsoGioco) {
+std::string pathBelow(const std::string& root, const std::string& gamePath) {
     const size_t n = std::char_traits<char>::length(RADICE_GIOCO);
-    if (percorsoGioco.size() <= n || strncasecmp(percorsoGioco.c_str(), RADICE_GIOCO, n) != 0) return "";
-    fs::path corrente = radice;
-    std::string resto = percorsoGioco.substr(n);
-    size_t inizio = 0;
-    while (inizio <= resto.size()) {
-        size_t fine = resto.find('\\', inizio);
-        if (fine == std::string::npos) fine = resto.size();
-        const std::string nome = resto.substr(inizio, fine - inizio);
-        inizio = fine + 1;
-        if (nome.empty() || nome == "." || nome == "..") {
-            if (fine == resto.size()) break;
+    if (gamePath.size() <= n || strncasecmp(gamePath.c_str(), RADICE_GIOCO, n) != 0) return "";
+    fs::path current = root;
+    std::string rest = gamePath.substr(n);
+    size_t start = 0;
+    while (start <= rest.size()) {
+        size_t fine = rest.find('\\', start);
+        if (fine == std::string::npos) fine = rest.size();
+        const std::string name = rest.substr(start, fine - start);
+        start = fine + 1;
+        if (name.empty() || name == "." || name == "..") {
+            if (fine == rest.size()) break;
             continue;
         }
         std::error_code ec;
-        fs::path esatto = corrente / nome;
-        if (fs::exists(esatto, ec)) {
-            corrente = esatto;
+        fs::path exact = current / name;
+        if (fs::exists(exact, ec)) {
+            current = exact;
         } else {
-            bool trovato = false;
-            for (fs::directory_iterator it(corrente, ec), end; !ec && it != end; it.increment(ec)) {
-                const std::string candidato = it->path().filename().string();
-                if (strcasecmp(candidato.c_str(), nome.c_str()) == 0) {
-                    corrente = it->path();
-                    trovato = true;
+            bool found = false;
+            for (fs::directory_iterator it(current, ec), end; !ec && it != end; it.increment(ec)) {
+                const std::string candidate = it->path().filename().string();
+                if (strcasecmp(candidate.c_str(), name.c_str()) == 0) {
+                    current = it->path();
+                    found = true;
                     break;
                 }
             }
-            if (!trovato) return "";
+            if (!found) return "";
         }
-        if (fine == resto.size()) break;
+        if (fine == rest.size()) break;
     }
     std::error_code ec;
-    return fs::is_regular_file(corrente, ec) ? corrente.string() : "";
+    return fs::is_regular_file(current, ec) ? current.string() : "";
 }
 
-std::string percorsoPredefinito(const std::string& percorsoGioco) {
-    return percorsoSotto(ZELVO_BUILD_DATA_DIR, percorsoGioco);
+std::string defaultPath(const std::string& gamePath) {
+    return pathBelow(ZELVO_BUILD_DATA_DIR, gamePath);
 }
 
 // ---------------------------------------------------------------- decoding
 
-bool decodificaAudio(const std::string& file, Campioni& out) {
-    out.dati.clear();
+bool decodeAudio(const std::string& file, Samples& out) {
+    out.data.clear();
     SF_INFO info{};
     SNDFILE* sf = sf_open(file.c_str(), SFM_READ, &info);
     if (!sf) return false;
     bool ok = info.channels > 0 && info.samplerate > 0 && info.frames > 0 && info.frames <= MASSIMO_FRAME;
-    std::vector<float> grezzi;
+    std::vector<float> raw;
     if (ok) {
-        grezzi.resize(static_cast<size_t>(info.frames) * info.channels);
-        sf_count_t letti = sf_readf_float(sf, grezzi.data(), info.frames);
-        ok = letti > 0;
-        grezzi.resize(static_cast<size_t>(std::max<sf_count_t>(letti, 0)) * info.channels);
+        raw.resize(static_cast<size_t>(info.frames) * info.channels);
+        sf_count_t readCount = sf_readf_float(sf, raw.data(), info.frames);
+        ok = readCount > 0;
+        raw.resize(static_cast<size_t>(std::max<sf_count_t>(readCount, 0)) * info.channels);
     }
     sf_close(sf);
     if (!ok) return false;
 
-    const size_t frame = grezzi.size() / info.channels;
+    const size_t frame = raw.size() / info.channels;
     std::vector<float> stereo(frame * 2);
     for (size_t i = 0; i < frame; ++i) {
-        const float* f = &grezzi[i * info.channels];
+        const float* f = &raw[i * info.channels];
         stereo[2 * i] = f[0];
         stereo[2 * i + 1] = info.channels > 1 ? f[1] : f[0];
     }
-    if (info.samplerate == FREQUENZA) {
-        out.dati = std::move(stereo);
+    if (info.samplerate == SAMPLE_RATE) {
+        out.data = std::move(stereo);
         return true;
     }
-    const double rapporto = static_cast<double>(FREQUENZA) / info.samplerate;
-    std::vector<float> convertiti(static_cast<size_t>(std::ceil(frame * rapporto)) * 2 + 2);
+    const double ratio = static_cast<double>(SAMPLE_RATE) / info.samplerate;
+    std::vector<float> converted(static_cast<size_t>(std::ceil(frame * ratio)) * 2 + 2);
     SRC_DATA d{};
     d.data_in = stereo.data();
     d.input_frames = static_cast<long>(frame);
-    d.data_out = convertiti.data();
-    d.output_frames = static_cast<long>(convertiti.size() / 2);
-    d.src_ratio = rapporto;
+    d.data_out = converted.data();
+    d.output_frames = static_cast<long>(converted.size() / 2);
+    d.src_ratio = ratio;
     if (src_simple(&d, SRC_SINC_MEDIUM_QUALITY, 2) != 0 || d.output_frames_gen <= 0) return false;
-    convertiti.resize(static_cast<size_t>(d.output_frames_gen) * 2);
-    out.dati = std::move(convertiti);
+    converted.resize(static_cast<size_t>(d.output_frames_gen) * 2);
+    out.data = std::move(converted);
     return true;
 }
 
@@ -144,10 +144,10 @@ bool Mixer::prepareSynth() {
         std::lock_guard<std::mutex> g(mutex_);
         if (synth_) return synth_->font != FLUID_FAILED;
     }
-    zittisciFluidSynth();
+    silenceFluidSynthLog();
     auto s = std::make_unique<Synth>();
     s->settings = new_fluid_settings();
-    fluid_settings_setnum(s->settings, "synth.sample-rate", FREQUENZA);
+    fluid_settings_setnum(s->settings, "synth.sample-rate", SAMPLE_RATE);
     fluid_settings_setnum(s->settings, "synth.gain", MUSIC_GAIN);
     fluid_settings_setstr(s->settings, "player.timing-source", "sample");
     fluid_settings_setint(s->settings, "synth.cpu-cores", 1);
@@ -169,15 +169,15 @@ bool Mixer::prepareSynth() {
 
 // ---------------------------------------------------------------- one instance
 
-class Istanza {
+class Instance {
 public:
-    Istanza(Mixer& m, int numero) : mixer_(m), base_(numero * CHANNELS_PER_PLAYER) {}
-    ~Istanza() { chiudi(); }
+    Instance(Mixer& m, int number) : mixer_(m), base_(number * CHANNELS_PER_PLAYER) {}
+    ~Instance() { close(); }
 
-    std::string nomeFile;
+    std::string fileName;
 
     // Everything below runs under the mixer's lock.
-    void chiudi() {
+    void close() {
         if (player_) {
             fluid_player_stop(player_);
             delete_fluid_player(player_);
@@ -192,77 +192,77 @@ public:
                 fluid_synth_program_change(s, c, 0);
             }
         }
-        if (tipo_ == Tipo::Wav && suona_ && pos_ > 0 && pos_ < wav_.frame()) {
+        if (kind_ == Kind::Wav && sounding_ && pos_ > 0 && pos_ < wav_.frame()) {
             // The rest of a clip cut short while it sounds fades out under whatever follows.
             const size_t n = std::min(FADE_FRAMES, wav_.frame() - pos_);
             for (size_t k = 0; k < n; ++k) {
                 const float f = static_cast<float>(n - k) / static_cast<float>(n + 1);
-                fade_[2 * k] = wav_.dati[2 * (pos_ + k)] * f;
-                fade_[2 * k + 1] = wav_.dati[2 * (pos_ + k) + 1] * f;
+                fade_[2 * k] = wav_.data[2 * (pos_ + k)] * f;
+                fade_[2 * k + 1] = wav_.data[2 * (pos_ + k) + 1] * f;
             }
             fadePos_ = 0;
             fadeLen_ = n;
         }
-        wav_.dati.clear();
-        wav_.dati.shrink_to_fit();
+        wav_.data.clear();
+        wav_.data.shrink_to_fit();
         pos_ = 0;
-        tipo_ = Tipo::Nessuno;
-        suona_ = false;
-        avviato_ = false;
-        coda_ = 0;
+        kind_ = Kind::None;
+        sounding_ = false;
+        started_ = false;
+        queue_ = 0;
     }
 
-    void apriWav(Campioni&& c) {
-        chiudi();
+    void openWav(Samples&& c) {
+        close();
         wav_ = std::move(c);
-        tipo_ = Tipo::Wav;
+        kind_ = Kind::Wav;
     }
 
-    void apriMidi(const std::string& file) {
-        chiudi();
+    void openMidi(const std::string& file) {
+        close();
         if (!mixer_.synth_ || mixer_.synth_->font == FLUID_FAILED) return;
-        fileMidi_ = file;
+        midiFile_ = file;
         player_ = new_fluid_player(mixer_.synth_->synth);
         if (!player_ || fluid_player_add(player_, file.c_str()) != FLUID_OK) {
             if (player_) delete_fluid_player(player_);
             player_ = nullptr;
             return;
         }
-        fluid_player_set_playback_callback(player_, &Istanza::forward, this);
-        tipo_ = Tipo::Midi;
+        fluid_player_set_playback_callback(player_, &Instance::forward, this);
+        kind_ = Kind::Midi;
     }
 
-    void riavvolgi() {
-        if (tipo_ == Tipo::Wav) {
+    void rewind() {
+        if (kind_ == Kind::Wav) {
             pos_ = 0;
-        } else if (tipo_ == Tipo::Midi && avviato_) {
+        } else if (kind_ == Kind::Midi && started_) {
             // A fresh player starts the file from its first event.
-            std::string f = fileMidi_;
-            apriMidi(f);
+            std::string f = midiFile_;
+            openMidi(f);
         }
     }
 
-    void suona() {
-        if (tipo_ == Tipo::Wav) {
-            suona_ = true;
-        } else if (tipo_ == Tipo::Midi && player_) {
+    void sound() {
+        if (kind_ == Kind::Wav) {
+            sounding_ = true;
+        } else if (kind_ == Kind::Midi && player_) {
             fluid_player_play(player_);
-            suona_ = true;
-            avviato_ = true;
-            coda_ = 0;
+            sounding_ = true;
+            started_ = true;
+            queue_ = 0;
         }
     }
 
-    bool aperto() const { return tipo_ != Tipo::Nessuno; }
-    bool inRiproduzione() const {
-        if (!suona_) return false;
-        if (tipo_ == Tipo::Midi) return player_ && !midiFinito();
+    bool isOpen() const { return kind_ != Kind::None; }
+    bool isPlaying() const {
+        if (!sounding_) return false;
+        if (kind_ == Kind::Midi) return player_ && !midiEnded();
         return true;
     }
     // The instance needs the synthesiser rendered.
-    bool needsSynth() const { return suona_ && tipo_ == Tipo::Midi && player_; }
+    bool needsSynth() const { return sounding_ && kind_ == Kind::Midi && player_; }
     // Something of this instance is still to be heard.
-    bool audible() const { return suona_ || fadePos_ < fadeLen_; }
+    bool audible() const { return sounding_ || fadePos_ < fadeLen_; }
 
     // Adds the instance's WAV samples to `out`.
     void addWav(float* out, size_t frame) {
@@ -271,27 +271,27 @@ public:
             for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * fade_[2 * fadePos_ + i];
             fadePos_ += n;
         }
-        if (!suona_ || tipo_ != Tipo::Wav) return;
-        const size_t resto = wav_.frame() - std::min(pos_, wav_.frame());
-        const size_t n = std::min(resto, frame);
-        const float* src = wav_.dati.data() + pos_ * 2;
+        if (!sounding_ || kind_ != Kind::Wav) return;
+        const size_t rest = wav_.frame() - std::min(pos_, wav_.frame());
+        const size_t n = std::min(rest, frame);
+        const float* src = wav_.data.data() + pos_ * 2;
         for (size_t i = 0; i < n * 2; ++i) out[i] += CLIP_GAIN * src[i];
         pos_ += n;
-        if (pos_ >= wav_.frame()) suona_ = false;
+        if (pos_ >= wav_.frame()) sounding_ = false;
     }
 
     // After the synthesiser rendered `frame` frames: the file's end and the ringing after it.
     void afterSynth(size_t frame) {
-        if (!needsSynth() || !midiFinito()) return;
-        coda_ += frame;
-        if (coda_ >= CODA_MIDI) suona_ = false;
+        if (!needsSynth() || !midiEnded()) return;
+        queue_ += frame;
+        if (queue_ >= CODA_MIDI) sounding_ = false;
     }
 
 private:
     // The file's events go to this instance's own channels; system messages (a
     // reset in a file) would reach every instance and are left out.
     static int forward(void* data, fluid_midi_event_t* event) {
-        auto* i = static_cast<Istanza*>(data);
+        auto* i = static_cast<Instance*>(data);
         if (fluid_midi_event_get_type(event) >= 0xF0) return FLUID_OK;
         const int channel = fluid_midi_event_get_channel(event);
         fluid_midi_event_set_channel(event, i->base_ + (channel & 15));
@@ -301,73 +301,73 @@ private:
     }
     // The player may go on reporting "playing" after the last event: the end is
     // when its position passes the length of the file.
-    bool midiFinito() const {
+    bool midiEnded() const {
         if (fluid_player_get_status(player_) == FLUID_PLAYER_DONE) return true;
-        const int totale = fluid_player_get_total_ticks(player_);
-        return totale > 0 && fluid_player_get_current_tick(player_) >= totale;
+        const int total = fluid_player_get_total_ticks(player_);
+        return total > 0 && fluid_player_get_current_tick(player_) >= total;
     }
-    enum class Tipo { Nessuno, Wav, Midi };
+    enum class Kind { None, Wav, Midi };
     Mixer& mixer_;
     const int base_;
-    Tipo tipo_ = Tipo::Nessuno;
-    Campioni wav_;
+    Kind kind_ = Kind::None;
+    Samples wav_;
     size_t pos_ = 0;
     std::array<float, 2 * FADE_FRAMES> fade_{};
     size_t fadePos_ = 0, fadeLen_ = 0;
     fluid_player_t* player_ = nullptr;
-    std::string fileMidi_;
-    bool suona_ = false, avviato_ = false;
-    size_t coda_ = 0;
+    std::string midiFile_;
+    bool sounding_ = false, started_ = false;
+    size_t queue_ = 0;
 };
 
 // ---------------------------------------------------------------- the mixer
 
-Mixer::Mixer(MappaPercorsi mappa, std::string soundfont) : mappa_(std::move(mappa)), soundfont_(std::move(soundfont)) {
-    for (int k = 0; k < PLAYER_COUNT; ++k) istanze_[k] = std::make_unique<Istanza>(*this, k);
+Mixer::Mixer(PathMap pathMap, std::string soundfont) : pathMap_(std::move(pathMap)), soundfont_(std::move(soundfont)) {
+    for (int k = 0; k < PLAYER_COUNT; ++k) instances_[k] = std::make_unique<Instance>(*this, k);
 }
 
 Mixer::~Mixer() {
     // The players go before the synthesiser they play on.
-    for (auto& i : istanze_) i.reset();
+    for (auto& i : instances_) i.reset();
     synth_.reset();
 }
 
-void Mixer::FileName(Player l, const std::string& percorso) {
+void Mixer::FileName(Player l, const std::string& path) {
     std::lock_guard<std::mutex> g(mutex_);
-    istanze_[static_cast<int>(l)]->nomeFile = percorso;
+    instances_[static_cast<int>(l)]->fileName = path;
 }
 
-void Mixer::Command(Player l, const std::string& comando) {
-    Istanza& i = *istanze_[static_cast<int>(l)];
-    if (comando == "Open") {
+void Mixer::Command(Player l, const std::string& command) {
+    Instance& i = *instances_[static_cast<int>(l)];
+    if (command == "Open") {
         // Reading and decoding happen before the lock, so the audio thread never waits on a disk.
-        std::string nome;
+        std::string name;
         {
             std::lock_guard<std::mutex> g(mutex_);
-            nome = i.nomeFile;
+            name = i.fileName;
         }
-        const std::string reale = nome.empty() || !mappa_ ? std::string() : mappa_(nome);
-        if (!reale.empty() && fluid_is_midifile(reale.c_str())) {
+        const std::string real = name.empty() || !pathMap_ ? std::string() : pathMap_(name);
+        if (!real.empty() && fluid_is_midifile(real.c_str())) {
             prepareSynth();
             std::lock_guard<std::mutex> g(mutex_);
-            i.apriMidi(reale);
+            i.openMidi(real);
             return;
         }
-        Campioni c;
-        const bool ok = !reale.empty() && decodificaAudio(reale, c);
+        Samples c;
+        const bool ok = !real.empty() && decodeAudio(real, c);
         std::lock_guard<std::mutex> g(mutex_);
-        if (ok) i.apriWav(std::move(c));
-        else i.chiudi();
+        if (ok) i.openWav(std::move(c));
+        else i.close();
         return;
     }
     bool started = false;
     {
         std::lock_guard<std::mutex> g(mutex_);
-        if (comando == "Close") i.chiudi();
-        else if (comando == "Prev") i.riavvolgi();
-        else if (comando == "Play") {
-            i.suona();
-            started = i.inRiproduzione();
+        if (command == "Close") i.close();
+        else if (command == "Prev") i.rewind();
+        else if (command == "Play") {
+            i.sound();
+            started = i.isPlaying();
         }
     }
     if (started) {
@@ -380,25 +380,25 @@ void Mixer::render(float* out, size_t frame) {
     std::fill(out, out + frame * 2, 0.0f);
     std::lock_guard<std::mutex> g(mutex_);
     bool synth = false;
-    for (auto& i : istanze_) {
+    for (auto& i : instances_) {
         i->addWav(out, frame);
         synth = synth || i->needsSynth();
     }
     if (synth) {
-        appoggio_.resize(frame * 2);
-        fluid_synth_write_float(synth_->synth, static_cast<int>(frame), appoggio_.data(), 0, 2, appoggio_.data(), 1,
+        scratch_.resize(frame * 2);
+        fluid_synth_write_float(synth_->synth, static_cast<int>(frame), scratch_.data(), 0, 2, scratch_.data(), 1,
                                 2);
-        for (size_t k = 0; k < frame * 2; ++k) out[k] += appoggio_[k];
-        for (auto& i : istanze_) i->afterSynth(frame);
+        for (size_t k = 0; k < frame * 2; ++k) out[k] += scratch_[k];
+        for (auto& i : instances_) i->afterSynth(frame);
     }
     limiter_.process(out, frame);
 }
 
-void Mixer::precarica() { prepareSynth(); }
+void Mixer::preload() { prepareSynth(); }
 
 bool Mixer::quiet() const {
     std::lock_guard<std::mutex> g(mutex_);
-    for (const auto& i : istanze_)
+    for (const auto& i : instances_)
         if (i->audible()) return false;
     return limiter_.idle();
 }
@@ -411,7 +411,7 @@ void Mixer::setOnPlay(std::function<void()> f) {
 // ---------------------------------------------------------------- the limiter
 
 PeakLimiter::PeakLimiter(float ceiling)
-    : ceiling_(ceiling), release_(1.0 - std::exp(-1.0 / (0.08 * FREQUENZA))) {
+    : ceiling_(ceiling), release_(1.0 - std::exp(-1.0 / (0.08 * SAMPLE_RATE))) {
     gains_.fill(1.0);
 }
 
@@ -420,7 +420,7 @@ void PeakLimiter::process(float* stereo, size_t frames) {
         float* x = stereo + 2 * n;
         const float peak = std::max(std::fabs(x[0]), std::fabs(x[1]));
         const float needed = peak > ceiling_ ? ceiling_ / peak : 1.0f;
-        // The least gain needed over the look-ahead: a queue of rising minima.
+        // The least gain needed over the look-ahead: a queue of rising minimum.
         if (count_ > 0 && window_[first_].second + LOOKAHEAD <= frame_) {
             first_ = (first_ + 1) % LOOKAHEAD;
             --count_;
@@ -488,176 +488,176 @@ bool DeviceStream::running() const {
     return running_;
 }
 
-bool Mixer::aperto(Player l) const {
+bool Mixer::isOpen(Player l) const {
     std::lock_guard<std::mutex> g(mutex_);
-    return istanze_[static_cast<int>(l)]->aperto();
+    return instances_[static_cast<int>(l)]->isOpen();
 }
 
-bool Mixer::inRiproduzione(Player l) const {
+bool Mixer::isPlaying(Player l) const {
     std::lock_guard<std::mutex> g(mutex_);
-    return istanze_[static_cast<int>(l)]->inRiproduzione();
+    return instances_[static_cast<int>(l)]->isPlaying();
 }
 
 // ---------------------------------------------------------------- sinks
 
-SinkWav::SinkWav(std::string percorso) : percorso_(std::move(percorso)), temporaneo_(percorso_ + ".part") {
+WavSink::WavSink(std::string path) : path_(std::move(path)), temporary_(path_ + ".part") {
     SF_INFO info{};
-    info.samplerate = FREQUENZA;
+    info.samplerate = SAMPLE_RATE;
     info.channels = 2;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* sf = sf_open(temporaneo_.c_str(), SFM_WRITE, &info);
+    SNDFILE* sf = sf_open(temporary_.c_str(), SFM_WRITE, &info);
     if (sf) sf_command(sf, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     file_ = sf;
 }
 
-SinkWav::~SinkWav() {
+WavSink::~WavSink() {
     if (file_) {
         sf_close(static_cast<SNDFILE*>(file_));
-        std::remove(temporaneo_.c_str());
+        std::remove(temporary_.c_str());
     }
 }
 
-void SinkWav::scrivi(const float* stereo, size_t frame) {
-    if (!file_ || errore_) return;
+void WavSink::write(const float* stereo, size_t frame) {
+    if (!file_ || failed_) return;
     const sf_count_t n = sf_writef_float(static_cast<SNDFILE*>(file_), stereo, static_cast<sf_count_t>(frame));
-    if (n != static_cast<sf_count_t>(frame)) errore_ = true;
-    scritti_ += frame;
+    if (n != static_cast<sf_count_t>(frame)) failed_ = true;
+    written_ += frame;
 }
 
-bool SinkWav::chiudi() {
+bool WavSink::close() {
     if (!file_) return false;
-    const bool chiuso = sf_close(static_cast<SNDFILE*>(file_)) == 0;
+    const bool closed = sf_close(static_cast<SNDFILE*>(file_)) == 0;
     file_ = nullptr;
-    if (!chiuso || errore_) {
-        std::remove(temporaneo_.c_str());
+    if (!closed || failed_) {
+        std::remove(temporary_.c_str());
         return false;
     }
     std::error_code ec;
-    fs::rename(temporaneo_, percorso_, ec);
-    if (ec) std::remove(temporaneo_.c_str());
+    fs::rename(temporary_, path_, ec);
+    if (ec) std::remove(temporary_.c_str());
     return !ec;
 }
 
 // ---------------------------------------------------------------- virtual time
 
-LettoreVirtuale::LettoreVirtuale(Mixer& mixer, Sink& sink, std::function<int64_t()> orologioMs)
-    : mixer_(mixer), sink_(sink), orologio_(std::move(orologioMs)) {
-    origine_ = orologio_ ? orologio_() : 0;
+VirtualPlayers::VirtualPlayers(Mixer& mixer, Sink& sink, std::function<int64_t()> clockMs)
+    : mixer_(mixer), sink_(sink), clock_(std::move(clockMs)) {
+    origin_ = clock_ ? clock_() : 0;
 }
 
-void LettoreVirtuale::avanzaA(int64_t ms) {
-    const int64_t obiettivo = (ms - origine_) * FREQUENZA / 1000;
+void VirtualPlayers::advanceTo(int64_t ms) {
+    const int64_t target = (ms - origin_) * SAMPLE_RATE / 1000;
     constexpr int64_t BLOCCO = 1024;
-    while (frameResi_ < obiettivo) {
-        const int64_t n = std::min(BLOCCO, obiettivo - frameResi_);
-        blocco_.resize(static_cast<size_t>(n) * 2);
-        mixer_.render(blocco_.data(), static_cast<size_t>(n));
-        sink_.scrivi(blocco_.data(), static_cast<size_t>(n));
-        frameResi_ += n;
+    while (framesRendered_ < target) {
+        const int64_t n = std::min(BLOCCO, target - framesRendered_);
+        block_.resize(static_cast<size_t>(n) * 2);
+        mixer_.render(block_.data(), static_cast<size_t>(n));
+        sink_.write(block_.data(), static_cast<size_t>(n));
+        framesRendered_ += n;
     }
 }
 
-int64_t LettoreVirtuale::resoFinoA() const { return origine_ + frameResi_ * 1000 / FREQUENZA; }
+int64_t VirtualPlayers::renderedUntil() const { return origin_ + framesRendered_ * 1000 / SAMPLE_RATE; }
 
-void LettoreVirtuale::FileName(Player l, const std::string& percorso) {
-    if (orologio_) avanzaA(orologio_());
-    mixer_.FileName(l, percorso);
+void VirtualPlayers::FileName(Player l, const std::string& path) {
+    if (clock_) advanceTo(clock_());
+    mixer_.FileName(l, path);
 }
 
-void LettoreVirtuale::Command(Player l, const std::string& comando) {
-    if (orologio_) avanzaA(orologio_());
-    mixer_.Command(l, comando);
+void VirtualPlayers::Command(Player l, const std::string& command) {
+    if (clock_) advanceTo(clock_());
+    mixer_.Command(l, command);
 }
 
 // ---------------------------------------------------------------- the window's players
 
-LettoreAsincrono::LettoreAsincrono(Mixer& mixer, bool precarica) : mixer_(mixer) {
-    occupato_ = precarica;
-    worker_ = std::thread([this, precarica] { lavora(precarica); });
+AsyncPlayers::AsyncPlayers(Mixer& mixer, bool preload) : mixer_(mixer) {
+    busy_ = preload;
+    worker_ = std::thread([this, preload] { work(preload); });
 }
 
-LettoreAsincrono::~LettoreAsincrono() {
+AsyncPlayers::~AsyncPlayers() {
     {
         std::lock_guard<std::mutex> g(mutex_);
-        fine_ = true;
+        stopping_ = true;
     }
-    nuovo_.notify_all();
+    arrived_.notify_all();
     worker_.join();
 }
 
-void LettoreAsincrono::FileName(Player l, const std::string& percorso) {
+void AsyncPlayers::FileName(Player l, const std::string& path) {
     {
         std::lock_guard<std::mutex> g(mutex_);
-        coda_.push_back({l, false, percorso});
+        queue_.push_back({l, false, path});
     }
-    nuovo_.notify_one();
+    arrived_.notify_one();
 }
 
-void LettoreAsincrono::Command(Player l, const std::string& comando) {
+void AsyncPlayers::Command(Player l, const std::string& command) {
     {
         std::lock_guard<std::mutex> g(mutex_);
-        coda_.push_back({l, true, comando});
+        queue_.push_back({l, true, command});
     }
-    nuovo_.notify_one();
+    arrived_.notify_one();
 }
 
-void LettoreAsincrono::attendi() {
+void AsyncPlayers::waitIdle() {
     std::unique_lock<std::mutex> g(mutex_);
-    vuoto_.wait(g, [this] { return coda_.empty() && !occupato_; });
+    drained_.wait(g, [this] { return queue_.empty() && !busy_; });
 }
 
-void LettoreAsincrono::lavora(bool precarica) {
-    if (precarica) {
-        mixer_.precarica();
+void AsyncPlayers::work(bool preload) {
+    if (preload) {
+        mixer_.preload();
         std::lock_guard<std::mutex> g(mutex_);
-        occupato_ = false;
-        if (coda_.empty()) vuoto_.notify_all();
+        busy_ = false;
+        if (queue_.empty()) drained_.notify_all();
     }
     for (;;) {
-        Ordine o;
+        Order o;
         {
             std::unique_lock<std::mutex> g(mutex_);
-            nuovo_.wait(g, [this] { return fine_ || !coda_.empty(); });
+            arrived_.wait(g, [this] { return stopping_ || !queue_.empty(); });
             // At the end the orders still waiting are dropped: the program is closing.
-            if (fine_) {
-                coda_.clear();
-                occupato_ = false;
-                vuoto_.notify_all();
+            if (stopping_) {
+                queue_.clear();
+                busy_ = false;
+                drained_.notify_all();
                 return;
             }
-            o = std::move(coda_.front());
-            coda_.pop_front();
-            occupato_ = true;
+            o = std::move(queue_.front());
+            queue_.pop_front();
+            busy_ = true;
         }
-        if (o.comando) mixer_.Command(o.lettore, o.valore);
-        else mixer_.FileName(o.lettore, o.valore);
+        if (o.command) mixer_.Command(o.player, o.value);
+        else mixer_.FileName(o.player, o.value);
         std::lock_guard<std::mutex> g(mutex_);
-        occupato_ = false;
-        if (coda_.empty()) vuoto_.notify_all();
+        busy_ = false;
+        if (queue_.empty()) drained_.notify_all();
     }
 }
 
 // ---------------------------------------------------------------- checks
 
-Prova provaFile(Mixer& mixer, Player l, const std::string& percorsoGioco, double limiteSecondi) {
-    Prova p;
+Probe probeFile(Mixer& mixer, Player l, const std::string& gamePath, double limitSeconds) {
+    Probe p;
     mixer.FileName(l, "");
     mixer.Command(l, "Close");
-    mixer.FileName(l, percorsoGioco);
+    mixer.FileName(l, gamePath);
     mixer.Command(l, "Open");
-    p.aperto = mixer.aperto(l);
-    if (!p.aperto) return p;
+    p.isOpen = mixer.isOpen(l);
+    if (!p.isOpen) return p;
     mixer.Command(l, "Prev");
     mixer.Command(l, "Play");
     std::vector<float> buf(2048 * 2);
     size_t frame = 0;
-    const size_t limite = static_cast<size_t>(limiteSecondi * FREQUENZA);
-    while (mixer.inRiproduzione(l) && frame < limite) {
+    const size_t limit = static_cast<size_t>(limitSeconds * SAMPLE_RATE);
+    while (mixer.isPlaying(l) && frame < limit) {
         mixer.render(buf.data(), 2048);
-        for (float v : buf) p.picco = std::max(p.picco, std::fabs(v));
+        for (float v : buf) p.peak = std::max(p.peak, std::fabs(v));
         frame += 2048;
     }
-    p.secondi = static_cast<double>(frame) / FREQUENZA;
+    p.seconds = static_cast<double>(frame) / SAMPLE_RATE;
     mixer.Command(l, "Close");
     return p;
 }

@@ -24,8 +24,8 @@
 
 namespace zelvo::media {
 
-constexpr int FREQUENZA = 44100;  // frames per second; every frame is two floats, left and right
-extern const char* const SOUNDFONT_PREDEFINITO;
+constexpr int SAMPLE_RATE = 44100;  // frames per second; every frame is two floats, left and right
+extern const char* const DEFAULT_SOUNDFONT;
 
 // The mix: every WAV clip is added at CLIP_GAIN and the synthesiser's output at
 // MUSIC_GAIN, so that a card noise stands well above the music under it; the
@@ -52,7 +52,7 @@ private:
     double release_;
     std::array<float, 2 * DELAY> delay_{};
     std::array<double, LOOKAHEAD> gains_{};  // the last LOOKAHEAD held gains, for their mean
-    std::array<std::pair<float, uint64_t>, LOOKAHEAD> window_{};  // rising minima of the needed gains
+    std::array<std::pair<float, uint64_t>, LOOKAHEAD> window_{};  // rising minimum of the needed gains
     size_t first_ = 0, count_ = 0;
     double sum_ = LOOKAHEAD;
     double gain_ = 1.0;
@@ -62,59 +62,59 @@ private:
 };
 // Maps a path of the game ("C:\Programmi\Zelvo\Commenti\1v\1v01.wav") to a real file;
 // the empty text when there is none.
-using MappaPercorsi = std::function<std::string(const std::string&)>;
-// Below `radice`: the part after "C:\Programmi\Zelvo\", backslashes as folders, every
+using PathMap = std::function<std::string(const std::string&)>;
+// Below `root`: the part after "C:\Programmi\Zelvo\", backslashes as folders, every
 // name looked up ignoring case. Empty when the path is outside that root or absent.
-std::string percorsoSotto(const std::string& radice, const std::string& percorsoGioco);
+std::string pathBelow(const std::string& root, const std::string& gamePath);
 // The same below the build tree's data folder.
-std::string percorsoPredefinito(const std::string& percorsoGioco);
+std::string defaultPath(const std::string& gamePath);
 
-// A whole clip decoded to interleaved stereo at FREQUENZA.
-struct Campioni {
-    std::vector<float> dati;
-    size_t frame() const { return dati.size() / 2; }
+// A whole clip decoded to interleaved stereo at SAMPLE_RATE.
+struct Samples {
+    std::vector<float> data;
+    size_t frame() const { return data.size() / 2; }
 };
 // False (and `out` empty) when the file cannot be read as audio.
-bool decodificaAudio(const std::string& file, Campioni& out);
+bool decodeAudio(const std::string& file, Samples& out);
 
-class Istanza;
+class Instance;
 
 class Mixer final : public MediaPlayers {
 public:
-    explicit Mixer(MappaPercorsi mappa = percorsoPredefinito, std::string soundfont = SOUNDFONT_PREDEFINITO);
+    explicit Mixer(PathMap pathMap = defaultPath, std::string soundfont = DEFAULT_SOUNDFONT);
     ~Mixer() override;
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
 
-    void FileName(Player l, const std::string& percorso) override;
-    void Command(Player l, const std::string& comando) override;
+    void FileName(Player l, const std::string& path) override;
+    void Command(Player l, const std::string& command) override;
 
     // Writes `frame` frames of the mix of every instance that plays into `out`
     // (interleaved stereo). Safe to call from an audio thread.
     void render(float* out, size_t frame);
 
     // Loads the soundfont for the MIDI instances now rather than at their first "Open".
-    void precarica();
+    void preload();
 
     // For tests: whether the instance has a file open / is sounding.
-    bool aperto(Player l) const;
-    bool inRiproduzione(Player l) const;
+    bool isOpen(Player l) const;
+    bool isPlaying(Player l) const;
     // No instance sounds and everything rendered so far has left the limiter.
     bool quiet() const;
     // Called after every "Play" that starts an instance, on the thread that gave it.
     void setOnPlay(std::function<void()> f);
 
 private:
-    friend class Istanza;
+    friend class Instance;
     struct Synth;
     bool prepareSynth();
-    MappaPercorsi mappa_;
+    PathMap pathMap_;
     std::string soundfont_;
     mutable std::mutex mutex_;
     std::mutex synthMutex_;  // creating the synthesiser
     std::unique_ptr<Synth> synth_;
-    std::array<std::unique_ptr<Istanza>, PLAYER_COUNT> istanze_;
-    std::vector<float> appoggio_;
+    std::array<std::unique_ptr<Instance>, PLAYER_COUNT> instances_;
+    std::vector<float> scratch_;
     PeakLimiter limiter_;
     std::mutex onPlayMutex_;  // held while onPlay_ runs, so it is never dropped mid-call
     std::function<void()> onPlay_;
@@ -149,86 +149,86 @@ private:
 class Sink {
 public:
     virtual ~Sink() = default;
-    virtual void scrivi(const float* stereo, size_t frame) = 0;
+    virtual void write(const float* stereo, size_t frame) = 0;
 };
 
 // A 16-bit stereo WAV file, written under a temporary name and renamed into
-// place by chiudi(), so a failed run leaves no half-written file.
-class SinkWav final : public Sink {
+// place by close(), so a failed run leaves no half-written file.
+class WavSink final : public Sink {
 public:
-    explicit SinkWav(std::string percorso);
-    ~SinkWav() override;
+    explicit WavSink(std::string path);
+    ~WavSink() override;
     bool ok() const { return file_ != nullptr; }
-    void scrivi(const float* stereo, size_t frame) override;
+    void write(const float* stereo, size_t frame) override;
     // Finishes the file; false when it could not be written.
-    bool chiudi();
-    size_t frameScritti() const { return scritti_; }
+    bool close();
+    size_t framesWritten() const { return written_; }
 
 private:
-    std::string percorso_, temporaneo_;
+    std::string path_, temporary_;
     void* file_ = nullptr;
-    size_t scritti_ = 0;
-    bool errore_ = false;
+    size_t written_ = 0;
+    bool failed_ = false;
 };
 
 // The players on a virtual clock: before every command the mixer renders into
 // the sink everything up to the clock's time, so each clip sounds at its
 // virtual moment.
-class LettoreVirtuale final : public MediaPlayers {
+class VirtualPlayers final : public MediaPlayers {
 public:
-    LettoreVirtuale(Mixer& mixer, Sink& sink, std::function<int64_t()> orologioMs);
-    void FileName(Player l, const std::string& percorso) override;
-    void Command(Player l, const std::string& comando) override;
+    VirtualPlayers(Mixer& mixer, Sink& sink, std::function<int64_t()> clockMs);
+    void FileName(Player l, const std::string& path) override;
+    void Command(Player l, const std::string& command) override;
     // Renders up to the virtual time `ms` (nothing when already past it).
-    void avanzaA(int64_t ms);
-    int64_t resoFinoA() const;
+    void advanceTo(int64_t ms);
+    int64_t renderedUntil() const;
 
 private:
     Mixer& mixer_;
     Sink& sink_;
-    std::function<int64_t()> orologio_;
-    int64_t frameResi_ = 0;
-    int64_t origine_ = -1;  // virtual ms of frame 0
-    std::vector<float> blocco_;
+    std::function<int64_t()> clock_;
+    int64_t framesRendered_ = 0;
+    int64_t origin_ = -1;  // virtual ms of frame 0
+    std::vector<float> block_;
 };
 
 // The players for the window: every FileName and command is handed to a worker
 // thread that carries them out in order, so reading a file or loading the
 // soundfont never holds up the window; the device sink pulls the mixer.
-class LettoreAsincrono final : public MediaPlayers {
+class AsyncPlayers final : public MediaPlayers {
 public:
-    // With `precarica`, the worker loads the soundfont first.
-    explicit LettoreAsincrono(Mixer& mixer, bool precarica = true);
-    ~LettoreAsincrono() override;
-    LettoreAsincrono(const LettoreAsincrono&) = delete;
-    LettoreAsincrono& operator=(const LettoreAsincrono&) = delete;
+    // With `preload`, the worker loads the soundfont first.
+    explicit AsyncPlayers(Mixer& mixer, bool preload = true);
+    ~AsyncPlayers() override;
+    AsyncPlayers(const AsyncPlayers&) = delete;
+    AsyncPlayers& operator=(const AsyncPlayers&) = delete;
 
-    void FileName(Player l, const std::string& percorso) override;
-    void Command(Player l, const std::string& comando) override;
+    void FileName(Player l, const std::string& path) override;
+    void Command(Player l, const std::string& command) override;
     // Waits until everything given so far has been carried out (for tests and at exit).
-    void attendi();
+    void waitIdle();
 
 private:
-    struct Ordine {
-        Player lettore;
-        bool comando;
-        std::string valore;
+    struct Order {
+        Player player;
+        bool command;
+        std::string value;
     };
-    void lavora(bool precarica);
+    void work(bool preload);
     Mixer& mixer_;
     std::mutex mutex_;
-    std::condition_variable nuovo_, vuoto_;
-    std::deque<Ordine> coda_;
-    bool fine_ = false, occupato_ = false;
+    std::condition_variable arrived_, drained_;
+    std::deque<Order> queue_;
+    bool stopping_ = false, busy_ = false;
     std::thread worker_;
 };
 
 // What a file gives when played alone through an instance: for the content checks.
-struct Prova {
-    bool aperto = false;      // the instance opened it
-    double secondi = 0;       // rendered until the clip ended (or the limit)
-    float picco = 0;          // the largest absolute sample
+struct Probe {
+    bool isOpen = false;      // the instance opened it
+    double seconds = 0;       // rendered until the clip ended (or the limit)
+    float peak = 0;          // the largest absolute sample
 };
-Prova provaFile(Mixer& mixer, Player l, const std::string& percorsoGioco, double limiteSecondi);
+Probe probeFile(Mixer& mixer, Player l, const std::string& gamePath, double limitSeconds);
 
 }  // namespace zelvo::media

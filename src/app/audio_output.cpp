@@ -1,4 +1,4 @@
-#include "app/uscita_audio.h"
+#include "app/audio_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -10,23 +10,23 @@ namespace zelvo {
 
 namespace {
 // A short buffer keeps the card noises close to the cards.
-constexpr int BUFFER_FRAMES = media::FREQUENZA / 10;
+constexpr int BUFFER_FRAMES = media::SAMPLE_RATE / 10;
 // Silence pulled for this long means the device has played out everything it held.
-constexpr size_t DRAIN_FRAMES = media::FREQUENZA / 2;
+constexpr size_t DRAIN_FRAMES = media::SAMPLE_RATE / 2;
 }  // namespace
 
-UscitaAudio::UscitaAudio(media::Mixer& mixer) : mixer_(mixer) {}
+AudioOutput::AudioOutput(media::Mixer& mixer) : mixer_(mixer) {}
 
-UscitaAudio::~UscitaAudio() {
+AudioOutput::~AudioOutput() {
     stream_.reset();  // no more wake-ups from the players
     if (sink_) sink_->stop();
 }
 
-bool UscitaAudio::avvia() {
+bool AudioOutput::start() {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return false;
     QAudioFormat format;
-    format.setSampleRate(media::FREQUENZA);
+    format.setSampleRate(media::SAMPLE_RATE);
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Float);
     if (!device.isFormatSupported(format)) return false;
@@ -42,7 +42,7 @@ bool UscitaAudio::avvia() {
     return sink_->error() == QAudio::NoError;
 }
 
-void UscitaAudio::followStream() {
+void AudioOutput::followStream() {
     if (!sink_ || !stream_) return;
     // The stream's state now, not the one that was posted: a later change may be on its way.
     const bool on = stream_->running();
@@ -51,13 +51,13 @@ void UscitaAudio::followStream() {
     else if (!on && (s == QAudio::ActiveState || s == QAudio::IdleState)) sink_->suspend();
 }
 
-qint64 UscitaAudio::readData(char* data, qint64 maxlen) {
+qint64 AudioOutput::readData(char* data, qint64 maxlen) {
     const size_t frame = static_cast<size_t>(maxlen) / (2 * sizeof(float));
     if (frame == 0) return 0;
     stream_->pull(reinterpret_cast<float*>(data), frame);
     return static_cast<qint64>(frame * 2 * sizeof(float));
 }
 
-qint64 UscitaAudio::bytesAvailable() const { return 4096 + QIODevice::bytesAvailable(); }
+qint64 AudioOutput::bytesAvailable() const { return 4096 + QIODevice::bytesAvailable(); }
 
 }  // namespace zelvo

@@ -14,12 +14,12 @@ class DeviceStream;
 
 namespace zelvo {
 
-class UscitaAudio final : public QIODevice {
+class AudioOutput final : public QIODevice {
 public:
-    explicit UscitaAudio(media::Mixer& mixer);
-    ~UscitaAudio() override;
+    explicit AudioOutput(media::Mixer& mixer);
+    ~AudioOutput() override;
     // False when no audio device can take the format.
-    bool avvia();
+    bool start();
 
 protected:
     qint64 readData(char* data, qint64 maxlen) override;
