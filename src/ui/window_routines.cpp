@@ -214,7 +214,7 @@ void WindowRoutines::moveFocus(bool forward) {
     giveFocus(f, *shown[next]);
 }
 
-void WindowRoutines::reviewButton_Click(int i) {
+void WindowRoutines::pressReviewButton(int i) {
     Window& f = s_.m.window;
     if (!f.fraPannello[0].Visible || !f.cmdScegliManche.Visible) return;
     switch (i) {

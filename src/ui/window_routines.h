@@ -29,7 +29,7 @@ public:
     void cmdSetFocusAlbo_Click();
     // The Enter key presses the button that has the focus.
     void tastoInvio();
-    // The keyboard beyond the design: keys 1..3 play the human's cards from the left, as a
+    // The keyboard: keys 1..3 play the human's cards from the left, as a
     // click on them would; Esc is "Esci" (or "- Non ancora..." while the exit frame shows);
     // Tab moves the focus along the buttons that show.
     void cardKey(int k);
@@ -38,7 +38,7 @@ public:
     // A click on review button i (0 cmdInizioAnalisi, 1 cmdScegliManche, 2 cmdTornaAlGioco,
     // 3 cmdLoad, 4 cmdSave): as on a desktop, a pressed button keeps the focus, and after a
     // file dialog the focus is back on ">>".
-    void reviewButton_Click(int i);
+    void pressReviewButton(int i);
 
     // The reading panel: the caption under the text moves to the next page, and the page it names is shown.
     void lblContinuaregole_Click();

@@ -171,10 +171,8 @@ private:
         if (s().m.window.cmdEffettuaLaPresa.Visible) QTest::keyClick(&table(), Qt::Key_Return);
     }
 
-    void advance(int ms) {
-        h_.scheduler.advance(ms);
-        QCoreApplication::processEvents();
-    }
+    // The windows paint only when a picture is taken: the repaints the ticks ask for wait till then.
+    void advance(int ms) { h_.scheduler.advance(ms); }
     // Virtual time runs on in small steps until `done`; ten virtual minutes is a stuck script.
     void waitFor(const char* what, const std::function<bool()>& done) {
         for (int ms = 0; ms < 600000; ms += 20) {

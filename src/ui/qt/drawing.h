@@ -12,8 +12,8 @@
 
 namespace zelvo {
 
-// Twips of a design `width` × `height` → pixels of a widget, keeping the proportions; the
-// design lies in the middle of a widget of other proportions.
+// Twips of a drawing `width` × `height` → pixels of a widget, keeping the proportions; the
+// drawing lies in the middle of a widget of other proportions.
 struct Scale {
     int width, height;
     double of(const QWidget& w) const { return std::min(w.width() / double(width), w.height() / double(height)); }
@@ -25,7 +25,7 @@ struct Scale {
         const double s = of(w);
         return QRectF(left * s, top * s, width * s, height * s).translated(origin(w));
     }
-    // A point of the widget in twips of the design.
+    // A point of the widget in twips of the drawing.
     QPointF toTwips(const QWidget& w, const QPointF& pixels) const { return (pixels - origin(w)) / of(w); }
 };
 

@@ -49,7 +49,7 @@ QString tipLines(const QString& s, int columns = 64) {
     return out + line;
 }
 
-// A title whose parts the design spaces apart with runs of blanks, one part a line.
+// A title whose parts are spaced apart with runs of blanks, one part a line.
 QString titleLines(const std::string& title) {
     return QString::fromStdString(title).trimmed().split(QRegularExpression(" {2,}")).join('\n');
 }
@@ -458,8 +458,8 @@ void TableView::drawMenu(QPainter& p) {
 }
 
 namespace {
-// The games-won table lies in the match panel at the design's positions (in twips from the
-// panel's left), moved right to leave the players' names room before it. A marker's right
+// The games-won table lies in the match panel at the positions the match length gives (in
+// twips from the panel's left), moved right to leave the players' names room before it. A marker's right
 // edge comes 120 twips after its left, where a divider that follows it stands.
 constexpr double GAMES_WON_SHIFT = 385;
 constexpr double MARKER = 210, MARKER_REACH = 110;
@@ -727,7 +727,7 @@ void TableView::mousePressEvent(QMouseEvent* e) {
             else if (z->index == 1) ui_.lblRivedi_Click();
             else ui_.lblSalva_Click();
             break;
-        case Zone::ReviewButton: ui_.reviewButton_Click(z->index); break;
+        case Zone::ReviewButton: ui_.pressReviewButton(z->index); break;
         case Zone::RulesCaption: ui_.lblContinuaregole_Click(); break;
         case Zone::TakingButton: s_.cmdEffettuaLaPresa_Click(); break;
         case Zone::ContinueButton: s_.cmdContinuaOIniziaPartita_Click(); break;
