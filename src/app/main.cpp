@@ -1,9 +1,12 @@
 // Zelvo: the window, the real platform and the start-up.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 #include <memory>
 
+#include "app/desktop.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_scheduler.h"
 #include "app/single_instance.h"
@@ -11,10 +14,7 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "session/session.h"
-#include "ui/qt/table_view.h"
-#include "ui/qt/title_view.h"
-#include "ui/title_window.h"
-#include "ui/window_routines.h"
+#include "ui/qt/game_windows.h"
 #ifdef ZELVO_HAVE_MEDIA
 #include "app/audio_output.h"
 #include "platform/media/mixer.h"
@@ -23,6 +23,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zelvo");
+    QGuiApplication::setDesktopFileName(ZELVO_DESKTOP_ID);
+    zelvo::speakItalian(app);
 
     zelvo::QtScheduler scheduler;
     zelvo::SystemClock clock;
@@ -30,7 +32,17 @@ int main(int argc, char** argv) {
     // The generator is seeded from the clock when the window loads.
     zelvo::SeededRandom random(static_cast<uint64_t>(ora.hour * 3600 + ora.minute * 60 + ora.second) ^
                                static_cast<uint64_t>(scheduler.nowMs()));
-    zelvo::FileSystem files(zelvo::DataRoots::ofThisMachine());
+    // An installed game finds its data beside its own folder first, wherever it was installed.
+    zelvo::DataRoots roots = zelvo::DataRoots::ofThisMachine();
+    const QDir beside(QCoreApplication::applicationDirPath() + "/" + ZELVO_DATA_FROM_BIN);
+    if (beside.exists()) roots.content.insert(roots.content.begin(), beside.canonicalPath().toStdString());
+    // The icon of the desktop's theme; run from the build tree, the one the build drew.
+    QIcon icon = QIcon::fromTheme("zelvo");
+    for (const std::string& root : roots.content)
+        if (icon.isNull() && QFile::exists(QString::fromStdString(root) + "/../icons/hicolor/256x256/apps/zelvo.png"))
+            icon = QIcon(QString::fromStdString(root) + "/../icons/hicolor/256x256/apps/zelvo.png");
+    QApplication::setWindowIcon(icon);
+    zelvo::FileSystem files(std::move(roots));
 
     zelvo::SingleInstance instance;
     if (instance.acquire(files.roots().user) == zelvo::SingleInstance::Outcome::AlreadyRunning) {
@@ -55,36 +67,22 @@ int main(int argc, char** argv) {
     }
 #endif
 
-    auto session = std::make_unique<zelvo::Session>(platform);
-    zelvo::WindowRoutines routines(*session);
     auto realPath = [&files](const std::string& path) { return QString::fromStdString(files.real(path)); };
-    zelvo::TableView table(*session, routines, realPath);
-    routines.uscita = [&] { QTimer::singleShot(0, &app, &QApplication::quit); };
-
-    // The title window comes first; an accepted name opens the table, whose load step runs
-    // before the name and the sex arrive.
-    std::unique_ptr<zelvo::TitleView> titleView;
-    zelvo::TitleWindow title(platform, [&](const std::string& name, const std::string& sex) {
-        routines.Form_Load();
-        session->PassaAlTavolo(name, sex);
-        table.resize(table.sizeHint());
-        table.show();
-        table.activateWindow();
-        titleView->hide();
-    });
-    titleView = std::make_unique<zelvo::TitleView>(title, realPath);
-    scheduler.afterEveryTick = [&](const zelvo::Timer& t) {
+    // The title window comes first; an accepted name opens the table. Closing the table or a
+    // termination signal says goodbye as "Esci" does, settings saved; a logout saves them first.
+    zelvo::GameWindows windows(platform, realPath);
+    windows.quit = [] { QCoreApplication::exit(0); };
+    zelvo::onTerminationSignals(app, [&windows] { windows.closeRequested(); });
+    zelvo::onSessionCommit(app, [&windows] { windows.keepSettings(); });
+    scheduler.afterEveryTick = [&windows](const zelvo::Timer& t) {
         // The impatience clock ticks four times a second while the player thinks, and until it
         // speaks (its count back to 0) a tick only counts: nothing on the table has changed.
-        if (&t == &session->t.TimerImpazienza && session->m.sounds.lblContaImpaz != 0) return;
-        if (table.isVisible()) table.update();
-        else titleView->update();
+        const zelvo::Session& session = windows.session();
+        if (&t == &session.t.TimerImpazienza && session.m.sounds.lblContaImpaz != 0) return;
+        windows.repaint();
     };
-    title.Form_Load();
-    titleView->refreshEntry();
-    titleView->resize(titleView->sizeHint());
-    titleView->show();
-    int rc = app.exec();
-    session.reset();  // the timers go before the scheduler
+    windows.start();
+    const int rc = app.exec();
+    scheduler.afterEveryTick = nullptr;
     return rc;
 }

@@ -23,17 +23,19 @@ std::optional<std::string> risposta(const QString& scelto) {
 
 }  // namespace
 
+// Qt's own dialogs, not the desktop's: they speak Italian with Qt's translations, whatever the desktop's language.
 std::optional<std::string> QtDialogs::saveFile(const std::string& proposta, const std::string& filtro,
                                                 bool conferma) {
-    QFileDialog::Options opzioni;
+    QFileDialog::Options opzioni = QFileDialog::DontUseNativeDialog;
     if (!conferma) opzioni |= QFileDialog::DontConfirmOverwrite;
     return risposta(QFileDialog::getSaveFileName(nullptr, "Salva il Gioco", QString::fromStdString(proposta),
                                                  filtroQt(filtro), nullptr, opzioni));
 }
 
 std::optional<std::string> QtDialogs::openFile(const std::string& cartella, const std::string& filtro) {
-    return risposta(
-        QFileDialog::getOpenFileName(nullptr, "Apri un Gioco", QString::fromStdString(cartella), filtroQt(filtro)));
+    return risposta(QFileDialog::getOpenFileName(nullptr, QString::fromUtf8("Apri un Gioco già salvato"),
+                                                 QString::fromStdString(cartella), filtroQt(filtro), nullptr,
+                                                 QFileDialog::DontUseNativeDialog));
 }
 
 }  // namespace zelvo

@@ -9,9 +9,14 @@ Rect exitFrame(const Panel& f) { return {double(f.Left), double(f.Top), 4200, 15
 Rect exitAnswer(const Panel& f, int i) { return {f.Left + 400.0, f.Top + 650.0 + i * 350, 3400, 330}; }
 
 Rect reviewButton(int i) {
-    const double x = LEFT_PANEL.left + 85, top = i < 3 ? DATA_BOTTOM + 60 : DATA_BOTTOM + 430;
-    static constexpr double LEFT[5] = {0, 1085, 1570, 0, 1330}, WIDTH_OF[5] = {1040, 440, 1040, 1280, 1280};
-    return {x + LEFT[i], top, WIDTH_OF[i], 300};
+    constexpr double x = LEFT_PANEL.left + 85, full = LEFT_PANEL.width - 170, row = 260, height = 240;
+    constexpr double top = DATA_BOTTOM + 20, firstWidth = 1100, gap = 40;
+    switch (i) {
+        case 0: return {x, top, firstWidth, height};
+        case 2: return {x + firstWidth + gap, top, full - firstWidth - gap, height};
+        case 1: return {x, top + row, full, height};
+        default: return {x, top + (i - 1) * row, full, height};
+    }
 }
 
 Rect card(const Picture& p) { return {double(p.Left), double(p.Top), CARD_W, CARD_H}; }
@@ -52,10 +57,27 @@ std::vector<HitZone> hitZones(const Model& m) {
     return z;
 }
 
-const HitZone* zoneAt(const std::vector<HitZone>& zones, double x, double y) {
+bool clickable(const HitZone& z, const Model& m) {
+    const GameAndMatch& g = m.game;
+    switch (z.zone) {
+        case Zone::Blocked:
+        case Zone::PointsPC:
+        case Zone::RegisterList: return false;
+        case Zone::OptionCaption:
+        case Zone::OptionValue: return m.options.isFree(static_cast<Option>(z.index));
+        case Zone::MenuEntry:
+            return m.window.comandoAbilitato[z.index] && !(z.index == menu::Esci && m.window.uscitaInCorso);
+        case Zone::ContinueButton: return m.window.cmdContinuaOIniziaPartita.Enabled;
+        case Zone::Card:
+            return z.index >= 4 && z.index <= 6 && g.lblAChiTocca == Who::H && g.lblGiocoInCorso && g.lblPuoiGiocare;
+        default: return true;
+    }
+}
+
+std::optional<HitZone> zoneAt(const std::vector<HitZone>& zones, double x, double y) {
     for (const HitZone& h : zones)
-        if (h.rect.contains(x, y)) return &h;
-    return nullptr;
+        if (h.rect.contains(x, y)) return h;
+    return std::nullopt;
 }
 
 }  // namespace zelvo::geometry

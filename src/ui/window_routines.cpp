@@ -3,6 +3,7 @@
 #include "audio/clip.h"
 #include "model/look.h"
 #include "ui/rules_pages.h"
+#include "ui/table_geometry.h"
 
 namespace zelvo {
 
@@ -115,6 +116,11 @@ void WindowRoutines::TimerEsci_Timer() {
     if (uscita) uscita();
 }
 
+void WindowRoutines::closeRequested() {
+    if (s_.m.window.uscitaInCorso) TimerEsci_Timer();
+    else lblSi_Click();
+}
+
 void WindowRoutines::resumeImpatience() {
     const Model& m = s_.m;
     if (m.game.lblAChiTocca == Who::H && m.options.get<Temper>() != Temper::Peaceful &&
@@ -165,8 +171,77 @@ void WindowRoutines::cmdSetFocusAlbo_Click() {
 }
 
 void WindowRoutines::tastoInvio() {
-    if (s_.m.window.cmdSetFocusAlbo.focus) cmdSetFocusAlbo_Click();
+    const Window& f = s_.m.window;
+    if (f.cmdSetFocusAlbo.focus) cmdSetFocusAlbo_Click();
+    else if (f.cmdTornaAlGioco.Visible && f.cmdTornaAlGioco.focus) s_.review.cmdTornaAlGioco();
+    else if (f.cmdLoad.Visible && f.cmdLoad.focus) openGame();
+    else if (f.cmdSave.Visible && f.cmdSave.focus) saveGame();
     else s_.tastoInvio();
+}
+
+void WindowRoutines::cardKey(int k) {
+    const Model& m = s_.m;
+    const GameAndMatch& g = m.game;
+    if (k < 1 || k > 3 || m.window.uscitaInCorso) return;
+    if (g.lblAChiTocca != Who::H || !g.lblGiocoInCorso || !g.lblPuoiGiocare) return;
+    // Only a card that a click could reach: not one under a panel or the exit frame.
+    const int slot = 3 + k;
+    const geometry::Rect r = geometry::card(m.window.ImgCarta[slot]);
+    const std::optional<geometry::HitZone> z =
+        geometry::zoneAt(geometry::hitZones(m), r.left + r.width / 2, r.top + r.height / 2);
+    if (z && z->zone == geometry::Zone::Card && z->index == slot) s_.ImgCarta_Click(slot);
+}
+
+void WindowRoutines::escapeKey() {
+    if (s_.m.window.fraEsci.Visible) lblNo_Click();
+    else lblComandi_Click(menu::Esci);
+}
+
+void WindowRoutines::moveFocus(bool forward) {
+    Window& f = s_.m.window;
+    std::vector<Button*> shown;
+    if (f.fraPannello[0].Visible)
+        for (Button* b : {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave})
+            if (b->Visible) shown.push_back(b);
+    if (f.cmdEffettuaLaPresa.Visible) shown.push_back(&f.cmdEffettuaLaPresa);
+    if (f.fraFineGioco.Visible && f.cmdContinuaOIniziaPartita.Enabled) shown.push_back(&f.cmdContinuaOIniziaPartita);
+    if (shown.empty()) return;
+    const int n = static_cast<int>(shown.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (shown[i]->focus) at = i;
+    const int next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    giveFocus(f, *shown[next]);
+}
+
+void WindowRoutines::pressReviewButton(int i) {
+    Window& f = s_.m.window;
+    if (!f.fraPannello[0].Visible || !f.cmdScegliManche.Visible) return;
+    switch (i) {
+        case 0: s_.review.cmdInizioAnalisi(); break;
+        case 1:
+            giveFocus(f, f.cmdScegliManche);
+            s_.review.cmdScegliManche();
+            break;
+        case 2: s_.review.cmdTornaAlGioco(); break;
+        case 3: openGame(); break;
+        case 4: saveGame(); break;
+        default: break;
+    }
+}
+
+void WindowRoutines::openGame() {
+    Window& f = s_.m.window;
+    giveFocus(f, f.cmdLoad);
+    s_.archive.cmdLoad();
+    // Cancelled, or a file that could not be read: Enter steps the review again.
+    if (f.cmdLoad.focus) giveFocus(f, f.cmdScegliManche);
+}
+
+void WindowRoutines::saveGame() {
+    Window& f = s_.m.window;
+    s_.archive.SalvaGioco();
+    if (f.cmdScegliManche.Visible) giveFocus(f, f.cmdScegliManche);
 }
 
 void WindowRoutines::lblContinuaregole_Click() {
@@ -309,8 +384,7 @@ void WindowRoutines::endChoice() {
 void WindowRoutines::lblApri_Click() {
     endChoice();
     ApriAnalisi();
-    giveFocus(s_.m.window, s_.m.window.cmdLoad);
-    s_.archive.cmdLoad();
+    openGame();
 }
 
 void WindowRoutines::lblRivedi_Click() {

@@ -29,6 +29,16 @@ public:
     void cmdSetFocusAlbo_Click();
     // The Enter key presses the button that has the focus.
     void tastoInvio();
+    // The keyboard: keys 1..3 play the human's cards from the left, as a
+    // click on them would; Esc is "Esci" (or "- Non ancora..." while the exit frame shows);
+    // Tab moves the focus along the buttons that show.
+    void cardKey(int k);
+    void escapeKey();
+    void moveFocus(bool forward);
+    // A click on review button i (0 cmdInizioAnalisi, 1 cmdScegliManche, 2 cmdTornaAlGioco,
+    // 3 cmdLoad, 4 cmdSave): as on a desktop, a pressed button keeps the focus, and after a
+    // file dialog the focus is back on ">>".
+    void pressReviewButton(int i);
 
     // The reading panel: the caption under the text moves to the next page, and the page it names is shown.
     void lblContinuaregole_Click();
@@ -45,6 +55,9 @@ public:
     void lblSi_Click();
     void lblNo_Click();
     void TimerEsci_Timer();
+    // The window is asked to close (its close button, the end of the session, a signal):
+    // the farewell of "- Si, purtroppo!" runs, and a second request closes at once.
+    void closeRequested();
     // What closes the window when the farewell is over (the application sets it).
     std::function<void()> uscita;
 
@@ -54,6 +67,9 @@ private:
     // The impatience clock starts again when a right-hand panel closes, if the human is to play.
     void resumeImpatience();
     void layoutGamesWon();
+    // The archive's two dialogs from the review; the focus returns to ">>" afterwards.
+    void openGame();
+    void saveGame();
     Session& s_;
 };
 

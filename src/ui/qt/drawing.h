@@ -12,14 +12,21 @@
 
 namespace zelvo {
 
-// Twips of a design `width` × `height` → pixels of a widget, keeping the proportions.
+// Twips of a drawing `width` × `height` → pixels of a widget, keeping the proportions; the
+// drawing lies in the middle of a widget of other proportions.
 struct Scale {
     int width, height;
     double of(const QWidget& w) const { return std::min(w.width() / double(width), w.height() / double(height)); }
+    QPointF origin(const QWidget& w) const {
+        const double s = of(w);
+        return {(w.width() - width * s) / 2, (w.height() - height * s) / 2};
+    }
     QRectF twips(const QWidget& w, double left, double top, double width, double height) const {
         const double s = of(w);
-        return {left * s, top * s, width * s, height * s};
+        return QRectF(left * s, top * s, width * s, height * s).translated(origin(w));
     }
+    // A point of the widget in twips of the drawing.
+    QPointF toTwips(const QWidget& w, const QPointF& pixels) const { return (pixels - origin(w)) / of(w); }
 };
 
 // Where a picture goes inside a frame at its own proportions: as large as fits, centred.

@@ -103,10 +103,11 @@ void TitleView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), QColor(20, 20, 30));
-    const QRectF tutto = twips(0, 0, WIDTH, HEIGHT);
+    // The background reaches the window's edges, whatever its proportions.
+    const QRectF whole = rect();
     if (const QPixmap* ground = picture("C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp"))
-        p.drawPixmap(tutto, *ground, croppedTo(ground->size(), tutto.size()));
-    p.fillRect(tutto, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
+        p.drawPixmap(whole, *ground, croppedTo(ground->size(), whole.size()));
+    p.fillRect(whole, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
 
     auto scrivi = [&](const QRectF& r, const QString& s, double height, const QColor& c, int flags, bool bold) {
         writeText(p, *this, r, s, height * scale(), c, flags, bold);
