@@ -5,17 +5,17 @@
 #include <vector>
 
 #include "session/simulation.h"
-#include "tavolo.h"
+#include "support/table.h"
 
 using namespace zelvo;
-using test::Tavolo;
+using test::Table;
 
 namespace {
 
 const char* const TO_THE_END = "Fino all'ultima presa";
 
 // The slots that receive the cards of a deal, in the order they are dealt.
-std::vector<int> dealOrder(Tavolo& t) {
+std::vector<int> dealOrder(Table& t) {
     std::vector<int> order;
     auto shown = [&] {
         std::set<int> s;
@@ -33,9 +33,9 @@ std::vector<int> dealOrder(Tavolo& t) {
 }
 
 // Plays on, the human always playing its first card, until `done` holds or the game ends.
-void playUntil(Tavolo& t, const std::function<bool()>& done) {
-    for (int guard = 0; guard < 100000 && !t.fineVisibile() && !done(); ++guard) {
-        if (t.humanToPlay()) t.w.ImgCarta_Click(t.primaCartaUmana());
+void playUntil(Table& t, const std::function<bool()>& done) {
+    for (int guard = 0; guard < 100000 && !t.endShown() && !done(); ++guard) {
+        if (t.humanToPlay()) t.w.ImgCarta_Click(t.firstHumanCard());
         else ASSERT_TRUE(t.h.scheduler.step());
     }
 }
@@ -50,7 +50,7 @@ Simulation matchOf(uint64_t seed, std::initializer_list<std::pair<Option, const 
 }  // namespace
 
 TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
-    Tavolo t(5, {{index(Option::GameEnd), TO_THE_END}});
+    Table t(5, {{index(Option::GameEnd), TO_THE_END}});
     EXPECT_EQ(dealOrder(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
     const Window& f = t.w.m.window;
     for (int s = 1; s <= 8; ++s) EXPECT_EQ(f.ShpCarta[s].BackColor == colour::WHITE, s >= 4 && s <= 7) << s;
@@ -68,8 +68,8 @@ TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
 
     // The second game: the computer leads and is dealt first; shown cards are a recorded peek.
     t.w.m.options.text(Option::ShowCards) = "Si";
-    ASSERT_TRUE(t.giocaFinoAllaFine());
-    ASSERT_TRUE(t.continua());
+    ASSERT_TRUE(t.playToTheEnd());
+    ASSERT_TRUE(t.carryOn());
     EXPECT_EQ(t.w.m.game.lblGiocoIniziatoDa, Who::PC);
     EXPECT_EQ(dealOrder(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     for (int s = 1; s <= 8; ++s) EXPECT_EQ(f.ShpCarta[s].BackColor == colour::WHITE, s != 8) << s;
@@ -78,8 +78,8 @@ TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
 }
 
 TEST(Deal, TheDeckAndTheComputersHandShowTheBackDesignAndItsColour) {
-    Tavolo t(3, {{index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(3, {{index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     for (int s : {1, 2, 3, 8}) {
         EXPECT_EQ(t.w.m.window.ImgCarta[s].Picture, "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
         EXPECT_EQ(t.w.m.window.ShpCarta[s].BackColor, backColour("Grigio cemento")) << s;
@@ -124,13 +124,13 @@ TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) 
 }
 
 TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
-    Tavolo t(21, {{index(Option::GameEnd), TO_THE_END}});
+    Table t(21, {{index(Option::GameEnd), TO_THE_END}});
     std::vector<int> seen{t.w.m.game.lblNumeroCarteRimaste};
     playUntil(t, [&] {
         if (t.w.m.game.lblNumeroCarteRimaste != seen.back()) seen.push_back(t.w.m.game.lblNumeroCarteRimaste);
         return false;
     });
-    ASSERT_TRUE(t.fineVisibile());
+    ASSERT_TRUE(t.endShown());
     std::vector<int> expected;
     for (int d = 34; d >= -6; --d) expected.push_back(d);
     EXPECT_EQ(seen, expected);
@@ -139,14 +139,14 @@ TEST(Game, DeckCounterRunsFrom34ToMinus6OneStepAtATime) {
 
 TEST(Game, TheLastTwoCardsGoToTheWinnerFromTheDeckAndToTheLoserFromTheTrump) {
     for (uint64_t seed : {1, 2, 3, 4}) {
-        Tavolo t(seed, {{index(Option::GameEnd), TO_THE_END}});
+        Table t(seed, {{index(Option::GameEnd), TO_THE_END}});
         playUntil(t, [&] { return t.w.t.TimerPescaUltimeDue.enabled(); });
         const CardTable& c = t.w.m.cards;
         const std::string deck = c.lblCarta[8], trump = c.lblCarta[7];
         const char suit = c.lblSeme[7];
         const Who winner = t.w.m.game.lblTurnoDiGioco;
         const int slotPC = t.w.m.game.lblNumeroCartaGiocataDaPC, slotH = t.w.m.game.lblNumeroCartaGiocataDaH;
-        ASSERT_TRUE(t.finche([&] { return !t.w.t.TimerPescaUltimeDue.enabled(); }));
+        ASSERT_TRUE(t.until([&] { return !t.w.t.TimerPescaUltimeDue.enabled(); }));
         EXPECT_EQ(c.lblCarta[winner == Who::PC ? slotPC : slotH], deck);
         EXPECT_EQ(c.lblCarta[winner == Who::PC ? slotH : slotPC], trump);
         EXPECT_EQ(t.w.m.game.lblNumeroCarteRimaste, 0);
@@ -183,8 +183,8 @@ TEST(Taking, PointsGameEndAndCeremonyByThePointsBefore) {
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string(k.pc) + " " + k.h + " from " + std::to_string(k.pointsPC) + "-" +
                      std::to_string(k.pointsH) + ", " + k.gameEnd + ", " + k.ceremony);
-        Tavolo t(1, {{index(Option::GameEnd), k.gameEnd}, {index(Option::Ceremony), k.ceremony}});
-        ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+        Table t(1, {{index(Option::GameEnd), k.gameEnd}, {index(Option::Ceremony), k.ceremony}});
+        ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
         CardTable& c = t.w.m.cards;
         c.lblSeme[7] = 'b';
         for (auto [slot, code] : {std::pair{1, k.pc}, std::pair{4, k.h}}) {
@@ -205,7 +205,7 @@ TEST(Taking, PointsGameEndAndCeremonyByThePointsBefore) {
 
         EXPECT_EQ(g.lblPuntiPC, k.wantPC);
         EXPECT_EQ(g.lblPuntiH, k.wantH);
-        EXPECT_EQ(t.fineVisibile(), k.wantEnd);
+        EXPECT_EQ(t.endShown(), k.wantEnd);
         EXPECT_EQ(g.lblVincitore, k.wantVincitore);
         EXPECT_EQ(t.w.m.window.ImgBandiera[2].Visible, k.wantFlag);
         EXPECT_EQ(t.w.t.TimerPesca.enabled(), !k.wantEnd && !k.wantFlag);
@@ -230,7 +230,7 @@ TEST(Taking, PointsGameEndAndCeremonyByThePointsBefore) {
             // The winner's flag waves 45 times 700 ms, then the end panel shows.
             EXPECT_NE(t.w.m.window.ImgBandiera[2].Picture.find("Italia.bmp"), std::string::npos);
             const int64_t start = t.h.scheduler.nowMs();
-            ASSERT_TRUE(t.finche([&] { return t.fineVisibile(); }, 60000));
+            ASSERT_TRUE(t.until([&] { return t.endShown(); }, 60000));
             EXPECT_EQ(t.h.scheduler.nowMs() - start, 45 * 700);
             EXPECT_FALSE(t.w.m.window.ImgBandiera[2].Visible);
             EXPECT_EQ(g.lblcontatorebandiera, 0);
@@ -240,10 +240,10 @@ TEST(Taking, PointsGameEndAndCeremonyByThePointsBefore) {
 }
 
 TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
-    Tavolo t(6, {{index(Option::AutoTaking), "No"}});
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(6, {{index(Option::AutoTaking), "No"}});
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     t.w.ImgCarta_Click(4);
-    ASSERT_TRUE(t.finche([&] { return t.w.m.window.cmdEffettuaLaPresa.Visible; }));
+    ASSERT_TRUE(t.until([&] { return t.w.m.window.cmdEffettuaLaPresa.Visible; }));
     const int manche = t.w.m.game.lblManche;
     t.h.scheduler.advance(10 * 60 * 1000);
     EXPECT_EQ(t.w.m.game.lblManche, manche);
@@ -275,8 +275,8 @@ TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
 }
 
 TEST(EndPanel, FreesTheGameEndOptionAndIgnoresEnterWhileASoundMustNotBeCut) {
-    Tavolo t(2);
-    ASSERT_TRUE(t.giocaFinoAllaFine());
+    Table t(2);
+    ASSERT_TRUE(t.playToTheEnd());
     ASSERT_TRUE(t.w.m.game.lblPartitaInCorso);
     const Window& f = t.w.m.window;
     EXPECT_TRUE(f.fraPannello[1].Visible);
@@ -288,11 +288,11 @@ TEST(EndPanel, FreesTheGameEndOptionAndIgnoresEnterWhileASoundMustNotBeCut) {
 
     t.w.m.sounds.lblInterdiciSuoni = true;
     t.w.tastoInvio();
-    EXPECT_TRUE(t.fineVisibile());
+    EXPECT_TRUE(t.endShown());
     EXPECT_EQ(t.w.m.game.lblNumeroGioco, 1);
     t.w.m.sounds.lblInterdiciSuoni = false;
     t.w.tastoInvio();
-    EXPECT_FALSE(t.fineVisibile());
+    EXPECT_FALSE(t.endShown());
     EXPECT_EQ(t.w.m.game.lblNumeroGioco, 2);
     EXPECT_TRUE(t.w.t.TimerDistribuisciCarte.enabled());
     EXPECT_EQ(t.w.m.game.lblNumeroCarteRimaste, 34);
@@ -304,8 +304,8 @@ TEST(EndPanel, FreesTheGameEndOptionAndIgnoresEnterWhileASoundMustNotBeCut) {
 }
 
 TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
-    Tavolo t(4, {{index(Option::CardAnimation), "Lenta"}});
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(4, {{index(Option::CardAnimation), "Lenta"}});
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     for (int i : {0, 1, 2, 3, 7, 8, 9, -1}) t.w.ImgCarta_Click(i);
     EXPECT_EQ(t.w.m.game.lblNumeroCartaGiocataDaH, 0);
     EXPECT_TRUE(t.w.m.game.lblPuoiGiocare);
@@ -330,7 +330,7 @@ TEST(Clicks, OnlyTheHumansHandAndOnlyOnItsTurn) {
 }
 
 TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
-    Tavolo t(8, {{index(Option::GameEnd), TO_THE_END}, {index(Option::ResponseSpeed), "Molto Lenta"}});
+    Table t(8, {{index(Option::GameEnd), TO_THE_END}, {index(Option::ResponseSpeed), "Molto Lenta"}});
     std::vector<int> pauses;
     bool before = false;
     playUntil(t, [&] {
@@ -351,7 +351,7 @@ TEST(Pause, VerySlowIsTheBaseThenVariesWithinOneHundredFifty) {
 TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
     bool seen = false;
     for (uint64_t seed = 1; seed < 40 && !seen; ++seed) {
-        Tavolo t(seed, {{index(Option::GameEnd), TO_THE_END}});
+        Table t(seed, {{index(Option::GameEnd), TO_THE_END}});
         int64_t playedByPC = -1;
         playUntil(t, [&] {
             const int d = t.w.m.game.lblNumeroCarteRimaste;
@@ -367,13 +367,13 @@ TEST(LastTrick, TheHumansLastCardFollowsTheComputersAfter550ms) {
 }
 
 TEST(StartUp, RandomGraphicsUnlessOptionZeroIsNo) {
-    Tavolo fixed(4, {{index(Option::RandomGraphics), "No"}});
+    Table fixed(4, {{index(Option::RandomGraphics), "No"}});
     EXPECT_EQ(fixed.w.m.options.text(Option::TableColour), "Rosso mattone");
     EXPECT_EQ(fixed.w.m.window.coloreTavolo, tableColour("Rosso mattone"));
     // Drawn at random: over a few start-ups the table colour changes, and the window paints what the option says.
     std::set<std::string> seen;
     for (uint64_t seed = 1; seed <= 6; ++seed) {
-        Tavolo t(seed, {{index(Option::RandomGraphics), "All'inizio della Partita"}});
+        Table t(seed, {{index(Option::RandomGraphics), "All'inizio della Partita"}});
         seen.insert(t.w.m.options.text(Option::TableColour));
         EXPECT_EQ(t.w.m.window.coloreTavolo, tableColour(t.w.m.options.text(Option::TableColour)));
     }

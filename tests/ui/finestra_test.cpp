@@ -1,13 +1,13 @@
 // The window's routines: the command menu, the end-of-game choices and the way into a review.
 #include <gtest/gtest.h>
 
-#include "game/tavolo.h"
+#include "support/table.h"
 
 using namespace zelvo;
-using test::Tavolo;
+using test::Table;
 
 TEST(Menu, MatchAndDataPanelsShareTheLeftOfTheTable) {
-    Tavolo t(1);
+    Table t(1);
     Window& f = t.w.m.window;
     t.w.routines.lblComandi_Click(menu::Partita);
     EXPECT_TRUE(f.fraPannello[1].Visible);
@@ -26,8 +26,8 @@ TEST(Menu, MatchAndDataPanelsShareTheLeftOfTheTable) {
 }
 
 TEST(Review, TheGameJustPlayedIsReplayedToTheEndThenPlayGoesOn) {
-    Tavolo t(12, {{index(Option::ReviewAudio), "Silenzio assoluto"}});
-    ASSERT_TRUE(t.giocaFinoAllaFine());
+    Table t(12, {{index(Option::ReviewAudio), "Silenzio assoluto"}});
+    ASSERT_TRUE(t.playToTheEnd());
     Window& f = t.w.m.window;
     const std::string primaCarta = t.w.m.data.lblDati[cells::pcCard(1)].Caption;
     t.w.routines.lblRivedi_Click();
@@ -64,8 +64,8 @@ TEST(Review, TheGameJustPlayedIsReplayedToTheEndThenPlayGoesOn) {
 }
 
 TEST(EndChoices, OpeningAFileThatIsNotChosenLeavesTheRecordAsItWas) {
-    Tavolo t(13);
-    ASSERT_TRUE(t.giocaFinoAllaFine());
+    Table t(13);
+    ASSERT_TRUE(t.playToTheEnd());
     const DataPanel prima = t.w.m.data;
     t.w.routines.lblApri_Click();  // no dialog answers: cancelled
     for (int c = 0; c < cells::SAVED; ++c) {
@@ -78,7 +78,7 @@ TEST(EndChoices, OpeningAFileThatIsNotChosenLeavesTheRecordAsItWas) {
 }
 
 TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
-    Tavolo t(4, {{index(Option::AutoTaking), "No"}});
+    Table t(4, {{index(Option::AutoTaking), "No"}});
     Window& f = t.w.m.window;
     // During play the click only takes the focus away: Enter then does nothing...
     t.w.routines.lblComandi_Click(menu::Albo);
@@ -88,19 +88,19 @@ TEST(Menu, EnterAfterAClickOnTheRegisterClosesTheHallOfFameAtTheEndOfAGame) {
     EXPECT_TRUE(f.fraPannello[3].Visible);
     t.w.routines.lblComandi_Click(menu::Albo);
     // ...until the taking button appears and takes the focus back: Enter takes the trick.
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
-    t.w.ImgCarta_Click(t.primaCartaUmana());
-    ASSERT_TRUE(t.finche([&] { return f.cmdEffettuaLaPresa.Visible && !t.w.t.TimerAnimazionecartePC.enabled(); }));
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
+    t.w.ImgCarta_Click(t.firstHumanCard());
+    ASSERT_TRUE(t.until([&] { return f.cmdEffettuaLaPresa.Visible && !t.w.t.TimerAnimazionecartePC.enabled(); }));
     EXPECT_FALSE(f.cmdSetFocusAlbo.focus);
     t.w.tastoInvio();
     EXPECT_FALSE(f.cmdEffettuaLaPresa.Visible);
-    EXPECT_TRUE(t.finche([&] { return t.w.m.game.lblManche == 2; }));
+    EXPECT_TRUE(t.until([&] { return t.w.m.game.lblManche == 2; }));
 
     t.w.routines.lblComandi_Click(menu::Albo);
     t.w.routines.LstAlbo_Click();  // the end of the game gives the focus to the continue button
     t.w.routines.lblComandi_Click(menu::Albo);
 
-    ASSERT_TRUE(t.giocaFinoAllaFine());
+    ASSERT_TRUE(t.playToTheEnd());
     const int gioco = t.w.m.game.lblNumeroGioco;
     t.w.routines.lblComandi_Click(menu::Albo);
     t.w.routines.LstAlbo_Click();

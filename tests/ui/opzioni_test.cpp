@@ -1,10 +1,10 @@
 // The options panel: the cycle of each option and what a change does at once.
 #include <gtest/gtest.h>
 
-#include "game/tavolo.h"
+#include "support/table.h"
 
 using namespace zelvo;
-using test::Tavolo;
+using test::Table;
 
 TEST(OptionCycle, NextValues) {
     struct Caso {
@@ -34,7 +34,7 @@ TEST(OptionCycle, NextValues) {
 }
 
 TEST(OptionsPanel, FiveClicksOnTheLevelGoRoundAndTheHeadingFollows) {
-    Tavolo t(1);
+    Table t(1);
     const char* const attesi[] = {"ZELVO B", "ZELVO C", "ZELVO D", "ZELVO E", "ZELVO A"};
     for (const char* atteso : attesi) {
         t.w.routines.lblVoce_Click(index(Option::Level));
@@ -44,8 +44,8 @@ TEST(OptionsPanel, FiveClicksOnTheLevelGoRoundAndTheHeadingFollows) {
 }
 
 TEST(OptionsPanel, ALockedCaptionChangesNothing) {
-    Tavolo t(1);
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(1);
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     t.w.ImgCarta_Click(4);  // the first card locks the level
     ASSERT_EQ(t.w.m.options.lblVoceColore[index(Option::Level)], colour::PINK);
     t.w.routines.lblVoce_Click(index(Option::Level));
@@ -54,7 +54,7 @@ TEST(OptionsPanel, ALockedCaptionChangesNothing) {
 }
 
 TEST(OptionsPanel, IntervalsFollowTheirOptions) {
-    Tavolo t(1);
+    Table t(1);
     t.w.routines.lblVoce_Click(index(Option::AutoTaking));  // "Molto Veloce" -> "No"
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);
     t.w.routines.lblVoce_Click(index(Option::ResponseSpeed));  // -> "Molto Lenta"
@@ -65,8 +65,8 @@ TEST(OptionsPanel, IntervalsFollowTheirOptions) {
 }
 
 TEST(OptionsPanel, ShowingTheComputersCardsTurnsThemAndRecordsThePeek) {
-    Tavolo t(2);
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(2);
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     Model& m = t.w.m;
     for (int s = 1; s <= 3; ++s) ASSERT_NE(m.window.ShpCarta[s].BackColor, colour::WHITE);
     t.w.routines.lblVoce_Click(index(Option::ShowCards));  // -> "Si"
@@ -82,7 +82,7 @@ TEST(OptionsPanel, ShowingTheComputersCardsTurnsThemAndRecordsThePeek) {
 }
 
 TEST(OptionsPanel, MatchLengthLaysOutTheGamesWonTable) {
-    Tavolo t(1);
+    Table t(1);
     RecordsState& r = t.w.m.records;
     t.w.routines.lblVoce_Click(index(Option::MatchEnd));  // "Al meglio di 4" -> 5
     EXPECT_EQ(r.ShpLineaVVisible, (std::array<bool, 5>{false, false, true, true, true}));
@@ -96,8 +96,8 @@ TEST(OptionsPanel, MatchLengthLaysOutTheGamesWonTable) {
 }
 
 TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
-    Tavolo t(1, {{index(Option::Temper), "Impaziente"}});
-    ASSERT_TRUE(t.finche([&] { return t.humanToPlay(); }));
+    Table t(1, {{index(Option::Temper), "Impaziente"}});
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     Window& f = t.w.m.window;
     ASSERT_TRUE(t.w.t.TimerImpazienza.enabled());
     t.w.routines.lblComandi_Click(menu::Options);
@@ -113,7 +113,7 @@ TEST(Menu, OptionsAndHallOfFameSwapAndTheImpatienceClockFollows) {
 }
 
 TEST(OptionsPanel, HoverHighlightsTheValueOfAFreeOptionOnly) {
-    Tavolo t(1);
+    Table t(1);
     Options& o = t.w.m.options;
     auto evidenziate = [&o] {
         std::vector<int> v;

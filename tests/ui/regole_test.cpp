@@ -1,15 +1,15 @@
 // The reading panel: its pages, the caption that turns them, and the page kept between runs.
 #include <gtest/gtest.h>
 
-#include "game/tavolo.h"
+#include "support/table.h"
 #include "records/fixture.h"
 #include "ui/rules_pages.h"
 
 using namespace zelvo;
-using test::Tavolo;
+using test::Table;
 
 TEST(Rules, FiveClicksGoRoundThePagesAndOnlyPageFiveShowsThePortrait) {
-    Tavolo t(1);
+    Table t(1);
     const Window& f = t.w.m.window;
     std::string& caption = t.w.m.records.lblContinuaregole;
     EXPECT_EQ(caption, "Clicca qui per continuare > 1");
@@ -68,7 +68,7 @@ TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
     // Pages 1 to 4 are known by the end of the caption alone.
     EXPECT_EQ(rules_pages::page("vai > 3"), 3);
 
-    Tavolo t(1);
+    Table t(1);
     Window& f = t.w.m.window;
     t.w.m.records.lblContinuaregole = "Clicca qui per ritornare > 5";
     t.w.routines.MostraPaginaRegole();

@@ -1,14 +1,14 @@
 // The exit frame and the farewell.
 #include <gtest/gtest.h>
 
-#include "game/tavolo.h"
+#include "support/table.h"
 #include "platform/media.h"
 
 using namespace zelvo;
-using test::Tavolo;
+using test::Table;
 
 TEST(Exit, TheMenuEntryOpensAndClosesTheFrameAndNotYetKeepsPlaying) {
-    Tavolo t(1);
+    Table t(1);
     Window& f = t.w.m.window;
     t.w.routines.lblComandi_Click(menu::Options);
     t.w.routines.lblComandi_Click(menu::Esci);
@@ -32,7 +32,7 @@ TEST(Exit, TheFarewellPlaysThenTheWindowCloses) {
         bool tema;  // the theme instead of a remark
     } casi[] = {{"Taciturno", 2200, true}, {"Pettegolo", 1500, false}};
     for (const Caso& c : casi) {
-        Tavolo t(5, {{index(Option::Talkativeness), c.loquacita}});
+        Table t(5, {{index(Option::Talkativeness), c.loquacita}});
         MediaLog registro([&t] { return t.h.scheduler.nowMs(); });
         t.h.platform.media = &registro;
         bool chiusa = false;

@@ -1,5 +1,5 @@
 #pragma once
-// A table for the flow tests: the main window over the headless platform,
+// A table for the flow and window tests: the main window over the headless platform,
 // with helpers to run the virtual clock until something happens.
 #include <functional>
 
@@ -8,20 +8,20 @@
 
 namespace zelvo::test {
 
-struct Tavolo {
-    explicit Tavolo(uint64_t seed = 1, std::initializer_list<std::pair<int, const char*>> opzioni = {})
+struct Table {
+    explicit Table(uint64_t seed = 1, std::initializer_list<std::pair<int, const char*>> options = {})
         : h(seed), w(h.platform) {
-        for (auto [i, v] : opzioni) w.m.options.lblOpzione[i] = v;
+        for (auto [i, v] : options) w.m.options.lblOpzione[i] = v;
         w.m.playerName = "Anna";
         w.Form_Load();
     }
 
-    // Runs ticks until `fatto` holds (checked before each tick); false if nothing is armed or the limit passes.
-    bool finche(const std::function<bool()>& fatto, int64_t limiteMs = 10 * 60 * 1000) {
-        const int64_t fine = h.scheduler.nowMs() + limiteMs;
-        while (!fatto()) {
+    // Runs ticks until `done` holds (checked before each tick); false if nothing is armed or the limit passes.
+    bool until(const std::function<bool()>& done, int64_t limitMs = 10 * 60 * 1000) {
+        const int64_t deadline = h.scheduler.nowMs() + limitMs;
+        while (!done()) {
             int64_t due = h.scheduler.nextDue();
-            if (due < 0 || due > fine) return false;
+            if (due < 0 || due > deadline) return false;
             h.scheduler.step();
         }
         return true;
@@ -33,18 +33,18 @@ struct Tavolo {
                g.lblNumeroCarteRimaste > -4 && !w.t.TimerAnimazionecartePC.enabled();
     }
 
-    int primaCartaUmana() const {
+    int firstHumanCard() const {
         for (int s = 4; s <= 6; ++s)
             if (!w.m.cards.lblCarta[s].empty() && w.m.window.ImgCarta[s].Visible) return s;
         return 0;
     }
 
     // Plays the current game to its end panel, the human always playing its first card.
-    bool giocaFinoAllaFine() {
+    bool playToTheEnd() {
         for (int guard = 0; guard < 10000; ++guard) {
             if (w.m.window.fraFineGioco.Visible) return true;
             if (humanToPlay()) {
-                w.ImgCarta_Click(primaCartaUmana());
+                w.ImgCarta_Click(firstHumanCard());
                 continue;
             }
             if (w.m.window.cmdEffettuaLaPresa.Visible && !w.t.TimerAnimazionecartePC.enabled()) {
@@ -56,15 +56,15 @@ struct Tavolo {
         return false;
     }
 
-    bool fineVisibile() const { return w.m.window.fraFineGioco.Visible; }
+    bool endShown() const { return w.m.window.fraFineGioco.Visible; }
 
     // Enter on the end panel, as often as needed: while a remark that must not be cut plays, it is ignored.
-    bool continua() {
-        for (int i = 0; i < 600 && fineVisibile(); ++i) {
+    bool carryOn() {
+        for (int i = 0; i < 600 && endShown(); ++i) {
             w.tastoInvio();
-            if (fineVisibile()) h.scheduler.advance(100);
+            if (endShown()) h.scheduler.advance(100);
         }
-        return !fineVisibile();
+        return !endShown();
     }
 
     Headless h;
