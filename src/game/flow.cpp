@@ -49,6 +49,14 @@ void Flow::applyIntervals() {
     t_.TimerAttesaDelPCaMuovere.setInterval(computerPause(m_.options.get<ResponseSpeed>()));
 }
 
+void Flow::takingOptionChanged() {
+    applyIntervals();
+    if (m_.options.get<AutoTaking>() != AutoTaking::No || !t_.TimerEffettuaLaPresa.enabled()) return;
+    t_.TimerEffettuaLaPresa.disable();
+    m_.window.cmdEffettuaLaPresa.Visible = true;
+    giveFocus(m_.window, m_.window.cmdEffettuaLaPresa);
+}
+
 // Both cards are down: the taking follows by timer, or waits for the button.
 void Flow::bothCardsDown() {
     if (m_.options.get<AutoTaking>() == AutoTaking::No) {

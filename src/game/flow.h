@@ -117,6 +117,9 @@ public:
     void writeHeadings(bool newMatch);
     // The option-driven intervals of the flow's timers.
     void applyIntervals();
+    // "Presa automatica:" has changed: a trick already waiting for the timed taking, now
+    // set to "No", gets the taking button instead of a timer that would never fire.
+    void takingOptionChanged();
 
 private:
     // While the stock lasts the computer weighs its cards at once and chooses on the

@@ -311,8 +311,8 @@ void WindowRoutines::lblVoce_Click(int i) {
             for (int s : {1, 2, 3, 8}) look.cmdMotivoRetro(s);
             break;
         case Option::CardAnimation:
-        case Option::AutoTaking:
         case Option::ResponseSpeed: s_.flow.applyIntervals(); break;
+        case Option::AutoTaking: s_.flow.takingOptionChanged(); break;
         case Option::Temper:
             if (m.options.get<Temper>() == Temper::Peaceful) s_.commentary.FermaImpazienza();
             else s_.commentary.ImpostaIntervalloImpazienza();

@@ -254,6 +254,23 @@ TEST(Taking, WithoutAutomaticTakingNothingMovesUntilTheButton) {
     EXPECT_EQ(t.w.t.TimerEffettuaLaPresa.interval(), 0);  // back to the option's value
 }
 
+TEST(Taking, SwitchedToManualWhileATimedTakingWaitsTheButtonShows) {
+    Table t(6, {{index(Option::AutoTaking), "Lenta"}});
+    ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
+    t.w.ImgCarta_Click(4);
+    ASSERT_TRUE(t.until([&] { return t.w.t.TimerEffettuaLaPresa.enabled(); }));
+    const int manche = t.w.m.game.lblManche;
+    t.w.m.options.text(Option::AutoTaking) = "Molto Veloce";  // one step on is "No"
+    t.w.routines.lblVoce_Click(index(Option::AutoTaking));
+    ASSERT_EQ(t.w.m.options.text(Option::AutoTaking), "No");
+    EXPECT_TRUE(t.w.m.window.cmdEffettuaLaPresa.Visible);
+    t.h.scheduler.advance(60 * 1000);
+    EXPECT_EQ(t.w.m.game.lblManche, manche);
+    t.w.tastoInvio();
+    t.h.scheduler.advance(10);
+    EXPECT_EQ(t.w.m.game.lblManche, manche + 1);
+}
+
 TEST(Game, ASixtyAllGameCountsForNobodyAndHasNoCeremony) {
     Simulation sim =
         matchOf(77, {{Option::GameEnd, TO_THE_END}, {Option::Ceremony, "Al termine di ogni Gioco"}});
