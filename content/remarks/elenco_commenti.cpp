@@ -17,7 +17,7 @@ constexpr int APERTURA_DOPO_PAREGGIO_MS = 2800;
 }  // namespace
 
 int main() {
-    for (const zelvo::TestoCommento& t : zelvo::testiCommenti()) {
+    for (const zelvo::RemarkText& t : zelvo::remarkTexts()) {
         const std::string nome = t.file;
         size_t k = 1;  // the group of "1v01" is "1v": letters after a leading digit
         while (k < nome.size() && !std::isdigit(static_cast<unsigned char>(nome[k]))) ++k;
@@ -30,7 +30,7 @@ int main() {
             std::fprintf(stderr, "no clip length for %s\n", t.file);
             return 1;
         }
-        std::printf("%s\t%s\t%d\t%d\t%s\n", t.file, gruppo.c_str(), limite, zelvo::countSyllables(t.testo), t.testo);
+        std::printf("%s\t%s\t%d\t%d\t%s\n", t.file, gruppo.c_str(), limite, zelvo::countSyllables(t.words), t.words);
     }
     return 0;
 }

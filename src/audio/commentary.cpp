@@ -28,7 +28,7 @@ void Commentary::playRemark(const char* group, int n, Timer& end, int ms) {
 }
 
 void Commentary::subtitle(const std::string& file, int ms) {
-    const char* words = testoCommento(file);
+    const char* words = remarkText(file);
     if (!words) return;
     // Long enough to be read, however short the clip.
     constexpr int READING_MS = 2000;

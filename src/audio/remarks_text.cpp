@@ -2,13 +2,15 @@
 
 #include <array>
 #include <cctype>
+#include <string>
+#include <unordered_map>
 
 namespace zelvo {
 namespace {
 
 // The words suit the moment each file is played in. The player may be a man or
 // a woman, so ZELVO never speaks of the player with a gendered word.
-constexpr std::array<TestoCommento, 176> TESTI{{
+constexpr std::array<RemarkText, 176> TEXTS{{
     // 1v: ZELVO led and took the trick.
     // 01-06, 25-30: the player answered with a plain card.
     {"1v01", "Questa presa è mia, grazie!"},
@@ -220,18 +222,16 @@ constexpr std::array<TestoCommento, 176> TESTI{{
     {"Esci09", "Bene, allora si continua!"},
 }};
 
-bool stessoNome(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
+// A name in lower case, the key the remarks are found by: file names ignore case.
+std::string lowered(std::string_view name) {
+    std::string k(name);
+    for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return k;
 }
 
 }  // namespace
 
-std::span<const TestoCommento> testiCommenti() { return TESTI; }
+std::span<const RemarkText> remarkTexts() { return TEXTS; }
 
 int countSyllables(std::string_view text) {
     // 0: not a letter of a word, 1: consonant, 2: i or u, 3: a, e, o or an accented vowel.
@@ -268,15 +268,20 @@ int countSyllables(std::string_view text) {
     return syllables;
 }
 
-const char* testoCommento(std::string_view file) {
-    // The game names its files by full path with backslashes; file names ignore case.
-    const size_t barra = file.find_last_of("\\/");
-    if (barra != std::string_view::npos) file.remove_prefix(barra + 1);
-    if (file.size() > 4 && stessoNome(file.substr(file.size() - 4), ".wav")) file.remove_suffix(4);
-    for (const TestoCommento& t : TESTI) {
-        if (stessoNome(file, t.file)) return t.testo;
-    }
-    return nullptr;
+const char* remarkText(std::string_view file) {
+    // Every remark the game plays is looked up here, so the table is indexed once.
+    static const std::unordered_map<std::string, const char*> byName = [] {
+        std::unordered_map<std::string, const char*> m;
+        for (const RemarkText& t : TEXTS) m.emplace(lowered(t.file), t.words);
+        return m;
+    }();
+    // The game names its files by full path with backslashes.
+    const size_t slash = file.find_last_of("\\/");
+    if (slash != std::string_view::npos) file.remove_prefix(slash + 1);
+    std::string key = lowered(file);
+    if (key.size() > 4 && key.ends_with(".wav")) key.resize(key.size() - 4);
+    const auto it = byName.find(key);
+    return it == byName.end() ? nullptr : it->second;
 }
 
 }  // namespace zelvo

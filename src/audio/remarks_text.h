@@ -6,14 +6,14 @@
 
 namespace zelvo {
 
-struct TestoCommento {
+struct RemarkText {
     const char* file;   // the file name without ".wav", e.g. "1v01", "Impaz03"
-    const char* testo;  // the Italian words of the clip, UTF-8
+    const char* words;  // the Italian words of the clip, UTF-8
 };
 
 // All 176 remarks, group by group (1v, 1p, 2v, 2p, Impaz, Inizio, Fine, Esci),
 // each group in file order.
-std::span<const TestoCommento> testiCommenti();
+std::span<const RemarkText> remarkTexts();
 
 // The syllables of an Italian text as a speaker says them word by word: each run of
 // vowels counts one syllable for every a, e, o or accented vowel in it (at least one),
@@ -23,6 +23,6 @@ int countSyllables(std::string_view text);
 
 // The text of a remark by file name; "1v01", "1v01.wav" and a full path ending
 // in either name are all accepted. nullptr for a name that is not a remark.
-const char* testoCommento(std::string_view file);
+const char* remarkText(std::string_view file);
 
 }  // namespace zelvo

@@ -171,7 +171,7 @@ TEST(SoundLock, EachClipHoldsTheLockOnItsTimerForItsLength) {
         ASSERT_EQ(e.size(), 6u) << file;
         EXPECT_EQ((std::vector<std::string>{e[0].value, e[1].value, e[2].value, e[3].value, e[4].value, e[5].value}),
                   (std::vector<std::string>{"", "Close", file, "Open", "Prev", "Play"}));
-        const char* words = testoCommento(file);
+        const char* words = remarkText(file);
         EXPECT_EQ(std::tuple((b.t.*end).interval(), b.m.sounds.sottotitolo, b.m.sounds.sottotitoloFinoA),
                   std::tuple(ms, std::string(words ? words : ""), words ? e[5].ms + std::max(ms, 2000) : 0)) << file;
         b.s.advance(e[5].ms + ms - 1 - b.s.nowMs());
@@ -333,8 +333,8 @@ TEST(WholeGames, ClipsNeverOverlap) {
         const std::string& file = clips[i].second;
         const std::string name = file.substr(file.rfind('\\') + 1), group = name.substr(0, name.size() - 6);
         int lock = name.rfind("carta", 0) == 0 ? 270 : name.rfind("Presa", 0) == 0 ? 568 : 262;  // 262: the shortest card
-        if (testoCommento(file)) lock = audio::remarkLockMs(group, std::stoi(name.substr(name.size() - 6, 2)));
-        if (testoCommento(file)) ++(group == "Impaz" ? impatient : remarks);
+        if (remarkText(file)) lock = audio::remarkLockMs(group, std::stoi(name.substr(name.size() - 6, 2)));
+        if (remarkText(file)) ++(group == "Impaz" ? impatient : remarks);
         const std::string& next = clips[i + 1].second;  // only the final remark may cut a clip
         EXPECT_TRUE(clips[i + 1].first - clips[i].first >= lock || next.find("\\Fine\\") != std::string::npos) << file << next;
     }

@@ -138,13 +138,13 @@ TEST(TestiCommenti, HoldEveryRemarkOnceInFileOrder) {
         for (int n = 1; n <= g.file; ++n) attesi.push_back(nomeFile(g.nome, n));
     ASSERT_EQ(attesi.size(), 176u);
 
-    const auto testi = zelvo::testiCommenti();
+    const auto testi = zelvo::remarkTexts();
     ASSERT_EQ(testi.size(), attesi.size());
     std::set<std::string> parole;
     for (std::size_t k = 0; k < testi.size(); ++k) {
         EXPECT_EQ(testi[k].file, attesi[k]);
-        ASSERT_NE(testi[k].testo, nullptr) << attesi[k];
-        const std::string t = testi[k].testo;
+        ASSERT_NE(testi[k].words, nullptr) << attesi[k];
+        const std::string t = testi[k].words;
         EXPECT_GE(t.size(), 4u) << attesi[k];
         EXPECT_TRUE(parole.insert(t).second) << attesi[k] << " repeats \"" << t << "\"";
     }
@@ -167,16 +167,16 @@ bool soloLatino1(const std::string& t) {
 
 TEST(TestiCommenti, UseOnlyCharactersTheVoiceReads) {
     const struct {
-        const char* testo;
+        const char* words;
         bool valido;
     } casi[] = {
         {"Però è già così", true}, {"Ciao!", true}, {"l'ultima", true},
         {"l\u2019ultima", false}, {"tre\u2026", false}, {"un \"carico\"", false}, {"a\\b", false},
         {"riga\nnuova", false}, {"\xC3", false},
     };
-    for (const auto& c : casi) EXPECT_EQ(soloLatino1(c.testo), c.valido) << c.testo;
-    for (const zelvo::TestoCommento& t : zelvo::testiCommenti())
-        EXPECT_TRUE(soloLatino1(t.testo)) << t.file << ": \"" << t.testo << "\"";
+    for (const auto& c : casi) EXPECT_EQ(soloLatino1(c.words), c.valido) << c.words;
+    for (const zelvo::RemarkText& t : zelvo::remarkTexts())
+        EXPECT_TRUE(soloLatino1(t.words)) << t.file << ": \"" << t.words << "\"";
 }
 
 TEST(TestiCommenti, SpeakOfWhatTheFileIsPlayedFor) {
@@ -196,7 +196,7 @@ TEST(TestiCommenti, SpeakOfWhatTheFileIsPlayedFor) {
         {"Esci01", "Ciao"}, {"Esci09", "continua"},
     };
     for (const auto& c : casi) {
-        const char* t = zelvo::testoCommento(c.file);
+        const char* t = zelvo::remarkText(c.file);
         ASSERT_NE(t, nullptr) << c.file;
         EXPECT_NE(std::string(t).find(c.parola), std::string::npos) << c.file << ": \"" << t << "\"";
     }
@@ -215,7 +215,7 @@ TEST(TestiCommenti, CountSyllablesAsTheyAreSpoken) {
 }
 
 TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
-    const char* t = zelvo::testoCommento("1p01");
+    const char* t = zelvo::remarkText("1p01");
     ASSERT_NE(t, nullptr);
     const struct {
         const char* nome;
@@ -227,14 +227,14 @@ TEST(TestiCommenti, AreFoundByNameByFileOrByTheGamesPath) {
         {"Esci10", false}, {"Impaz", false}, {"", false}, {".wav", false}, {"1p01.mid", false},
     };
     for (const auto& c : casi) {
-        const char* r = zelvo::testoCommento(c.nome);
+        const char* r = zelvo::remarkText(c.nome);
         if (c.trovato) {
             EXPECT_STREQ(r, t) << c.nome;
         } else {
             EXPECT_EQ(r, nullptr) << c.nome;
         }
     }
-    EXPECT_STREQ(zelvo::testoCommento("Impaz23"), zelvo::testiCommenti()[30 + 24 + 28 + 24 + 22].testo);
+    EXPECT_STREQ(zelvo::remarkText("Impaz23"), zelvo::remarkTexts()[30 + 24 + 28 + 24 + 22].words);
 }
 
 // ------------------------------------------------------------------ the remark clips
@@ -260,8 +260,8 @@ TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLockAtANatural
         ASSERT_TRUE(w) << p << " is missing or not a PCM WAV file";
         const double limite = durataMassima(g.nome, n) / 1000.0;
         ASSERT_GT(limite, 0) << nome;
-        EXPECT_LE(w->secondi, limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
-        EXPECT_GE(w->secondi, 0.6 * limite) << nome << ": \"" << zelvo::testoCommento(nome) << "\"";
+        EXPECT_LE(w->secondi, limite) << nome << ": \"" << zelvo::remarkText(nome) << "\"";
+        EXPECT_GE(w->secondi, 0.6 * limite) << nome << ": \"" << zelvo::remarkText(nome) << "\"";
         EXPECT_EQ(w->canali, 1) << nome;
         EXPECT_GE(w->campionamento, 16000) << nome;
         // Speech, normalised: loud peaks and a voice all through, not a silent file.
@@ -270,8 +270,8 @@ TEST_P(ClipCommento, IsASpokenWavLastingSixtyToHundredPercentOfItsLockAtANatural
         // No faster than about seven syllables a second.
         const double spoken = spokenSeconds(*w);
         ASSERT_GT(spoken, 0) << nome;
-        EXPECT_LE(zelvo::countSyllables(zelvo::testoCommento(nome)) / spoken, 7.0)
-            << nome << ": \"" << zelvo::testoCommento(nome) << "\" in " << spoken << " s";
+        EXPECT_LE(zelvo::countSyllables(zelvo::remarkText(nome)) / spoken, 7.0)
+            << nome << ": \"" << zelvo::remarkText(nome) << "\" in " << spoken << " s";
         EXPECT_EQ(clicks(*w), 0) << nome;
     }
 }
