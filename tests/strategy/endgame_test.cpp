@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <random>
-#include <set>
 #include <vector>
 
 #include "positions.h"
@@ -171,31 +170,6 @@ TEST(FirstLevel, SignedValuesOfTheFirstTrick) {
     EXPECT_EQ(answer.end->firstLevel[2], 8);
     EXPECT_EQ(answer.end->firstLevel[3], 0);
     EXPECT_FALSE(answer.end->firstLevel[4]);
-}
-
-TEST(LineTable, EveryLineOfAnEntryPlaysTheOtherCardsOnceAndPairsOnTheOpeningCard) {
-    const std::pair<std::array<int, 3>, std::array<int, 4>> telling[] = {
-        // line, computer leads the second trick (1) or not (0), i.e. first-trick slots -> A B C D
-        {{1, 1, 0}, {2, 5, 3, 6}}, {{2, 1, 0}, {2, 6, 3, 5}}, {{2, 0, 0}, {3, 5, 2, 6}},
-        {{14, 1, 0}, {1, 6, 3, 5}}, {{14, 0, 0}, {3, 5, 1, 6}}, {{36, 1, 0}, {2, 5, 1, 4}}};
-    for (const auto& [key, abcd] : telling) {
-        const int line = key[0], f = (line - 1) / 4 + 1;
-        EXPECT_EQ(endgame::lineSlots(line, (f - 1) / 3 + 1, (f - 1) % 3 + 4, key[1]), abcd) << line;
-    }
-    for (bool pcLeads : {true, false})
-        for (int f = 1; f <= 9; ++f) {
-            const int i = (f - 1) / 3 + 1, j = (f - 1) % 3 + 4;
-            std::set<std::array<int, 4>> seen;
-            for (int r = 0; r < 4; ++r) {
-                const auto x = endgame::lineSlots(4 * f - 3 + r, i, j, pcLeads);
-                EXPECT_EQ(std::set<int>({i, x[0], x[2]}), std::set<int>({1, 2, 3}));
-                EXPECT_EQ(std::set<int>({j, x[1], x[3]}), std::set<int>({4, 5, 6}));
-                seen.insert(x);
-            }
-            EXPECT_EQ(seen.size(), 4u);
-            const auto l1 = endgame::lineSlots(4 * f - 3, i, j, pcLeads), l2 = endgame::lineSlots(4 * f - 2, i, j, pcLeads);
-            EXPECT_EQ(pcLeads ? l1[0] : l1[1], pcLeads ? l2[0] : l2[1]) << "entry " << f;
-        }
 }
 
 TEST(EndGameTies, EqualWorstCasesDrawAtRandomAndThePenultimateGoesToTheLowerSlot) {
