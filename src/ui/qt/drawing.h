@@ -1,7 +1,8 @@
 #pragma once
 // What the two windows share in drawing: a design size in twips shown at one
-// uniform scale, and the pictures of the data root, each loaded once.
+// uniform scale, and the pictures of the data root, each kept at the size it is drawn.
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
@@ -61,18 +62,32 @@ public:
     // `realPath` maps a path of the game's data root to the real file.
     explicit PictureCache(std::function<QString(const std::string&)> realPath)
         : realPath_(std::move(realPath)) {}
-    // The picture of a path, or null when there is none (an empty path, a missing or unreadable file).
-    const QPixmap* operator()(const std::string& path) {
+    // The picture of a path with its own proportions, no larger than it takes to cover `drawn`
+    // device pixels: a deck costs what the screen shows, not what its files hold. Null when there
+    // is none (an empty path, a missing or unreadable file). Asked for at another size (the
+    // window was resized), the file is read again.
+    const QPixmap* operator()(const std::string& path, const QSizeF& drawn) {
         if (path.empty()) return nullptr;
         const QString real = realPath_(path);
+        const QSize want = drawn.toSize().expandedTo(QSize(1, 1));
         auto it = cache_.find(real);
-        if (it == cache_.end()) it = cache_.insert(real, QPixmap(real));
-        return it->isNull() ? nullptr : &*it;
+        if (it == cache_.end() || it->drawn != want) {
+            QImage image(real);
+            const QSize enough = image.size().scaled(want, Qt::KeepAspectRatioByExpanding);
+            if (!image.isNull() && enough.width() < image.width())
+                image = image.scaled(enough, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            it = cache_.insert(real, {want, QPixmap::fromImage(image)});
+        }
+        return it->pixmap.isNull() ? nullptr : &it->pixmap;
     }
 
 private:
+    struct Kept {
+        QSize drawn;
+        QPixmap pixmap;
+    };
     std::function<QString(const std::string&)> realPath_;
-    QHash<QString, QPixmap> cache_;
+    QHash<QString, Kept> cache_;
 };
 
 }  // namespace zelvo

@@ -302,7 +302,7 @@ void TableView::drawRules(QPainter& p) {
     text(p, twips(200, 150, 2600, 600), titleLines(f.lblRegoleDelGioco), 175, Qt::white,
          Qt::AlignHCenter | Qt::AlignTop, true);
     if (f.ImgAutoreVisible)
-        if (const QPixmap* pm = picture("C:\\Programmi\\Zelvo\\Grafica\\Autore.jpg")) {
+        if (const QPixmap* pm = picture("C:\\Programmi\\Zelvo\\Grafica\\Autore.jpg", twips(0, 0, 1, 2050).size())) {
             const double a = 2050, l = a * pm->width() / pm->height();
             p.drawPixmap(twips(LEFT_PANEL.left + (LEFT_PANEL.width - l) / 2, 850, l, a), *pm, pm->rect());
         }
@@ -386,7 +386,7 @@ void TableView::drawCards(QPainter& p) {
         QRectF r = px(card(img));
         // A frame in the face-up colour shows a face; any other shows a back.
         const bool face = shp.BackColor == colour::WHITE;
-        if (const QPixmap* pm = picture(img.Picture)) {
+        if (const QPixmap* pm = picture(img.Picture, r.size())) {
             p.drawPixmap(r, *pm, pm->rect());
         } else if (face && !s_.m.cards.lblCarta[s].empty()) {
             // No picture file: the code itself, so the game stays playable.
@@ -443,8 +443,8 @@ void TableView::drawLabels(QPainter& p) {
         const Picture& b = f.ImgBandiera[v];
         if (!b.Visible) continue;
         // A flag keeps its own proportions, centred in its frame.
-        if (const QPixmap* pm = picture(b.Picture))
-            p.drawPixmap(fitted(twips(b.Left, b.Top, b.Width, b.Height), pm->size()), *pm, pm->rect());
+        const QRectF frame = twips(b.Left, b.Top, b.Width, b.Height);
+        if (const QPixmap* pm = picture(b.Picture, frame.size())) p.drawPixmap(fitted(frame, pm->size()), *pm, pm->rect());
     }
 }
 

@@ -105,7 +105,7 @@ void TitleView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(20, 20, 30));
     // The background reaches the window's edges, whatever its proportions.
     const QRectF whole = rect();
-    if (const QPixmap* ground = picture("C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp"))
+    if (const QPixmap* ground = picture("C:\\Programmi\\Zelvo\\Grafica\\Inghil.bmp", whole.size()))
         p.drawPixmap(whole, *ground, croppedTo(ground->size(), whole.size()));
     p.fillRect(whole, QColor(10, 25, 45, 185));  // the flag stays a watermark under the writing
 
@@ -117,10 +117,9 @@ void TitleView::paintEvent(QPaintEvent*) {
         scrivi(twips(0, 850, WIDTH, 1200), SCRITTA2, 950, QColor(245, 200, 70), Qt::AlignCenter, true);
 
     for (int k = 1; k <= 4; ++k) {
-        const QPixmap* pm = picture(m.ImgSimbolo[k]);
-        if (!pm) continue;
         const double l = m.symbolWidth[k];
-        p.drawPixmap(twips(SIMBOLO_CENTRO[k] - l / 2, SIMBOLI_TOP, l, SIMBOLO_ALTEZZA), *pm, pm->rect());
+        const QRectF place = twips(SIMBOLO_CENTRO[k] - l / 2, SIMBOLI_TOP, l, SIMBOLO_ALTEZZA);
+        if (const QPixmap* pm = picture(m.ImgSimbolo[k], place.size())) p.drawPixmap(place, *pm, pm->rect());
     }
 
     // The entry's box: light, so that the prompt reads in red and in black alike.
@@ -131,8 +130,9 @@ void TitleView::paintEvent(QPaintEvent*) {
     if (m.lblInserisciVisible)
         scrivi(twips(BOX_LEFT + 150, BOX_TOP + 80, BOX_L - 300, 600), QString::fromStdString(m.lblInserisci), 210,
                qcolour(m.lblInserisciColore), Qt::AlignCenter, true);
-    if (const QPixmap* bandiera = picture("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp"))
-        p.drawPixmap(fitted(twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480), bandiera->size()), *bandiera, bandiera->rect());
+    const QRectF flagPlace = twips(BOX_LEFT + 200, BOX_TOP + 750, 760, 480);
+    if (const QPixmap* flag = picture("C:\\Programmi\\Zelvo\\Grafica\\Italia.bmp", flagPlace.size()))
+        p.drawPixmap(fitted(flagPlace, flag->size()), *flag, flag->rect());
 
     scrivi(twips(300, 6900, 8000, 400), DEDICA, 180, QColor(220, 220, 220), Qt::AlignLeft | Qt::AlignVCenter, false);
     scrivi(twips(WIDTH - 2300, 6900, 2000, 400), VERSIONE, 180, QColor(220, 220, 220),

@@ -33,7 +33,10 @@ protected:
 private:
     double scale() const;
     QRectF twips(double left, double top, double width, double height) const;
-    const QPixmap* picture(const std::string& path) { return pictures_(path); }
+    // The picture of a path for a place of `drawn` pixels of the widget.
+    const QPixmap* picture(const std::string& path, const QSizeF& drawn) {
+        return pictures_(path, drawn * devicePixelRatioF());
+    }
     void edited(const QString& text);
 
     TitleWindow& w_;
