@@ -310,11 +310,16 @@ void TableView::drawRules(QPainter& p) {
     text(p, twips(200, f.lblRegoleTop, 2600, f.lblRegoleHeight - 150),
          QString::fromStdString(f.lblRegole).replace('\n', "\n\n"), 160, QColor(245, 245, 235),
          Qt::AlignLeft | Qt::AlignTop);
+    // The link to the next page shrinks to its place rather than being cut.
+    const QRectF link = px(RULES_CAPTION);
+    const QString caption = QString::fromStdString(m.records.lblContinuaregole);
     QFont underlined = fontAt(165, true);
     underlined.setUnderline(true);
+    while (underlined.pixelSize() > 6 && QFontMetricsF(underlined).horizontalAdvance(caption) > link.width())
+        underlined.setPixelSize(underlined.pixelSize() - 1);
     p.setFont(underlined);
     p.setPen(QColor(255, 255, 160));
-    p.drawText(px(RULES_CAPTION), Qt::AlignCenter, QString::fromStdString(m.records.lblContinuaregole));
+    p.drawText(link, Qt::AlignCenter, caption);
 }
 
 void TableView::drawSongTitle(QPainter& p) {
