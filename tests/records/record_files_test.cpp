@@ -21,7 +21,7 @@ const std::vector<std::string> THREE = {"ZlvAlbo.txt", "ZlvClass.txt", "ZlvPart.
 struct Unit {
     TempFolder c;
     TestFileSystem files{c.path};
-    std::string dati = c.path + "/utente/Dati/";
+    std::string data = c.path + "/utente/Dati/";
 };
 
 // The records after `n` matches, all won by Anna at level B: every file tells n.
@@ -72,15 +72,15 @@ TEST(RecordsUnit, AnInterruptionAtAnyStepLeavesTheThreeFilesInAgreement) {
             EXPECT_FALSE(newShown && seen == 1);
             newShown = newShown || seen == 2;
             EXPECT_TRUE(fault == Fault::Kill || saved == (seen == 2));
-            const std::string dati = u.dati, copy = u.c.path + "/copy";
-            fs::copy(dati, copy, fs::copy_options::recursive);
+            const std::string data = u.data, copy = u.c.path + "/copy";
+            fs::copy(data, copy, fs::copy_options::recursive);
             for (int j = 1; interrupted(files, fault, j, [&] { recoverRecords(files, NOW); }); ++j) {
                 EXPECT_EQ(matchesDescribed(files), seen) << "the restart interrupted at its step " << j;
-                fs::remove_all(dati);
-                fs::copy(copy, dati, fs::copy_options::recursive);
+                fs::remove_all(data);
+                fs::copy(copy, data, fs::copy_options::recursive);
             }
             files.faultAt(0, fault);
-            EXPECT_EQ(std::tuple(loadRecords(files, NOW).setAside.size(), namesIn(dati), matchesDescribed(files)),
+            EXPECT_EQ(std::tuple(loadRecords(files, NOW).setAside.size(), namesIn(data), matchesDescribed(files)),
                       std::tuple(0u, THREE, seen));
             EXPECT_TRUE(saveRecords(files, afterMatches(3)) && matchesDescribed(files) == 3);
         }
@@ -98,12 +98,12 @@ TEST(RecordsUnit, ASaveThatCountedIsFinishedByTheNext) {
     saveRecords(u.files, afterMatches(1));
     u.files.faultAt(17, Fault::Fail);  // the second of the three renames
     ASSERT_TRUE(saveRecords(u.files, afterMatches(2)));
-    EXPECT_TRUE(fs::exists(u.dati + std::string(JOURNAL_NAME)));
+    EXPECT_TRUE(fs::exists(u.data + std::string(JOURNAL_NAME)));
     EXPECT_EQ(matchesDescribed(u.files), 2);
     u.files.guasta(TestFileSystem::Guasto::Apertura);  // the next journal cannot be written
     EXPECT_TRUE(!saveRecords(u.files, afterMatches(3)) && matchesDescribed(u.files) == 2);
     ASSERT_TRUE(saveRecords(u.files, afterMatches(3)));
-    EXPECT_EQ(std::pair(namesIn(u.dati), matchesDescribed(u.files)), std::pair(THREE, 3));
+    EXPECT_EQ(std::pair(namesIn(u.data), matchesDescribed(u.files)), std::pair(THREE, 3));
 }
 
 // Each file of the first match's records in turn replaced: what stays, what
@@ -127,9 +127,9 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
     for (const auto& [file, thing, bytes, rankingKept, entries, aside] : cases) {
         SCOPED_TRACE(std::string(file) + ": " + bytes.substr(0, 10));
         Unit u;
-        const std::string& dati = u.dati;
-        for (const std::string& f : THREE) writeFile(dati + f, golden(f));
-        test::put(dati + file, thing, bytes);
+        const std::string& data = u.data;
+        for (const std::string& f : THREE) writeFile(data + f, golden(f));
+        test::put(data + file, thing, bytes);
         const RecordFilesLoad l = loadRecords(u.files, NOW);
         EXPECT_EQ(std::tie(l.data.ranking.rows[1].name, l.data.ranking.losses[2]),
                   std::make_tuple(rankingKept ? "Anna" : "", rankingKept ? "1" : "0"));
@@ -138,11 +138,11 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
         for (std::string a : aside) {
             const bool copied = a.ends_with('+');
             if (copied) a.pop_back();
-            expected.push_back(dati + a + STAMP);
-            EXPECT_EQ(fs::exists(dati + a), copied) << a;
+            expected.push_back(data + a + STAMP);
+            EXPECT_EQ(fs::exists(data + a), copied) << a;
         }
         EXPECT_EQ(l.setAside, expected);
-        EXPECT_TRUE(thing != Thing::Bytes || aside.empty() || readFile(dati + file + STAMP) == bytes);
+        EXPECT_TRUE(thing != Thing::Bytes || aside.empty() || readFile(data + file + STAMP) == bytes);
         EXPECT_TRUE(loadRecords(u.files, NOW).setAside.empty());  // nothing more to put aside
     }
 }
@@ -151,19 +151,19 @@ TEST(RecordsLoad, DamagedOrStrangeFilesGoAsideAndCostOnlyTheirOwnRecords) {
 // Dati and Archivio, and staged files of a save that never counted.
 TEST(RecordsRecovery, AStartRemovesOnlyTheGamesOwnLeftovers) {
     Unit u;
-    const std::string &dati = u.dati, archive = u.c.path + "/utente/Archivio/";
-    for (const std::string& f : THREE) writeFile(dati + f, golden(f));
+    const std::string &data = u.data, archive = u.c.path + "/utente/Archivio/";
+    for (const std::string& f : THREE) writeFile(data + f, golden(f));
     const std::pair<std::string, bool> leftovers[] = {  // a file, whether it stays
-        {dati + "ZlvImpo.txt.zelvo-tmp-Ab12Cd", false}, {dati + "ZlvAlbo.txt.zelvo-staged", false},
-        {archive + "001-01.txt.zelvo-tmp-q1w2e3", false}, {dati + "x.zelvo-tmp-abc", true},
+        {data + "ZlvImpo.txt.zelvo-tmp-Ab12Cd", false}, {data + "ZlvAlbo.txt.zelvo-staged", false},
+        {archive + "001-01.txt.zelvo-tmp-q1w2e3", false}, {data + "x.zelvo-tmp-abc", true},
         {archive + "001-01.txt", true}, {archive + "001-01.txt.zelvo-staged", true},
         {archive + "folder.zelvo-tmp-abcdef/x", true}};
     for (const auto& [p, stays] : leftovers) writeFile(p, "x");
-    writeFile(dati + "folder.zelvo-staged/x", "x");
+    writeFile(data + "folder.zelvo-staged/x", "x");
     recoverRecords(u.files, NOW);
     for (const auto& [p, stays] : leftovers) EXPECT_EQ(fs::exists(p), stays) << p;
-    EXPECT_TRUE(fs::exists(dati + "folder.zelvo-staged" + STAMP + "/x"));  // staged by no save, not a file: kept aside
-    for (const std::string& f : THREE) EXPECT_EQ(readFile(dati + f), golden(f));
+    EXPECT_TRUE(fs::exists(data + "folder.zelvo-staged" + STAMP + "/x"));  // staged by no save, not a file: kept aside
+    for (const std::string& f : THREE) EXPECT_EQ(readFile(data + f), golden(f));
 }
 
 // A journal the game did not write names nothing to rename: no save goes
@@ -176,8 +176,8 @@ TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
         TestFileSystem& files = u.files;
         saveRecords(files, afterMatches(1));
         ASSERT_TRUE(interrupted(files, Fault::Kill, 16, [&] { saveRecords(files, afterMatches(2)); }));
-        const std::string &dati = u.dati, journal = dati + std::string(JOURNAL_NAME);
-        const std::string staged = dati + "ZlvAlbo.txt" + std::string(STAGED_MARK);
+        const std::string &data = u.data, journal = data + std::string(JOURNAL_NAME);
+        const std::string staged = data + "ZlvAlbo.txt" + std::string(STAGED_MARK);
         std::string text = readFile(journal);
         if (variant == 0) text.replace(text.find("ZlvClass.txt"), 12, "../../x.txt");
         if (variant == 1) text.replace(text.find("ZlvClass.txt"), 12, "ZlvAlbo.txt");  // named twice
@@ -190,7 +190,7 @@ TEST(RecordsRecovery, AStrangeJournalGoesAsideWithTheStagedFiles) {
         EXPECT_TRUE(!saveRecords(files, afterMatches(3)) && matchesDescribed(files) == 1);
         recoverRecords(files, NOW);
         const std::string aside = std::string(STAGED_MARK) + STAMP;
-        EXPECT_EQ(namesIn(dati), (std::vector<std::string>{"ZlvAlbo.txt", "ZlvAlbo.txt" + aside, "ZlvClass.txt",
+        EXPECT_EQ(namesIn(data), (std::vector<std::string>{"ZlvAlbo.txt", "ZlvAlbo.txt" + aside, "ZlvClass.txt",
                                                            "ZlvClass.txt" + aside, "ZlvPart.txt", "ZlvPart.txt" + aside,
                                                            std::string(JOURNAL_NAME) + STAMP}));
         EXPECT_EQ(matchesDescribed(files), 1);
