@@ -1,3 +1,4 @@
+// The timers on the virtual clock.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,89 +8,32 @@
 
 using namespace zelvo;
 
-TEST(Timers, TickPeriodicallyWhileEnabled) {
+TEST(Timers, TickInOrderWhileEnabledAndAnIntervalRestartsTheCount) {
     VirtualScheduler s;
-    Timer t(s, "t", 100);
-    std::vector<int64_t> ticks;
-    t.onTick = [&] { ticks.push_back(s.nowMs()); };
-    s.advance(1000);
-    EXPECT_TRUE(ticks.empty());  // disabled
-    t.enable();
-    s.advance(350);
-    EXPECT_EQ(ticks, (std::vector<int64_t>{1100, 1200, 1300}));
-    t.disable();
-    s.advance(1000);
-    EXPECT_EQ(ticks.size(), 3u);
-}
-
-TEST(Timers, IntervalZeroNeverTicksAndSettingTheIntervalRestartsTheCount) {
-    VirtualScheduler s;
-    Timer t(s, "t", 0);
-    int n = 0;
-    t.onTick = [&] { ++n; };
-    t.enable();
-    s.advance(100000);
-    EXPECT_EQ(n, 0);
-    t.setInterval(100);  // counts from now
-    s.advance(90);
-    t.setInterval(100);  // restart: the tick at 100 does not come
-    s.advance(90);
-    EXPECT_EQ(n, 0);
-    s.advance(10);
-    EXPECT_EQ(n, 1);
-    // Enabling an enabled timer does not restart it.
-    s.advance(50);
-    t.enable();
-    s.advance(50);
-    EXPECT_EQ(n, 2);
-}
-
-TEST(Timers, EqualDueTimesRunInArmingOrderAndOneAtATime) {
-    VirtualScheduler s;
-    Timer a(s, "a", 50), b(s, "b", 50), c(s, "c", 20);
-    std::string order;
-    bool inside = false;
-    auto tick = [&](char name, Timer& self) {
-        EXPECT_FALSE(inside);
-        inside = true;
-        order += name;
-        self.disable();
-        inside = false;
-    };
-    a.onTick = [&] { tick('a', a); };
-    b.onTick = [&] { tick('b', b); };
-    c.onTick = [&] {
-        tick('c', c);
-        a.enable();  // armed now, due at 70
-    };
-    b.enable();  // due at 50
-    c.enable();  // due at 20
-    EXPECT_TRUE(s.runUntilIdle());
-    EXPECT_EQ(order, "cba");
-    EXPECT_EQ(s.nowMs(), 70);
-}
-
-TEST(Timers, ATickCanReArmItselfWithANewInterval) {
-    VirtualScheduler s;
-    Timer t(s, "t", 10);
-    std::vector<int64_t> at;
+    Timer t(s, "t", 100), u(s, "u", 300);
+    std::vector<std::string> at;
     t.onTick = [&] {
-        at.push_back(s.nowMs());
-        if (at.size() == 2) t.setInterval(100);
-        if (at.size() == 4) t.disable();
+        at.push_back(std::to_string(s.nowMs()) + t.name());
+        if (at.size() == 7) t.setInterval(10);  // from a tick: the next counts from it
     };
+    u.onTick = [&] {
+        at.push_back(std::to_string(s.nowMs()) + u.name());
+        u.disable();
+    };
+    s.advance(1000);  // disabled
+    u.enable();       // due at 1300 with the third tick of t, which is armed later: u runs first
     t.enable();
-    s.runUntilIdle();
-    EXPECT_EQ(at, (std::vector<int64_t>{10, 20, 120, 220}));
-}
-
-TEST(Timers, RunUntilIdleStopsAtItsLimit) {
-    VirtualScheduler s;
-    Timer t(s, "t", 10);
-    int n = 0;
-    t.onTick = [&] { ++n; };
-    t.enable();
-    EXPECT_FALSE(s.runUntilIdle(1000));
-    EXPECT_EQ(n, 100);
-    EXPECT_EQ(s.nowMs(), 1000);
+    EXPECT_TRUE(s.nextDue() == 1100 && s.step());
+    s.advance(250);
+    t.enable();  // enabling an enabled timer does not restart it
+    s.advance(100);
+    t.setInterval(100);  // restarts the count: no tick at 1500
+    s.advance(200);
+    EXPECT_EQ(at, (std::vector<std::string>{"1100t", "1200t", "1300u", "1300t", "1400t", "1550t", "1650t"}));
+    EXPECT_FALSE(s.runUntilIdle(125));
+    EXPECT_EQ(std::pair(at.back(), s.nowMs()), std::pair(std::string("1770t"), int64_t{1775}));
+    EXPECT_EQ(s.ticks(), at.size());
+    t.setInterval(-5);  // never ticks
+    EXPECT_EQ(std::pair(t.interval(), s.nextDue()), std::pair(0, int64_t{-1}));
+    EXPECT_TRUE(!s.step() && s.runUntilIdle());
 }

@@ -1,227 +1,231 @@
-// The archive of saved games: names, the 268-line file, loading and its failures.
+// The archive of saved games (saving, opening and its failures) and the review of a
+// recorded game: every press of ">>" shows one more event of the grid.
 #include <gtest/gtest.h>
 
 #include "fixture.h"
-#include "formats/file_formats.h"
+#include "session/simulation.h"
 
 namespace zelvo {
 namespace {
 
-using prova::Banco;
-using prova::golden;
-using prova::leggiFile;
-using prova::scriviFile;
+using namespace test;
 
 const char* const GOLDEN = "007-02.txt";
+const char* const FILTER = "File di testo (*.txt)|*.txt";
 
-// A caption of its own for every cell.
-std::string etichetta(int i) {
-    std::string s = std::to_string(i);
-    s.insert(s.begin(), 'c');
-    return s;
-}
-
-TEST(Archivio, TheProposedName) {
-    struct Caso {
-        int totale, gioco;
-        bool inCorso;
-        const char* nome;
-    } casi[] = {{0, 1, true, "001-01.txt"},  {6, 2, true, "007-02.txt"},   {7, 2, false, "007-02.txt"},
-                {122, 12, true, "123-12.txt"}, {1233, 3, true, "1234-03.txt"}, {9, 10, true, "010-10.txt"},
-                {99, 1, false, "099-01.txt"}};
-    for (const auto& c : casi) {
-        Banco b;
-        b.w->m.records.lblTotalePartite = c.totale;
-        b.w->m.game.lblNumeroGioco = c.gioco;
-        b.w->m.game.lblPartitaInCorso = c.inCorso;
-        EXPECT_EQ(b.w->archive.proposedName(), std::string("C:\\Programmi\\Zelvo\\Archivio\\") + c.nome);
-    }
-}
-
-// Loads a game file through the open dialog.
-void apri(Banco& b, const std::string& file) {
-    b.dialoghi.rispondi(file);
+void open(Bench& b, const std::optional<std::string>& file) {
+    b.dialogs.rispondi(file);
     b.w->archive.cmdLoad();
 }
 
-TEST(Archivio, OpeningAGameFileFillsTheGridAndStartsTheReview) {
-    Banco b;
-    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
-    apri(b, b.archivio(GOLDEN));
-    TestMain& w = *b.w;
-    ASSERT_EQ(b.dialoghi.richieste().size(), 1u);
-    EXPECT_FALSE(b.dialoghi.richieste()[0].salva);
-    EXPECT_EQ(b.dialoghi.richieste()[0].percorso, b.cartella.percorso + "/utente/Archivio");
-    EXPECT_EQ(b.dialoghi.richieste()[0].filtro, "File di testo (*.txt)|*.txt");
-    EXPECT_EQ(w.m.data.lblIndicazioniPannellodati1, "Partita n. 7 - Gioco n. 2");
-    EXPECT_EQ(w.m.data.lblIndicazioniPannellodati2, "5/12/26 - 20:31");
-    EXPECT_EQ(w.m.data.lblDati[0].Caption, "ZELVO B");
-    EXPECT_EQ(w.m.data.lblDati[1].Caption, "Niccolò");
-    EXPECT_EQ(w.m.window.lblH.Caption, "Niccolò");
-    EXPECT_EQ(w.m.data.lblDati[8].BackColor, colour::RED);
-    EXPECT_EQ(w.m.data.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
-    EXPECT_EQ(w.m.data.lblDati[2].BackColor, colour::WHITE);
-    EXPECT_TRUE(w.m.window.cmdScegliManche.focus);
-    EXPECT_TRUE(w.t.TimerCaricaPartita.enabled());
-    b.h.scheduler.advance(50);
-    EXPECT_FALSE(w.t.TimerCaricaPartita.enabled());
-    EXPECT_TRUE(w.m.window.lblIstruzionePannelloDati);
-    EXPECT_EQ(w.m.records.lblContaDati, 1);
-    EXPECT_EQ(w.m.game.lblManche, 1);
-    EXPECT_EQ(w.m.data.marcatoreTop, 1935);
-}
-
-TEST(Archivio, SaveOpenSaveGivesTheSameBytes) {
-    Banco b;
-    scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
-    apri(b, b.archivio(GOLDEN));
-    b.h.scheduler.advance(50);
-    b.dialoghi.rispondi(b.archivio("copia.txt"));
-    b.w->archive.SalvaGioco();
-    EXPECT_EQ(leggiFile(b.archivio("copia.txt")), golden(GOLDEN));
-    const auto& r = b.dialoghi.richieste().back();
-    EXPECT_TRUE(r.salva);
-    EXPECT_TRUE(r.conferma);
-    EXPECT_EQ(r.filtro, "File di testo (*.txt)|*.txt");
-}
-
-TEST(Archivio, AGamePlayedAndSavedComesBackCellForCell) {
-    Banco b;
-    TestMain& w = *b.w;
-    w.m.playerName = "Anna";
-    w.Form_Load();
-    ASSERT_NO_FATAL_FAILURE(prova::giocaFinoAllaFine(b));
-    EXPECT_EQ(w.archive.proposedName(), "C:\\Programmi\\Zelvo\\Archivio\\001-01.txt");
-    b.dialoghi.rispondi(b.archivio("001-01.txt"));
-    w.archive.SalvaGioco();
-    const std::string salvato = leggiFile(b.archivio("001-01.txt"));
-    EXPECT_EQ(std::count(salvato.begin(), salvato.end(), '\n'), 268);
-
-    Banco b2;
-    apri(b2, b.archivio("001-01.txt"));
-    for (int i = 0; i <= 132; ++i) {
-        EXPECT_EQ(b2.w->m.data.lblDati[i].Caption, w.m.data.lblDati[i].Caption) << i;
-        EXPECT_EQ(b2.w->m.data.lblDati[i].BackColor, w.m.data.lblDati[i].BackColor) << i;
-    }
-    EXPECT_EQ(b2.w->m.data.lblIndicazioniPannellodati1, w.m.data.lblIndicazioniPannellodati1);
-    EXPECT_EQ(b2.w->m.window.lblH.Caption, "Anna");
-}
-
-TEST(Archivio, ACancelledDialogChangesNothing) {
-    Banco b;
-    b.w->m.data.lblDati[20].Caption = "Ad";
-    b.w->archive.SalvaGioco();   // no answer queued: cancelled
-    b.w->archive.cmdLoad();
-    ASSERT_EQ(b.dialoghi.richieste().size(), 2u);
-    // Both dialogs open in a folder that is there, even on the first run; no file is written.
-    EXPECT_EQ(std::filesystem::path(b.dialoghi.richieste()[0].percorso).parent_path(),
-              b.cartella.percorso + "/utente/Archivio");
-    EXPECT_EQ(b.dialoghi.richieste()[1].percorso, b.cartella.percorso + "/utente/Archivio");
-    for (const char* c : {"/utente/Archivio", "/utente/Dati"}) {
-        EXPECT_TRUE(std::filesystem::is_directory(b.cartella.percorso + c)) << c;
-        EXPECT_TRUE(b.list(b.cartella.percorso + c).empty()) << c;
-    }
-    EXPECT_EQ(b.w->m.data.lblDati[20].Caption, "Ad");
-    EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
-}
-
-TEST(Archivio, ABadGameFileLeavesTheGridAsItWasAndSaysWhy) {
-    const std::string buono = golden(GOLDEN);
-    // Line 3 + 2 * 20 is the colour of cell 20.
-    std::string coloreRotto = buono;
-    {
-        size_t pos = 0;
-        for (int riga = 1; riga < 43; ++riga) pos = coloreRotto.find('\n', pos) + 1;
-        const size_t fine = coloreRotto.find('\r', pos);
-        coloreRotto = coloreRotto.substr(0, pos) + "bianco" + coloreRotto.substr(fine);
-    }
-    std::string corto = buono.substr(0, buono.rfind("\r\n", buono.size() - 3) + 2);
-    std::string nonTesto = buono;
-    nonTesto[nonTesto.find("Niccol") + 6] = '\x90';
-    struct Caso {
-        std::string file;
-        const char* messaggio;
-    } casi[] = {
-        {corto, "File non valido: meno di 268 righe"},
-        {"", "File non valido: meno di 268 righe"},
-        {coloreRotto, "File non valido: colore errato alla riga 43"},
-        {nonTesto, "File non valido: non è un testo Windows"},
+// A cancelled dialog, or a file that is no game, leaves the grid as it was; the
+// message cell says why. The dialogs open in folders that are there, even on
+// the first run, and nothing is written.
+TEST(Archive, ACancelledDialogOrAFileThatIsNoGameLeavesTheGridAsItWas) {
+    const std::string good = golden(GOLDEN);
+    using Text = std::optional<std::string>;
+    const std::tuple<Text, Text, const char*> cases[] = {  // the answer of the dialog, the file, the message
+        {std::nullopt, std::nullopt, ""},
+        {"", std::nullopt, ""},
+        {"x.txt", std::nullopt, "Impossibile leggere il file scelto"},
+        {"x.txt", test::firstLines(good, 267), "File non valido: meno di 268 righe"},
+        {"x.txt", test::withLine(good, 43, "white"), "File non valido: colore errato alla riga 43"},
+        {"x.txt", test::withLine(good, 6, "\"Niccol\x90\""), "File non valido: non è un testo Windows"},
     };
-    for (const auto& c : casi) {
-        Banco b;
-        for (int i = 0; i <= 132; ++i) {
-            b.w->m.data.lblDati[i].Caption = etichetta(i);
-            b.w->m.data.lblDati[i].BackColor = static_cast<Colour>(i);
-        }
-        b.w->m.data.lblDati[14].Caption.clear();
-        b.w->m.window.lblH.Caption = "Anna";
-        scriviFile(b.archivio("x.txt"), c.file);
-        apri(b, b.archivio("x.txt"));
-        EXPECT_EQ(b.w->m.data.lblDati[14].Caption, c.messaggio);
-        for (int i = 0; i <= 132; ++i) {
-            if (i == 14) continue;
-            EXPECT_EQ(b.w->m.data.lblDati[i].Caption, etichetta(i));
-            EXPECT_EQ(b.w->m.data.lblDati[i].BackColor, static_cast<Colour>(i));
-        }
-        EXPECT_EQ(b.w->m.window.lblH.Caption, "Anna");
-        EXPECT_FALSE(b.w->t.TimerCaricaPartita.enabled());
+    for (const auto& [answer, file, message] : cases) {
+        Bench b;
+        auto& cells = b.w->m.data.lblDati;
+        for (int i = 0; i <= 132; ++i) cells[i] = {i == 14 ? "" : std::to_string(i), Colour(i)};
+        b.w->archive.SalvaGioco();  // no answer queued: cancelled
+        if (file) writeFile(b.archive("x.txt"), *file);
+        open(b, answer && !answer->empty() ? b.archive(*answer) : answer);
+        const auto &saving = b.dialogs.richieste().at(0), &opening = b.dialogs.richieste().at(1);
+        EXPECT_EQ(std::tie(saving.salva, saving.percorso, saving.filtro, saving.conferma),
+                  std::make_tuple(true, b.archive("000-01.txt"), FILTER, true));
+        EXPECT_EQ(std::tie(opening.salva, opening.percorso, opening.filtro, opening.conferma),
+                  std::make_tuple(false, b.folder.path + "/utente/Archivio", FILTER, false));
+        for (int i = 0; i <= 132; ++i)
+            EXPECT_EQ(std::pair(cells[i].Caption, cells[i].BackColor),
+                      std::pair(i == 14 ? std::string(message) : std::to_string(i), Colour(i)));
+        EXPECT_TRUE(b.w->m.window.lblH.Caption.empty() && !b.w->t.TimerCaricaPartita.enabled());
+        EXPECT_EQ(test::namesIn(b.archive()).size() + test::namesIn(b.data()).size(), file ? 1u : 0u);
     }
 }
 
-TEST(Archivio, AFileThatCannotBeReadIsReportedToo) {
-    Banco b;
-    apri(b, b.archivio("non-esiste.txt"));
-    EXPECT_EQ(b.w->m.data.lblDati[14].Caption, "Impossibile leggere il file scelto");
+// The cards of one side lying at home (a hand) or in the middle of the table, sorted.
+std::string cards(const TestMain& w, bool pc, bool middle) {
+    std::vector<std::string> v;
+    for (int s = pc ? 1 : 4; s < (pc ? 4 : 7); ++s)
+        if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top == (middle ? place::TOP_TRICK : place::TOP[s]))
+            v.push_back(w.m.cards.lblCarta[s]);
+    std::sort(v.begin(), v.end());
+    std::string t;
+    for (const auto& c : v) t += (t.empty() ? "" : " ") + c;
+    return t;
 }
 
-// A save from the window failed or killed at any of its steps leaves the old
-// game file or the new one, whole; the next start removes what it left behind.
-TEST(Archivio, ASaveFailedOrKilledAtAnyStepLeavesTheOldFileOrTheNew) {
-    using Fault = TestFileSystem::Fault;
-    int interruptions = 0;
-    for (Fault fault : {Fault::Fail, Fault::Kill}) {
-        for (int k = 1; k < 10; ++k) {
-            SCOPED_TRACE(std::to_string(k) + (fault == Fault::Kill ? " killed" : " failed"));
-            Banco b;
-            scriviFile(b.archivio(GOLDEN), golden(GOLDEN));
-            b.w->m.data.lblDati[1].Caption = "Altro";
-            b.dialoghi.rispondi(b.archivio(GOLDEN));
-            auto save = [&] {
-                b.fs.faultAt(k, fault);
-                b.w->archive.SalvaGioco();
-            };
-            if (fault == Fault::Kill ? prova::ranToEnd(save) : (save(), b.fs.steps() < k)) break;
-            ++interruptions;
-            const std::string bytes = leggiFile(b.archivio(GOLDEN));
-            auto g = formats::readGame(bytes);
-            ASSERT_TRUE(g);
-            EXPECT_TRUE(bytes == golden(GOLDEN) || g->text[1] == "Altro");
-            b.w->hallOfFame.CaricaAlbo();  // the next start
-            EXPECT_EQ(b.list(b.cartella.percorso + "/utente/Archivio"), std::vector<std::string>{GOLDEN});
+// The whole review, press by press, checked against the grid it replays; the
+// noises heard ("card", "sweep" or the end sound), a line a trick.
+std::string reviewAll(Bench& b, int tricks) {
+    TestMain& w = *b.w;
+    const auto& d = w.m.data.lblDati;
+    std::string heard;
+    auto press = [&] {
+        const size_t before = b.media.played(Player::mmcRumori).size();
+        w.review.cmdScegliManche();
+        const auto after = b.media.played(Player::mmcRumori);
+        const std::string noise = after.size() == before + 1 ? after.back() : "silence";
+        heard += noise.find("Carta") != std::string::npos   ? " card"
+                 : noise.find("Presa") != std::string::npos ? " sweep"
+                                                            : " " + noise.substr(noise.find_last_of('\\') + 1);
+    };
+    bool pcLeads = d[8].BackColor == colour::RED;
+    for (int k = 1; k <= tricks; ++k) {
+        SCOPED_TRACE("trick " + std::to_string(k));
+        heard += std::to_string(k) + ":";
+        const std::string &pcCard = d[cells::pcCard(k)].Caption, &hCard = d[cells::humanCard(k)].Caption;
+        press();  // the leader
+        EXPECT_EQ(cards(w, true, true) + "|" + cards(w, false, true), pcLeads ? pcCard + "|" : "|" + hCard);
+        EXPECT_EQ(d[pcLeads ? cells::pcCard(k) : cells::humanCard(k)].ForeColor, colour::RED);
+        press();  // the follower
+        EXPECT_EQ(cards(w, true, true) + "|" + cards(w, false, true) + "|" + std::to_string(d[10].BackColor),
+                  pcCard + "|" + hCard + "|" + std::to_string(colour::YELLOW));
+        press();  // the taking
+        EXPECT_EQ(cards(w, true, true) + cards(w, false, true), "");
+        EXPECT_EQ(std::pair(w.m.game.lblPuntiPC, w.m.game.lblPuntiH),
+                  std::pair(std::stoi(d[cells::pcPoints(k)].Caption), std::stoi(d[cells::humanPoints(k)].Caption)));
+        pcLeads = d[cells::pcPoints(k)].BackColor == colour::RED;
+        if (k < tricks) {
+            const Window& f = w.m.window;
+            EXPECT_EQ(std::tuple(f.lblPC.opaca, f.lblH.opaca, w.m.data.marcatoreTop, w.m.game.lblManche),
+                      std::tuple(pcLeads, !pcLeads, 1935 + 270 * k, k + 1));
+            if (k + 1 <= 18) {  // the draw, while the stock lasts
+                const int stock = w.m.game.lblNumeroCarteRimaste;
+                press();
+                EXPECT_TRUE(cards(w, true, false).find(d[cells::pcDraw(k + 1)].Caption) != std::string::npos &&
+                            cards(w, false, false).find(d[cells::humanDraw(k + 1)].Caption) != std::string::npos);
+                EXPECT_EQ(std::pair(w.m.game.lblNumeroCarteRimaste, w.m.window.lblCarteRimaste.Visible),
+                          std::pair(stock - 2, stock > 2));
+            }
+            EXPECT_EQ(std::tie(w.m.records.lblContaDati, d[14].Caption), std::make_tuple(1, ""));
+            const size_t inHands = (cards(w, true, false) + " " + cards(w, false, false)).size() + 1;  // 3 a card
+            EXPECT_EQ(inHands, 3u * (k + 1 <= 18 ? 6 : 40 - 2 * k));
         }
+        heard += "\n";
     }
-    EXPECT_EQ(interruptions, 10);  // open, write, sync, rename and the folder's sync, each way
+    EXPECT_EQ(std::tie(d[14].Caption, w.m.data.marcatoreVisibile, w.m.window.cmdInizioAnalisi.focus),
+              std::make_tuple("Fine Analisi", false, true));
+    return heard;
 }
 
-// Only the first 268 lines make the file: whatever follows them is not read.
-TEST(FormatoGioco, TextAfterTheLastLineIsNoPartOfTheFile) {
-    const std::string buono = golden(GOLDEN);
-    for (const std::string coda : {"\x81\x90\r\n", "\"altro\"\r\n\x8d", "\r\n\r\n"}) {
-        formats::Error e;
-        auto letto = formats::readGame(buono + coda, &e);
-        ASSERT_TRUE(letto) << e.text();
-        EXPECT_EQ(formats::writeGame(*letto), buono);
+// The golden game file opens into the grid and starts its review; saved again
+// it gives the same bytes. The review plays it to its end, then presses do
+// nothing until it starts again.
+TEST(Review, TheGoldenGameOpensSavesBackTheSameAndIsReviewedToItsEnd) {
+    Bench b;
+    TestMain& w = *b.w;
+    writeFile(b.archive(GOLDEN), golden(GOLDEN));
+    open(b, b.archive(GOLDEN));
+    const DataPanel& d = w.m.data;
+    EXPECT_EQ(std::tie(d.lblIndicazioniPannellodati1, d.lblIndicazioniPannellodati2, w.m.window.lblH.Caption),
+              std::make_tuple("Partita n. 7 - Gioco n. 2", "5/12/26 - 20:31", "Niccolò"));
+    EXPECT_TRUE(w.m.window.cmdScegliManche.focus && w.t.TimerCaricaPartita.enabled());
+    b.h.scheduler.advance(50);
+    EXPECT_EQ(std::tie(w.m.records.lblContaDati, w.m.data.marcatoreTop, w.m.window.lblIstruzionePannelloDati),
+              std::make_tuple(1, 1935, true));
+    EXPECT_EQ(w.m.data.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
+    b.dialogs.rispondi(b.archive("copy.txt"));
+    w.archive.SalvaGioco();
+    EXPECT_EQ(readFile(b.archive("copy.txt")), golden(GOLDEN));
+    const Window& f = w.m.window;
+    EXPECT_EQ(cards(w, true, false) + "|" + cards(w, false, false), "5s Fb Fd|2s As Fs");  // the deal face up
+    EXPECT_EQ(std::tie(w.m.cards.lblCarta[7], f.lblCarteRimaste.Caption), std::make_tuple("2b", "34"));
+    EXPECT_TRUE(f.ImgCarta[8].Visible && f.lblPC.opaca && !f.lblH.opaca);  // cell 8 red: the computer leads
+    reviewAll(b, 20);
+    const auto before = f.ImgCarta;
+    for (int i = 0; i < 3; ++i) w.review.cmdScegliManche();
+    for (int s = 1; s <= 8; ++s) EXPECT_EQ(f.ImgCarta[s].Visible, before[s].Visible);
+    w.m.data.lblDati[8].BackColor = colour::PINK;  // had the human led, the first card played is the human's
+    w.review.cmdInizioAnalisi();
+    w.review.cmdScegliManche();
+    EXPECT_EQ(std::tuple(f.cmdScegliManche.focus, w.m.data.lblDati[12].BackColor, cards(w, false, true)),
+              std::tuple(true, colour::PINK, std::string("As")));
+}
+
+// Games just played, saved from the window and opened in another: the grid comes
+// back cell for cell and its review shows the game trick by trick.
+TEST(Review, AGameJustPlayedIsSavedOpenedAndReviewedCardForCard) {
+    for (uint64_t seed : {3u, 8u, 21u}) {
+        Bench b;
+        Simulation sim(SimulationSettings{.seed = seed});
+        sim.headless.platform.files = &b.fs;
+        sim.headless.platform.dialogs = &b.dialogs;
+        const int tricks = sim.playGame().tricks;
+        b.dialogs.rispondi(b.archive("sub/001-01.txt"));  // a folder that is not there yet
+        sim.session.archive.SalvaGioco();
+        open(b, b.archive("sub/001-01.txt"));
+        EXPECT_EQ(formats::writeGame(recordedGame(b.w->m.data)), formats::writeGame(recordedGame(sim.session.m.data)));
+        EXPECT_EQ(b.w->m.window.lblH.Caption, "Giocatore");
+        b.h.scheduler.advance(50);
+        reviewAll(b, tricks);
     }
 }
 
-TEST(FormatoGioco, SignedColoursOfTheWindowSystemSurvive) {
-    formats::GameFile g;
-    g.colour.fill(0);
-    g.colour[13] = 0x8000000F;  // a system colour
-    auto letto = formats::readGame(formats::writeGame(g));
-    ASSERT_TRUE(letto);
-    EXPECT_EQ(letto->colour[13], 0x8000000Fu);
-    EXPECT_EQ(formats::writeGame(*letto), formats::writeGame(g));
+// The golden game opened, its review ready, with the noises of the game.
+void load(Bench& b) {
+    writeFile(b.archive(GOLDEN), golden(GOLDEN));
+    open(b, b.archive(GOLDEN));
+    b.h.scheduler.advance(50);
+    b.w->m.options.lblOpzione[index(Option::GameNoises)] = "Si";
+    b.w->m.options.lblOpzione[index(Option::ReviewAudio)] = "Come nel Gioco";
+}
+
+// A damaged grid stops the review with a message, and the next press does nothing.
+TEST(Review, ADamagedGridStopsTheReviewWithAMessage) {
+    const std::tuple<int, int, const char*, const char*> cases[] = {  // presses, cell, caption, message
+        {0, cells::pcCard(1), "Xx", "Analisi interrotta: carta non trovata nella mano"},
+        {0, cells::humanCard(1), "", "Analisi interrotta: carta non trovata nella mano"},
+        {3, 9, "", "Analisi interrotta: dati della presa mancanti"},
+        {3, 9, "4", "Analisi interrotta: dati della presa mancanti"},
+        {3, 10, "7", "Analisi interrotta: dati della presa mancanti"},
+        {3, cells::humanDraw(2), "Zz", "Analisi interrotta: carta pescata non valida"}};
+    for (const auto& [presses, cell, caption, message] : cases) {
+        Bench b;
+        load(b);
+        for (int i = 0; i < presses; ++i) b.w->review.cmdScegliManche();
+        b.w->m.data.lblDati[cell].Caption = caption;
+        for (int i = 0; i < 3; ++i) b.w->review.cmdScegliManche();
+        EXPECT_EQ(std::tie(b.w->m.data.lblDati[14].Caption, b.w->m.data.marcatoreVisibile),
+                  std::make_tuple(message, false));
+        EXPECT_EQ(cards(*b.w, false, true), "");
+    }
+}
+
+// Every press makes one noise: a card for each card played or drawn, a sweep for
+// each trick taken, and the end sound (or a sweep at 60 to 60) for the last one;
+// the name of the winner is marked.
+TEST(Review, EveryPressMakesTheNoiseOfItsEvent) {
+    const std::tuple<int, int, const char*, bool, bool> cases[] = {  // tricks, the computer's points, end, marked
+        {20, 64, "GodSave.wav", true, false}, {20, 60, "sweep", false, false}, {14, 40, "Mameli.wav", false, true},
+        {17, 40, "Mameli.wav", false, true},  {18, 40, "Mameli.wav", false, true}};
+    for (const auto& [tricks, pointsPC, end, pcMarked, hMarked] : cases) {
+        Bench b;
+        load(b);
+        auto& d = b.w->m.data.lblDati;
+        for (int k = tricks + 1; k <= 20; ++k)
+            for (int cell : {cells::pcCard(k), cells::humanCard(k), cells::pcDraw(k), cells::humanDraw(k)})
+                d[cell].Caption.clear();
+        d[cells::pcPoints(tricks)].Caption = std::to_string(pointsPC);
+        d[cells::humanPoints(tricks)].Caption = std::to_string(120 - pointsPC);
+        std::string expected;
+        for (int k = 1; k <= tricks; ++k)
+            expected += std::to_string(k) + ": card card " + (k == tricks ? end : "sweep") +
+                        (k < std::min(tricks, 18) ? " card\n" : "\n");  // a draw while the stock lasts
+        EXPECT_EQ(reviewAll(b, tricks), expected);
+        const Window& f = b.w->m.window;
+        for (auto [label, marked] : {std::pair{&f.lblPC, pcMarked}, {&f.lblH, hMarked}})
+            EXPECT_EQ(std::pair(label->opaca, label->ForeColor), std::pair(marked, marked ? colour::YELLOW : colour::WHITE));
+    }
 }
 
 }  // namespace

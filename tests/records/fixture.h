@@ -1,63 +1,42 @@
 #pragma once
 // A main window on the headless platform with real files below a folder of
-// the test's own, and scripted file dialogs.
+// the test's own, scripted file dialogs, and the golden files.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
 #include <functional>
-#include <fstream>
 #include <memory>
-#include <sstream>
-#include <string>
 
 #include "platform/dialogs.h"
 #include "platform/files_headless.h"
 #include "platform/headless.h"
 #include "platform/media.h"
+#include "support/files.h"
 #include "support/test_main.h"
 
-namespace zelvo::prova {
+namespace zelvo::test {
 
-inline std::string leggiFile(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+inline std::string golden(const std::string& name) {
+    return readFile(std::string(ZELVO_SOURCE_DIR) + "/tests/records/golden/" + name);
 }
 
-inline void scriviFile(const std::string& p, const std::string& byte) {
-    std::filesystem::create_directories(std::filesystem::path(p).parent_path());
-    std::ofstream f(p, std::ios::binary);
-    f << byte;
+// The first `n` lines of a text (CR LF line ends), or the text with line `n` (1-based) replaced.
+inline std::string firstLines(const std::string& s, int n) {
+    size_t pos = 0;
+    for (int r = 0; r < n; ++r) pos = s.find('\n', pos) + 1;
+    return s.substr(0, pos);
 }
-
-inline std::string golden(const std::string& nome) {
-    return leggiFile(std::string(ZELVO_SOURCE_DIR) + "/tests/records/golden/" + nome);
-}
-
-// Something put where a file is expected: bytes, nothing, a folder, a named
-// pipe, or a file too large for the game to read.
-enum class Thing { Bytes, Missing, Folder, Pipe, Huge };
-inline void put(const std::string& path, Thing t, const std::string& bytes = "") {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::filesystem::remove_all(path);
-    switch (t) {
-        case Thing::Bytes: scriviFile(path, bytes); break;
-        case Thing::Missing: break;
-        case Thing::Folder: std::filesystem::create_directories(path + "/inside"); break;
-        case Thing::Pipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); break;
-        case Thing::Huge: scriviFile(path, bytes + std::string(FileSystem::READ_LIMIT, '\n')); break;
-    }
+inline std::string withLine(const std::string& s, int n, const std::string& with) {
+    const std::string head = firstLines(s, n - 1);
+    return head + with + s.substr(s.find('\r', head.size()));
 }
 
 // Runs `body` in a child process: true when it ran to its end, false when it
 // was killed. Nothing of the child outlives it but what it wrote to the disk.
 inline bool ranToEnd(const std::function<void()>& body) {
-    pid_t child = ::fork();
+    const pid_t child = ::fork();
     if (child == 0) {
         body();
         ::_exit(0);
@@ -68,60 +47,22 @@ inline bool ranToEnd(const std::function<void()>& body) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-class Cartella {
-public:
-    Cartella() {
-        char modello[] = "/tmp/zelvo-records-XXXXXX";
-        percorso = ::mkdtemp(modello);
-    }
-    ~Cartella() { std::filesystem::remove_all(percorso); }
-    std::string percorso;
-};
-
-struct Banco {
-    explicit Banco(uint64_t seme = 1, DateTime inizio = {2026, 12, 5, 20, 30, 0})
-        : h(seme, inizio), fs(cartella.percorso) {
+struct Bench {
+    explicit Bench(uint64_t seed = 1, DateTime start = {2026, 12, 5, 20, 30, 0}) : h(seed, start), fs(folder.path) {
         h.platform.files = &fs;
-        h.platform.dialogs = &dialoghi;
+        h.platform.dialogs = &dialogs;
         h.platform.media = &media;
         w = std::make_unique<TestMain>(h.platform);
     }
-    std::string dati(const std::string& nome) const { return cartella.percorso + "/utente/Dati/" + nome; }
-    std::string archivio(const std::string& nome) const { return cartella.percorso + "/utente/Archivio/" + nome; }
-    std::string content(const std::string& nome) const { return cartella.percorso + "/contenuto/" + nome; }
-    // The names in a folder, sorted.
-    std::vector<std::string> list(const std::string& cartellaReale) const {
-        std::vector<std::string> v;
-        if (!std::filesystem::exists(cartellaReale)) return v;
-        for (const auto& e : std::filesystem::directory_iterator(cartellaReale)) v.push_back(e.path().filename());
-        std::sort(v.begin(), v.end());
-        return v;
-    }
+    std::string data(const std::string& name = "") const { return folder.path + "/utente/Dati/" + name; }
+    std::string archive(const std::string& name = "") const { return folder.path + "/utente/Archivio/" + name; }
 
-    Cartella cartella;
+    TempFolder folder;
     Headless h;
     TestFileSystem fs;
-    TestDialogs dialoghi;
+    TestDialogs dialogs;
     MediaLog media;
     std::unique_ptr<TestMain> w;
 };
 
-// Plays the game to its end, the human clicking the first card of the hand
-// each time (the last one when `dallUltima`).
-inline void giocaFinoAllaFine(Banco& b, bool dallUltima = false) {
-    TestMain& w = *b.w;
-    for (int passi = 0; passi < 200000 && !w.m.window.fraFineGioco.Visible; ++passi) {
-        if (w.m.game.lblPuoiGiocare && w.m.game.lblAChiTocca == Who::H && !w.t.TimerDistribuisciCarte.enabled())
-            for (int k = 0; k < 3; ++k) {
-                const int s = dallUltima ? 6 - k : 4 + k;
-                if (w.m.window.ImgCarta[s].Visible && w.m.window.ImgCarta[s].Top == place::TOP[s]) {
-                    w.ImgCarta_Click(s);
-                    break;
-                }
-            }
-        b.h.scheduler.advance(10);
-    }
-    ASSERT_TRUE(w.m.window.fraFineGioco.Visible);
-}
-
-}  // namespace zelvo::prova
+}  // namespace zelvo::test

@@ -1,320 +1,189 @@
-// The hall of fame: ranking moves, statistics, register entries, the three files.
+// What the window keeps between runs: the settings file, the optional-deck file, and the hall of
+// fame (ranking moves, statistics, register entries, the three record files at the window).
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
+
 #include "fixture.h"
-#include "formats/file_formats.h"
 
 namespace zelvo {
 namespace {
 
-using prova::Banco;
-using prova::golden;
-using prova::leggiFile;
-using prova::scriviFile;
+using namespace test;
 
-// The end of a match as the game leaves it for the records.
-void fineMatch(TestMain& w, const std::string& nome, bool vinceH, int gH, int gPC,
-               const char* livello = "Alta (Livello B)", bool sbirciata = false) {
-    w.m.window.lblH.Caption = nome;
-    w.m.window.lblH.opaca = vinceH;
-    w.m.window.lblPC.opaca = !vinceH;
-    w.m.game.lblPartiteH = gH;
-    w.m.game.lblPartitePC = gPC;
-    w.m.options.lblOpzione[index(Option::Level)] = livello;
-    w.m.game.lblSbirciata = sbirciata;
+const char* const RECORD_FILES[] = {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"};
+const char* const SETTINGS = "ZlvImpo.txt";
+
+// The end of a match as the game leaves it for the records. `winner`: 'H' or
+// 'P' for the opaque name label, '-' for neither (the games decide).
+void endMatch(TestMain& w, const std::string& name, char winner, int gamesH = 3, int gamesPC = 1,
+              const char* level = "Alta (Livello B)") {
+    w.m.window.lblH.Caption = name;
+    w.m.window.lblH.opaca = winner == 'H';
+    w.m.window.lblPC.opaca = winner == 'P';
+    w.m.game.lblPartiteH = gamesH;
+    w.m.game.lblPartitePC = gamesPC;
+    w.m.options.lblOpzione[index(Option::Level)] = level;
     w.hallOfFame.AggiornaClassifica();
 }
 
-struct R {
-    std::string nome;
-    int won, lost;
-};
-
-void metti(RecordsState& s, const std::vector<R>& righe) {
-    for (int i = 1; i <= 10; ++i) s.classifica[i] = {};
-    for (size_t i = 0; i < righe.size(); ++i) {
-        auto& r = s.classifica[i + 1];
-        r.name = righe[i].nome;
-        r.won = std::to_string(righe[i].won);
-        r.lost = std::to_string(righe[i].lost);
-        r.date = "01/01/2026";
-        r.positionShown = r.wonShown = r.lostShown = true;
-    }
-}
-
-std::vector<R> leggi(const RecordsState& s) {
-    std::vector<R> v;
+// A ranking written as "Bea 2-0, *Carlo 1-1": rows 1.. in turn, "*" by the highlighted one.
+std::string rankingText(const std::array<RankingRow, 12>& c) {
+    std::string t;
     for (int i = 1; i <= 10; ++i)
-        if (!s.classifica[i].name.empty())
-            v.push_back({s.classifica[i].name, std::stoi(s.classifica[i].won), std::stoi(s.classifica[i].lost)});
-    return v;
+        if (!c[i].name.empty() || c[i].highlighted)
+            t += (t.empty() ? "" : ", ") + std::string(c[i].highlighted ? "*" : "") + c[i].name + " " + c[i].won + "-" +
+                 c[i].lost;
+    return t;
+}
+std::array<RankingRow, 12> ranking(const std::string& text) {
+    std::array<RankingRow, 12> c{};
+    const std::regex row(R"((\*?)(\w+) (\d+)-(\d+))");
+    int i = 0;
+    for (std::sregex_iterator m(text.begin(), text.end(), row), end; m != end; ++m)
+        c[++i] = {(*m)[2], (*m)[3], (*m)[4], "01/01/2026", false, false, false, (*m)[1].length() > 0};
+    return c;
 }
 
-std::string testoDi(const std::vector<R>& v) {
-    std::string s;
-    for (const auto& r : v) s += r.nome + " " + std::to_string(r.won) + "-" + std::to_string(r.lost) + "; ";
-    return s;
+// The first match ever writes the golden files; the next start reads them.
+TEST(HallOfFame, TheFirstMatchEverWritesTheGoldenFilesAndTheNextStartReadsThem) {
+    Bench b;
+    b.w->hallOfFame.CaricaAlbo();  // no files: nothing read, nothing written
+    EXPECT_TRUE(b.w->m.records.LstAlbo.empty() && test::namesIn(b.data()).empty() && !b.w->m.records.alboNonSalvabile);
+    endMatch(*b.w, "Anna", 'H');
+    EXPECT_EQ(rankingText(b.w->m.records.classifica), "*Anna 1-0, ZELVO 0-1");
+    EXPECT_EQ(b.w->m.records.lblNomeVincitorePartita, "Anna");
+    b.w->hallOfFame.SalvaAlbo();
+    for (const char* f : RECORD_FILES) EXPECT_EQ(readFile(b.data(f)), golden(f)) << f;
+
+    Bench next;
+    for (const char* f : RECORD_FILES) writeFile(next.data(f), golden(f));
+    next.w->Form_Load();
+    EXPECT_EQ(next.w->m.data.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
+    EXPECT_EQ(rankingText(next.w->m.records.classifica), "Anna 1-0, ZELVO 0-1");
+    EXPECT_EQ(next.w->m.records.lblSconfittePCVariLivelli[2], "1");
+    for (const char* f : RECORD_FILES) std::filesystem::remove(next.data(f));
+    next.w->lblPuntiPC_Click();  // a click on the computer's point total writes them again
+    for (const char* f : RECORD_FILES) EXPECT_EQ(readFile(next.data(f)), golden(f)) << f;
+    // A damaged file that cannot be put aside blocks every record write of the run: the only copy survives.
+    writeFile(next.data("ZlvClass.txt"), "broken\r\n");
+    next.fs.faultAt(1, TestFileSystem::Fault::Fail);  // the rename that puts it aside
+    next.w->hallOfFame.CaricaAlbo();
+    EXPECT_TRUE(next.w->m.records.alboNonSalvabile);
+    endMatch(*next.w, "Anna", 'H');
+    next.w->hallOfFame.SalvaAlbo();
+    EXPECT_EQ(std::pair(readFile(next.data("ZlvClass.txt")), readFile(next.data("ZlvPart.txt"))),
+              std::pair(std::string("broken\r\n"), golden("ZlvPart.txt")));
+    EXPECT_EQ(next.w->m.records.lblTotalePartite, 2);
 }
 
-TEST(Ranking, FirstMatchEverAnnaBeatsZelvoAtLevelB) {
-    Banco b;
-    TestMain& w = *b.w;
-    fineMatch(w, "Anna", true, 3, 1);
-    EXPECT_EQ(testoDi(leggi(w.m.records)), "Anna 1-0; ZELVO 0-1; ");
-    EXPECT_TRUE(w.m.records.classifica[1].highlighted);
-    EXPECT_FALSE(w.m.records.classifica[2].highlighted);
-    EXPECT_EQ(w.m.records.lblSconfittePCVariLivelli[2], "1");
-    EXPECT_EQ(w.m.records.lblNomeVincitorePartita, "Anna");
-    ASSERT_EQ(w.m.records.LstAlbo.size(), 1u);
-    EXPECT_EQ(w.m.records.LstAlbo[0].substr(0, 22), "1)  Anna - ZELVO B    ");
-
-    w.hallOfFame.SalvaAlbo();
-    EXPECT_EQ(w.m.records.lblTotalePartite, 1);
-    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
-        EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
-}
-
-TEST(Ranking, LoadThenSaveGivesTheSameThreeFiles) {
-    Banco b;
-    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
-    b.w->hallOfFame.CaricaAlbo();
-    EXPECT_EQ(b.w->m.records.lblTotalePartite, 1);
-    EXPECT_EQ(b.w->m.records.classifica[1].name, "Anna");
-    EXPECT_EQ(b.w->m.records.lblSconfittePCVariLivelli[2], "1");
-    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) std::filesystem::remove(b.dati(f));
-    b.w->lblPuntiPC_Click();  // a click on the computer's point total writes them again
-    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"})
-        EXPECT_EQ(leggiFile(b.dati(f)), golden(f)) << f;
-}
-
-TEST(Ranking, RankingMoves) {
-    struct Caso {
-        const char* descrizione;
-        std::vector<R> prima;
-        const char* nome;
-        bool vinceH;
-        std::vector<R> dopo;
-        int evidenziata;
-    } casi[] = {
-        {"a loser with the same wins as the row below and more losses swaps below it",
-         {{"Bea", 3, 1}, {"Carlo", 3, 1}, {"ZELVO", 2, 5}},
-         "Bea", false,
-         {{"Carlo", 3, 1}, {"Bea", 3, 2}, {"ZELVO", 3, 5}},
-         3},
-        {"with equal losses no row moves",
-         {{"ZELVO", 4, 0}, {"Bea", 3, 1}, {"Carlo", 3, 2}},
-         "Bea", false,
-         {{"ZELVO", 5, 0}, {"Bea", 3, 2}, {"Carlo", 3, 2}},
-         1},
-        {"a loser moves past every row with the same wins and fewer losses",
-         {{"Bea", 2, 0}, {"Carlo", 2, 0}, {"Dino", 2, 0}, {"Ezio", 1, 0}, {"ZELVO", 1, 1}},
-         "Bea", false,
-         {{"Carlo", 2, 0}, {"Dino", 2, 0}, {"ZELVO", 2, 1}, {"Bea", 2, 1}, {"Ezio", 1, 0}},
-         3},
-        {"a winner goes above every player with the same record",
-         {{"Bea", 3, 2}, {"Carlo", 2, 1}, {"Dino", 2, 4}, {"ZELVO", 0, 3}},
-         "Dino", true,
-         {{"Bea", 3, 2}, {"Dino", 3, 4}, {"Carlo", 2, 1}, {"ZELVO", 0, 4}},
-         2},
-        {"a winner with the same wins and fewer losses passes the row above",
-         {{"Bea", 3, 5}, {"Carlo", 2, 0}, {"ZELVO", 1, 1}},
-         "Carlo", true,
-         {{"Carlo", 3, 0}, {"Bea", 3, 5}, {"ZELVO", 1, 2}},
-         1},
-        {"a newcomer who loses enters at the first row without wins",
-         {{"Bea", 3, 0}, {"Carlo", 0, 2}},
-         "Dino", false,
-         {{"Bea", 3, 0}, {"ZELVO", 1, 0}, {"Dino", 0, 1}, {"Carlo", 0, 2}},
-         2},
-        {"a newcomer who wins enters at the first row with fewer than 2 wins",
-         {{"Bea", 3, 0}, {"Carlo", 2, 0}, {"Dino", 1, 7}, {"ZELVO", 1, 0}},
-         "Ezio", true,
-         {{"Bea", 3, 0}, {"Carlo", 2, 0}, {"Ezio", 1, 0}, {"Dino", 1, 7}, {"ZELVO", 1, 1}},
-         3},
+TEST(HallOfFame, RankingMoves) {
+    std::string tenToOne, allOne;
+    for (int i = 0; i < 10; ++i) {
+        tenToOne += "P" + std::to_string(i) + " " + std::to_string(10 - i) + "-1, ";
+        allOne += "P" + std::to_string(i) + " 1-1, ";
+    }
+    const std::tuple<std::string, const char*, char, std::string> cases[] = {  // before, who, the winner, after
+        // A loser moves below the rows with the same wins and fewer losses, never past the empty rows.
+        {"Bea 2-0, Carlo 2-0, Dino 2-0, Ezio 1-0, ZELVO 1-1", "Bea", 'P',
+         "Carlo 2-0, Dino 2-0, *ZELVO 2-1, Bea 2-1, Ezio 1-0"},
+        {"ZELVO 4-0, Bea 3-1, Carlo 3-2", "Bea", 'P', "*ZELVO 5-0, Bea 3-2, Carlo 3-2"},
+        {"Anna 1-0, ZELVO 0-1", "Anna", 'H', "*Anna 2-0, ZELVO 0-2"},
+        // A winner goes above every row with the same record, and below one with the same wins and fewer losses.
+        {"Bea 3-4, Carlo 2-1, Dino 2-4, ZELVO 0-3", "Dino", 'H', "*Dino 3-4, Bea 3-4, Carlo 2-1, ZELVO 0-4"},
+        {"Bea 3-2, Dino 2-4", "Dino", 'H', "Bea 3-2, *Dino 3-4, ZELVO 0-1"},
+        // A newcomer enters at the first row without wins when he loses, with fewer than 2 when he wins.
+        {"Bea 3-0, Carlo 0-2", "Dino", 'P', "Bea 3-0, *ZELVO 1-0, Dino 0-1, Carlo 0-2"},
+        {"Bea 3-0, Carlo 2-0, Dino 1-7, ZELVO 1-0", "Ezio", 'H',
+         "Bea 3-0, Carlo 2-0, *Ezio 1-0, Dino 1-7, ZELVO 1-1"},
+        {"anna 2-0", "Anna", 'H', "anna 2-0, *Anna 1-0, ZELVO 0-1"},  // names are compared exactly
+        {tenToOne, "New", 'H', tenToOne.substr(0, tenToOne.find("P9")) + "*New 1-0"},
+        {allOne, "New", 'P', "*ZELVO 1-0, " + allOne.substr(0, allOne.find("P9") - 2)},
     };
-    for (const auto& c : casi) {
-        Banco b;
-        metti(b.w->m.records, c.prima);
-        fineMatch(*b.w, c.nome, c.vinceH, c.vinceH ? 3 : 0, c.vinceH ? 0 : 3);
-        EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(c.dopo)) << c.descrizione;
-        for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(b.w->m.records.classifica[i].highlighted, i == c.evidenziata) << c.descrizione << " row " << i;
+    for (const auto& [before, name, winner, after] : cases) {
+        Bench b;
+        b.w->m.records.classifica = ranking(before);
+        endMatch(*b.w, name, winner);
+        EXPECT_EQ(rankingText(b.w->m.records.classifica), after) << before;
+        for (const RankingRow& r : b.w->m.records.classifica) EXPECT_TRUE(!r.highlighted || r.date == "05/12/2026");
     }
 }
 
-TEST(Ranking, AFullTableKeepsNewcomersOut) {
-    std::vector<R> piena;
-    for (int i = 0; i < 10; ++i) piena.push_back({"P" + std::to_string(i), 12 - i, 1});
-    {
-        // Every row has at least 2 wins: a winning newcomer stays out, and so does ZELVO losing.
-        Banco b;
-        metti(b.w->m.records, piena);
-        fineMatch(*b.w, "Nuovo", true, 3, 0);
-        EXPECT_EQ(testoDi(leggi(b.w->m.records)), testoDi(piena));
-        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(b.w->m.records.classifica[i].highlighted);
-        EXPECT_EQ(b.w->m.records.LstAlbo.size(), 1u);
-    }
-    {
-        // Every row has at least 1 win: a losing newcomer stays out; the winner ZELVO enters.
-        std::vector<R> righe = piena;
-        for (auto& r : righe) r.won = 1;
-        Banco b;
-        metti(b.w->m.records, righe);
-        fineMatch(*b.w, "Nuovo", false, 0, 3);
-        auto dopo = leggi(b.w->m.records);
-        ASSERT_EQ(dopo.size(), 10u);
-        EXPECT_EQ(dopo[0].nome, "ZELVO");
-        EXPECT_EQ(dopo[9].nome, "P8");  // the last row dropped out
-        for (const auto& r : dopo) EXPECT_NE(r.nome, "Nuovo");
-    }
-}
-
-TEST(Ranking, NamesAreComparedExactly) {
-    Banco b;
-    metti(b.w->m.records, {{"anna", 2, 0}});
-    fineMatch(*b.w, "Anna", true, 3, 0);
-    auto dopo = leggi(b.w->m.records);
-    ASSERT_EQ(dopo.size(), 3u);
-    EXPECT_EQ(dopo[0].nome, "anna");
-    EXPECT_EQ(dopo[1].nome, "Anna");
-}
-
-TEST(Statistiche, EachLevelCountsTheComputersMatches) {
-    Banco b;
-    struct Caso {
-        const char* livello;
-        bool vinceH;
-    } casi[] = {{"Massima (Livello A)", false}, {"Massima (Livello A)", true}, {"Minima (Livello E)", true},
-                {"Media (Livello C)", false},   {"Sconosciuto", false}};
-    for (const auto& c : casi) fineMatch(*b.w, "Anna", c.vinceH, 3, 3, c.livello);
-    const RecordsState& r = b.w->m.records;
+// The statistics by level, and the register entries: numbered after the last
+// one, winner first, an asterisk by a player who peeked.
+TEST(HallOfFame, StatisticsAndRegisterEntries) {
+    Bench b(1, {2026, 12, 5, 21, 7, 0});
+    RecordsState& r = b.w->m.records;
+    r.LstAlbo = {"1)  x", "", "junk"};  // an empty entry ends the register
+    b.w->m.game.lblSbirciata = true;
+    const std::tuple<const char*, char, int, int> matches[] = {
+        {"Massima (Livello A)", 'P', 3, 1}, {"Massima (Livello A)", 'H', 1, 3}, {"Minima (Livello E)", '-', 3, 2},
+        {"Media (Livello C)", '-', 2, 2},   {"Unknown", 'P', 3, 3}};
+    for (const auto& [level, winner, gamesH, gamesPC] : matches) endMatch(*b.w, "Anna", winner, gamesH, gamesPC, level);
     EXPECT_EQ(r.lblVittoriePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "1", "0", "0"}));
     EXPECT_EQ(r.lblSconfittePCVariLivelli, (std::array<std::string, 6>{"0", "1", "0", "0", "0", "1"}));
-}
-
-TEST(Albo, TheFourFormsOfAnEntry) {
-    DateTime d{2026, 3, 9, 7, 5, 0};
-    struct Caso {
-        bool vinceH, sbirciata;
-        int livello;
-        const char* atteso;
-    } casi[] = {
-        {true, false, 2, "12)  Anna - ZELVO B    3-1   9/3/26  7:05"},
-        {true, true, 2, "12)  Anna * - ZELVO B    3-1   9/3/26  7:05"},
-        {false, false, 1, "12)  ZELVO A - Anna    1-3   9/3/26  7:05"},
-        {false, true, 5, "12)  ZELVO E - Anna *    1-3   9/3/26  7:05"},
-        {true, false, 0, "12)  Anna - ZELVO    3-1   9/3/26  7:05"},
-    };
-    for (const auto& c : casi)
-        EXPECT_EQ(registerEntry(12, c.vinceH, c.sbirciata, "Anna", c.livello, c.vinceH ? 3 : 3, 1, d), c.atteso);
-}
-
-TEST(Albo, MinutesUnderTenHaveTwoDigitsInTheEntryAndTheHeading) {
-    for (int minuto = 0; minuto <= 9; ++minuto) {
-        Banco b(1, {2026, 12, 5, 21, minuto, 0});
-        fineMatch(*b.w, "Anna", true, 3, 0);
-        std::string mm = "0" + std::to_string(minuto);
-        EXPECT_EQ(b.w->m.records.LstAlbo.back(), "1)  Anna - ZELVO B    3-0   5/12/26  21:" + mm);
-        EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati2, "5/12/26 - 21:" + mm);
-    }
-}
-
-TEST(Albo, EntriesAreNumberedAfterTheLastOne) {
-    Banco b;
-    for (int i = 0; i < 3; ++i) fineMatch(*b.w, "Anna", i % 2 == 0, 3, 2);
-    auto& l = b.w->m.records.LstAlbo;
-    ASSERT_EQ(l.size(), 3u);
-    EXPECT_EQ(l[0].substr(0, 3), "1) ");
-    EXPECT_EQ(l[1].substr(0, 14), "2)  ZELVO B - ");
-    EXPECT_EQ(l[2].substr(0, 3), "3) ");
+    EXPECT_EQ(r.LstAlbo, (std::vector<std::string>{"1)  x", "2)  ZELVO A - Anna *    1-3   5/12/26  21:07",
+                                                   "3)  Anna * - ZELVO A    1-3   5/12/26  21:07",
+                                                   "4)  Anna * - ZELVO E    3-2   5/12/26  21:07",
+                                                   "5)  ZELVO C - Anna *    2-2   5/12/26  21:07",
+                                                   "6)  ZELVO - Anna *    3-3   5/12/26  21:07"}));
+    EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati2, "5/12/26 - 21:07");
     b.w->hallOfFame.SalvaAlbo();
-    EXPECT_EQ(leggiFile(b.dati("ZlvPart.txt")), "3\r\n");
-    EXPECT_EQ(b.w->m.records.lblTotalePartite, 3);
+    EXPECT_EQ(std::pair(readFile(b.data("ZlvPart.txt")), r.lblTotalePartite), std::pair(std::string("6\r\n"), 6));
+    EXPECT_EQ(registerEntry(12, false, false, "Anna", 2, 1, 3, {2005, 3, 9, 7, 5, 0}),
+              "12)  ZELVO B - Anna    3-1   9/3/05  7:05");
 }
 
-TEST(AlboAffidabile, MissingFilesStartEmpty) {
-    Banco b;
-    b.w->hallOfFame.CaricaAlbo();
-    EXPECT_EQ(b.w->m.records.lblTotalePartite, 0);
-    EXPECT_TRUE(b.w->m.records.LstAlbo.empty());
-    EXPECT_EQ(b.list(b.cartella.percorso + "/utente/Dati").size(), 0u);
+// Every field the settings file keeps, one a line, as "ZlvImpo-fields.txt" lists them.
+std::string settingsFields(const TestMain& w) {
+    std::ostringstream o;
+    for (int i = 0; i < OPTION_COUNT; ++i) o << "option " << i << ": " << w.m.options.lblOpzione[i] << "\n";
+    o << "intervals: " << w.t.TimerAttesaDelPCaMuovere.interval() << " " << w.t.TimerEffettuaLaPresa.interval() << " "
+      << w.t.TimerAnimazionecartePC.interval() << " " << w.t.TimerAnimazionecarteH.interval() << "\n";
+    const RecordsState& r = w.m.records;
+    for (int k = 2; k <= 4; ++k)
+        o << "divider " << k << ": " << r.ShpLineaVLeft[k] << (r.ShpLineaVVisible[k] ? " shown" : " hidden")
+          << ", markers " << r.shpPuntiPCLeft[k] << " " << r.shpPuntiHLeft[k] << "\n";
+    const Window& f = w.m.window;
+    o << "points shown: " << f.lblPuntiPCVista.Visible << f.lblPuntiPCScritta.Visible << f.lblPuntiHVista.Visible
+      << f.lblPuntiHScritta.Visible << "\npeek: " << w.m.game.lblSbirciata << "\npanel: " << r.lblPannelloVisualizzato
+      << "\nrules: " << r.lblContinuaregole << "\n";
+    return o.str();
 }
 
-// The adapters between the window and the record files: a damaged file that
-// cannot be put aside blocks every record write of the run, so that the only
-// copy survives. (What is put aside and why: record_files_test.)
-TEST(AlboAffidabile, WhenTheDamagedFileCannotBePutAsideNothingIsWritten) {
-    Banco b;
-    scriviFile(b.dati("ZlvClass.txt"), "rotto\r\n");
-    b.fs.faultAt(1, TestFileSystem::Fault::Fail);  // the rename that puts it aside
-    b.w->hallOfFame.CaricaAlbo();
-    EXPECT_TRUE(b.w->m.records.alboNonSalvabile);
-    fineMatch(*b.w, "Anna", true, 3, 1);
-    b.w->hallOfFame.SalvaAlbo();
-    EXPECT_EQ(leggiFile(b.dati("ZlvClass.txt")), "rotto\r\n");
-    EXPECT_FALSE(std::filesystem::exists(b.dati("ZlvAlbo.txt")));
-    EXPECT_EQ(b.w->m.records.lblTotalePartite, 1);
-}
+// The golden file read into every field, then written back byte for byte; the
+// initial values make a file of their own. Lines that are not of their field's
+// kind, or missing, leave the field as it was. And the three values of the
+// optional-deck file.
+TEST(Settings, AGoldenFileLoadsIntoEveryFieldAndSavesBackTheSame) {
+    Bench b;
+    b.w->SalvaImpostazioni();
+    EXPECT_EQ(readFile(b.data(SETTINGS)), golden("ZlvImpo-initial.txt"));
+    writeFile(b.data(SETTINGS), golden(SETTINGS));
+    b.w->CaricaImpostazioni();
+    EXPECT_EQ(settingsFields(*b.w), golden("ZlvImpo-fields.txt"));
+    std::filesystem::remove(b.data(SETTINGS));
+    b.w->SalvaImpostazioni();
+    EXPECT_EQ(readFile(b.data(SETTINGS)), golden(SETTINGS));
+    writeFile(b.folder.path + "/contenuto/ZlvOpzio.txt", "\"Si\"\r\n-0.5\r\n");  // the optional deck, framed
+    b.w->Form_Load();  // the panel that was open when the game was left
+    const RecordsState& r = b.w->m.records;
+    EXPECT_TRUE(b.w->m.window.fraPannello[0].Visible && !b.w->m.window.fraPannello[1].Visible);
+    EXPECT_EQ(std::tie(r.lblCarteOpzionali, b.w->m.window.lblBordoCarteOpzionali, r.lblNomeCarteOpzionali),
+              std::make_tuple("Si", 1, "Opzionali"));
 
-TEST(AlboAvvio, StartUpReadsTheRecordsBeforeTheHeadingOfTheNewMatch) {
-    Banco b;
-    for (const char* f : {"ZlvClass.txt", "ZlvPart.txt", "ZlvAlbo.txt"}) scriviFile(b.dati(f), golden(f));
-    scriviFile(b.content("ZlvOpzio.txt"), "\"Carte Opzionali inserite\"\r\n0\r\n\"Toscane\"\r\n");
-    b.w->Form_Load();
-    EXPECT_EQ(b.w->m.data.lblIndicazioniPannellodati1, "Partita n. 2 - Gioco n. 1");
-    EXPECT_EQ(b.w->m.records.classifica[1].name, "Anna");
-    EXPECT_FALSE(b.w->m.records.classifica[1].highlighted);
-    EXPECT_EQ(b.w->m.records.lblNomeCarteOpzionali, "Toscane");
-}
-
-TEST(FormatoAlbo, TheLineAtFaultIsNamed) {
-    const std::string buona = golden("ZlvClass.txt");
-    auto sostituisci = [&](int riga, const std::string& con) {
-        std::string s = buona;
-        size_t pos = 0;
-        for (int r = 1; r < riga; ++r) pos = s.find('\n', pos) + 1;
-        s.replace(pos, s.find('\r', pos) - pos, con);
-        return s;
-    };
-    struct Caso {
-        std::string file;
-        int line;
-        formats::Error::Kind kind;
-    } casi[] = {
-        {sostituisci(1, "Anna"), 1, formats::Error::Kind::Value},          // a name without quotes
-        {sostituisci(2, "\"uno\""), 2, formats::Error::Kind::Value},       // a count that is no number
-        {sostituisci(3, "\"-1\""), 3, formats::Error::Kind::Value},        // a negative count
-        {sostituisci(5, "#FORSE#"), 5, formats::Error::Kind::Value},
-        {sostituisci(80, "\"x\""), 80, formats::Error::Kind::Value},
-        {sostituisci(4, "\"\x90\""), 4, formats::Error::Kind::Text},
-        {buona.substr(0, buona.size() - 5), 80, formats::Error::Kind::Short},  // the last line missing
-        {"", 1, formats::Error::Kind::Short},
-    };
-    for (const auto& c : casi) {
-        formats::Error e;
-        EXPECT_FALSE(formats::readRanking(c.file, &e)) << c.line;
-        EXPECT_EQ(e.line, c.line) << e.text();
-        EXPECT_EQ(e.kind, c.kind) << e.text();
-    }
-    EXPECT_TRUE(formats::readRanking(buona));
-    // Files with LF line ends only are read too.
-    std::string lf = buona;
-    std::erase(lf, '\r');
-    EXPECT_TRUE(formats::readRanking(lf));
-}
-
-TEST(FormatoAlbo, TheCountAndTheRegister) {
-    EXPECT_EQ(formats::readCount("0\r\n"), 0);
-    EXPECT_EQ(formats::readCount("32767\r\n"), 32767);
-    EXPECT_FALSE(formats::readCount("-1\r\n"));
-    EXPECT_FALSE(formats::readCount(""));
-    EXPECT_FALSE(formats::readCount("\"due\"\r\n"));
-    EXPECT_EQ(formats::readRegister("\"\"\r\n", 0), std::vector<std::string>{});
-    EXPECT_EQ(formats::readRegister("\"a\"\r\n\"b\"\r\n\"\"\r\n", 2), (std::vector<std::string>{"a", "b"}));
-    EXPECT_FALSE(formats::readRegister("\"a\"\r\n", 1));           // no closing line
-    EXPECT_FALSE(formats::readRegister("\"a\"\r\n\"\"\r\n\"\"\r\n", 2));  // an empty entry inside
-    EXPECT_FALSE(formats::readRegister("a\r\n\"\"\r\n", 1));       // an entry without quotes
-    EXPECT_EQ(formats::writeRegister({}), "\"\"\r\n");
+    std::string file = golden(SETTINGS);
+    for (auto [n, with] : {std::pair{3, "mille"}, {7, "70000"}, {10, "x"}, {12, "maybe"}, {23, "\"\x81\""}, {28, "-1"}})
+        file = test::withLine(file, n, with);
+    Bench damaged;
+    writeFile(damaged.data(SETTINGS), test::firstLines(file, 33));
+    damaged.w->CaricaImpostazioni();
+    EXPECT_EQ(settingsFields(*damaged.w), golden("ZlvImpo-damaged-fields.txt"));
+    writeFile(damaged.folder.path + "/contenuto/ZlvOpzio.txt", "\"Si\"\r\n\"one\"\r\n\"Toscane\"\r\n");
+    damaged.w->CaricaCarteOpzionali();
+    EXPECT_EQ(std::pair(damaged.w->m.window.lblBordoCarteOpzionali, damaged.w->m.records.lblNomeCarteOpzionali),
+              std::pair(0, std::string("Toscane")));
 }
 
 }  // namespace

@@ -81,24 +81,24 @@ TEST(Rules, UnknownCaptionsStayAndShowNothingNew) {
 }
 
 TEST(Rules, TheWindowOpensOnThePageItWasLeftOn) {
-    prova::Banco b;
+    test::Bench b;
     b.w->Form_Load();
     for (int k = 0; k < 2; ++k) b.w->routines.lblContinuaregole_Click();
     b.w->SalvaImpostazioni();
-    prova::Banco dopo;
-    prova::scriviFile(dopo.dati("ZlvImpo.txt"), prova::leggiFile(b.dati("ZlvImpo.txt")));
+    test::Bench dopo;
+    test::writeFile(dopo.data("ZlvImpo.txt"), test::readFile(b.data("ZlvImpo.txt")));
     dopo.w->Form_Load();
     EXPECT_EQ(dopo.w->m.records.lblContinuaregole, "Clicca qui per continuare > 3");
     EXPECT_EQ(dopo.w->m.window.lblRegoleDelGioco, rules_pages::PRESENTATION_TITLE);
     EXPECT_EQ(dopo.w->m.window.lblRegole, rules_pages::body(3));
 
     // An older "> 5" caption opens on nothing new; the next click shows page 1.
-    prova::Banco vecchio;
+    test::Bench vecchio;
     vecchio.w->Form_Load();
     vecchio.w->m.records.lblContinuaregole = "Clicca qui per continuare > 5";
     vecchio.w->SalvaImpostazioni();
-    prova::Banco ancora;
-    prova::scriviFile(ancora.dati("ZlvImpo.txt"), prova::leggiFile(vecchio.dati("ZlvImpo.txt")));
+    test::Bench ancora;
+    test::writeFile(ancora.data("ZlvImpo.txt"), test::readFile(vecchio.data("ZlvImpo.txt")));
     ancora.w->Form_Load();
     EXPECT_EQ(ancora.w->m.window.lblRegole, rules_pages::body(1));
     EXPECT_FALSE(ancora.w->m.window.ImgAutoreVisible);

@@ -9,7 +9,7 @@
 #include "ui/title_window.h"
 
 using namespace zelvo;
-using prova::Cartella;
+using test::TempFolder;
 
 namespace {
 
@@ -17,7 +17,7 @@ const char* const TEMA = "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.Mid";
 
 // A title window over the headless platform with its own files, as at 20:30:00.
 struct Titolo {
-    explicit Titolo(std::initializer_list<float> rnd = {}) : clock(scheduler, {2026, 12, 5, 20, 30, 0}), fs(cartella.percorso) {
+    explicit Titolo(std::initializer_list<float> rnd = {}) : clock(scheduler, {2026, 12, 5, 20, 30, 0}), fs(cartella.path) {
         if (rnd.size() == 0) random = std::make_unique<SeededRandom>(7);
         else random = std::make_unique<ScriptedRandom>(rnd);
         platform = std::make_unique<Platform>(Platform{scheduler, clock, *random});
@@ -33,13 +33,13 @@ struct Titolo {
         });
         w->Form_Load();
     }
-    std::string fileNome() const { return cartella.percorso + "/utente/Dati/ZlvNome.txt"; }
+    std::string fileNome() const { return cartella.path + "/utente/Dati/ZlvNome.txt"; }
     void write(const std::string& t) {
         w->m.txtNome = t;
         w->txtNome_KeyPress();
     }
 
-    Cartella cartella;
+    TempFolder cartella;
     VirtualScheduler scheduler;
     VirtualClock clock;
     std::unique_ptr<Random> random;
@@ -97,7 +97,7 @@ TEST(TitleName, TheNameIsStoredTrimmedAndFillsTheEntryNextTime) {
     t.write("Mario Rossi  ");
     t.w->cmdOk_Click();
     EXPECT_EQ(t.nome, "Mario Rossi");
-    EXPECT_EQ(prova::leggiFile(t.fileNome()), "\"Mario Rossi\"\r\n");
+    EXPECT_EQ(test::readFile(t.fileNome()), "\"Mario Rossi\"\r\n");
     t.apri();
     EXPECT_EQ(t.w->m.txtNome, "Mario Rossi");
     // The sex is decided on the trimmed name.
@@ -118,7 +118,7 @@ TEST(TitleName, TheNameIsStoredTrimmedAndFillsTheEntryNextTime) {
 
 TEST(TitleName, ADamagedOrUnwritableNameFileLosesNothingElse) {
     Titolo t;
-    prova::scriviFile(t.fileNome(), std::string("\x81\x8d\r\n", 4));  // not Windows-1252 text
+    test::writeFile(t.fileNome(), std::string("\x81\x8d\r\n", 4));  // not Windows-1252 text
     t.apri();
     EXPECT_EQ(t.w->m.txtNome, "");
     // The disk refuses the write: the old file stays whole and the game still starts.
@@ -127,7 +127,7 @@ TEST(TitleName, ADamagedOrUnwritableNameFileLosesNothingElse) {
     t.w->cmdOk_Click();
     EXPECT_EQ(t.consegne, 1);
     EXPECT_EQ(t.nome, "Gianna");
-    EXPECT_EQ(prova::leggiFile(t.fileNome()), std::string("\x81\x8d\r\n", 4));
+    EXPECT_EQ(test::readFile(t.fileNome()), std::string("\x81\x8d\r\n", 4));
 }
 
 TEST(TitleName, SexFromTheName) {
