@@ -61,15 +61,13 @@ void writeMidi(const std::string& file, int notes) {
 // The next `frames` frames of the mix, asked for `block` frames at a time; nothing past them is written.
 std::vector<float> render(Mixer& m, size_t frames, size_t block = 0) {
     std::vector<float> out(frames * 2 + 1, 9.0f);
-    for (size_t k = 0; k < frames; k += block ? block : frames) m.render(&out[2 * k], std::min(frames - k, block ? block : frames));
+    for (size_t k = 0, n = block ? block : frames; k < frames; k += n) m.render(&out[2 * k], std::min(frames - k, n));
     EXPECT_EQ(out.back(), 9.0f) << "written past the frames asked for";
     out.pop_back();
     return out;
 }
 
-float peak(const std::vector<float>& v) {
-    return std::fabs(*std::ranges::max_element(v, {}, [](float x) { return std::fabs(x); }));
-}
+float peak(const std::vector<float>& v) { return std::fabs(*std::ranges::max_element(v, {}, [](float x) { return std::fabs(x); })); }
 
 void start(MediaPlayers& m, Player l, const std::string& file) {
     m.FileName(l, file);
