@@ -1,21 +1,24 @@
-// The real media players with no audio device: paths, decoding, mixing, the
-// virtual-time rendering and the WAV file sink.
+// The real media players with no audio device: paths, decoding, the mixer, the
+// limiter, the device's stream, the WAV sink, the virtual and the window's players;
+// and zelvo-engine match --audio-out, a whole game rendered into one WAV file.
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <functional>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
 
-#include "platform/media.h"
-#include "platform/media/mixer.h"
 #include "audio/tables.h"
+#include "platform/media/mixer.h"
 
 using namespace zelvo;
 using namespace zelvo::media;
@@ -23,286 +26,175 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch folder of the test's own sample files, removed at the end.
-struct Cartella {
-    fs::path dir;
-    Cartella() {
-        dir = fs::temp_directory_path() / ("zelvo-media-" + std::to_string(::getpid()) + "-" +
-                                           testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~Cartella() { fs::remove_all(dir); }
-    std::string operator/(const std::string& name) const { return (dir / name).string(); }
-};
+const std::string ROOT = "C:\\Programmi\\Zelvo\\";
+constexpr Player R = Player::mmcRumori;
+constexpr float G = CLIP_GAIN;            // a clip's sample comes out at this gain,
+constexpr size_t D = PeakLimiter::DELAY;  // this many frames later
 
-// A WAV file with the given channels and rate whose every sample is `value`.
-void scriviWav(const std::string& file, int canali, int frequenza, size_t frame, float value) {
+// A WAV file whose every sample is `level`, or a 441 Hz square wave of that level at 22050 Hz,
+// or a ramp rising to it in the last frame.
+enum Shape { FLAT, SQUARE, RAMP };
+void writeWav(const std::string& file, int channels, int rate, size_t frames, float level, Shape shape = FLAT) {
     fs::create_directories(fs::path(file).parent_path());
-    SF_INFO info{};
-    info.samplerate = frequenza;
-    info.channels = canali;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SF_INFO info{0, rate, channels, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0, 0};
     SNDFILE* sf = sf_open(file.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(sf, nullptr);
-    std::vector<float> data(frame * canali, value);
-    sf_writef_float(sf, data.data(), static_cast<sf_count_t>(frame));
+    std::vector<float> data(frames * channels);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = shape == RAMP ? level * float(i / channels + 1) / float(frames) : shape == FLAT || (i / 25) % 2 ? level : -level;
+    sf_writef_float(sf, data.data(), static_cast<sf_count_t>(frames));
     sf_close(sf);
 }
 
-// A one-track MIDI file: `note` quarter notes at 120 beats a minute (0.5 s each).
-void scriviMidi(const std::string& file, int note) {
+// A one-track MIDI file of `notes` legato quarter notes at 120 beats a minute (0.5 s each).
+void writeMidi(const std::string& file, int notes) {
     fs::create_directories(fs::path(file).parent_path());
-    std::string ev;
-    auto byte = [&ev](std::initializer_list<int> v) {
-        for (int x : v) ev.push_back(static_cast<char>(x));
-    };
-    byte({0x00, 0xC0, 0x00});
-    for (int i = 0; i < note; ++i) {
-        byte({0x00, 0x90, 60 + i % 12, 100});
-        byte({0x83, 0x60, 0x80, 60 + i % 12, 0});  // 480 ticks later
+    std::string ev{0x00, char(0xC0), 0x00, 0x00, char(0x90), 60, 90};
+    for (int i = 1; i <= notes; ++i) {  // a beat later the note ends and the next begins
+        ev += {char(0x83), 0x60, char(0x80), char(60 + (i - 1) % 12), 0, 0x00};
+        ev += i < notes ? std::string{char(0x90), char(60 + i % 12), 90} : std::string{char(0xFF), 0x2F, 0x00};
     }
-    byte({0x00, 0xFF, 0x2F, 0x00});
     auto be32 = [](uint32_t v) { return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; };
-    std::ofstream f(file, std::ios::binary);
-    f << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk" << be32(ev.size()) << ev;
+    std::ofstream(file, std::ios::binary) << "MThd" << be32(6) << std::string("\x00\x00\x00\x01\x01\xE0", 6) << "MTrk"
+                                          << be32(ev.size()) << ev;
 }
 
-bool soundfont() { return fs::exists(DEFAULT_SOUNDFONT); }
-
-std::vector<float> rendi(Mixer& m, size_t frame) {
-    std::vector<float> out(frame * 2);
-    m.render(out.data(), frame);
+// The next `frames` frames of the mix, asked for `block` frames at a time; nothing past them is written.
+std::vector<float> render(Mixer& m, size_t frames, size_t block = 0) {
+    std::vector<float> out(frames * 2 + 1, 9.0f);
+    for (size_t k = 0, n = block ? block : frames; k < frames; k += n) m.render(&out[2 * k], std::min(frames - k, n));
+    EXPECT_EQ(out.back(), 9.0f) << "written past the frames asked for";
+    out.pop_back();
     return out;
 }
 
-class SinkMemoria final : public Sink {
-public:
-    void write(const float* s, size_t frame) override { data.insert(data.end(), s, s + frame * 2); }
-    std::vector<float> data;
+float peak(const std::vector<float>& v) { return std::fabs(*std::ranges::max_element(v, {}, [](float x) { return std::fabs(x); })); }
+
+void start(MediaPlayers& m, Player l, const std::string& file) {
+    m.FileName(l, file);
+    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
+}
+
+// A test's own scratch folder of sample files, removed at the end, and a mixer that plays from it.
+struct Media : testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("zelvo-media-" + std::to_string(::getpid()) + "-" +
+                                                testing::UnitTest::GetInstance()->current_test_info()->name());
+    PathMap below = [d = dir.string()](const std::string& p) { return pathBelow(d, p); };
+    Mixer m{below};
+    Media() { fs::remove_all(dir), fs::create_directories(dir); }
+    ~Media() override { fs::remove_all(dir); }
+    std::string at(const std::string& name) const { return (dir / name).string(); }
 };
 
 }  // namespace
 
-// ---------------------------------------------------------------- paths
-
-TEST(MediaPaths, GamePathsMapBelowTheDataFolderIgnoringCase) {
-    Cartella c;
-    scriviWav(c / "Commenti/1v/1V01.WAV", 1, 44100, 10, 0.1f);
-    scriviWav(c / "rumori/Presa1.wav", 1, 44100, 10, 0.1f);
-    const std::string root = c.dir.string();
-    struct Caso {
-        const char* gioco;
-        std::string real;
-    } casi[] = {
-        {"C:\\Programmi\\Zelvo\\Commenti\\1v\\1v01.wav", c / "Commenti/1v/1V01.WAV"},
-        {"c:\\programmi\\zelvo\\RUMORI\\presa1.WAV", c / "rumori/Presa1.wav"},
-        {"C:\\Programmi\\Zelvo\\Rumori\\Presa2.wav", ""},          // absent
-        {"C:\\Programmi\\Zelvo\\Rumori", ""},                       // a folder, not a file
-        {"C:\\Programmi\\Zelvo\\", ""},
-        {"D:\\Zelvo\\Rumori\\Presa1.wav", ""},                      // outside the root
-        {"C:\\Programmi\\Zelvo\\..\\..\\etc\\passwd", ""},
-        {"", ""},
-    };
-    for (auto& k : casi) EXPECT_EQ(pathBelow(root, k.gioco), k.real) << k.gioco;
+TEST_F(Media, GamePathsMapBelowTheDataFolderIgnoringCase) {
+    writeWav(at("Commenti/1v/1V01.WAV"), 1, 44100, 10, 0.1f);
+    writeWav(at("rumori/Presa1.wav"), 1, 44100, 10, 0.1f);
+    const std::pair<std::string, std::string> rows[] = {
+        {ROOT + "Commenti\\1v\\1v01.wav", at("Commenti/1v/1V01.WAV")},
+        {"c:\\programmi\\zelvo\\RUMORI\\presa1.WAV", at("rumori/Presa1.wav")},
+        {ROOT + "RUMORI\\\\.\\Presa1.wav", at("rumori/Presa1.wav")},  // empty and "." names are skipped
+        {ROOT + "Rumori\\Presa2.wav", ""}, {ROOT + "Other\\rumori\\Presa1.wav", ""}, {ROOT + "Rumori", ""},
+        {ROOT, ""}, {"D:\\Zelvo\\Rumori\\Presa1.wav", ""}, {ROOT + "..\\..\\etc\\passwd", ""}, {"", ""}};
+    for (const auto& [game, real] : rows) EXPECT_EQ(pathBelow(dir.string(), game), real) << game;
 }
 
-// ---------------------------------------------------------------- decoding
-
-TEST(MediaDecoding, ChannelsAndRatesBecomeStereoAt44100) {
-    Cartella c;
-    struct Caso {
-        int canali, frequenza;
-        size_t frame, attesi;
-    } casi[] = {{1, 44100, 1000, 1000}, {2, 44100, 1000, 1000}, {1, 22050, 22050, 44100},
-                {2, 11025, 11025, 44100}, {6, 44100, 500, 500}, {1, 48000, 48000, 44100}};
-    for (auto& k : casi) {
-        SCOPED_TRACE(testing::Message() << k.canali << " ch " << k.frequenza << " Hz");
-        char name[32];
-        std::snprintf(name, sizeof name, "t%d_%d.wav", k.canali, k.frequenza);
-        const std::string f = c / name;
-        scriviWav(f, k.canali, k.frequenza, k.frame, 0.25f);
+TEST_F(Media, DecodingTurnsAnyLayoutIntoStereoAt44100AndRefusesDamagedFilesCalmly) {
+    // Channels, rate, frames in the file, frames decoded; the longest is ten seconds long.
+    const size_t rows[][4] = {{1, 44100, 1000, 1000}, {2, 44100, 1000, 1000}, {1, 22050, 22050, 44100},
+                              {2, 11025, 110250, 441000}, {6, 44100, 500, 500}, {1, 48000, 48000, 44100}};
+    for (const auto& [channels, rate, frames, decoded] : rows) {
+        SCOPED_TRACE(testing::Message() << channels << " ch " << rate << " Hz");
+        writeWav(at("t.wav"), int(channels), int(rate), frames, 0.25f);
         Samples s;
-        ASSERT_TRUE(decodeAudio(f, s));
-        EXPECT_NEAR(static_cast<double>(s.frame()), static_cast<double>(k.attesi), 2.0);
-        // The middle of the clip keeps its level on both channels.
-        const size_t mezzo = s.frame() / 2;
-        EXPECT_NEAR(s.data[2 * mezzo], 0.25f, 0.01f);
-        EXPECT_NEAR(s.data[2 * mezzo + 1], 0.25f, 0.01f);
+        ASSERT_TRUE(decodeAudio(at("t.wav"), s));
+        EXPECT_NEAR(double(s.frame()), double(decoded), 2.0);
+        const size_t mid = 2 * (s.frame() / 2);  // the middle keeps its level on both channels
+        EXPECT_NEAR(s.data[mid], 0.25f, 0.01f);
+        EXPECT_NEAR(s.data[mid + 1], 0.25f, 0.01f);
+    }
+    // Missing or damaged files are refused, so the player stays closed and silent; so does a tune
+    // without a soundfont.
+    std::ofstream(at("empty.wav")).close();
+    std::ofstream(at("text.wav")) << "this is not a sound at all, just some text in a file";
+    std::ofstream(at("cut.wav"), std::ios::binary) << std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+    writeWav(at("one.wav"), 1, 22050, 1, 0.5f);
+    writeMidi(at("tune.mid"), 2);
+    Mixer noFont(below, at("no.sf2"));
+    Samples one;
+    const bool decoded = decodeAudio(at("one.wav"), one);
+    EXPECT_EQ(decoded, !one.data.empty());  // decoded only with something to play
+    for (const std::string name : {"empty.wav", "text.wav", "cut.wav", "absent.wav", "tune.mid", ""}) {
+        Samples s{{1.0f}};
+        EXPECT_TRUE(!decodeAudio(at(name), s) && s.data.empty()) << name;
+        start(noFont, R, name.empty() ? name : ROOT + name);
+        noFont.Command(R, "Eject");
+        EXPECT_FALSE(noFont.isOpen(R) || noFont.isPlaying(R)) << name;
+        EXPECT_EQ(peak(render(noFont, 64)), 0.0f) << name;
     }
 }
 
-TEST(MediaDecoding, DamagedOrMissingFilesAreRefused) {
-    Cartella c;
-    std::ofstream(c / "vuoto.wav").close();
-    std::ofstream(c / "testo.wav") << "this is not a sound at all, just some text in a file";
-    std::ofstream(c / "mezzo.wav", std::ios::binary) << std::string("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
-    for (const char* name : {"vuoto.wav", "testo.wav", "mezzo.wav", "assente.wav"}) {
-        Samples s;
-        EXPECT_FALSE(decodeAudio(c / name, s)) << name;
-        EXPECT_TRUE(s.data.empty());
-    }
-}
-
-// ---------------------------------------------------------------- the mixer
-
-// A clip's sample comes out at the clips' gain, D frames later (the limiter's look-ahead).
-constexpr float G = CLIP_GAIN;
-constexpr size_t D = PeakLimiter::DELAY;
-
-TEST(MediaMixer, ClipPlaysFromTheStartUntilItsEnd) {
-    Cartella c;
-    scriviWav(c / "Rumori/liscio.wav", 2, 44100, 1000, 0.25f);
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    const Player R = Player::mmcRumori;
-    m.FileName(R, "");
-    m.Command(R, "Close");
-    m.FileName(R, "C:\\Programmi\\Zelvo\\Rumori\\liscio.wav");
+TEST_F(Media, AClipPlaysFromTheStartToItsEndAndACloseFadesItOut) {
+    writeWav(at("Rumori/liscio.wav"), 2, 44100, 1000, 0.25f, RAMP);
+    writeWav(at("flat.wav"), 2, 44100, 1000, 0.25f);
+    writeWav(at("b.wav"), 1, 44100, 500, 0.125f);
+    m.FileName(R, ROOT + "Rumori\\liscio.wav");
     m.Command(R, "Open");
-    EXPECT_TRUE(m.isOpen(R));
-    EXPECT_FALSE(m.isPlaying(R));
-    auto prima = rendi(m, 100);  // opened, not playing: silence
-    for (float v : prima) EXPECT_EQ(v, 0.0f);
-    EXPECT_TRUE(m.quiet());
-    m.Command(R, "Prev");
-    m.Command(R, "Play");
-    EXPECT_TRUE(m.isPlaying(R));
-    EXPECT_FALSE(m.quiet());
-    auto a = rendi(m, 600);
-    for (size_t k = 0; k < 600; ++k) EXPECT_FLOAT_EQ(a[2 * k], k < D ? 0.0f : G * 0.25f) << k;
-    auto b = rendi(m, 600);  // 400 frames left, then silence
-    EXPECT_FLOAT_EQ(b[2 * (399 + D)], G * 0.25f);
-    EXPECT_EQ(b[2 * (400 + D)], 0.0f);
-    EXPECT_FALSE(m.isPlaying(R));
-    EXPECT_TRUE(m.quiet());
-    // "Prev" and "Play" start it again from the beginning.
-    m.Command(R, "Prev");
-    m.Command(R, "Play");
-    auto d = rendi(m, 1000);
-    EXPECT_FLOAT_EQ(d[2 * 999 + 1], G * 0.25f);
-    // "Close" stops it without a click: it fades to silence in a few milliseconds; a
-    // second "Close" is harmless.
-    m.Command(R, "Prev");
-    m.Command(R, "Play");
-    rendi(m, 100);
-    m.Command(R, "Close");
-    m.Command(R, "Close");
-    EXPECT_FALSE(m.isOpen(R));
-    auto e = rendi(m, 441);
-    for (size_t k = 1; k < 441; ++k) {
-        EXPECT_LE(std::fabs(e[2 * k] - e[2 * k - 2]), 0.01f) << k;
-        EXPECT_LE(std::fabs(e[2 * k]), std::fabs(e[2 * k - 2])) << k;
+    EXPECT_TRUE(m.isOpen(R) && !m.isPlaying(R) && m.quiet());
+    EXPECT_EQ(peak(render(m, 100)), 0.0f);  // open, not playing: silence
+    for (int round = 0; round < 2; ++round) {  // "Prev" and "Play" start it again from the beginning
+        m.Command(R, "Prev");
+        m.Command(R, "Play");
+        EXPECT_TRUE(m.isPlaying(R) && !m.quiet());
+        const auto a = render(m, 1200);
+        for (size_t k = 0; k < 1200; ++k)
+            ASSERT_FLOAT_EQ(a[2 * k + k % 2], k < D || k >= 1000 + D ? 0.0f : G * (0.25f * float(k - D + 1) / 1000.0f)) << k;
+        EXPECT_TRUE(!m.isPlaying(R) && m.quiet());
     }
-    EXPECT_EQ(e[2 * 440], 0.0f);
-    EXPECT_TRUE(m.quiet());
-}
-
-TEST(MediaMixer, MissingFilesAndStrangeCommandsAreSilent) {
-    Cartella c;
-    std::ofstream(c / "Rumori/rotto.wav") << "garbage";
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\assente.wav", "C:\\Programmi\\Zelvo\\Rumori\\rotto.wav", "",
-                          "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid"}) {
-        m.FileName(Player::mmcRumori, f);
-        m.Command(Player::mmcRumori, "Open");
-        m.Command(Player::mmcRumori, "Prev");
-        m.Command(Player::mmcRumori, "Play");
-        m.Command(Player::mmcRumori, "Eject");
-        EXPECT_FALSE(m.isOpen(Player::mmcRumori)) << f;
-        for (float v : rendi(m, 64)) EXPECT_EQ(v, 0.0f);
+    // Cut short by "Close" early or near its end, it fades to silence within 256 frames, without a click.
+    for (auto [played, block, fade] : {std::tuple{100, 100, 256}, {900, 500, 100}}) {
+        start(m, R, ROOT + "flat.wav");
+        render(m, played);
+        m.Command(R, "Close");
+        m.Command(R, "Close");
+        const auto e = render(m, 500, block);
+        for (size_t k = 1; k < 500; ++k)
+            EXPECT_TRUE(std::fabs(e[2 * k] - e[2 * k - 2]) <= 0.01f && std::fabs(e[2 * k]) <= std::fabs(e[2 * k - 2]) &&
+                        (k < fade + D || e[2 * k] + e[2 * k + 1] == 0.0f)) << played << " " << k << " " << e[2 * k];
+        EXPECT_TRUE(!m.isOpen(R) && m.quiet());
     }
-    // "Play" without "Open" does nothing either.
-    m.Command(Player::mmcSigla, "Play");
-    EXPECT_FALSE(m.isPlaying(Player::mmcSigla));
-}
-
-TEST(MediaMixer, InstancesSoundTogether) {
-    Cartella c;
-    scriviWav(c / "a.wav", 1, 44100, 500, 0.25f);
-    scriviWav(c / "b.wav", 1, 44100, 500, 0.125f);
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    m.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\a.wav");
-    m.FileName(Player::mmcUscita, "C:\\Programmi\\Zelvo\\b.wav");
-    for (Player l : {Player::mmcRumori, Player::mmcUscita})
-        for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
-    auto a = rendi(m, 100);
-    EXPECT_FLOAT_EQ(a[2 * D], G * 0.375f);
-    // Closing one leaves the other playing.
-    m.Command(Player::mmcRumori, "Close");
-    auto b = rendi(m, 350);
-    EXPECT_FLOAT_EQ(b[2 * 349], G * 0.125f);
+    // Two instances sound together; closing one leaves the other.
+    start(m, R, ROOT + "flat.wav");
+    start(m, Player::mmcUscita, ROOT + "b.wav");
+    EXPECT_FLOAT_EQ(render(m, 100)[2 * D], G * 0.375f);
+    m.Command(R, "Close");
+    EXPECT_FLOAT_EQ(render(m, 350)[2 * 349], G * 0.125f);
     EXPECT_TRUE(m.isPlaying(Player::mmcUscita));
 }
 
-TEST(MediaMixer, MidiPlaysThroughTheSynthesizerForItsLength) {
-    if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
-    Cartella c;
-    scriviMidi(c / "Musiche/MelPop01.mid", 4);  // four notes of 0.5 s
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); });
-    Probe p = probeFile(m, Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid", 10.0);
-    EXPECT_TRUE(p.isOpen);
-    EXPECT_GT(p.peak, 0.01f);
-    EXPECT_GT(p.seconds, 1.8);
-    EXPECT_LT(p.seconds, 2.6);
-    // "Prev" after playing starts the melody again from its first note.
-    m.FileName(Player::mmcBrano, "C:\\Programmi\\Zelvo\\Musiche\\MelPop01.mid");
-    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Player::mmcBrano, cmd);
-    rendi(m, SAMPLE_RATE);
-    m.Command(Player::mmcBrano, "Prev");
-    m.Command(Player::mmcBrano, "Play");
-    size_t frame = 0;
-    while (m.isPlaying(Player::mmcBrano) && frame < 10u * SAMPLE_RATE) {
-        rendi(m, 1024);
-        frame += 1024;
-    }
-    EXPECT_GT(frame, 1.8 * SAMPLE_RATE);
-}
-
-TEST(MediaMixer, MidiPlayersShareTheSynthesizerWithoutTouchingEachOther) {
-    if (!soundfont()) GTEST_SKIP() << "no General MIDI soundfont installed";
-    Cartella c;
-    scriviMidi(c / "lungo.mid", 12);  // 6 s
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); });
-    for (Player l : {Player::mmcBrano, Player::mmcSigla}) {
-        m.FileName(l, "C:\\Programmi\\Zelvo\\lungo.mid");
-        for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(l, cmd);
-    }
-    const auto peak = [](const std::vector<float>& v) {
-        float p = 0;
-        for (float x : v) p = std::max(p, std::fabs(x));
-        return p;
-    };
-    const float together = peak(rendi(m, SAMPLE_RATE));
-    // One of them closed: the other goes on, alone and softer.
+TEST_F(Media, MidiPlaysThroughTheSynthesiserEachInstanceOnItsOwnChannels) {
+    if (!fs::exists(DEFAULT_SOUNDFONT)) GTEST_SKIP() << "no General MIDI soundfont installed";
+    writeMidi(at("Musiche/MelPop01.mid"), 4);  // 2 s
+    writeMidi(at("long.mid"), 12);             // 6 s
+    const Probe p = probeFile(m, Player::mmcBrano, ROOT + "Musiche\\MelPop01.mid", 10.0);
+    EXPECT_TRUE(p.isOpen && p.peak > 0.01f && std::fabs(p.seconds - 2.0) < 0.2) << p.peak << " " << p.seconds;
+    // Two instances share the synthesiser: one closed, the other goes on alone, softer.
+    start(m, Player::mmcBrano, ROOT + "long.mid");
+    start(m, Player::mmcSigla, ROOT + "long.mid");
+    const float together = peak(render(m, SAMPLE_RATE));
     m.Command(Player::mmcBrano, "Close");
     EXPECT_TRUE(m.isPlaying(Player::mmcSigla));
-    const float alone = peak(rendi(m, SAMPLE_RATE));
-    EXPECT_GT(alone, 0.01f);
-    EXPECT_LT(alone, 0.8f * together);
+    const float alone = peak(render(m, SAMPLE_RATE / 2));
+    EXPECT_TRUE(alone > 0.01f && alone < 0.8f * together) << alone << " " << together;
     m.Command(Player::mmcSigla, "Close");
-    rendi(m, 1024);
-    EXPECT_EQ(peak(rendi(m, 1024)), 0.0f);
-    EXPECT_TRUE(m.quiet());
+    render(m, 1024);
+    EXPECT_TRUE(peak(render(m, 1024)) == 0.0f && m.quiet());
 }
-
-TEST(MediaMixer, MidiWithoutASoundfontIsSilent) {
-    Cartella c;
-    scriviMidi(c / "x.mid", 2);
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, c / "nessuno.sf2");
-    Probe p = probeFile(m, Player::mmcBandiera, "C:\\Programmi\\Zelvo\\x.mid", 3.0);
-    EXPECT_FALSE(p.isOpen);
-    EXPECT_EQ(p.peak, 0.0f);
-}
-
-// ---------------------------------------------------------------- the limiter and the device's stream
 
 TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
     constexpr size_t N = 60000, SPIKE = 3000, NEVER = N;
-    const struct {
-        const char* name;
-        std::function<float(size_t)> signal;
-        size_t whole;  // from here on the output is the input, DELAY frames later
-    } cases[] = {
+    // The signal, and from when on the output is the input, DELAY frames later.
+    const std::tuple<const char*, std::function<float(size_t)>, size_t> cases[] = {
         {"soft sine", [](size_t i) { return 0.6f * std::sin(0.05f * i); }, 0},
         {"loud sine", [](size_t i) { return 3.0f * std::sin(0.05f * i); }, NEVER},
         {"full-scale square", [](size_t i) { return (i / 50) % 2 ? 1.0f : -1.0f; }, NEVER},
@@ -310,226 +202,149 @@ TEST(MediaLimiter, NoSampleEverPassesTheCeilingAndQuietSoundPassesUntouched) {
         {"a spike on a steady level", [](size_t i) { return i == SPIKE ? 5.0f : 0.5f; }, SPIKE + SAMPLE_RATE},
         {"a burst, then soft", [](size_t i) { return (i < 2000 ? 2.0f : 0.3f) * std::sin(0.02f * i); }, 2000 + SAMPLE_RATE},
     };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
+    for (const auto& [name, signal, whole] : cases) {
+        SCOPED_TRACE(name);
         PeakLimiter limiter;
         std::vector<float> in(2 * N);
-        for (size_t i = 0; i < N; ++i) in[2 * i] = in[2 * i + 1] = k.signal(i);
+        for (size_t i = 0; i < N; ++i) in[2 * i] = in[2 * i + 1] = signal(i);
         std::vector<float> out = in;
         for (size_t a = 0; a < N; a += 512) limiter.process(out.data() + 2 * a, std::min<size_t>(512, N - a));
-        float largest = 0;
-        for (float v : out) largest = std::max(largest, std::fabs(v));
-        EXPECT_LE(largest, LIMIT_CEILING * 1.00001f);
-        for (size_t i = k.whole + PeakLimiter::DELAY; i < N; i += 7)
-            EXPECT_NEAR(out[2 * i], in[2 * (i - PeakLimiter::DELAY)], 1e-5) << i;
+        // The loudest sample reaches the ceiling exactly when the input passes it.
+        EXPECT_TRUE(peak(out) <= LIMIT_CEILING * 1.00001f && peak(out) >= std::min(peak(in), LIMIT_CEILING) - 1e-3f) << peak(out);
+        for (size_t i = D + 1; i < N; ++i) {
+            const float now = in[2 * (i - D)], before = in[2 * (i - D) - 2];
+            EXPECT_TRUE(i < whole + D || std::fabs(out[2 * i] - now) < 1e-5f) << i;
+            // The gain slides down before a peak and back up after it, never jumping: no click.
+            EXPECT_TRUE(std::fabs(now) < 0.1f || std::fabs(before) < 0.1f ||
+                        std::fabs(out[2 * i] / now - out[2 * i - 2] / before) <= 0.02f) << i;
+        }
     }
-    // Around a spike the gain slides down and back up: the steady level on either side of
-    // it moves by a small step from one sample to the next, never a click.
     PeakLimiter limiter;
-    std::vector<float> x(2 * N, 0.5f);
-    x[2 * SPIKE] = x[2 * SPIKE + 1] = 5.0f;
-    limiter.process(x.data(), N);
-    for (size_t i = PeakLimiter::DELAY + 1; i < N; ++i) {
-        const size_t j = i - PeakLimiter::DELAY;
-        if (j == SPIKE || j == SPIKE + 1) continue;
-        EXPECT_LE(std::fabs(x[2 * i] - x[2 * i - 2]), 0.01f) << i;
-    }
-    EXPECT_NEAR(x[2 * (SPIKE + PeakLimiter::DELAY)], LIMIT_CEILING, 1e-3);
-    // Silence held: idle once the last sound has left the look-ahead.
+    // Idle once the last sound, here on one channel, has left the look-ahead.
     std::vector<float> y(2 * 100, 0.0f);
     y[2 * 90] = 0.5f;
-    limiter.process(y.data(), 100);
-    EXPECT_FALSE(limiter.idle());
-    std::fill(y.begin(), y.end(), 0.0f);
-    limiter.process(y.data(), 100);
-    EXPECT_TRUE(limiter.idle());
+    for (bool idle : {false, true}) {
+        limiter.process(y.data(), 100);
+        EXPECT_EQ(limiter.idle(), idle);
+        std::fill(y.begin(), y.end(), 0.0f);
+    }
 }
 
-TEST(MediaDeviceStream, StopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
-    Cartella c;
-    scriviWav(c / "Rumori/carta1.wav", 1, 44100, 2000, 0.25f);
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    std::vector<bool> orders;
+TEST_F(Media, TheDeviceStreamStopsWhileNothingSoundsAndStartsWhenAPlayerStarts) {
+    writeWav(at("Rumori/carta1.wav"), 1, 44100, 2000, 0.25f);
+    using Orders = std::vector<bool>;
+    Orders orders;
     DeviceStream stream(m, 4096, [&](bool on) { orders.push_back(on); });
     std::vector<float> block(2 * 1024);
-    auto pull = [&](int times) {
-        float peak = 0;
-        for (int i = 0; i < times; ++i) {
-            stream.pull(block.data(), 1024);
-            for (float v : block) peak = std::max(peak, std::fabs(v));
-        }
-        return peak;
+    auto after = [&](int pulls) {
+        while (pulls-- > 0) stream.pull(block.data(), 1024);
+        return orders;
     };
-    EXPECT_TRUE(stream.running());
-    pull(3);  // 3072 frames of silence: not yet long enough
-    EXPECT_TRUE(orders.empty());
-    pull(1);
-    EXPECT_EQ(orders, std::vector<bool>{false});
+    EXPECT_EQ(after(3), Orders{});  // 3072 frames of silence: not yet long enough
+    EXPECT_EQ(after(1), Orders{false});
     EXPECT_FALSE(stream.running());
-    pull(2);  // a device that still asks changes nothing
-    EXPECT_EQ(orders.size(), 1u);
+    EXPECT_EQ(after(2), Orders{false});  // a device that still asks changes nothing
     // A player starts: the stream starts at once and the clip is the very next thing pulled.
-    m.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\carta1.wav");
-    for (const char* cmd : {"Open", "Prev", "Play"}) m.Command(Player::mmcRumori, cmd);
-    EXPECT_EQ(orders, (std::vector<bool>{false, true}));
-    stream.pull(block.data(), 1024);
+    start(m, R, ROOT + "Rumori\\carta1.wav");
+    EXPECT_EQ(after(1), (Orders{false, true}));
     EXPECT_FLOAT_EQ(block[2 * D], G * 0.25f);
     // It runs while the clip sounds and stops once the silence after it is long enough.
-    pull(1);
-    EXPECT_EQ(orders.size(), 2u);
-    pull(5);
-    EXPECT_EQ(orders, (std::vector<bool>{false, true, false}));
-    // "Play" on a player with nothing open wakes nothing.
-    m.Command(Player::mmcBrano, "Play");
-    EXPECT_EQ(orders.size(), 3u);
+    EXPECT_EQ(after(1), (Orders{false, true}));
+    EXPECT_EQ(after(5), (Orders{false, true, false}));
+    m.Command(Player::mmcBrano, "Play");  // nothing open: wakes nothing
+    EXPECT_EQ(after(0), (Orders{false, true, false}));
 }
 
-// ---------------------------------------------------------------- virtual time and sinks
-
-TEST(MediaVirtualTime, EachClipSoundsAtItsVirtualMoment) {
-    Cartella c;
-    scriviWav(c / "Rumori/re.wav", 1, 44100, 441, 0.5f);  // 10 ms
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    SinkMemoria sink;
-    int64_t ora = 2000;  // the virtual clock does not start at 0
-    VirtualPlayers v(m, sink, [&] { return ora; });
-    ora = 3000;
-    v.FileName(Player::mmcRumori, "C:\\Programmi\\Zelvo\\Rumori\\re.wav");
-    for (const char* cmd : {"Open", "Prev", "Play"}) v.Command(Player::mmcRumori, cmd);
-    ora = 3500;
-    v.Command(Player::mmcRumori, "Prev");
-    v.Command(Player::mmcRumori, "Play");
-    ora = 4000;
-    v.advanceTo(ora);
-    EXPECT_EQ(v.renderedUntil(), 4000);
-    ASSERT_EQ(sink.data.size(), 2u * 2 * SAMPLE_RATE);
-    // Seconds after the first rendered moment, and the level there: the clip at 1 s and again at 1.5 s.
-    const std::pair<double, float> attesi[] = {{0.999, 0.0f}, {1.0, 0.5f},    {1.0099, 0.5f}, {1.0101, 0.0f},
-                                               {1.4999, 0.0f}, {1.5, 0.5f},   {1.9, 0.0f}};
-    for (auto [seconds, level] : attesi)
-        EXPECT_FLOAT_EQ(sink.data[2 * (static_cast<size_t>(seconds * SAMPLE_RATE) + D)], G * level) << seconds;
+// The virtual players render into a WAV file, which appears only when finished.
+TEST_F(Media, VirtualTimeSoundsEachClipAtItsMomentFromTheClocksStart) {
+    writeWav(at("Rumori/re.wav"), 1, 44100, 441, 0.5f);  // 10 ms
+    WavSink sink(at("game.wav")), nowhere(at("no/such/folder.wav"));
+    int64_t now = 2000;  // the virtual clock does not start at 0
+    VirtualPlayers v(m, sink, [&] { return now; });
+    for (int64_t t : {3000, 3500}) now = t, start(v, R, ROOT + "Rumori\\re.wav");
+    v.advanceTo(now = 4000);
     v.advanceTo(1000);  // the past: nothing more
-    EXPECT_EQ(sink.data.size(), 2u * 2 * SAMPLE_RATE);
+    EXPECT_EQ(v.renderedUntil(), 4000);
+    WavSink(at("abandoned.wav")).write(std::vector<float>(200, 0.5f).data(), 100);  // never finished
+    EXPECT_FALSE(fs::exists(at("game.wav")) || fs::exists(at("abandoned.wav")) || fs::exists(at("abandoned.wav.part")));
+    EXPECT_TRUE(sink.close() && sink.framesWritten() == 2u * SAMPLE_RATE && !fs::exists(at("game.wav.part")));
+    EXPECT_FALSE(nowhere.ok() || nowhere.close());
+    Samples s;
+    ASSERT_TRUE(decodeAudio(at("game.wav"), s) && s.frame() == 2u * SAMPLE_RATE);
+    // Seconds after the first rendered moment, and the level there: the clip at 1 s and again at 1.5 s.
+    const std::pair<double, float> rows[] = {{0.999, 0.0f},  {1.0, 0.5f}, {1.0099, 0.5f}, {1.0101, 0.0f},
+                                             {1.4999, 0.0f}, {1.5, 0.5f}, {1.9, 0.0f}};
+    for (auto [seconds, level] : rows) EXPECT_NEAR(s.data[2 * (size_t(seconds * SAMPLE_RATE) + D)], G * level, 1e-4) << seconds;
 }
 
-TEST(MediaSink, WavFileAppearsOnlyWhenFinished) {
-    Cartella c;
-    const std::string f = c / "partita.wav";
-    {
-        WavSink s(f);
-        ASSERT_TRUE(s.ok());
-        std::vector<float> blocco(2 * 1000, 0.5f);
-        s.write(blocco.data(), 1000);
-        s.write(blocco.data(), 1000);
-        EXPECT_FALSE(fs::exists(f));
-        EXPECT_TRUE(s.close());
-        EXPECT_EQ(s.framesWritten(), 2000u);
-    }
-    EXPECT_FALSE(fs::exists(f + ".part"));
-    SF_INFO info{};
-    SNDFILE* sf = sf_open(f.c_str(), SFM_READ, &info);
-    ASSERT_NE(sf, nullptr);
-    EXPECT_EQ(info.frames, 2000);
-    EXPECT_EQ(info.channels, 2);
-    EXPECT_EQ(info.samplerate, SAMPLE_RATE);
-    sf_close(sf);
-
-    const std::string g = c / "abbandonata.wav";
-    {
-        WavSink s(g);  // never finished: nothing stays behind
-        std::vector<float> blocco(20, 0.1f);
-        s.write(blocco.data(), 10);
-    }
-    EXPECT_FALSE(fs::exists(g));
-    EXPECT_FALSE(fs::exists(g + ".part"));
-
-    WavSink nessuna(c / "cartella/che/non/esiste.wav");
-    EXPECT_FALSE(nessuna.ok());
-    EXPECT_FALSE(nessuna.close());
+TEST_F(Media, TheWindowsPlayersCarryOutOrdersInTurn) {
+    writeWav(at("Rumori/tre.wav"), 1, 44100, 1000, 0.25f);
+    writeWav(at("Rumori/asso.wav"), 1, 44100, 1000, 0.5f);
+    writeWav(at("long.wav"), 1, 11025, 11025 * 10, 0.5f);  // ten seconds to resample
+    AsyncPlayers a(m, false);
+    for (const char* f : {"tre.wav", "asso.wav"}) start(a, R, ROOT + "Rumori\\" + f);
+    a.waitIdle();
+    // The second clip closed the first before it sounded: only its own level sounds.
+    EXPECT_FLOAT_EQ(render(m, D + 10)[2 * D], G * 0.5f);
+    // Waiting waits for the order in hand too, here one still opening when the wait begins.
+    a.FileName(Player::mmcBrano, ROOT + "long.wav");
+    a.Command(Player::mmcBrano, "Open");
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    a.waitIdle();
+    EXPECT_TRUE(m.isOpen(Player::mmcBrano));
+    for (int i = 0; i < 200; ++i) a.Command(Player::mmcBrano, "Close");  // dropped without harm at the end
 }
 
-// ---------------------------------------------------------------- the installed content
-
-TEST(InstalledContent, EveryWavAndMidiFileDecodes) {
-    const fs::path root = ZELVO_BUILD_DATA_DIR;
-    std::vector<fs::path> file;
-    for (const char* cartella : {"Commenti", "Rumori", "Musiche"}) {
-        std::error_code ec;
-        if (!fs::is_directory(root / cartella, ec)) continue;
-        for (fs::recursive_directory_iterator it(root / cartella, ec), end; !ec && it != end; it.increment(ec))
-            if (it->is_regular_file()) file.push_back(it->path());
-    }
-    if (file.empty()) GTEST_SKIP() << "no content installed in " << root;
-    const bool sf = soundfont();
-    Mixer m([](const std::string& p) { return p; });  // the test names real files directly
-    int wav = 0, midi = 0;
-    for (const fs::path& p : file) {
-        std::string est = p.extension().string();
-        for (char& ch : est) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-        if (est == ".wav") {
-            Samples s;
-            EXPECT_TRUE(decodeAudio(p.string(), s)) << p;
-            EXPECT_GT(s.frame(), 0u) << p;
-            ++wav;
-        } else if (est == ".mid" && sf) {
-            // A few seconds are enough to know it plays and sounds.
-            Probe r = probeFile(m, Player::mmcBrano, p.string(), 3.0);
-            EXPECT_TRUE(r.isOpen) << p;
-            EXPECT_GT(r.peak, 0.0f) << p;
-            ++midi;
-        }
-    }
-    RecordProperty("wav", wav);
-    RecordProperty("midi", midi);
-    EXPECT_GT(wav + midi, 0);
-}
-
-TEST(InstalledContent, EveryFileTheGameNamesIsThere) {
-    const fs::path root = ZELVO_BUILD_DATA_DIR;
-    std::error_code ec;
-    if (!fs::is_directory(root / "Commenti", ec) && !fs::is_directory(root / "Rumori", ec) &&
-        !fs::is_directory(root / "Musiche", ec))
-        GTEST_SKIP() << "no content installed in " << root;
-    std::vector<std::string> nomi;
+// A whole game with the test's own clips (square waves of known levels, a little longer than
+// their locks) and melodies: the file's loudness right after each moment the game asked for a
+// clip. A file that cannot be written is refused calmly.
+TEST_F(Media, AWholeGameFromTheMatchToolSoundsEachClipAtItsMoment) {
+    const int refused = std::system(ZELVO_ENGINE " match --games 1 --audio-out /nonexistent-folder/x.wav > /dev/null 2>&1");
+    EXPECT_TRUE(WIFEXITED(refused) && WEXITSTATUS(refused) == 1);
+    auto real = [&](std::string game) {
+        std::replace(game.begin(), game.end(), '\\', '/');
+        return at("data/" + game.substr(ROOT.size()));
+    };
     for (const char* g : {"1v", "1p", "2v", "2p", "Impaz", "Inizio", "Fine", "Esci"})
-        for (int n = 1; n <= audio::filesInGroup(g); ++n) nomi.push_back(audio::remarkFile(g, n));
-    for (int v : {2, 8, 12, 16, 40, 44}) nomi.push_back(audio::cardNoise(v).file);
-    for (int r = 1; r <= 4; ++r) nomi.push_back(audio::dealNoise(r));
-    for (int r = 1; r <= 2; ++r) nomi.push_back(audio::takingNoise(r));
-    for (const char* f : {"Carta1.wav", "Carta4.wav", "Mameli.wav", "GodSave.wav"})
-        nomi.push_back(std::string("C:\\Programmi\\Zelvo\\Rumori\\") + f);
-    for (int n = 1; n <= audio::SONG_COUNT; ++n) nomi.push_back(audio::songFile(n));
-    for (const char* f : {audio::ENGLISH_ANTHEM_FILE, audio::ITALIAN_ANTHEM_FILE, audio::THEME_FILE,
-                          "C:\\Programmi\\Zelvo\\Musiche\\ZlvSigla.Mid"})
-        nomi.push_back(f);
-    for (const std::string& n : nomi) {
-        // Only the folders that are installed are checked, so each content part can land alone.
-        const std::string cartella = n.substr(19, n.find('\\', 19) - 19);
-        if (!fs::is_directory(root / cartella, ec)) continue;
-        EXPECT_NE(defaultPath(n), "") << n;
-    }
-}
+        for (int n = 1; n <= audio::filesInGroup(g); ++n) writeWav(real(audio::remarkFile(g, n)), 1, 22050, 13230, 0.3f, SQUARE);
+    std::vector<std::string> noises{audio::takingNoise(1), audio::takingNoise(2)};
+    for (int v : {2, 8, 12, 16, 40, 44}) noises.push_back(audio::cardNoise(v).file);
+    for (int r = 1; r <= 4; ++r) noises.push_back(audio::dealNoise(r));
+    for (const std::string& n : noises) writeWav(real(n), 1, 22050, 5512, 0.2f, SQUARE);
+    for (int n = 1; n <= audio::SONG_COUNT; ++n) writeMidi(real(audio::songFile(n)), 24);  // 12 s
 
-TEST(MediaWindowPlayers, OrdersAreCarriedOutInTurnByTheWorker) {
-    Cartella c;
-    scriviWav(c / "Rumori/tre.wav", 1, 44100, 1000, 0.25f);
-    scriviWav(c / "Rumori/asso.wav", 1, 44100, 1000, 0.5f);
-    Mixer m([&](const std::string& p) { return pathBelow(c.dir.string(), p); }, "");
-    {
-        AsyncPlayers a(m, false);
-        for (const char* f : {"C:\\Programmi\\Zelvo\\Rumori\\tre.wav", "C:\\Programmi\\Zelvo\\Rumori\\asso.wav"}) {
-            a.FileName(Player::mmcRumori, "");
-            a.Command(Player::mmcRumori, "Close");
-            a.FileName(Player::mmcRumori, f);
-            for (const char* cmd : {"Open", "Prev", "Play"}) a.Command(Player::mmcRumori, cmd);
+    const std::string cmd = std::string(ZELVO_ENGINE) + " match --games 1 --seed 5 --audio-out " + at("game.wav") +
+                            " --audio-data " + at("data") + " > " + at("game.json");
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const auto out = nlohmann::json::parse(std::ifstream(at("game.json")), nullptr, false);
+    Samples a;
+    ASSERT_TRUE(!out.is_discarded() && out.contains("audio") && decodeAudio(at("game.wav"), a));
+    const double seconds = double(a.frame()) / SAMPLE_RATE;
+    EXPECT_NEAR(seconds, out["audio"]["seconds"].get<double>(), 0.01);
+    auto rms = [&](double fromMs, double toMs) {
+        const size_t i0 = size_t(fromMs * SAMPLE_RATE / 1000), i1 = std::min(a.frame(), size_t(toMs * SAMPLE_RATE / 1000));
+        double s = 0;
+        for (size_t i = 2 * i0; i < 2 * i1; ++i) s += a.data[i] * a.data[i];
+        return i1 > i0 ? std::sqrt(s / (2.0 * (i1 - i0))) : 0.0;
+    };
+    EXPECT_EQ(rms(0, 440), 0.0);  // nothing before the first step of the deal
+    int remarks = 0, others = 0;
+    int64_t melody = -1, last = 0;
+    for (const auto& clip : out["audio"]["clips"]) {
+        const int64_t ms = clip["ms"];
+        const std::string file = clip["file"];
+        last = std::max(last, ms);
+        if (clip["player"] == "mmcBrano") {
+            if (melody < 0) melody = ms;
+        } else {  // every clip at the same gain over the melody well below it, the remarks' tones louder
+            const bool remark = file.find("\\Commenti\\") != std::string::npos;
+            EXPECT_NEAR(rms(ms + 2.0, ms + 150.0), (remark ? 0.3 : 0.2) * G, 0.1 * G) << file << " at " << ms;
+            ++(remark ? remarks : others);
         }
-        a.waitIdle();
-        // The second clip closed the first before it sounded: only its own level sounds.
-        EXPECT_FLOAT_EQ(rendi(m, D + 10)[2 * D], G * 0.5f);
-        a.Command(Player::mmcRumori, "Close");
-        a.waitIdle();
-        EXPECT_FALSE(m.isOpen(Player::mmcRumori));
-        // Orders still queued when the players go are dropped without harm.
-        for (int i = 0; i < 200; ++i) a.Command(Player::mmcBrano, "Close");
     }
+    EXPECT_TRUE(remarks > 5 && others > 20 && seconds * 1000 >= last + 5000.0) << remarks << " " << others << " " << seconds;
+    // The melody starts at the end of the deal and goes on under the noises and remarks.
+    EXPECT_EQ(melody, 8 * 450);
+    for (int64_t t = melody + 100; fs::exists(DEFAULT_SOUNDFONT) && t < melody + 11000; t += 250)
+        EXPECT_GT(rms(double(t), t + 250.0), 0.001) << "melody silent at " << t;
 }

@@ -1,236 +1,194 @@
-// The pictures below the data root: every file the game loads exists, has the
-// format its name promises and the size the table and the title window expect;
-// the two regional decks are drawn apart card by card; a Piacentine trump shows
-// its rank above the deck. Beside the data: the icon and the contact sheets.
+// The pictures the build draws, as the game loads them: every file it names has its
+// format, its proportions and a drawing of its own; the decks are drawn apart card by
+// card; a Piacentine trump shows its rank above the deck. Beside the data: the icon.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "cards/card.h"
+#include "model/look.h"
+#include "platform/media/mixer.h"
+#include "ui/title_window.h"
+
+using namespace zelvo;
 
 namespace {
 
-const std::string kData = ZELVO_BUILD_DATA_DIR;
-const std::string kShare = kData + "/..";  // the build's share folder, beside the data
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-struct Picture {
-    std::string format;  // as Qt names it ("jpeg", "gif", "bmp", "png"); empty when missing or unreadable
+struct ImageFile {
+    std::string format, bytes;  // the format as Qt names it ("jpeg", "gif", "bmp", "png"); empty when unreadable
     QImage image;
-    std::string bytes;
 };
 
-Picture open(const std::string& relative, const std::string& root = kData) {
-    Picture p;
-    const auto b = readFile(root + "/" + relative);
-    if (!b) return p;
-    p.bytes = *b;
-    QByteArray data(b->data(), qsizetype(b->size()));
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer);
-    p.format = reader.format().toStdString();
-    p.image = reader.read();
+// A file the game names ("C:\Programmi\Zelvo\Grafica\Rombi.gif") or a real path.
+ImageFile open(const std::string& file) {
+    const std::string path = file.starts_with("C:\\") ? media::defaultPath(file) : file;
+    std::ifstream f(path, std::ios::binary);
+    QImageReader reader(QString::fromStdString(path));
+    ImageFile p{reader.format().toStdString(), std::string(std::istreambuf_iterator<char>(f), {}), reader.read()};
     if (p.image.isNull()) p.format.clear();
     return p;
 }
 
-bool endsWith(const std::string& b, const std::string& tail) {
-    return b.size() >= tail.size() && b.compare(b.size() - tail.size(), tail.size(), tail) == 0;
+constexpr CardStyle STYLES[] = {CardStyle::Piacentine, CardStyle::Napoletane, CardStyle::Unknown};  // the last: the optional deck
+
+// A face at twice its size on the table, 79 x 161 pixels, about what a full-HD screen shows.
+constexpr int W = 158, H = 322;
+QImage view(const QImage& face, QImage::Format format) {
+    return face.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(format);
 }
 
-// w : h as the measures `tw` : `th`, to within one pixel of height.
-bool inProportion(const QImage& im, double tw, double th) {
-    return std::abs(im.height() - im.width() * th / tw) <= 1.0;
-}
-
-struct Deck {
-    const char* folder;
-    char digit;
-};
-constexpr Deck kPiacentine{"Piacenti", '2'}, kNapoletane{"Napoleta", '1'}, kContrast{"Opzional", '3'};
-constexpr Deck kDecks[] = {kPiacentine, kNapoletane, kContrast};
-constexpr char kRanks[] = "24567FCR3A";
-
-std::vector<std::string> codes() {
-    std::vector<std::string> c;
-    for (char suit : std::string("dscb"))
-        for (char rank : std::string(kRanks)) c.push_back({rank, suit});
-    return c;
-}
-
-std::string face(const Deck& d, const std::string& code) { return std::string(d.folder) + "/" + code + d.digit + ".jpg"; }
-
-// A face at twice the table's design size of 79 x 161 pixels, about what a
-// full-HD screen shows.
-constexpr int kViewW = 158, kViewH = 322;
-QImage view(const QImage& face) {
-    return face.scaled(kViewW, kViewH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// The edge map of a face: grey, where the Sobel gradient is strong; a band
-// along the border, where a deck's frame would be, is left out.
-using EdgeMap = std::vector<bool>;
-EdgeMap edges(const QImage& face) {
-    const QImage g = view(face).convertToFormat(QImage::Format_Grayscale8);
-    constexpr int border = 10, strong = 160;
-    EdgeMap m(kViewW * kViewH, false);
+// The edge map of a face: where the Sobel gradient of its grey is strong, leaving out a band
+// along the border, where a deck's frame would be.
+std::vector<bool> edges(const QImage& face) {
+    const QImage g = view(face, QImage::Format_Grayscale8);
     auto at = [&](int x, int y) { return int(g.constScanLine(y)[x]); };
-    for (int y = border; y < kViewH - border; ++y)
-        for (int x = border; x < kViewW - border; ++x) {
-            const int gx = at(x + 1, y - 1) + 2 * at(x + 1, y) + at(x + 1, y + 1) - at(x - 1, y - 1) - 2 * at(x - 1, y) -
-                           at(x - 1, y + 1);
-            const int gy = at(x - 1, y + 1) + 2 * at(x, y + 1) + at(x + 1, y + 1) - at(x - 1, y - 1) - 2 * at(x, y - 1) -
-                           at(x + 1, y - 1);
-            m[y * kViewW + x] = std::hypot(gx, gy) >= strong;
-        }
+    auto column = [&](int x, int y) { return at(x, y - 1) + 2 * at(x, y) + at(x, y + 1); };
+    auto row = [&](int x, int y) { return at(x - 1, y) + 2 * at(x, y) + at(x + 1, y); };
+    std::vector<bool> m(W * H, false);
+    for (int y = 10; y < H - 10; ++y)
+        for (int x = 10; x < W - 10; ++x)
+            m[y * W + x] = std::hypot(column(x + 1, y) - column(x - 1, y), row(x, y + 1) - row(x, y - 1)) >= 160;
     return m;
 }
 
-// How far apart two drawings are: the share of the edge pixels of either map
-// that have no edge pixel of the other within one pixel. 0 for the same
-// drawing in any colours, near 1 for drawings with nothing in common.
-double edgeDistance(const EdgeMap& a, const EdgeMap& b) {
-    auto near = [](const EdgeMap& m, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int u = x + dx, v = y + dy;
-                if (u >= 0 && v >= 0 && u < kViewW && v < kViewH && m[v * kViewW + u]) return true;
-            }
-        return false;
-    };
+// How far apart two drawings are: the share of the edge pixels of either map with no edge
+// pixel of the other within one pixel. 0 for one drawing in any colours, near 1 for unrelated ones.
+double edgeDistance(const std::vector<bool>& a, const std::vector<bool>& b) {
+    constexpr int AROUND[] = {-W - 1, -W, -W + 1, -1, 0, 1, W - 1, W, W + 1};
     int alone = 0, all = 0;
-    for (int y = 0; y < kViewH; ++y)
-        for (int x = 0; x < kViewW; ++x) {
-            if (a[y * kViewW + x]) ++all, alone += !near(b, x, y);
-            if (b[y * kViewW + x]) ++all, alone += !near(a, x, y);
-        }
+    for (int i = W + 1; i < W * H - W - 1; ++i)  // the edges lie 10 pixels inside the border
+        for (const auto& [m, o] : {std::pair{&a, &b}, {&b, &a}})
+            if ((*m)[i]) ++all, alone += std::none_of(std::begin(AROUND), std::end(AROUND), [&](int d) { return (*o)[i + d]; });
     return all ? double(alone) / all : 0.0;
 }
 
-// The pips of a plain face as separate shapes: each connected patch of
-// everything that is not the card's ground, inside the frame.
+// The pips of a plain face: each connected patch, inside the frame, of what is not the card's
+// ground (its commonest colour), with its area in all and above `coverLine` and the mean height there.
 struct Shape {
-    int area = 0, areaAbove = 0;  // in all, and above the line where the deck covers the trump
-    double yAbove = 0;            // mean height of the part above that line
+    int area = 0, areaAbove = 0;
+    double yAbove = 0;
 };
-
 std::vector<Shape> shapes(const QImage& face, int coverLine) {
-    const QImage im = view(face).convertToFormat(QImage::Format_RGB32);
+    if (face.isNull()) return {};
+    const QImage im = view(face, QImage::Format_RGB32);
     std::map<QRgb, int> count;
-    for (int y = 0; y < kViewH; ++y)
-        for (int x = 0; x < kViewW; ++x) ++count[im.pixel(x, y) & 0xF0F0F0];
-    const QRgb ground = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
-    auto ink = [&](int x, int y) {
-        const QRgb c = im.pixel(x, y) & 0xF0F0F0;
-        return std::max({std::abs(qRed(c) - qRed(ground)), std::abs(qGreen(c) - qGreen(ground)),
-                         std::abs(qBlue(c) - qBlue(ground))}) > 48;
-    };
-    constexpr int frame = 12;
-    std::vector<int> label(kViewW * kViewH, -1);
-    std::vector<Shape> out;
-    for (int y0 = frame; y0 < kViewH - frame; ++y0)
-        for (int x0 = frame; x0 < kViewW - frame; ++x0) {
-            if (label[y0 * kViewW + x0] >= 0 || !ink(x0, y0)) continue;
-            Shape s;
-            std::vector<std::pair<int, int>> todo{{x0, y0}};
-            label[y0 * kViewW + x0] = int(out.size());
-            while (!todo.empty()) {
-                const auto [x, y] = todo.back();
-                todo.pop_back();
-                ++s.area;
-                if (y < coverLine) ++s.areaAbove, s.yAbove += y;
-                for (auto [u, v] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
-                    if (u >= frame && v >= frame && u < kViewW - frame && v < kViewH - frame &&
-                        label[v * kViewW + u] < 0 && ink(u, v)) {
-                        label[v * kViewW + u] = int(out.size());
-                        todo.push_back({u, v});
-                    }
-            }
-            if (s.areaAbove) s.yAbove /= s.areaAbove;
-            out.push_back(s);
+    for (int i = 0; i < W * H; ++i) ++count[im.pixel(i % W, i / W) & 0xF0F0F0];
+    const QRgb g = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    std::vector<bool> ink(W * H);
+    for (int y = 12; y < H - 12; ++y)
+        for (int x = 12; x < W - 12; ++x) {
+            const QRgb c = im.pixel(x, y) & 0xF0F0F0;
+            auto apart = [&](int (*part)(QRgb)) { return std::abs(part(c) - part(g)); };
+            ink[y * W + x] = std::max({apart(qRed), apart(qGreen), apart(qBlue)}) > 48;
         }
+    std::vector<Shape> out;
+    for (int first = 0; first < W * H; ++first) {
+        if (!ink[first]) continue;
+        Shape s;
+        std::vector<int> todo{first};
+        for (ink[first] = false; !todo.empty();) {  // each pixel is taken off the ink as it joins a shape
+            const int i = todo.back();
+            todo.pop_back();
+            ++s.area;
+            if (i / W < coverLine) ++s.areaAbove, s.yAbove += i / W;
+            for (int j : {i + 1, i - 1, i + W, i - W})
+                if (ink[j]) ink[j] = false, todo.push_back(j);
+        }
+        if (s.areaAbove) s.yAbove /= s.areaAbove;
+        out.push_back(s);
+    }
     // Specks of a pip's outline left over by the scaling are no pips.
-    const int largest = out.empty() ? 0 : std::max_element(out.begin(), out.end(), [](auto& a, auto& b) { return a.area < b.area; })->area;
+    const int largest = out.empty() ? 0 : std::ranges::max_element(out, {}, &Shape::area)->area;
     std::erase_if(out, [&](const Shape& s) { return s.area < largest / 20; });
     return out;
 }
 
 }  // namespace
 
-TEST(CardFaces, EveryCodeInEveryStyleIsACompleteJpegOfCardProportions) {
-    ASSERT_EQ(codes().size(), 40u);
-    for (const Deck& d : kDecks)
-        for (const std::string& c : codes()) {
-            const Picture p = open(face(d, c));
-            ASSERT_EQ(p.format, "jpeg") << face(d, c);
-            EXPECT_TRUE(endsWith(p.bytes, "\xFF\xD9")) << face(d, c) << " is cut short";
-            EXPECT_GE(p.image.width(), 237) << face(d, c);
-            EXPECT_TRUE(inProportion(p.image, 1185, 2415)) << face(d, c);
+// Every picture the game loads, and the icon beside the data.
+TEST(Pictures, EveryPictureHasItsFormatProportionsAndADrawingOfItsOwn) {
+    const std::string art = "C:\\Programmi\\Zelvo\\Grafica\\", icons = ZELVO_BUILD_DATA_DIR "/../icons/hicolor/";
+    // The file, its format, the proportion of its width to its height (0: any), its least width, and
+    // 1: an alpha channel; 2: also a clear corner, and solid over a quarter of it at least.
+    std::vector<std::tuple<std::string, std::string, double, double, int, int>> rows = {
+        {art + "Italia.bmp", "bmp", 3, 2, 275, 0},  // each as large as fits
+        {art + "Inghil.bmp", "bmp", 2, 1, 289, 0},  // the 289 x 184 flag frame, or more
+        {art + "Autore.jpg", "jpeg", 0, 0, 0, 0}};
+    for (CardStyle style : STYLES)
+        for (int cell = 1; cell <= 40; ++cell) rows.push_back({faceFile(cards::codeOf(cell), style), "jpeg", 1185, 2415, 237, 0});
+    for (const char* design : BACK_DESIGNS)
+        if (!backFile(design).empty()) rows.push_back({backFile(design), "gif", 1185, 2415, 237, 2});
+    for (int q = 1; q <= 8; ++q) rows.push_back({symbolFile(q), "gif", 0, 0, 0, 1});
+    for (const std::string n : {"16", "32", "48", "64", "128", "256"})
+        rows.push_back({icons + n + "x" + n + "/apps/zelvo.png", "png", 1, 1, std::stoi(n), 2});
+    ASSERT_EQ(rows.size(), 3u + 120 + 12 + 8 + 6);
+    std::set<std::string> seen;
+    for (const auto& [file, format, w, h, minWidth, alpha] : rows) {
+        SCOPED_TRACE(file);
+        const ImageFile p = open(file);
+        const QImage& im = p.image;
+        ASSERT_EQ(p.format, format);
+        EXPECT_TRUE((format != "jpeg" || p.bytes.ends_with("\xFF\xD9")) && (format != "bmp" || p.bytes[28] == 24))
+            << "a JPEG cut short or a bitmap not of 24 bits";
+        EXPECT_TRUE(!w || std::abs(im.height() - im.width() * h / w) <= 1.0) << im.width() << "x" << im.height();
+        EXPECT_TRUE(im.width() >= minWidth && (im.hasAlphaChannel() || !alpha)) << im.width();
+        int solid = 0;
+        for (int y = 0; alpha == 2 && y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x) solid += qAlpha(im.pixel(x, y)) == 255;
+        EXPECT_TRUE(alpha < 2 || (qAlpha(im.pixel(0, 0)) == 0 && solid > im.width() * im.height() / 4)) << solid;
+        EXPECT_TRUE(seen.insert(p.bytes).second) << "the same picture as another";
+    }
+    EXPECT_GT(open(art + "Autore.jpg").image.height(), open(art + "Autore.jpg").image.width());  // a portrait stands upright
+    // The suit symbols are shown at one height, the Napoletane narrower than the Piacentine.
+    for (int q = 1; q <= 8; q += 2) {
+        const QImage nap = open(symbolFile(q)).image, pia = open(symbolFile(q + 1)).image;
+        EXPECT_EQ(nap.height(), pia.height()) << q;
+        EXPECT_NEAR(nap.width() * double(symbolWidth(q + 1)) / symbolWidth(q), pia.width(), 1.5) << q;
+    }
+    const std::string svg = open(icons + "scalable/apps/zelvo.svg").bytes;
+    EXPECT_TRUE(svg.find("<svg") != std::string::npos && svg.find("</svg>") != std::string::npos) << svg.size();
+}
+
+// Each deck is its own drawing, not another's in new colours: for every card, every two decks'
+// edge maps lie far apart, while a card and the same card recoloured lie close.
+TEST(Pictures, EveryTwoDecksDrawEachCardApart) {
+    for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}})
+        for (int cell = 1; cell <= 40; ++cell) {
+            const std::string one = faceFile(cards::codeOf(cell), STYLES[a]), other = faceFile(cards::codeOf(cell), STYLES[b]);
+            const QImage x = open(one).image, y = open(other).image;
+            ASSERT_FALSE(x.isNull() || y.isNull()) << one << " or " << other << " is missing";
+            const auto ex = edges(x);
+            EXPECT_GE(edgeDistance(ex, edges(y)), 0.3) << one << " and " << other;
+            EXPECT_LE(edgeDistance(ex, edges(x.rgbSwapped())), 0.05) << one;
         }
 }
 
-TEST(CardFaces, NoTwoCardsOfADeckShareAPicture) {
-    for (const Deck& d : kDecks) {
-        std::set<std::string> seen;
-        for (const std::string& c : codes())
-            EXPECT_TRUE(seen.insert(readFile(kData + "/" + face(d, c)).value_or(c)).second) << face(d, c);
-    }
-}
-
-// Each deck is its own drawing, not another's in new colours: for every card
-// code, every two decks' edge maps lie far apart, while a card and the same
-// card recoloured lie close.
-TEST(CardFaces, EveryTwoDecksDrawEachCardApart) {
-    constexpr double kApart = 0.3, kRecoloured = 0.05;
-    const Deck pairs[][2] = {{kPiacentine, kNapoletane}, {kPiacentine, kContrast}, {kNapoletane, kContrast}};
-    for (const auto& pair : pairs) {
-        double smallest = 1;
-        std::string where;
-        for (const std::string& c : codes()) {
-            const QImage a = open(face(pair[0], c)).image, b = open(face(pair[1], c)).image;
-            ASSERT_FALSE(a.isNull() || b.isNull()) << c;
-            const double d = edgeDistance(edges(a), edges(b));
-            if (d < smallest) smallest = d, where = c;
-            EXPECT_LE(edgeDistance(edges(a), edges(a.rgbSwapped())), kRecoloured) << face(pair[0], c);
-        }
-        std::printf("%s / %s: smallest edge distance %.3f (%s)\n", pair[0].folder, pair[1].folder, smallest, where.c_str());
-        EXPECT_GE(smallest, kApart) << pair[0].folder << " and " << pair[1].folder << " at " << where;
-    }
-}
-
-// The trump card lies under the deck, which covers it from 1170 of its 2415
-// twips down. The Piacentine carry no numbers, so the pips above that line must
-// tell the rank: each pip that shows, shows at least half of itself, and the
-// rows of pips that show differ from rank to rank.
-TEST(PiacentineTrump, ThePipsAboveTheDeckTellTheRank) {
-    const int coverLine = kViewH * 1170 / 2415;
-    for (char suit : std::string("dscb")) {
+// The trump lies under the deck, which covers it from 1170 of its 2415 twips down. The
+// Piacentine carry no numbers, so the pips above that line tell the rank: each pip that shows
+// shows at least half of itself, and the rows of pips that show differ from rank to rank.
+TEST(Pictures, ThePiacentineTrumpPipsAboveTheDeckTellTheRank) {
+    for (char suit : cards::SUITS) {
         std::set<std::vector<int>> seen;
         for (char rank : std::string("234567")) {
-            const std::string file = face(kPiacentine, {rank, suit});
-            const std::vector<Shape> pips = shapes(open(file).image, coverLine);
+            const std::string file = faceFile({rank, suit}, CardStyle::Piacentine);
+            const std::vector<Shape> pips = shapes(open(file).image, H * 1170 / 2415);
             EXPECT_EQ(int(pips.size()), rank - '0') << file;
             std::vector<double> heights;
-            for (const Shape& s : pips) {
-                if (!s.areaAbove) continue;
-                EXPECT_GE(s.areaAbove * 2, s.area) << file << ": a pip cut to a sliver by the deck";
-                heights.push_back(s.yAbove);
-            }
+            for (const Shape& s : pips)
+                if (s.areaAbove) {
+                    EXPECT_GE(s.areaAbove * 2, s.area) << file << ": a pip cut to a sliver by the deck";
+                    heights.push_back(s.yAbove);
+                }
             // Pips whose visible parts lie at about one height make a row.
             std::sort(heights.begin(), heights.end());
             std::vector<int> rows;
@@ -240,88 +198,4 @@ TEST(PiacentineTrump, ThePipsAboveTheDeckTellTheRank) {
             EXPECT_TRUE(seen.insert(rows).second) << file << " shows the same rows as a lower card";
         }
     }
-}
-
-TEST(CardBacks, TwelveTransparentGifsOfCardProportions) {
-    const char* names[] = {"Decoro",   "Rombi",  "Spirali",  "Intrecci", "Scacchie", "Ornament",
-                           "Arabesch", "Greche", "Asterisc", "Diagonal", "Arzigogo", "Stelle"};
-    std::set<std::string> seen;
-    for (const char* name : names) {
-        const std::string file = std::string("Grafica/") + name + ".gif";
-        const Picture p = open(file);
-        ASSERT_EQ(p.format, "gif") << file;
-        EXPECT_LE(std::string(name).size(), 8u);
-        EXPECT_GE(p.image.width(), 237) << file;
-        EXPECT_TRUE(inProportion(p.image, 1185, 2415)) << file;
-        // The back colour chosen in the options shows through the clear parts.
-        EXPECT_TRUE(p.image.hasAlphaChannel() && qAlpha(p.image.pixel(0, 0)) == 0) << file;
-        EXPECT_TRUE(seen.insert(p.bytes).second) << file << " repeats another design";
-    }
-}
-
-TEST(SuitSymbols, EightTransparentGifsNeapolitanNarrowerThanPiacentine) {
-    for (const char* suit : {"Bas", "Spa", "Den", "Cop"}) {
-        const Picture nap = open(std::string("Grafica/") + suit + "Nap.gif");
-        const Picture pia = open(std::string("Grafica/") + suit + "Pia.gif");
-        ASSERT_EQ(nap.format, "gif") << suit;
-        ASSERT_EQ(pia.format, "gif") << suit;
-        EXPECT_TRUE(nap.image.hasAlphaChannel() && pia.image.hasAlphaChannel()) << suit;
-        // Shown 1680 and 2325 twips wide at one height.
-        EXPECT_EQ(nap.image.height(), pia.image.height()) << suit;
-        EXPECT_NEAR(nap.image.width() * 2325.0 / 1680.0, pia.image.width(), 1.5) << suit;
-        EXPECT_NE(nap.bytes, pia.bytes) << suit;
-    }
-}
-
-// The flags in their real proportions, each as large as fits the 4335 x 2760
-// twip flag frame at 96 dpi or more; the window centres them in it.
-TEST(Flags, ItalyAndBritainInTheirOwnProportions) {
-    const struct {
-        const char* file;
-        double w, h;
-    } flags[] = {{"Grafica/Italia.bmp", 3, 2}, {"Grafica/Inghil.bmp", 2, 1}};
-    for (const auto& f : flags) {
-        const Picture p = open(f.file);
-        ASSERT_EQ(p.format, "bmp") << f.file;
-        EXPECT_EQ(p.bytes.size() > 28 ? p.bytes[28] : 0, 24) << f.file << " is not a 24-bit bitmap";
-        EXPECT_TRUE(inProportion(p.image, f.w, f.h)) << f.file << " " << p.image.width() << "x" << p.image.height();
-        EXPECT_TRUE(p.image.width() >= 289 || p.image.height() >= 184) << f.file;
-    }
-}
-
-TEST(RulesPortrait, IsAJpeg) {
-    const Picture p = open("Grafica/Autore.jpg");
-    ASSERT_EQ(p.format, "jpeg");
-    EXPECT_GT(p.image.height(), p.image.width());  // a portrait stands upright
-}
-
-// The icon in the hicolor sizes, drawn on a clear ground, and as a scalable
-// drawing; like the contact sheets it lies beside the data, not in it.
-TEST(AppIcon, EveryHicolorSizeAndAScalableDrawing) {
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const std::string file = "icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/zelvo.png";
-        const Picture p = open(file, kShare);
-        ASSERT_EQ(p.format, "png") << file;
-        EXPECT_EQ(p.image.size(), QSize(size, size)) << file;
-        EXPECT_EQ(qAlpha(p.image.pixel(0, 0)), 0) << file;
-        int solid = 0;
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) solid += qAlpha(p.image.pixel(x, y)) == 255;
-        EXPECT_GT(solid, size * size / 4) << file << " is mostly empty";
-    }
-    const auto svg = readFile(kShare + "/icons/hicolor/scalable/apps/zelvo.svg");
-    ASSERT_TRUE(svg);
-    EXPECT_NE(svg->find("<svg"), std::string::npos);
-    EXPECT_NE(svg->find("</svg>"), std::string::npos);
-}
-
-TEST(ContactSheets, OneForEachDeckWithItsFortyFacesAndTheirTrumpView) {
-    for (const char* name : {"Piacentine", "Napoletane", "AltoContrasto"}) {
-        const Picture p = open(std::string("zelvo-sheets/") + name + ".png", kShare);
-        ASSERT_EQ(p.format, "png") << name;
-        // Ten cards across, four suits down, twice: whole and as the trump.
-        EXPECT_GE(p.image.width(), 10 * 79) << name;
-        EXPECT_GE(p.image.height(), 4 * 161 + 4 * 78) << name;
-    }
-    EXPECT_FALSE(readFile(kData + "/zelvo-sheets/Piacentine.png"));
 }
