@@ -18,8 +18,7 @@ TEST(OptionCycle, NextValuesAndWhatBecomesOfUnknownOnes) {
         {O::CardStyle, "Napoletane", "Piacentine", deck},
         // Values the game does not know: some become a known one, the others stay.
         {O::CardStyle, "Vecchio mazzo", "Napoletane", ""}, {O::GameEnd, "???", "Appena uno supera 60 punti", ""},
-        {O::ShowCards, "forse", "Si", ""}, {O::GameNoises, "Boh", "Si", ""}, {O::SongTitles, "", "Si", ""},
-        {O::Level, "Livello Z", "Livello Z", ""}, {O::BackColour, "Fucsia", "Fucsia", ""}};
+        {O::ShowCards, "forse", "Si", ""}, {O::SongTitles, "", "Si", ""}, {O::BackColour, "Fucsia", "Fucsia", ""}};
     for (auto [o, from, to, third] : cases) EXPECT_EQ(nextValue(o, from, third), to) << index(o) << " " << from;
 }
 
@@ -33,10 +32,13 @@ TEST(OptionsPanel, AClickStepsAFreeOptionAndAppliesItAtOnce) {
          [](W w) { return w.t.TimerAnimazionecarteH.interval() == 30 && w.t.TimerAnimazionecartePC.interval() == 30; }},
         {Option::Temper, "Pacifico", [](W w) { return !w.t.TimerImpazienza.enabled(); }},
         {Option::Talkativeness, "Taciturno", [](W w) { return !w.t.TimerImpazienza.enabled(); }},
-        {Option::TableColour, "Legno", [](W w) { return w.m.window.coloreTavolo == tableColour("Legno"); }}};
+        {Option::TableColour, "Legno", [](W w) { return w.m.window.coloreTavolo == tableColour("Legno"); }},
+        {Option::SongTitles, "Si", [](W w) { return w.m.sounds.lblTitolo.Visible; }}};  // while a titled song plays
     for (const auto& [o, value, applied] : cases) {
-        Table t(1, {{index(Option::RandomGraphics), "No"}});
+        Table t(1, {{index(Option::RandomGraphics), "No"}, {index(Option::SongTitles), "No"}});
         ASSERT_TRUE(t.until([&] { return t.humanToPlay() && t.w.t.TimerImpazienza.enabled(); }));
+        t.w.m.sounds.lblTitolo.Caption = "Ciuri ciuri";
+        t.w.t.TimerFermaBrano.enable();
         t.w.routines.lblVoce_Click(index(o));
         EXPECT_EQ(t.w.m.options.text(o), value);
         EXPECT_TRUE(!applied || applied(t.w)) << index(o);

@@ -106,9 +106,9 @@ TEST(HitZones, EveryPointFindsWhatLiesOnTopAndOnlyThePlayableShowsTheHand) {
     Table t(1);
     ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
     const Model& m = t.w.m;
-    auto at = [&](const geometry::Rect& r) {
-        const auto z = geometry::zoneAt(geometry::hitZones(m), r.left + r.width / 2, r.top + r.height / 2);
-        return z ? std::pair{z->zone, z->index} : std::pair{Zone::Blocked, -1};
+    auto at = [&](const geometry::Rect& r) {  // the zone at the middle of a rectangle
+        const auto z = geometry::zoneAt(geometry::hitZones(m), r.left + r.width / 2, r.top + r.height / 2).value();
+        return std::pair(z.zone, z.index);
     };
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(at(geometry::menuEntry(i)), std::pair(Zone::MenuEntry, i));
     for (int s = 1; s <= 7; ++s) EXPECT_EQ(at(geometry::card(m.window.ImgCarta[s])), std::pair(Zone::Card, s));
