@@ -39,11 +39,11 @@ TEST(Menu, EachSideOfTheTableShowsOnePanelAtATime) {
     // A "Pacifico" ZELVO is never impatient, not even after a panel.
     t.w.m.records.lblTotalePartite = 1;
     t.w.routines.lblVoce_Click(index(Option::Temper));  // "Assai nervoso" -> "Pacifico"
-    t.w.routines.lblComandi_Click(menu::Options);
+    t.w.routines.lblComandi_Click(O);
     EXPECT_TRUE(t.w.m.records.lblDieciMigliori);
-    t.w.routines.lblComandi_Click(menu::Albo);
+    t.w.routines.lblComandi_Click(A);
     EXPECT_FALSE(t.w.m.records.lblDieciMigliori);
-    t.w.routines.lblComandi_Click(menu::Albo);
+    t.w.routines.lblComandi_Click(A);
     EXPECT_FALSE(t.w.t.TimerImpazienza.enabled());
 }
 
