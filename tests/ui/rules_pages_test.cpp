@@ -19,7 +19,6 @@ TEST(RulesPages, CaptionsTurnRoundAndUnknownOnesStay) {
         {"Pagina sei", "Pagina sei", 0}, {"vai > 3", "vai > 3", 3}};  // pages 1 to 4 go by the end alone
     for (const auto& [caption, next, page] : cases)
         EXPECT_EQ(std::pair(pages::nextCaption(caption), pages::page(caption)), std::pair(next, page)) << caption;
-    EXPECT_EQ(pages::body(0) + pages::body(6), "");
     std::set<std::string> bodies;  // five pages of paragraphs, each starting with a blank
     for (int n = 1; n <= 5; ++n) {
         EXPECT_TRUE(pages::body(n)[0] == ' ' && !std::regex_search(pages::body(n), std::regex("\n[^ ]"))) << n;

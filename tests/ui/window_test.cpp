@@ -75,8 +75,7 @@ TEST(Window, TheRegisterTheReviewAndTheFocusAtTheEndOfAGame) {
         EXPECT_TRUE(b->focus);
     }
     r.moveFocus(false);
-    r.moveFocus(false);
-    EXPECT_TRUE(f.cmdSave.focus);
+    EXPECT_TRUE(f.cmdInizioAnalisi.focus);
     r.pressReviewButton(3);
     EXPECT_TRUE(f.cmdScegliManche.focus);
     for (int press = 0; press < 4; ++press) {  // Enter or ">>" steps the review, one event a press
@@ -122,4 +121,6 @@ TEST(HitZones, EveryPointFindsWhatLiesOnTopAndOnlyThePlayableShowsTheHand) {
     EXPECT_EQ(at(geometry::menuEntry(menu::Esci)), std::pair(Zone::MenuEntry, menu::Esci));
     t.w.routines.lblSi_Click();
     EXPECT_FALSE(geometry::clickable({Zone::MenuEntry, menu::Esci, {}}, m));  // the farewell has begun
+    // The review's buttons lie below the data panel's grid.
+    for (int i = 0; i < 5; ++i) EXPECT_GE(geometry::reviewButton(i).top, geometry::DATA_BOTTOM) << i;
 }
