@@ -10,26 +10,7 @@
 # Needs, only to measure: apt-get install xvfb xdotool pulseaudio dbus kpat aisleriot
 set -euo pipefail
 zelvo=$(realpath "$1") rounds=${2:-5} only=${3:-}
-work=$(mktemp -d /tmp/zelvo-measure.XXXXXX)
-export XDG_RUNTIME_DIR=$work/run HOME=$work/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
-started=()
-finish() {
-    # Last started first: the game goes before its display and its sound server.
-    for ((i = ${#started[@]} - 1; i >= 0; --i)); do kill "${started[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap finish EXIT
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-started+=($!)
-export DISPLAY=$display
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_name=nul" \
-    --load="module-native-protocol-unix" --log-target=file:"$work/pulse.log" &
-started+=($!)
-sleep 2
+source "$(dirname "$0")/virtual_desktop.sh"
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }

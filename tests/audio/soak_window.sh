@@ -8,26 +8,7 @@
 # Needs, only to measure: apt-get install xvfb xdotool pulseaudio
 set -euo pipefail
 zelvo=$(realpath "$1") minutes=${2:-60} settings=${3:-}
-work=$(mktemp -d /tmp/zelvo-soak.XXXXXX)
-export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_DATA_HOME=$work/data
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$XDG_DATA_HOME/zelvo/Dati"
-chmod 700 "$XDG_RUNTIME_DIR"
-started=()
-finish() {
-    # Last started first: the game goes before its display and its sound server.
-    for ((i = ${#started[@]} - 1; i >= 0; --i)); do kill "${started[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap finish EXIT
-
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-started+=($!)
-export DISPLAY=$display
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_name=nul" \
-    --load="module-native-protocol-unix" --log-target=file:"$work/pulse.log" &
-started+=($!)
-sleep 2
+source "$(dirname "$0")/virtual_desktop.sh"
 
 # The remembered name; every setting as a new player finds it, or as given.
 printf '"Scimmia"\r\n' >"$XDG_DATA_HOME/zelvo/Dati/ZlvNome.txt"
