@@ -22,21 +22,16 @@ Decision decide(const Position& p, RandomPick& pick) {
     Decision d;
     d.filter60 = p.filter60;
     if (p.stock >= 1) {
-        MiddleReasoning r = middle::evaluate(p);
+        MiddleReasoning& r = d.middle.emplace(middle::evaluate(p));
         d.slot = p.computerLeads ? middle::chooseLead(p, r) : middle::chooseAnswer(p, r);
         if (!d.filter60) {
             if (p.computerLeads) middle::Filtro60PuntiIniziaPC(r, d.slot, d.filter60);
             else middle::Filtro60PuntiRispondePC(r, d.slot, d.filter60);
         }
-        d.middle = r;
     } else if (p.stock >= -1) {
-        EndReasoning r;
-        d.slot = endgame::thirdLast(p, r, pick);
-        d.end = r;
+        d.slot = endgame::thirdLast(p, d.end.emplace(), pick);
     } else if (p.stock >= -3) {
-        EndReasoning r;
-        d.slot = endgame::secondLast(p, r);
-        d.end = r;
+        d.slot = endgame::secondLast(p, d.end.emplace());
     } else {
         d.slot = onlyCard(p);
     }

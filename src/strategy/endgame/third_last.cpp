@@ -5,27 +5,59 @@
 
 namespace zelvo::strategy::endgame {
 
-std::array<int, 4> lineSlots(int line, int i, int j, bool computerLeadsSecond) {
+namespace {
+
+// The slots of the second and last trick of line `line` (1..36), which continues
+// the first trick of computer slot i and human slot j; `computerLeadsSecond`: the
+// computer won the first trick and leads the second. {A, B, C, D}: the computer's
+// and the human's card of the second trick, then of the last.
+constexpr std::array<int, 4> lineSlots(int line, int i, int j, bool computerLeadsSecond) {
     const int r = (line - 1) % 4;
-    int pc[2], h[2], np = 0, nh = 0;
+    int pc[2] = {}, h[2] = {}, np = 0, nh = 0;
     for (int k = 1; k <= 3; ++k)
         if (k != i) pc[np++] = k;
     for (int k = 4; k <= 6; ++k)
         if (k != j) h[nh++] = k;
     // The four lines of an entry pair up on the card that opens the second trick.
-    static constexpr int PC_LEADS[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
-    static constexpr int H_LEADS[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+    constexpr int PC_LEADS[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+    constexpr int H_LEADS[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     const int(&t)[2] = computerLeadsSecond ? PC_LEADS[r] : H_LEADS[r];
     return {pc[t[0]], h[t[1]], pc[1 - t[0]], h[1 - t[1]]};
 }
 
+// lineSlots for every computer slot, human slot, line of the entry and opener of
+// the second trick, worked out once when the program is built.
+using LineTable = std::array<std::array<std::array<std::array<std::array<int, 4>, 2>, 4>, 3>, 3>;
+constexpr LineTable LINES = [] {
+    LineTable t{};
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 4; j <= 6; ++j)
+            for (int r = 0; r < 4; ++r)
+                for (int lead = 0; lead < 2; ++lead) t[i - 1][j - 4][r][lead] = lineSlots(r + 1, i, j, lead);
+    return t;
+}();
+
+}  // namespace
+
 int thirdLast(const Position& p, EndReasoning& r, RandomPick& pick) {
     const bool answering = !p.computerLeads;
     if (answering && (p.humanSlot < 4 || p.humanSlot > 6)) return p.standingChoice;
+    // Every trick the lines can hold is one of the nine pairings, led by either
+    // side: each is valued once, not once a line.
+    struct Trick {
+        int value;
+        bool humanTakes;
+    };
+    Trick tricks[4][7][2] = {};
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 4; j <= 6; ++j)
+            for (int lead = 0; lead < 2; ++lead)
+                tricks[i][j][lead] = {rules::signedTrickValue(p.slot[i], p.slot[j], lead, p.trump),
+                                      !rules::computerTakes(p.slot[i], p.slot[j], lead, p.trump)};
     auto value = [&](int pcSlot, int hSlot, bool computerLeads, bool& humanTakes) {
-        const int v = rules::signedTrickValue(p.slot[pcSlot], p.slot[hSlot], computerLeads, p.trump);
-        humanTakes = !rules::computerTakes(p.slot[pcSlot], p.slot[hSlot], computerLeads, p.trump);
-        return v;
+        const Trick& t = tricks[pcSlot][hSlot][computerLeads];
+        humanTakes = t.humanTakes;
+        return t.value;
     };
 
     // The first trick: every pairing (or every answer to the human's card).
@@ -42,7 +74,7 @@ int thirdLast(const Position& p, EndReasoning& r, RandomPick& pick) {
     for (int m = 1; m <= lines; ++m) {
         const int f = (m - 1) / 4 + 1;
         const int i = answering ? f : (f - 1) / 3 + 1, j = answering ? p.humanSlot : (f - 1) % 3 + 4;
-        const auto [a, b, c, d] = lineSlots(m, i, j, !firstToHuman[f]);
+        const auto [a, b, c, d] = LINES[i - 1][j - 4][(m - 1) % 4][!firstToHuman[f]];
         bool secondToHuman, lastToHuman;
         const int second = value(a, b, !firstToHuman[f], secondToHuman);
         const int last = value(c, d, !secondToHuman, lastToHuman);
