@@ -46,10 +46,9 @@ TEST(NumeroCasuale, WorkedExamples) {
 
 TEST(NumeroCasuale, ReadsTheInjectedGeneratorAndClock) {
     Headless h(1, {2026, 1, 1, 10, 30, 0});
-    ScriptedRandom half{0.5f};
+    ScriptedRandom half{0.5f}, zero{0.0f};
     EXPECT_EQ(ClockPick(half, h.clock).NumeroCasuale(40), 1);  // r 0.5, minute 30, second 0
     h.scheduler.advance(59'000);                                // 10:30:59
-    ScriptedRandom zero{0.0f};
     EXPECT_EQ(ClockPick(zero, h.clock).NumeroCasuale(40), numeroCasuale(40, 0.0f, 30, 59));
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "session/simulation.h"
@@ -26,18 +27,10 @@ std::vector<int> dealOrder(Table& t) {
     return order;
 }
 
-SimulationSettings settings(uint64_t seed, std::initializer_list<std::pair<Option, const char*>> options) {
-    SimulationSettings s;
-    s.seed = seed;
-    for (auto [o, v] : options) s.options[index(o)] = v;
-    return s;
-}
-
 }  // namespace
 
 TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
-    Table t(5, {{index(Option::GameEnd), TO_THE_END}, {index(Option::BackDesign), "Rombi"},
-                {index(Option::RandomGraphics), "No"}});
+    Table t(5, {{index(Option::GameEnd), TO_THE_END}, {index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
     EXPECT_EQ(dealOrder(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
     const Window& f = t.w.m.window;
     for (int s = 1; s <= 8; ++s) {
@@ -45,25 +38,22 @@ TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
         EXPECT_EQ(f.ShpCarta[s].BackColor, face ? colour::WHITE : backColour("Grigio cemento")) << s;
         EXPECT_TRUE(face || f.ImgCarta[s].Picture == "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
     }
-    EXPECT_FALSE(t.w.m.game.lblSbirciata);
     // The trump suit is marked in the played-cards grid.
     const int firstTrump = cards::suitBlockStart(t.w.m.cards.lblSeme[7]);
     for (int c = 1; c <= 40; ++c)
         EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].BackColor,
                   c >= firstTrump && c < firstTrump + 10 ? colour::TRUMP_YELLOW : colour::WHITE);
-    // The trump card's cell of the record marks who leads.
-    EXPECT_EQ(t.w.m.data.lblDati[8].BackColor, colour::PINK);
-    EXPECT_TRUE(t.humanToPlay());
+    // The trump card's cell of the record marks who leads; no peek at the computer's cards.
+    EXPECT_EQ(std::tuple(t.w.m.data.lblDati[8].BackColor, t.w.m.game.lblSbirciata, t.humanToPlay()), std::tuple(colour::PINK, false, true));
 
     // The second game: the computer leads and is dealt first; shown cards are a recorded peek.
     t.w.m.options.text(Option::ShowCards) = "Si";
     ASSERT_TRUE(t.playToTheEnd());
     ASSERT_TRUE(t.carryOn());
-    EXPECT_EQ(t.w.m.game.lblGiocoIniziatoDa, Who::PC);
     EXPECT_EQ(dealOrder(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     for (int s = 1; s <= 8; ++s) EXPECT_EQ(f.ShpCarta[s].BackColor == colour::WHITE, s != 8) << s;
-    EXPECT_TRUE(t.w.m.game.lblSbirciata);
-    EXPECT_EQ(t.w.m.data.lblDati[8].BackColor, colour::RED);
+    EXPECT_EQ(std::tuple(t.w.m.data.lblDati[8].BackColor, t.w.m.game.lblSbirciata, t.w.m.game.lblGiocoIniziatoDa),
+              std::tuple(colour::RED, true, Who::PC));
 }
 
 // Whole games watched before every tick: the draws, the trick going to its winner, the last
@@ -140,7 +130,11 @@ TEST(Game, DrawsSweepsLastCardsAndPausesWatchedTickByTick) {
 TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) {
     for (auto [n, option] : {std::pair{3, "Al meglio di 3 Giochi"}, {4, "Al meglio di 4 Giochi"}, {5, "Al meglio di 5 Giochi"}}) {
         SCOPED_TRACE(option);
-        Simulation sim(settings(100 + n, {{Option::MatchEnd, option}, {Option::ScoreDisplay, "Nessuno dei due Giocatori"}}));
+        SimulationSettings s;
+        s.seed = 100 + n;
+        s.options[index(Option::MatchEnd)] = option;
+        s.options[index(Option::ScoreDisplay)] = "Nessuno dei due Giocatori";
+        Simulation sim(s);
         const GameAndMatch& g = sim.session.m.game;
         const Window& f = sim.session.m.window;
         const auto& colours = sim.session.m.options.lblVoceColore;
@@ -163,8 +157,7 @@ TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) 
                               std::tuple(0, false, true));
                 }
                 sim.playGame();
-                EXPECT_EQ(g.lblGiocoIniziatoDa, starter);
-                starter = altro(starter);
+                EXPECT_EQ(g.lblGiocoIniziatoDa, std::exchange(starter, altro(starter)));
                 ASSERT_LT(game, 2 * n);
                 EXPECT_TRUE(f.fraPannello[1].Visible && f.lblComandi[menu::Partita] == colour::GREEN && f.lblPuntiHVista.Visible &&
                             f.lblPuntiPCVista.Visible);
@@ -207,11 +200,8 @@ TEST(Taking, ByThePointsTheStockAndTheOptions) {
         ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
         CardTable& c = t.w.m.cards;
         c.lblSeme[7] = 'b';
-        for (auto [slot, code] : {std::pair{1, pc}, std::pair{4, h}}) {
-            c.lblCarta[slot] = code;
-            c.lblValore[slot] = cards::valueOf(cards::cellOf(code));
-            c.lblSeme[slot] = code[1];
-        }
+        for (auto [slot, code] : {std::pair{1, pc}, std::pair{4, h}})
+            std::tie(c.lblCarta[slot], c.lblValore[slot], c.lblSeme[slot]) = std::tuple(code, cards::valueOf(cards::cellOf(code)), code[1]);
         GameAndMatch& g = t.w.m.game;
         std::tie(g.lblNumeroCartaGiocataDaPC, g.lblNumeroCartaGiocataDaH, g.lblTurnoDiGioco, g.lblAChiTocca) =
             std::tuple(1, 4, leader, Who::Nobody);

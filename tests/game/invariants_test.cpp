@@ -2,6 +2,7 @@
 // monkey that clicks anywhere at any time.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -101,21 +102,17 @@ TEST(WholeGames, PlayedToTheLastTrickOrEndedAsSoonAsASidePassesSixty) {
 TEST(Monkey, RandomClicksAtRandomTimesNeverBreakAGame) {
     std::mt19937_64 rng(99);
     const int runs = gamesToPlay(12);
-    const char* const taking[] = {"No", "Molto Veloce", "Lenta"};
-    const char* const animation[] = {"No", "Veloce", "Lenta"};
-    const char* const ends[] = {"Appena uno supera 60 punti", "Fino all'ultima presa"};
     for (int run = 0; run < runs; ++run) {
         Headless h(rng());
         TestMain w(h.platform);
-        w.m.options.text(Option::AutoTaking) = taking[run % 3];
-        w.m.options.text(Option::CardAnimation) = animation[(run / 3) % 3];
-        w.m.options.text(Option::GameEnd) = ends[run % 2];
+        w.m.options.text(Option::AutoTaking) = std::array{"No", "Molto Veloce", "Lenta"}[run % 3];
+        w.m.options.text(Option::CardAnimation) = std::array{"No", "Veloce", "Lenta"}[(run / 3) % 3];
+        w.m.options.text(Option::GameEnd) = std::array{"Appena uno supera 60 punti", "Fino all'ultima presa"}[run % 2];
         w.m.options.text(Option::MatchEnd) = "Al meglio di 3 Giochi";
         w.m.options.text(Option::Ceremony) = run % 4 == 0 ? "Al termine di ogni Gioco" : "No";
         w.Form_Load();
-        int gamesEnded = 0;
+        int gamesEnded = 0, wasEnd = false;
         int64_t gameStart = 0;
-        bool wasEnd = false;
         while (gamesEnded < 8) {
             h.scheduler.advance(std::uniform_int_distribution<int>(0, 700)(rng));
             switch (std::uniform_int_distribution<int>(0, 11)(rng)) {
