@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -27,7 +28,7 @@ TEST(CardCodes, CellNumbersFollowTheSuitBlocksAndRejectOtherTexts) {
               std::tuple(120, 21, 2));
 }
 
-TEST(NumeroCasuale, WorkedExamples) {
+TEST(NumeroCasuale, WorkedExamplesAndTheInjectedGeneratorAndClock) {
     // N, r, minute, second: the number.
     const std::tuple<int, float, int, int, int> cases[] = {
         {40, 0.5f, 30, 0, 1},    {40, 0.0f, 0, 59, 2},  // x = -39 wraps to 2
@@ -42,9 +43,7 @@ TEST(NumeroCasuale, WorkedExamples) {
                 const int n = numeroCasuale(40, r, m, s);
                 ASSERT_TRUE(n >= 1 && n <= 40) << r << " " << m << ":" << s;
             }
-}
-
-TEST(NumeroCasuale, ReadsTheInjectedGeneratorAndClock) {
+    // The game's pick reads the injected generator and clock.
     Headless h(1, {2026, 1, 1, 10, 30, 0});
     ScriptedRandom half{0.5f}, zero{0.0f};
     EXPECT_EQ(ClockPick(half, h.clock).NumeroCasuale(40), 1);  // r 0.5, minute 30, second 0
@@ -52,8 +51,9 @@ TEST(NumeroCasuale, ReadsTheInjectedGeneratorAndClock) {
     EXPECT_EQ(ClockPick(zero, h.clock).NumeroCasuale(40), numeroCasuale(40, 0.0f, 30, 59));
 }
 
-// Each game shuffles, then draws every position of the shuffled deck once.
-TEST(Deck, AShuffleIsAPermutationAndFortyDrawsTakeEachCardOnce) {
+// Each game shuffles, then draws every position of the shuffled deck once; a played card is
+// marked by who played it, and a text that is no card marks nothing.
+TEST(Deck, ShuffleFortyDrawsAndThePlayedMark) {
     Headless h(3);
     ClockPick pick(h.random, h.clock);
     CardTable c;
@@ -70,18 +70,12 @@ TEST(Deck, AShuffleIsAPermutationAndFortyDrawsTakeEachCardOnce) {
             ASSERT_NE(cell, 0);
             EXPECT_EQ(std::pair(c.lblValore[8], c.lblSeme[8]), std::pair(cards::valueOf(cell), c.lblCarta[8][1]));
             drawn.insert(c.lblCarta[8]);
-            int marked = 0;
-            for (int p = 1; p <= 40; ++p) marked += c.lblCartaDaEstrarre[p].BackColor == colour::RED;
-            EXPECT_EQ(marked, k);
+            EXPECT_EQ(std::count_if(c.lblCartaDaEstrarre.begin() + 1, c.lblCartaDaEstrarre.end(),
+                                    [](const DeckCell& p) { return p.BackColor == colour::RED; }), k);
         }
         EXPECT_EQ(drawn.size(), 40u);
     }
-}
-
-TEST(SegnaCartaGiocata, MarksByWhoPlayedAndIgnoresTextsThatAreNoCard) {
-    CardTable c;
-    EXPECT_EQ(SegnaCartaGiocata(c, "Rs", false), 18);
-    EXPECT_EQ(SegnaCartaGiocata(c, "2d", true), 1);
+    EXPECT_EQ(std::pair(SegnaCartaGiocata(c, "Rs", false), SegnaCartaGiocata(c, "2d", true)), std::pair(18, 1));
     const auto& grid = c.lblCarteGiocate;
     EXPECT_EQ(std::tuple(grid[18].BackColor, grid[18].ForeColor, c.played[18], grid[1].BackColor, grid[1].ForeColor, c.played[1]),
               std::tuple(colour::RED, colour::BLUE, true, colour::PINK, colour::BLUE, true));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -31,24 +32,26 @@ std::vector<int> dealOrder(Table& t) {
 
 TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
     Table t(5, {{index(Option::GameEnd), TO_THE_END}, {index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
-    EXPECT_EQ(dealOrder(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
     const Window& f = t.w.m.window;
+    EXPECT_TRUE(f.lblIstruzioneIniziale.Visible);  // "Quando sei pronto a iniziare la Partita clicca su una delle tue carte."
+    EXPECT_EQ(dealOrder(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
     for (int s = 1; s <= 8; ++s) {
         const bool face = s >= 4 && s <= 7;
-        EXPECT_EQ(f.ShpCarta[s].BackColor, face ? colour::WHITE : backColour("Grigio cemento")) << s;
+        // Each card at its home place, framed in white for a face and in the back colour for a back.
+        EXPECT_EQ(std::tuple(f.ShpCarta[s].BackColor, f.ShpCarta[s].Visible, f.ImgCarta[s].Left, f.ImgCarta[s].Top),
+                  std::tuple(face ? colour::WHITE : backColour("Grigio cemento"), true, place::LEFT[s], place::TOP[s])) << s;
         EXPECT_TRUE(face || f.ImgCarta[s].Picture == "C:\\Programmi\\Zelvo\\Grafica\\Rombi.gif") << s;
     }
     // The trump suit is marked in the played-cards grid.
-    const int firstTrump = cards::suitBlockStart(t.w.m.cards.lblSeme[7]);
+    const int first = cards::suitBlockStart(t.w.m.cards.lblSeme[7]);
     for (int c = 1; c <= 40; ++c)
-        EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].BackColor,
-                  c >= firstTrump && c < firstTrump + 10 ? colour::TRUMP_YELLOW : colour::WHITE);
+        EXPECT_EQ(t.w.m.cards.lblCarteGiocate[c].BackColor, c >= first && c < first + 10 ? colour::TRUMP_YELLOW : colour::WHITE) << c;
     // The trump card's cell of the record marks who leads; no peek at the computer's cards.
     EXPECT_EQ(std::tuple(t.w.m.data.lblDati[8].BackColor, t.w.m.game.lblSbirciata, t.humanToPlay()), std::tuple(colour::PINK, false, true));
 
     // The second game: the computer leads and is dealt first; shown cards are a recorded peek.
-    t.w.m.options.text(Option::ShowCards) = "Si";
     ASSERT_TRUE(t.playToTheEnd());
+    t.w.m.options.text(Option::ShowCards) = "Si";
     ASSERT_TRUE(t.carryOn());
     EXPECT_EQ(dealOrder(t), (std::vector<int>{1, 4, 2, 5, 3, 6, 7, 8}));
     for (int s = 1; s <= 8; ++s) EXPECT_EQ(f.ShpCarta[s].BackColor == colour::WHITE, s != 8) << s;
@@ -96,9 +99,8 @@ TEST(Game, DrawsSweepsLastCardsAndPausesWatchedTickByTick) {
                 EXPECT_EQ(f.ImgCarta[pcSlot].Top, f.ImgCarta[hSlot].Top);
                 swept.insert(g.lblTurnoDiGioco);
             }
-            const bool nowPausing = t.w.t.TimerAttesaDelPCaMuovere.enabled();
-            if (nowPausing && !pausing) pausesOfGame.push_back(t.w.t.TimerAttesaDelPCaMuovere.interval());
-            pausing = nowPausing;
+            const bool wasPausing = std::exchange(pausing, t.w.t.TimerAttesaDelPCaMuovere.enabled());
+            if (pausing && !wasPausing) pausesOfGame.push_back(t.w.t.TimerAttesaDelPCaMuovere.interval());
             // The computer leads the last trick: the human's last card follows after 550 ms, with no click.
             if (d == -5 && pcWon && computersLastCard < 0) computersLastCard = t.h.scheduler.nowMs();
             if (d == -6 && computersLastCard >= 0) {
@@ -118,15 +120,14 @@ TEST(Game, DrawsSweepsLastCardsAndPausesWatchedTickByTick) {
         EXPECT_EQ(pausesOfGame[0], 1500);
         pauses.insert(pausesOfGame.begin() + 1, pausesOfGame.end());
     }
-    EXPECT_TRUE(computerLedTheLastTrick);
-    EXPECT_EQ(swept.size(), 2u);
+    EXPECT_EQ(std::pair(computerLedTheLastTrick, swept.size()), std::pair(true, size_t{2}));  // both sides swept a trick
     for (int p : pauses) EXPECT_TRUE(p >= 1350 && p <= 1650 && p % 50 == 0) << p;
     EXPECT_GT(pauses.size(), 3u);
 }
 
 // Two matches of 3, 4 and 5 games won. Each end panel shows the final score, whatever the points
-// option says, and frees the options the game fixed (and the match's at its end); Enter is
-// ignored while a sound must not be cut; each game and match starts afresh.
+// option says, and the computer's drawn cards, and frees the options the game fixed (and the
+// match's at its end); Enter waits while a sound must not be cut; each game and match starts afresh.
 TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) {
     for (auto [n, option] : {std::pair{3, "Al meglio di 3 Giochi"}, {4, "Al meglio di 4 Giochi"}, {5, "Al meglio di 5 Giochi"}}) {
         SCOPED_TRACE(option);
@@ -137,30 +138,30 @@ TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) 
         Simulation sim(s);
         const GameAndMatch& g = sim.session.m.game;
         const Window& f = sim.session.m.window;
+        const DataPanel& data = sim.session.m.data;
         const auto& colours = sim.session.m.options.lblVoceColore;
         Who starter = Who::H;
         for (int match = 0; match < 2; ++match)
             for (int game = 1; game == 1 || g.lblPartitaInCorso; ++game) {
                 if (match + game > 1) {
-                    sim.session.m.sounds.lblInterdiciSuoni = true;  // Enter waits while a sound must not be cut
+                    sim.session.m.sounds.lblInterdiciSuoni = true;
                     sim.session.tastoInvio();
                     ASSERT_TRUE(f.fraFineGioco.Visible);
                     sim.session.m.sounds.lblInterdiciSuoni = false;
                     sim.startNext();
-                    EXPECT_EQ(std::tuple(g.lblNumeroGioco, g.lblNumeroCarteRimaste, g.lblPuntiH + g.lblPuntiPC, f.lblPuntiHVista.Visible),
-                              std::tuple(game, 34, 0, false));
                     for (int c = 1; c <= 40; ++c) EXPECT_FALSE(sim.session.m.cards.lblCarteGiocate[c].ForeColor || sim.session.m.cards.played[c]);
                 }
-                if (game == 1) {  // a new match
-                    EXPECT_EQ(std::tuple(g.lblPartiteH + g.lblPartitePC, f.shpPuntiH[1] || f.shpPuntiPC[1],
-                                         sim.session.m.data.lblIndicazioniPannellodati1.find(" - Gioco n. 1") != std::string::npos),
-                              std::tuple(0, false, true));
-                }
+                EXPECT_EQ(std::tuple(g.lblNumeroGioco, g.lblNumeroCarteRimaste, g.lblPuntiH + g.lblPuntiPC, g.lblPartiteH + g.lblPartitePC < game,
+                                     f.lblPuntiHVista.Visible, data.lblDati[cells::pcDraw(2)].Visible || data.intestazioniPescateVisibili,
+                                     data.lblIndicazioniPannellodati1.ends_with(" - Gioco n. " + std::to_string(game))),
+                          std::tuple(game, 34, 0, true, false, false, true));
                 sim.playGame();
                 EXPECT_EQ(g.lblGiocoIniziatoDa, std::exchange(starter, altro(starter)));
                 ASSERT_LT(game, 2 * n);
                 EXPECT_TRUE(f.fraPannello[1].Visible && f.lblComandi[menu::Partita] == colour::GREEN && f.lblPuntiHVista.Visible &&
-                            f.lblPuntiPCVista.Visible);
+                            f.lblPuntiPCVista.Visible && data.lblDati[cells::pcDraw(2)].Visible && data.intestazioniPescateVisibili);
+                const auto markers = [](const std::array<bool, 6>& shown) { return std::count(shown.begin() + 1, shown.end(), true); };
+                EXPECT_EQ(std::pair(markers(f.shpPuntiPC), markers(f.shpPuntiH)), std::pair(std::ptrdiff_t{g.lblPartitePC}, std::ptrdiff_t{g.lblPartiteH}));
                 const Colour matchOptions = g.lblPartitaInCorso ? colour::PINK : colour::LIGHT_GREEN;
                 EXPECT_EQ(std::tuple(colours[index(Option::GameEnd)], colours[index(Option::Level)], colours[index(Option::MatchEnd)]),
                           std::tuple(colour::LIGHT_GREEN, matchOptions, matchOptions));
@@ -180,8 +181,6 @@ TEST(Taking, ByThePointsTheStockAndTheOptions) {
     const std::tuple<const char*, const char*, Who, int, int, int, const char*, const char*, Who, int, int, Next> rows[] = {
         {"Ad", "7c", Who::H, 10, 20, 34, PAST_SIXTY, "No", Who::H, 10, 31, Draws},  // another suit: the lead
         {"2b", "Ad", Who::PC, 0, 0, 34, PAST_SIXTY, "No", Who::PC, 11, 0, Draws},   // a trump
-        {"Rb", "3b", Who::PC, 0, 0, 34, PAST_SIXTY, "No", Who::H, 0, 14, Draws},    // the higher trump
-        {"Cd", "2d", Who::PC, 57, 0, 34, PAST_SIXTY, "No", Who::PC, 60, 0, Draws},  // 60 is not enough
         {"Cd", "2d", Who::PC, 58, 0, 34, PAST_SIXTY, "No", Who::PC, 61, 0, GameOver},
         {"Cd", "2d", Who::PC, 58, 0, 34, PAST_SIXTY, EVERY, Who::PC, 61, 0, Flag},
         {"Cd", "2d", Who::PC, 58, 0, 34, PAST_SIXTY, MATCH, Who::PC, 61, 0, GameOver},  // the match goes on
@@ -239,6 +238,8 @@ TEST(Taking, ByThePointsTheStockAndTheOptions) {
             ASSERT_TRUE(t.until([&] { return t.endShown(); }, 60000));
             EXPECT_EQ(t.h.scheduler.nowMs() - start, 45 * 700);
             EXPECT_FALSE(t.w.m.window.ImgBandiera[flag].Visible || g.lblcontatorebandiera);
+            // It went 19 steps of 148.5 twips towards the middle and 20 back: one step beyond its place.
+            EXPECT_EQ(t.w.m.window.ImgBandiera[flag].Top, std::lround(flag == 1 ? 180 - 148.5 : 6120 + 148.5));
         }
         EXPECT_EQ(g.lblVincitore, 0);
     }
@@ -255,15 +256,13 @@ TEST(Clicks, OnlyTheHumansHandOnItsTurnThenTheTakingWaitsForTheButton) {
         ASSERT_TRUE(t.until([&] { return t.humanToPlay(); }));
         const GameAndMatch& g = t.w.m.game;
         const Timers& tm = t.w.t;
-        for (int i : {0, 1, 2, 3, 7, 8, 9, -1}) t.w.ImgCarta_Click(i);
-        EXPECT_EQ(std::tuple(g.lblNumeroCartaGiocataDaH, g.lblPuoiGiocare, tm.TimerAnimazionecarteH.enabled(), tm.TimerImpazienza.enabled()),
-                  std::tuple(0, true, false, true));
-        t.w.ImgCarta_Click(5);
-        t.w.ImgCarta_Click(4);  // while the first card is moving
-        EXPECT_EQ(std::tuple(g.lblNumeroCartaGiocataDaH, g.lblPuoiGiocare, tm.TimerAnimazionecarteH.enabled(), tm.TimerImpazienza.enabled()),
-                  std::tuple(5, false, true, false));
-        const auto& colours = t.w.m.options.lblVoceColore;
-        EXPECT_EQ(std::pair(colours[index(Option::GameEnd)], colours[index(Option::Level)]), std::pair(colour::PINK, colour::PINK));
+        // No card of the hand, then a card of the hand and another while the first is moving.
+        for (auto [clicks, played] : {std::pair{std::vector{0, 1, 2, 3, 7, 8, 9, -1}, 0}, {std::vector{5, 4}, 5}}) {
+            for (int i : clicks) t.w.ImgCarta_Click(i);
+            EXPECT_EQ(std::tuple(g.lblNumeroCartaGiocataDaH, g.lblPuoiGiocare, tm.TimerAnimazionecarteH.enabled(), tm.TimerImpazienza.enabled()),
+                      std::tuple(played, !played, played != 0, !played));
+        }
+        EXPECT_TRUE(t.w.m.options.lblVoceColore[index(Option::GameEnd)] == colour::PINK && t.w.m.options.lblVoceColore[index(Option::Level)] == colour::PINK);
         // Six steps of 80 ms bring the card to the table.
         t.h.scheduler.advance(6 * 80);
         Window& f = t.w.m.window;
@@ -275,12 +274,23 @@ TEST(Clicks, OnlyTheHumansHandOnItsTurnThenTheTakingWaitsForTheButton) {
             t.w.m.options.text(Option::AutoTaking) = "Molto Veloce";  // one step on is "No"
             t.w.routines.lblVoce_Click(index(Option::AutoTaking));
         }
-        const int manche = g.lblManche;
+        const int manche = g.lblManche, pc = g.lblNumeroCartaGiocataDaPC;
         t.h.scheduler.advance(10 * 60 * 1000);
-        EXPECT_EQ(std::pair(g.lblManche, f.cmdEffettuaLaPresa.Visible), std::pair(manche, true));
+        EXPECT_EQ(std::tuple(g.lblManche, f.cmdEffettuaLaPresa.Visible, f.ShpCarta[pc].Left, f.ShpCarta[pc].Top),
+                  std::tuple(manche, true, place::LEFT_PC - 180, place::TOP_TRICK - 180));
         t.w.tastoInvio();
         EXPECT_FALSE(f.cmdEffettuaLaPresa.Visible);
         t.h.scheduler.advance(10);
         EXPECT_EQ(std::pair(g.lblManche, tm.TimerEffettuaLaPresa.interval()), std::pair(manche + 1, 0));  // not the button's 10 ms
     }
+}
+
+// The tools' words for the options, and words they refuse.
+TEST(Simulation, OptionWordsOfTheTools) {
+    SimulationSettings s;
+    for (auto [key, word] : {std::pair{"end", "last"}, {"match", "5"}, {"animation", "lenta"}, {"level", "B"}})
+        EXPECT_TRUE(optionFromWord(s, key, word)) << key << " " << word;
+    EXPECT_EQ(s.options[index(Option::MatchEnd)] + ", " + s.options[index(Option::Level)], std::string("Al meglio di 5 Giochi, ") + textOf(Level::B));
+    for (auto [key, word] : {std::pair{"level", "AB"}, {"level", "F"}, {"match", "6"}, {"end", "first"}, {"seed", "3"}})
+        EXPECT_FALSE(optionFromWord(s, key, word)) << key << " " << word;
 }

@@ -58,20 +58,19 @@ std::array<int, 40> deck(std::mt19937_64* rng = nullptr) {
     return order;
 }
 
-TEST(GameState, TheDealTheTrumpAndTheDraws) {
-    GameState g(deck(), Side::Human);
+TEST(GameState, TheDealTheDrawsAndRandomGamesToTheEnd) {
+    GameState inOrder(deck(), Side::Human);
     // The leader gets the first card; the seventh is the trump.
-    EXPECT_EQ(std::tuple(g.hand(Side::Human), g.hand(Side::Computer), g.trumpCard(), g.trump(), g.stock()),
+    EXPECT_EQ(std::tuple(inOrder.hand(Side::Human), inOrder.hand(Side::Computer), inOrder.trumpCard(), inOrder.trump(), inOrder.stock()),
               std::tuple(std::vector<int>{1, 3, 5}, std::vector<int>{2, 4, 6}, 7, 'd', STOCK_AFTER_DEAL));
-    EXPECT_THROW(g.apply(2), std::invalid_argument);  // not the human's card
-    g.apply(5);                                       // 6d
-    EXPECT_EQ(std::pair(g.toMove(), g.ledCard()), std::pair(Side::Computer, 5));
-    g.apply(2);  // 4d: lower, the human takes it and draws first
-    EXPECT_EQ(std::tuple(g.toMove(), g.hand(Side::Human), g.hand(Side::Computer), g.points(Side::Human)),
+    EXPECT_THROW(inOrder.apply(2), std::invalid_argument);  // not the human's card
+    inOrder.apply(5);                                       // 6d
+    EXPECT_EQ(std::pair(inOrder.toMove(), inOrder.ledCard()), std::pair(Side::Computer, 5));
+    inOrder.apply(2);  // 4d: lower, the human takes it and draws first
+    EXPECT_EQ(std::tuple(inOrder.toMove(), inOrder.hand(Side::Human), inOrder.hand(Side::Computer), inOrder.points(Side::Human)),
               std::tuple(Side::Human, std::vector<int>{1, 3, 8}, std::vector<int>{4, 6, 9}, 0));
-}
 
-TEST(GameState, RandomGamesPlayEveryCardOnceAndShareOneHundredAndTwentyPoints) {
+    // Random games play every card once and share 120 points.
     std::mt19937_64 rng(2026);
     for (int game = 0; game < 5000; ++game) {
         const bool endAtSixty = game % 3 == 0;
