@@ -33,7 +33,7 @@ std::vector<int> dealOrder(Table& t) {
 TEST(Deal, OrderFollowsTheStarterAndOnlyTheHumansCardsAreFaceUp) {
     Table t(5, {{index(Option::GameEnd), TO_THE_END}, {index(Option::BackDesign), "Rombi"}, {index(Option::RandomGraphics), "No"}});
     const Window& f = t.w.m.window;
-    EXPECT_TRUE(f.lblIstruzioneIniziale.Visible);  // "Quando sei pronto a iniziare la Partita clicca su una delle tue carte."
+    EXPECT_TRUE(f.lblIstruzioneIniziale.Visible && f.lblIstruzioneIniziale.Caption.ends_with("clicca su una delle tue carte."));
     EXPECT_EQ(dealOrder(t), (std::vector<int>{4, 1, 5, 2, 6, 3, 7, 8}));
     for (int s = 1; s <= 8; ++s) {
         const bool face = s >= 4 && s <= 7;
