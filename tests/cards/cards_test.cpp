@@ -18,7 +18,7 @@ TEST(CardCodes, CellNumbersFollowTheSuitBlocksAndRejectOtherTexts) {
     for (char s : cards::SUITS)
         for (char r : cards::RANKS) cells.insert(cards::cellOf(std::string{r, s}));
     EXPECT_EQ(std::tuple(cells.size(), *cells.begin(), *cells.rbegin()), std::tuple(40u, 1, 40));  // one to one onto 1..40
-    for (const char* bad : {"", "A", "Ax", "1d", "ad", "Add", "Z9"}) EXPECT_EQ(cards::cellOf(bad), 0) << bad;
+    for (const char* bad : {"", "A", "Ax", "2x", "1d", "1s", "ad", "Add", "Z9"}) EXPECT_EQ(cards::cellOf(bad), 0) << bad;
     EXPECT_EQ(std::tuple(cards::cellOfSuitValue('d', 3), cards::cellOfSuitValue('x', 44), cards::cellOfSuitValue('b', 44)),
               std::tuple(0, 0, 40));
     // The deck holds 120 points; a Tre and an Asso make 21, a 7 and a Fante 2.
