@@ -78,11 +78,16 @@ TEST(Window, TheRegisterTheReviewAndTheFocusAtTheEndOfAGame) {
     EXPECT_TRUE(f.cmdInizioAnalisi.focus);
     r.pressReviewButton(3);
     EXPECT_TRUE(f.cmdScegliManche.focus);
+    const int first = t.w.m.records.lblContaDati;
     for (int press = 0; press < 4; ++press) {  // Enter or ">>" steps the review, one event a press
         const int phase = t.w.m.records.lblContaDati;
         press % 2 ? t.w.tastoInvio() : r.pressReviewButton(1);
         EXPECT_NE(t.w.m.records.lblContaDati, phase) << press;
     }
+    r.moveFocus(false);  // Enter presses the button with the focus, not ">>" because it shows
+    t.w.tastoInvio();
+    EXPECT_EQ(t.w.m.records.lblContaDati, first);
+    EXPECT_TRUE(f.cmdScegliManche.focus);
     r.moveFocus(true);  // "Riprendi a giocare": the next game, with the menu open again
     t.w.tastoInvio();
     EXPECT_EQ(t.w.m.game.lblNumeroGioco, 2);
