@@ -11,47 +11,47 @@ namespace zelvo {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // `proposta`: the file name offered; `filtro` as "File di testo (*.txt)|*.txt".
-    // The dialog asks before overwriting an existing file when `confermaSovrascrittura`.
-    virtual std::optional<std::string> saveFile(const std::string& proposta, const std::string& filtro,
-                                                 bool confermaSovrascrittura) = 0;
-    // `cartella`: where the dialog opens.
-    virtual std::optional<std::string> openFile(const std::string& cartella, const std::string& filtro) = 0;
+    // `proposed`: the file name offered; `filter` as "File di testo (*.txt)|*.txt".
+    // The dialog asks before overwriting an existing file when `confirmOverwrite`.
+    virtual std::optional<std::string> saveFile(const std::string& proposed, const std::string& filter,
+                                                 bool confirmOverwrite) = 0;
+    // `folder`: where the dialog opens.
+    virtual std::optional<std::string> openFile(const std::string& folder, const std::string& filter) = 0;
 };
 
 // Dialogs that give the answers a test has queued, in turn, and remember what
 // they were asked. With no answer left every dialog is cancelled.
 class TestDialogs final : public Dialogs {
 public:
-    struct Richiesta {
-        bool salva;
-        std::string percorso;  // the proposed file, or the folder opened
-        std::string filtro;
-        bool conferma;
+    struct Request {
+        bool save;
+        std::string path;  // the proposed file, or the folder opened
+        std::string filter;
+        bool confirm;
     };
     // An empty optional stands for Cancel.
-    void rispondi(std::optional<std::string> r) { risposte_.push_back(std::move(r)); }
-    const std::vector<Richiesta>& richieste() const { return richieste_; }
+    void answer(std::optional<std::string> r) { answers_.push_back(std::move(r)); }
+    const std::vector<Request>& requests() const { return requests_; }
 
-    std::optional<std::string> saveFile(const std::string& proposta, const std::string& filtro,
-                                         bool conferma) override {
-        richieste_.push_back({true, proposta, filtro, conferma});
-        return prossima();
+    std::optional<std::string> saveFile(const std::string& proposed, const std::string& filter,
+                                         bool confirm) override {
+        requests_.push_back({true, proposed, filter, confirm});
+        return next();
     }
-    std::optional<std::string> openFile(const std::string& cartella, const std::string& filtro) override {
-        richieste_.push_back({false, cartella, filtro, false});
-        return prossima();
+    std::optional<std::string> openFile(const std::string& folder, const std::string& filter) override {
+        requests_.push_back({false, folder, filter, false});
+        return next();
     }
 
 private:
-    std::optional<std::string> prossima() {
-        if (risposte_.empty()) return std::nullopt;
-        auto r = std::move(risposte_.front());
-        risposte_.pop_front();
+    std::optional<std::string> next() {
+        if (answers_.empty()) return std::nullopt;
+        auto r = std::move(answers_.front());
+        answers_.pop_front();
         return r;
     }
-    std::deque<std::optional<std::string>> risposte_;
-    std::vector<Richiesta> richieste_;
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<Request> requests_;
 };
 
 }  // namespace zelvo

@@ -12,27 +12,25 @@ namespace zelvo {
 
 class TestFileSystem final : public FileSystem {
 public:
-    // Content and user files both below `cartella` (content/ and utente/).
-    explicit TestFileSystem(const std::string& cartella)
-        : FileSystem(DataRoots{{cartella + "/contenuto"}, cartella + "/utente"}) {}
+    // Content and user files both below `folder` (content/ and utente/).
+    explicit TestFileSystem(const std::string& folder)
+        : FileSystem(DataRoots{{folder + "/contenuto"}, folder + "/utente"}) {}
 
-    enum class Guasto { Nessuno, Apertura, Scrittura, Svuotamento, PrimaDelRinomina };
-    // After `dopo` good atomic writes, the next `volte` atomic writes fail at that
+    enum class FailingStep { None, Open, Write, Sync, Rename };
+    // After `after` good atomic writes, the next `times` atomic writes fail at that
     // step (then it heals).
-    void guasta(Guasto g, int volte = 1, int dopo = 0) {
-        guasto_ = g;
-        volte_ = volte;
-        dopo_ = dopo;
+    void failWrites(FailingStep step, int times = 1, int after = 0) {
+        failing_ = step;
+        times_ = times;
+        after_ = after;
     }
-    int scrittureTentate() const { return tentate_; }
 
-    bool write(const std::string& percorso, std::string_view contenuto) override {
-        ++tentate_;
-        attivo_ = guasto_ != Guasto::Nessuno && dopo_ == 0;
-        if (guasto_ != Guasto::Nessuno && dopo_ > 0) --dopo_;
-        bool r = FileSystem::write(percorso, contenuto);
-        if (attivo_ && --volte_ <= 0) guasto_ = Guasto::Nessuno;
-        attivo_ = false;
+    bool write(const std::string& path, std::string_view content) override {
+        active_ = failing_ != FailingStep::None && after_ == 0;
+        if (failing_ != FailingStep::None && after_ > 0) --after_;
+        bool r = FileSystem::write(path, content);
+        if (active_ && --times_ <= 0) failing_ = FailingStep::None;
+        active_ = false;
         return r;
     }
 
@@ -57,23 +55,22 @@ protected:
             if (fault_ == Fault::Kill) ::raise(SIGKILL);
             return false;
         }
-        if (!attivo_) return true;
-        switch (guasto_) {
-            case Guasto::Nessuno: return true;
-            case Guasto::Apertura: return s != Step::Open;
-            case Guasto::Scrittura: return s != Step::Write;
-            case Guasto::Svuotamento: return s != Step::Sync;
-            case Guasto::PrimaDelRinomina: return s != Step::Rename;
+        if (!active_) return true;
+        switch (failing_) {
+            case FailingStep::None: return true;
+            case FailingStep::Open: return s != Step::Open;
+            case FailingStep::Write: return s != Step::Write;
+            case FailingStep::Sync: return s != Step::Sync;
+            case FailingStep::Rename: return s != Step::Rename;
         }
         return true;
     }
 
 private:
-    Guasto guasto_ = Guasto::Nessuno;
-    int volte_ = 0;
-    int dopo_ = 0;
-    bool attivo_ = false;
-    int tentate_ = 0;
+    FailingStep failing_ = FailingStep::None;
+    int times_ = 0;
+    int after_ = 0;
+    bool active_ = false;
     int faultStep_ = 0;
     Fault fault_ = Fault::Fail;
     std::vector<std::string> trail_;

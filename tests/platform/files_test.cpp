@@ -50,15 +50,15 @@ TEST(DataRoot, TheUsersFolderFollowsXdgDataHome) {
 
 // A failure at any step of a write, twice running, leaves the old file whole and nothing beside it.
 TEST(AtomicWrite, AFailureAtAnyStepLeavesTheOldFileAndNothingElse) {
-    using G = TestFileSystem::Guasto;
+    using G = TestFileSystem::FailingStep;
     // Each fault, and the number of steps (open, write, sync, rename) taken up to the one that fails.
     for (auto [g, steps] :
-         {std::pair{G::Apertura, 1}, {G::Scrittura, 2}, {G::Svuotamento, 3}, {G::PrimaDelRinomina, 4}}) {
+         {std::pair{G::Open, 1}, {G::Write, 2}, {G::Sync, 3}, {G::Rename, 4}}) {
         TempFolder c;
         TestFileSystem fs(c.path);
         const std::string p = c.path + "/f.txt";
         ASSERT_TRUE(fs.write(p, "old"));
-        fs.guasta(g, 2);
+        fs.failWrites(g, 2);
         fs.faultAt(0, TestFileSystem::Fault::Fail);
         EXPECT_FALSE(fs.write(p, std::string(100000, 'n')));
         EXPECT_EQ(fs.steps(), steps);  // open, write, sync, rename: the failing one is the last taken

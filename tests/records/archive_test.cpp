@@ -14,7 +14,7 @@ const char* const GOLDEN = "007-02.txt";
 const char* const FILTER = "File di testo (*.txt)|*.txt";
 
 void open(Bench& b, const std::optional<std::string>& file) {
-    b.dialogs.rispondi(file);
+    b.dialogs.answer(file);
     b.w->archive.cmdLoad();
 }
 
@@ -39,10 +39,10 @@ TEST(Archive, ACancelledDialogOrAFileThatIsNoGameLeavesTheGridAsItWas) {
         b.w->archive.SalvaGioco();  // no answer queued: cancelled
         if (file) writeFile(b.archive("x.txt"), *file);
         open(b, answer && !answer->empty() ? b.archive(*answer) : answer);
-        const auto &saving = b.dialogs.richieste().at(0), &opening = b.dialogs.richieste().at(1);
-        EXPECT_EQ(std::tie(saving.salva, saving.percorso, saving.filtro, saving.conferma),
+        const auto &saving = b.dialogs.requests().at(0), &opening = b.dialogs.requests().at(1);
+        EXPECT_EQ(std::tie(saving.save, saving.path, saving.filter, saving.confirm),
                   std::make_tuple(true, b.archive("000-01.txt"), FILTER, true));
-        EXPECT_EQ(std::tie(opening.salva, opening.percorso, opening.filtro, opening.conferma),
+        EXPECT_EQ(std::tie(opening.save, opening.path, opening.filter, opening.confirm),
                   std::make_tuple(false, b.folder.path + "/utente/Archivio", FILTER, false));
         for (int i = 0; i <= 132; ++i)
             EXPECT_EQ(std::pair(cells[i].Caption, cells[i].BackColor),
@@ -134,7 +134,7 @@ TEST(Review, TheGoldenGameOpensSavesBackTheSameAndIsReviewedToItsEnd) {
     EXPECT_EQ(std::tie(w.m.records.lblContaDati, w.m.data.marcatoreTop, w.m.window.lblIstruzionePannelloDati),
               std::make_tuple(1, 1935, true));
     EXPECT_EQ(w.m.data.lblDati[3].BackColor, colour::TRUMP_YELLOW);  // Fb, of the trump suit
-    b.dialogs.rispondi(b.archive("copy.txt"));
+    b.dialogs.answer(b.archive("copy.txt"));
     w.archive.SalvaGioco();
     EXPECT_EQ(readFile(b.archive("copy.txt")), golden(GOLDEN));
     const Window& f = w.m.window;
@@ -161,7 +161,7 @@ TEST(Review, AGameJustPlayedIsSavedOpenedAndReviewedCardForCard) {
         sim.headless.platform.files = &b.fs;
         sim.headless.platform.dialogs = &b.dialogs;
         const int tricks = sim.playGame().tricks;
-        b.dialogs.rispondi(b.archive("sub/001-01.txt"));  // a folder that is not there yet
+        b.dialogs.answer(b.archive("sub/001-01.txt"));  // a folder that is not there yet
         sim.session.archive.SalvaGioco();
         open(b, b.archive("sub/001-01.txt"));
         EXPECT_EQ(formats::writeGame(recordedGame(b.w->m.data)), formats::writeGame(recordedGame(sim.session.m.data)));

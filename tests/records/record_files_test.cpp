@@ -100,7 +100,7 @@ TEST(RecordsUnit, ASaveThatCountedIsFinishedByTheNext) {
     ASSERT_TRUE(saveRecords(u.files, afterMatches(2)));
     EXPECT_TRUE(fs::exists(u.data + std::string(JOURNAL_NAME)));
     EXPECT_EQ(matchesDescribed(u.files), 2);
-    u.files.guasta(TestFileSystem::Guasto::Apertura);  // the next journal cannot be written
+    u.files.failWrites(TestFileSystem::FailingStep::Open);  // the next journal cannot be written
     EXPECT_TRUE(!saveRecords(u.files, afterMatches(3)) && matchesDescribed(u.files) == 2);
     ASSERT_TRUE(saveRecords(u.files, afterMatches(3)));
     EXPECT_EQ(std::pair(namesIn(u.data), matchesDescribed(u.files)), std::pair(THREE, 3));

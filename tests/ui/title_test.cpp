@@ -81,7 +81,7 @@ TEST(TitleName, TheNameFileKeepsTheTrimmedNameAndABadFileLosesNothing) {
         EXPECT_EQ(t.w->m.txtNome, "") << bad;
     }
     // The disk refuses the write: the old file stays whole and the game still starts.
-    t.files.guasta(TestFileSystem::Guasto::PrimaDelRinomina);
+    t.files.failWrites(TestFileSystem::FailingStep::Rename);
     t.enter("Gianna");
     EXPECT_EQ(t.handed.back(), "Gianna/F");
     EXPECT_EQ(t.stored(), "\x81\x8d\r\n");

@@ -117,9 +117,9 @@ public:
         // The last game saved, an open cancelled, and its review stepped by Enter.
         menu(menu::Albo);
         shoot(table(), "13-end-of-match-frame");
-        dialogs_.rispondi(files_.realForWriting("C:\\Programmi\\Zelvo\\Archivio\\001-02.txt"));
+        dialogs_.answer(files_.realForWriting("C:\\Programmi\\Zelvo\\Archivio\\001-02.txt"));
         click(geometry::endChoice(s().m.window.fraFineGioco, 2));
-        dialogs_.rispondi(std::nullopt);
+        dialogs_.answer(std::nullopt);
         click(geometry::endChoice(s().m.window.fraFineGioco, 0));
         if (!s().m.window.cmdScegliManche.focus) throw Failure{"the review did not take the focus"};
         shoot(table(), "14-review-start");
