@@ -5,17 +5,10 @@
 // explain it, or find the fault.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
-#include <string>
+#include "support/files.h"
 
 TEST(Signature, TheBenchGamesPlayExactlyAsPinned) {
-    std::unique_ptr<FILE, int (*)(FILE*)> out(popen(ZELVO_ENGINE " bench 2>/dev/null", "r"), pclose);
-    ASSERT_TRUE(out);
-    std::array<char, 256> line{};
-    ASSERT_TRUE(std::fgets(line.data(), line.size(), out.get()));
-    EXPECT_EQ(std::string(line.data()), "games 500 ticks 190716 decisions 8624 hash 70905d5d4e18297f\n");
-    ASSERT_TRUE(std::fgets(line.data(), line.size(), out.get()));
-    EXPECT_EQ(std::string(line.data()), "table e7297ce2e2b90a40 media 210601 hash 05f5fc8ead7358e8\n");
+    EXPECT_EQ(zelvo::test::run(ZELVO_ENGINE " bench 2>/dev/null").text,
+              "games 500 ticks 190716 decisions 8624 hash 70905d5d4e18297f\n"
+              "table e7297ce2e2b90a40 media 210601 hash 05f5fc8ead7358e8\n");
 }

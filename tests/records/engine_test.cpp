@@ -1,8 +1,5 @@
 // The two read-only views of zelvo-engine: a saved game and the hall of fame as JSON.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "fixture.h"
@@ -15,13 +12,9 @@ using namespace test;
 
 // Runs zelvo-engine: its exit status and the one line of JSON it prints, errors included.
 std::pair<int, json> engine(const std::string& args) {
-    FILE* p = ::popen((std::string(ZELVO_ENGINE) + " " + args + " 2>&1").c_str(), "r");
-    std::string out;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    const int status = ::pclose(p);
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, json::parse(out, nullptr, false)};
+    const Output out = run(std::string(ZELVO_ENGINE) + " " + args + " 2>&1");
+    EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1) << out.text;
+    return {out.status, json::parse(out.text, nullptr, false)};
 }
 
 // The golden files as JSON (every card of the game once, each trick taken by the

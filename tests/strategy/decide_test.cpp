@@ -2,8 +2,8 @@
 // the dispatch, and calm errors for lines it cannot use.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,11 +18,11 @@ std::vector<json> decide(const std::vector<std::string>& lines, int& exitCode) {
     std::string input;
     for (const auto& l : lines) input += l + "\n";
     zelvo::test::writeFile(dir.path + "/in", input);
-    FILE* p = popen((std::string(ZELVO_ENGINE) + " decide < " + dir.path + "/in").c_str(), "r");
+    const zelvo::test::Output out = zelvo::test::run(std::string(ZELVO_ENGINE) + " decide < " + dir.path + "/in");
+    exitCode = out.status;
     std::vector<json> answers;
-    static char line[1 << 16];
-    while (fgets(line, sizeof line, p)) answers.push_back(json::parse(line));
-    exitCode = pclose(p);
+    std::istringstream text(out.text);
+    for (std::string line; std::getline(text, line);) answers.push_back(json::parse(line));
     return answers;
 }
 

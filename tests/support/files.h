@@ -3,6 +3,9 @@
 // and the strange things a player may leave where a file is expected.
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <filesystem>
@@ -57,6 +60,20 @@ inline void put(const std::string& path, Thing t, const std::string& bytes = "")
         case Thing::Pipe: ::mkfifo(path.c_str(), 0644); break;
         case Thing::Huge: writeFile(path, bytes + std::string(std::size_t{1} << 20, '\n')); break;
     }
+}
+
+// Runs a shell command: its exit status (-1 when it did not exit) and what it printed.
+struct Output {
+    int status;
+    std::string text;
+};
+inline Output run(const std::string& command) {
+    FILE* p = ::popen(command.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    for (size_t n; p && (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    const int status = p ? ::pclose(p) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
 }  // namespace zelvo::test
