@@ -1,7 +1,6 @@
 // The text conventions of every file the game writes, and the formats of the record and game files.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "fixture.h"
 #include "formats/file_formats.h"

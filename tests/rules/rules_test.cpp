@@ -2,7 +2,6 @@
 // game and of a match, and thousands of random games through the state machine.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numeric>
 #include <random>
 #include <set>

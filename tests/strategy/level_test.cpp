@@ -11,15 +11,12 @@ namespace {
 TEST(Levels, EachLevelReplacesTheChoiceForItsShareOfTheHighestDraws) {
     const std::pair<int, int> chances[] = {{1, 0}, {2, 20}, {3, 24}, {4, 30}, {5, 40}, {0, 0}, {6, 0}};  // in 120
     for (auto [level, chance] : chances) {
-        int replaced = 0;
         for (int r = 1; r <= 120; ++r) {
             test::ScriptedPick pick{r, 3};  // the draw out of 120, then the random card
             const strategy::LevelOutcome o = strategy::ApplicaLivello(level, 2, pick);
             EXPECT_EQ(o.slot, o.random ? 3 : 2) << "level " << level << " draw " << r;
             EXPECT_EQ(o.random, r > 120 - chance) << "level " << level << " draw " << r;
-            replaced += o.random;
         }
-        EXPECT_EQ(replaced, chance) << "level " << level;
     }
 }
 

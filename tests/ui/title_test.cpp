@@ -2,7 +2,6 @@
 // prompt, the suit symbols and the theme tune.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
