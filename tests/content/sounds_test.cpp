@@ -5,6 +5,8 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <nlohmann/json.hpp>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -16,6 +18,7 @@
 #include "audio/remarks_text.h"
 #include "audio/tables.h"
 #include "platform/media/mixer.h"
+#include "support/files.h"
 
 using namespace zelvo;
 
@@ -164,4 +167,51 @@ TEST(RemarkTexts, AreFoundAsTheGameNamesTheFilesAndSpeakOfTheirMoment) {
     const std::pair<const char*, int> syllables[] = {{"Questa presa è mia, grazie!", 8}, {"briscola", 3}, {"tuoi", 1},
                                                      {"Più", 1}, {"c'era", 2}, {"aereo", 4}, {"ZELVO", 2}, {"...!?", 0}};
     for (const auto& [text, count] : syllables) EXPECT_EQ(countSyllables(text), count) << text;
+}
+
+// Three games rendered as the window sounds them, and again with the music alone: no sample
+// at full scale (the file is 16-bit) and the peak at most -1 dBFS; each noise stands 6 dB over
+// the music under it, comparing at its loudest 50 ms (within 300 ms of its start, before the
+// next clip) what the whole mix has more than the music alone with the music there.
+TEST(Sounds, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
+    const test::TempFolder dir;
+    std::filesystem::create_directories(dir.path + "/music");
+    std::filesystem::create_directory_symlink(ZELVO_BUILD_DATA_DIR "/Musiche", dir.path + "/music/Musiche");
+    nlohmann::json clips;
+    auto render = [&](const std::string& name, const std::string& data) {
+        const std::string wav = dir.path + "/" + name + ".wav";
+        const test::Output out = test::run(std::string(ZELVO_ENGINE) + " match --games 3 --seed 5 --audio-out " + wav + data);
+        if (data.empty()) clips = nlohmann::json::parse(out.text, nullptr, false)["audio"]["clips"];
+        SF_INFO info{};
+        SNDFILE* f = sf_open(wav.c_str(), SFM_READ, &info);
+        std::vector<float> v(f ? size_t(info.frames) * 2 : 0);
+        if (f) sf_read_float(f, v.data(), sf_count_t(v.size())), sf_close(f);
+        EXPECT_TRUE(out.status == 0 && f && info.channels == 2 && info.samplerate == 44100) << name;
+        return v;
+    };
+    const std::vector<float> whole = render("whole", ""), music = render("music", " --audio-data " + dir.path + "/music");
+    ASSERT_TRUE(whole.size() == music.size() && clips.is_array());
+    const float peak = std::fabs(*std::ranges::max_element(whole, {}, [](float x) { return std::fabs(x); }));
+    EXPECT_LT(peak, 32767.0f / 32768.0f);
+    EXPECT_LE(20 * std::log10(peak), -1.0);
+    std::vector<std::pair<size_t, std::string>> noises;  // the first frame and the file of each clip of mmcRumori
+    for (const auto& c : clips)
+        if (c["player"] == "mmcRumori") noises.emplace_back(size_t(c["ms"].get<int64_t>()) * 441 / 10, c["file"]);
+    constexpr size_t WINDOW = 2205;  // 50 ms
+    int measured = 0;
+    for (size_t k = 0; k < noises.size(); ++k) {
+        const auto& [start, file] = noises[k];
+        if (file.find("\\Rumori\\") == std::string::npos) continue;
+        const size_t end = std::min({whole.size() / 2, start + 13230, k + 1 < noises.size() ? noises[k + 1].first : SIZE_MAX});
+        double noise = 0, under = 0;
+        for (size_t a = start; a + WINDOW <= end; a += WINDOW / 5) {
+            double n = 0, m = 0;
+            for (size_t i = 2 * a; i < 2 * (a + WINDOW); ++i) n += std::pow(whole[i] - music[i], 2), m += std::pow(music[i], 2);
+            if (n > noise) noise = n, under = m;
+        }
+        if (under < 1e-8 * WINDOW) continue;  // no music under it
+        ++measured;
+        EXPECT_GE(10 * std::log10(noise / under), 6.0) << file << " at " << start / 44.1 << " ms";
+    }
+    EXPECT_GT(measured, 20);
 }
