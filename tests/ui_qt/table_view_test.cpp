@@ -69,6 +69,14 @@ TEST(TableView, ThePointerTheKeysAndClosingReachWhatLiesUnderThem) {
     click(geometry::exitAnswer(f.fraEsci, 1));  // "- Non ancora..."
     EXPECT_FALSE(f.fraEsci.Visible);
 
+    // At the default size every review button shows its whole caption, as the view measures it.
+    view.resize(view.sizeHint());
+    const Button* review[5] = {&f.cmdInizioAnalisi, &f.cmdScegliManche, &f.cmdTornaAlGioco, &f.cmdLoad, &f.cmdSave};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_FALSE(review[i]->Caption.empty()) << i;
+        EXPECT_EQ(view.reviewButtonText(i).toStdString(), review[i]->Caption) << i;
+    }
+
     // Asked to close, the table says goodbye with the settings saved; a second request closes it.
     int closings = 0;
     w.routines.uscita = [&] { ++closings; };
