@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <set>
 #include <string>
@@ -199,6 +200,7 @@ TEST(Sounds, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
         if (c["player"] == "mmcRumori") noises.emplace_back(size_t(c["ms"].get<int64_t>()) * 441 / 10, c["file"]);
     constexpr size_t WINDOW = 2205;  // 50 ms
     int measured = 0;
+    double least = 1e9;
     for (size_t k = 0; k < noises.size(); ++k) {
         const auto& [start, file] = noises[k];
         if (file.find("\\Rumori\\") == std::string::npos) continue;
@@ -211,7 +213,10 @@ TEST(Sounds, TheMixKeepsHeadroomAndEveryNoiseStandsOverTheMusic) {
         }
         if (under < 1e-8 * WINDOW) continue;  // no music under it
         ++measured;
+        least = std::min(least, 10 * std::log10(noise / under));
         EXPECT_GE(10 * std::log10(noise / under), 6.0) << file << " at " << start / 44.1 << " ms";
     }
     EXPECT_GT(measured, 20);
+    std::printf("3 games: peak %.2f dBFS; %d noises over the music by %.1f dB at least\n", 20 * std::log10(peak),
+                measured, least);
 }
