@@ -148,28 +148,6 @@ TEST(Sounds, RemarksFitTheirLocksAtANaturalPaceAndHaveNoClick) {
         }
 }
 
-// The text of each remark, found as the game names its files, and spoken for its moment.
-TEST(RemarkTexts, AreFoundAsTheGameNamesTheFilesAndSpeakOfTheirMoment) {
-    EXPECT_STREQ(remarkText("1P01.WAV"), remarkText("Commenti/1p/1p01.wav"));
-    for (const char* name : {"1p01", "carta1.wav", "1p1", "1p25", "Fine14", "Impaz", "1p01.mid", ""})  // only the first
-        EXPECT_EQ(remarkText(name) == nullptr, name != std::string("1p01")) << name;
-    auto says = [](const char* group, int n, const char* words) {
-        const char* text = remarkText(audio::remarkFile(group, n));
-        EXPECT_TRUE(text && std::string(text).find(words) != std::string::npos) << group << n << ": " << (text ? text : "");
-    };
-    for (auto [value, figure] : {std::pair{8, "Fante"}, {12, "Cavallo"}, {16, "Re"}})
-        for (int r : {19, 22}) says("1v", audio::remarkLeadWon(value, r), figure);
-    for (auto [suit, words] : {std::pair{'d', "enari"}, {'c', "opp"}, {'s', "pad"}, {'b', "aston"}})
-        for (int r : {5, 6})
-            for (int k : {audio::remarkAnswerWonLittle(suit, r), audio::remarkLightTrump(suit, r)}) says("2v", k, words);
-    says("Fine", audio::remarkFinal(Who::H, 1), "hai vinto");
-    says("Fine", audio::remarkFinal(Who::Nobody, 1), "Pari");
-    // The pace above counts syllables as they are spoken.
-    const std::pair<const char*, int> syllables[] = {{"Questa presa è mia, grazie!", 8}, {"briscola", 3}, {"tuoi", 1},
-                                                     {"Più", 1}, {"c'era", 2}, {"aereo", 4}, {"ZELVO", 2}, {"...!?", 0}};
-    for (const auto& [text, count] : syllables) EXPECT_EQ(countSyllables(text), count) << text;
-}
-
 // Three games rendered as the window sounds them, and again with the music alone: no sample
 // at full scale (the file is 16-bit) and the peak at most -1 dBFS; each noise stands 6 dB over
 // the music under it, comparing at its loudest 50 ms (within 300 ms of its start, before the

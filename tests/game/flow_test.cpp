@@ -153,8 +153,9 @@ TEST(Match, EndsWhenASideWinsTheGamesAskedAndTheStarterAlternatesAcrossMatches) 
                 }
                 EXPECT_EQ(std::tuple(g.lblNumeroGioco, g.lblNumeroCarteRimaste, g.lblPuntiH + g.lblPuntiPC, g.lblPartiteH + g.lblPartitePC < game,
                                      f.lblPuntiHVista.Visible, data.lblDati[cells::pcDraw(2)].Visible || data.intestazioniPescateVisibili,
-                                     data.lblIndicazioniPannellodati1.ends_with(" - Gioco n. " + std::to_string(game))),
-                          std::tuple(game, 34, 0, true, false, false, true));
+                                     data.lblIndicazioniPannellodati1.ends_with(" - Gioco n. " + std::to_string(game)),
+                                     data.marcatoreVisibile, data.marcatoreTop),  // the trick marker back at trick 1
+                          std::tuple(game, 34, 0, true, false, false, true, true, 1935));
                 sim.playGame();
                 EXPECT_EQ(g.lblGiocoIniziatoDa, std::exchange(starter, altro(starter)));
                 ASSERT_LT(game, 2 * n);

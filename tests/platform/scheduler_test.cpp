@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/virtual_scheduler.h"
 
 using namespace zelvo;
@@ -36,4 +37,12 @@ TEST(Timers, TickInOrderWhileEnabledAndAnIntervalRestartsTheCount) {
     t.setInterval(-5);  // never ticks
     EXPECT_EQ(std::pair(t.interval(), s.nextDue()), std::pair(0, int64_t{-1}));
     EXPECT_TRUE(!s.step() && s.runUntilIdle());
+}
+
+// The real clock tells today's calendar date and time of day, not the C library's offsets.
+TEST(Clocks, TheSystemClockTellsACalendarDate) {
+    const DateTime d = SystemClock().now();
+    EXPECT_TRUE(d.year >= 2026 && d.year < 2200 && d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31 &&
+                d.hour < 24 && d.minute < 60 && d.second < 61)
+        << d.year << "-" << d.month << "-" << d.day << " " << d.hour << ":" << d.minute;
 }

@@ -84,7 +84,8 @@ std::string reviewAll(Bench& b, int tricks) {
         SCOPED_TRACE("trick " + std::to_string(k));
         heard += std::to_string(k) + ":";
         const std::string &pcCard = d[cells::pcCard(k)].Caption, &hCard = d[cells::humanCard(k)].Caption;
-        press();  // the leader
+        press();  // the leader: the winner's name no longer marked
+        EXPECT_FALSE(w.m.window.lblPC.opaca || w.m.window.lblH.opaca);
         EXPECT_EQ(cards(w, true, true) + "|" + cards(w, false, true), pcLeads ? pcCard + "|" : "|" + hCard);
         EXPECT_EQ(d[pcLeads ? cells::pcCard(k) : cells::humanCard(k)].ForeColor, colour::RED);
         press();  // the follower
@@ -95,6 +96,9 @@ std::string reviewAll(Bench& b, int tricks) {
         EXPECT_EQ(std::pair(w.m.game.lblPuntiPC, w.m.game.lblPuntiH),
                   std::pair(std::stoi(d[cells::pcPoints(k)].Caption), std::stoi(d[cells::humanPoints(k)].Caption)));
         pcLeads = d[cells::pcPoints(k)].BackColor == colour::RED;
+        for (int row = 1; row <= std::min(k + 1, 20); ++row)  // the played rows in red, the next one's cards wait in blue
+            EXPECT_EQ(std::pair(d[cells::pcCard(row)].ForeColor, d[cells::humanCard(row)].ForeColor),
+                      row > k ? std::pair(colour::BLUE, colour::BLUE) : std::pair(colour::RED, colour::RED)) << row;
         if (k < tricks) {
             const Window& f = w.m.window;
             EXPECT_EQ(std::tuple(f.lblPC.opaca, f.lblH.opaca, w.m.data.marcatoreTop, w.m.game.lblManche),
