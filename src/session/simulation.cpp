@@ -26,13 +26,17 @@ Simulation::Simulation(const SimulationSettings& settings)
 
 int Simulation::delay() { return std::uniform_int_distribution<int>(settings_.minDelayMs, settings_.maxDelayMs)(rng_); }
 
-bool Simulation::humanToPlay() const {
-    const GameAndMatch& g = session.m.game;
+bool humanToPlay(const Session& s) {
+    const GameAndMatch& g = s.m.game;
     if (g.lblAChiTocca != Who::H || !g.lblPuoiGiocare || !g.lblGiocoInCorso) return false;
-    if (g.lblNumeroCarteRimaste <= -4 || session.t.TimerAnimazionecartePC.enabled()) return false;
+    if (g.lblNumeroCarteRimaste <= -4 || s.t.TimerAnimazionecartePC.enabled()) return false;
+    return firstHumanCard(s.m) != 0;
+}
+
+int firstHumanCard(const Model& m) {
     for (int s = 4; s <= 6; ++s)
-        if (!session.m.cards.lblCarta[s].empty() && session.m.window.ImgCarta[s].Visible) return true;
-    return false;
+        if (!m.cards.lblCarta[s].empty() && m.window.ImgCarta[s].Visible) return s;
+    return 0;
 }
 
 void Simulation::startNext() {

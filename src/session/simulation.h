@@ -43,6 +43,11 @@ class StuckGame : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// True while the human's move is awaited and a click on a hand card would be taken.
+bool humanToPlay(const Session& s);
+// The first of the human's slots (4..6) holding a card on show; 0 for none.
+int firstHumanCard(const Model& m);
+
 class Simulation {
 public:
     explicit Simulation(const SimulationSettings& settings);
@@ -50,8 +55,7 @@ public:
     // Plays the next game to its end panel (the first one from the start-up).
     GameResult playGame();
 
-    // True while the human's move is awaited and a click on a hand card would be taken.
-    bool humanToPlay() const;
+    bool humanToPlay() const { return zelvo::humanToPlay(session); }
 
     // One event of the game: the human's card (after the thinking time), the taking
     // button, or the next timer tick. False when nothing is armed and no move is awaited.

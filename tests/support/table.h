@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/headless.h"
+#include "session/simulation.h"
 #include "support/test_main.h"
 
 namespace zelvo::test {
@@ -27,17 +28,8 @@ struct Table {
         return true;
     }
 
-    bool humanToPlay() const {
-        const GameAndMatch& g = w.m.game;
-        return g.lblAChiTocca == Who::H && g.lblPuoiGiocare && g.lblGiocoInCorso &&
-               g.lblNumeroCarteRimaste > -4 && !w.t.TimerAnimazionecartePC.enabled();
-    }
-
-    int firstHumanCard() const {
-        for (int s = 4; s <= 6; ++s)
-            if (!w.m.cards.lblCarta[s].empty() && w.m.window.ImgCarta[s].Visible) return s;
-        return 0;
-    }
+    bool humanToPlay() const { return zelvo::humanToPlay(w); }
+    int firstHumanCard() const { return zelvo::firstHumanCard(w.m); }
 
     // Plays the current game to its end panel, the human always playing its first card.
     bool playToTheEnd() {

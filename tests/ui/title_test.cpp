@@ -2,24 +2,23 @@
 // prompt, the suit symbols and the theme tune.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 
 #include "platform/files_headless.h"
 #include "platform/headless.h"
 #include "platform/media.h"
+#include "support/files.h"
 #include "ui/title_window.h"
 
 using namespace zelvo;
 
 // A title window at 20:30:00 with its files below a folder of its own.
 struct Title {
-    Title() : files(folder) {
+    Title() : files(folder.path) {
         h.platform.files = &files;
         h.platform.media = &media;
         open();
     }
-    ~Title() { std::filesystem::remove_all(folder); }
     void open() {
         w = std::make_unique<TitleWindow>(h.platform, [this](auto& n, auto& sex) { handed.push_back(n + "/" + sex); });
         w->Form_Load();
@@ -29,10 +28,10 @@ struct Title {
         w->txtNome_KeyPress();
         w->Form_KeyPress(13);
     }
-    std::string nameFile() const { return folder + "/utente/Dati/ZlvNome.txt"; }
-    std::string stored() const { return {std::istreambuf_iterator<char>(std::ifstream(nameFile()).rdbuf()), {}}; }
+    std::string nameFile() const { return folder.path + "/utente/Dati/ZlvNome.txt"; }
+    std::string stored() const { return test::readFile(nameFile()); }
 
-    std::string folder = [] { char name[] = "/tmp/zelvo-title-XXXXXX"; return std::string(::mkdtemp(name)); }();
+    test::TempFolder folder;
     Headless h{7};
     TestFileSystem files;
     MediaLog media{[this] { return h.scheduler.nowMs(); }};
