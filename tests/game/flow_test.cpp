@@ -293,7 +293,8 @@ TEST(Simulation, OptionWordsOfTheTools) {
     SimulationSettings s;
     for (auto [key, word] : {std::pair{"end", "last"}, {"match", "5"}, {"animation", "lenta"}, {"level", "B"}})
         EXPECT_TRUE(optionFromWord(s, key, word)) << key << " " << word;
-    EXPECT_EQ(s.options[index(Option::MatchEnd)] + ", " + s.options[index(Option::Level)], std::string("Al meglio di 5 Giochi, ") + textOf(Level::B));
+    EXPECT_EQ(s.options[index(Option::MatchEnd)] + ", " + s.options[index(Option::Level)] + ", " + s.options[index(Option::CardAnimation)],
+              std::string("Al meglio di 5 Giochi, ") + textOf(Level::B) + ", Lenta");
     for (auto [key, word] : {std::pair{"level", "AB"}, {"level", "F"}, {"match", "6"}, {"end", "first"}, {"seed", "3"}})
         EXPECT_FALSE(optionFromWord(s, key, word)) << key << " " << word;
 }

@@ -102,6 +102,16 @@ TEST(EndGame, EveryStagePlaysTheMinimaxCardAndBreaksTiesAsDesigned) {
                 if (!expected && value[a] == best) expected = pcSlots[a];
         }
         ASSERT_EQ(d.slot, expected);
+        if (n == 2) {  // the lines shown: each first trick and the last after it, or each card's total
+            for (int a = 0; a < 2; ++a)
+                for (int b = 0; b < 2; ++b)
+                    if (leads) {
+                        ASSERT_EQ(d.end->lines[1 + 2 * a + b], trick(m.pc[a], m.h[b], p.trump, true));
+                        ASSERT_EQ(*d.end->lines[1 + 2 * a + b] + *d.end->lines[13 + 2 * a + b], outcome(m, a, b, p.trump, true));
+                    } else if (b == int(led)) {
+                        ASSERT_EQ(d.end->lines[25 + a], outcome(m, a, b, p.trump, false));
+                    }
+        }
         if (n < 3) continue;
         ASSERT_EQ(d.end->best, best);
         for (int i = 1; i <= 3; ++i) {

@@ -33,7 +33,10 @@ TEST(OptionsPanel, AClickStepsAFreeOptionAndAppliesItAtOnce) {
         {Option::Temper, "Pacifico", [](W w) { return !w.t.TimerImpazienza.enabled(); }},
         {Option::Talkativeness, "Taciturno", [](W w) { return !w.t.TimerImpazienza.enabled(); }},
         {Option::TableColour, "Legno", [](W w) { return w.m.window.coloreTavolo == tableColour("Legno"); }},
-        {Option::SongTitles, "Si", [](W w) { return w.m.sounds.lblTitolo.Visible; }}};  // while a titled song plays
+        {Option::SongTitles, "Si", [](W w) { return w.m.sounds.lblTitolo.Visible; }},  // while a titled song plays
+        {Option::CardStyle, "Napoletane", [](W w) {  // the hand and the trump card redrawn at once
+             return w.m.window.ImgCarta[4].Picture.find("Napoleta") != std::string::npos &&
+                    w.m.window.ImgCarta[7].Picture.find("Napoleta") != std::string::npos; }}};
     for (const auto& [o, value, applied] : cases) {
         Table t(1, {{index(Option::RandomGraphics), "No"}, {index(Option::SongTitles), "No"}});
         ASSERT_TRUE(t.until([&] { return t.humanToPlay() && t.w.t.TimerImpazienza.enabled(); }));

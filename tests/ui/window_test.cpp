@@ -35,6 +35,12 @@ TEST(Menu, EachSideOfTheTableShowsOnePanelAtATime) {
         const std::string impatience = t.w.t.TimerImpazienza.enabled() ? "" : " waits";
         EXPECT_EQ(shown(t.w.m.window) + " " + t.w.m.records.lblPannelloVisualizzato + impatience, after) << entry;
     }
+    // Nor does closing a panel while the computer is to play.
+    t.w.m.game.lblAChiTocca = Who::PC;
+    t.w.routines.lblComandi_Click(A);
+    t.w.routines.lblComandi_Click(A);
+    EXPECT_FALSE(t.w.t.TimerImpazienza.enabled());
+    t.w.m.game.lblAChiTocca = Who::H;
     // The hall of fame's sub-title goes once a match has been played; the options panel leaves it.
     // A "Pacifico" ZELVO is never impatient, not even after a panel.
     t.w.m.records.lblTotalePartite = 1;
@@ -126,6 +132,17 @@ TEST(HitZones, EveryPointFindsWhatLiesOnTopAndOnlyThePlayableShowsTheHand) {
     EXPECT_EQ(at(geometry::menuEntry(menu::Esci)), std::pair(Zone::MenuEntry, menu::Esci));
     t.w.routines.lblSi_Click();
     EXPECT_FALSE(geometry::clickable({Zone::MenuEntry, menu::Esci, {}}, m));  // the farewell has begun
-    // The review's buttons lie below the data panel's grid.
-    for (int i = 0; i < 5; ++i) EXPECT_GE(geometry::reviewButton(i).top, geometry::DATA_BOTTOM) << i;
+    // The review's buttons lie below the data panel's grid, inside the left panel, none over another,
+    // the two of the first row ending where the rows below end.
+    const auto right = [](const geometry::Rect& r) { return r.left + r.width; };
+    EXPECT_EQ(right(geometry::reviewButton(2)), right(geometry::reviewButton(1)));
+    for (int i = 0; i < 5; ++i) {
+        const geometry::Rect b = geometry::reviewButton(i), p = geometry::LEFT_PANEL;
+        EXPECT_TRUE(b.top >= geometry::DATA_BOTTOM && b.left >= p.left && b.left + b.width <= p.left + p.width) << i;
+        for (int j = 0; j < i; ++j) {
+            const geometry::Rect o = geometry::reviewButton(j);
+            EXPECT_TRUE(b.left >= o.left + o.width || o.left >= b.left + b.width || b.top >= o.top + o.height ||
+                        o.top >= b.top + b.height) << i << " over " << j;
+        }
+    }
 }
