@@ -309,16 +309,6 @@ TEST(Leaving, StayAndFarewellRemarksAtThePersonalityOdds) {
 
 // ---------------------------------------------------------------- noises
 
-TEST(Noises, CardNoiseByTheCardsStrength) {
-    SoundBench b;
-    for (auto [v, file, ms] : {tuple{2, "liscio.wav", 338}, {7, "liscio.wav", 338}, {8, "fante.wav", 338},
-                               {12, "cavallo.wav", 360}, {16, "re.wav", 376}, {40, "tre.wav", 262}, {44, "asso.wav", 356}}) {
-        b.m.game.lblUltimaCartaGiocata = v;
-        b.w.noises.SuonaCarta();
-        EXPECT_EQ(std::pair(b.last(), b.t.TimerFineRumoreCarte.interval()), std::pair(noise(file), ms));
-    }
-}
-
 // A review step sounds without the lock, only with game noises on and the review's audio as in
 // the game or without the music; the winner's anthem at its end is not played over a melody.
 TEST(Noises, AReviewStepSoundsByTheOptions) {
