@@ -179,6 +179,7 @@ TEST(Filter60, TakesTheWinningTrickAndAvoidsTheHumansWin) {
         {"lead: nothing near 60", true, 2, {40, 41, -30, 40, 41, 42, 30, 30, 30}, 2, false},
         {"lead: forbidden, the first free card", true, 2, {40, 41, 42, 40, -61, 42, 30, 30, 30}, 1, false},
         {"lead: the first two forbidden", true, 1, {-70, 41, 42, 40, -61, 42, 30, 30, 30}, 3, false},
+        {"lead: the last forbidden, the first free card", true, 3, {40, 41, 42, 40, 41, 42, 30, -61, 30}, 1, false},
         {"lead: all forbidden, the choice stays", true, 2, {-70, 41, 42, 40, -61, 42, -61, 30, 30}, 2, true},
         {"lead: a sure win", true, 1, {40, 41, 42, 61, 62, 63, 30, 30, 30}, 2, true},
         {"lead: two sure wins, the later", true, 1, {40, 41, 42, 61, 62, 63, 64, 65, 66}, 3, true},

@@ -2,6 +2,8 @@
 // the focus and the keys, and the table's hit zones.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "support/table.h"
 #include "ui/table_geometry.h"
 
@@ -133,9 +135,13 @@ TEST(HitZones, EveryPointFindsWhatLiesOnTopAndOnlyThePlayableShowsTheHand) {
     t.w.routines.lblSi_Click();
     EXPECT_FALSE(geometry::clickable({Zone::MenuEntry, menu::Esci, {}}, m));  // the farewell has begun
     // The review's buttons lie below the data panel's grid, inside the left panel, none over another,
-    // the two of the first row ending where the rows below end.
+    // row after row with no empty row between, the two of the first row ending where the rows below end.
     const auto right = [](const geometry::Rect& r) { return r.left + r.width; };
     EXPECT_EQ(right(geometry::reviewButton(2)), right(geometry::reviewButton(1)));
+    std::set<double> tops;
+    for (int i = 0; i < 5; ++i) tops.insert(geometry::reviewButton(i).top);
+    for (auto a = tops.begin(), b = std::next(a); b != tops.end(); ++a, ++b)
+        EXPECT_LT(*b - *a, 2 * geometry::reviewButton(0).height) << *a << " to " << *b;
     for (int i = 0; i < 5; ++i) {
         const geometry::Rect b = geometry::reviewButton(i), p = geometry::LEFT_PANEL;
         EXPECT_TRUE(b.top >= geometry::DATA_BOTTOM && b.left >= p.left && b.left + b.width <= p.left + p.width) << i;
