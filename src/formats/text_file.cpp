@@ -130,6 +130,9 @@ std::optional<std::string> fromCp1252(std::string_view byte) { return decodeLine
 
 void Writer::text(std::string_view utf8) {
     utf8_ += '"';
+    // A text made only of characters the code page drops (a stray byte-order mark) would be
+    // stored empty, and an empty line ends the register: it is stored as one "?".
+    if (!utf8.empty() && toCp1252(utf8).empty()) utf8 = "?";
     for (char c : utf8) utf8_ += c == '"' ? '\'' : (c == '\r' || c == '\n') ? ' ' : c;
     utf8_ += "\"\r\n";
 }
