@@ -45,17 +45,10 @@ zelvo_round() {
     local music=$1 character=$2
     export XDG_DATA_HOME=$work/data-$RANDOM
     settings "$XDG_DATA_HOME" "$music" "$character"
-    "$zelvo" >/dev/null 2>&1 &
-    local p=$!
-    started+=($p)
-    timeout 20 xdotool search --sync --name '^Zelvo' >/dev/null
-    sleep 2
-    xdotool mousemove 390 382 click 1
-    sleep 0.3
-    xdotool key Return
-    sample "$p"
-    kill "$p"
-    wait "$p" 2>/dev/null || true
+    start_game
+    sample "$game"
+    kill "$game"
+    wait "$game" 2>/dev/null || true
 }
 
 other_round() {

@@ -13,14 +13,7 @@ source "$(dirname "$0")/virtual_desktop.sh"
 # The remembered name; every setting as a new player finds it, or as given.
 printf '"Scimmia"\r\n' >"$XDG_DATA_HOME/zelvo/Dati/ZlvNome.txt"
 [[ -n $settings ]] && cp "$settings" "$XDG_DATA_HOME/zelvo/Dati/ZlvImpo.txt"
-"$zelvo" >/dev/null 2>&1 &
-game=$!
-started+=($game)
-timeout 20 xdotool search --sync --name '^Zelvo' >/dev/null
-sleep 2
-xdotool mousemove 390 382 click 1
-sleep 0.3
-xdotool key Return
+start_game
 
 rss() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$game/status"; }
 cards=(349 499 649)

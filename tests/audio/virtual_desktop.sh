@@ -21,3 +21,16 @@ pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_n
     --load="module-native-protocol-unix" --log-target=file:"$work/pulse.log" &
 started+=($!)
 sleep 2
+
+# Starts the game ($zelvo) and gets it past the title window with the remembered name;
+# sets `game` to its process.
+start_game() {
+    "$zelvo" >/dev/null 2>&1 &
+    game=$!
+    started+=($game)
+    timeout 20 xdotool search --sync --name '^Zelvo' >/dev/null
+    sleep 2
+    xdotool mousemove 390 382 click 1
+    sleep 0.3
+    xdotool key Return
+}
